@@ -1,0 +1,14 @@
+#include "StartUp.h"
+
+#include "Application.h"
+#include "uFo.h"
+#include "uValasz.h"
+
+TfrmFo *createWindows()
+{
+    setApplicationTitle(QStringLiteral("Kovra - Card Games 1"));
+    auto *launcher = new TfrmFo;
+    setMainWindow(launcher);
+    new TfrmValasz(launcher);
+    return launcher;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class TfrmFo;
+
+// Sets the application title and creates the launcher, then every window that lives for the
+// whole run, in the order in which they may rely on each other. The launcher owns them all.
+TfrmFo *createWindows();

@@ -1,0 +1,162 @@
+#include "uFo.h"
+
+#include "Application.h"
+#include "DataDir.h"
+#include "GameWindow.h"
+#include "Picture.h"
+#include "uGolf.h"
+#include "uPoker.h"
+#include "uTwelve.h"
+#include "uValasz.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QString LauncherTitle = QStringLiteral("Kovra - Card Games 1");
+constexpr int TileTop = 8;
+constexpr QSize TileSize{180, 300};
+constexpr int PanelTop = 320;
+constexpr int PanelHeight = 57;
+constexpr int TwelveLeft = 8;
+constexpr int GolfLeft = 200;
+constexpr int PokerLeft = 392;
+constexpr int TwelveMinimumScreenWidth = 800;
+
+}
+
+struct TfrmFo::Launch
+{
+    OpenGame game;
+    QString title;
+    QString iconFile;
+    std::function<GameWindow *(QWidget *)> create;
+};
+
+TfrmFo::TfrmFo(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                  | Qt::WindowCloseButtonHint)
+    , Image2(new Picture(this))
+    , Image1(new Picture(this))
+    , Image3(new Picture(this))
+    , pnlTwelve(makeCaptionPanel(QStringLiteral("Twelve"), TwelveLeft))
+    , pnlGolf(makeCaptionPanel(QStringLiteral("Golf"), GolfLeft))
+    , pnlPoker(makeCaptionPanel(QStringLiteral("Poker"), PokerLeft))
+    , tmrFelszab(new QTimer(this))
+    , primaryScreenWidth([] {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry().width() : 0;
+    })
+{
+    initDataDir(QCoreApplication::applicationFilePath());
+    setWindowTitle(LauncherTitle);
+    setFixedSize(581, 388);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    const struct {
+        Picture *tile;
+        int left;
+        const char *picture;
+    } tiles[] = {{Image2, TwelveLeft, ":/tiles/Twelve.jpg"},
+                 {Image1, GolfLeft, ":/tiles/Golf.jpg"},
+                 {Image3, PokerLeft, ":/tiles/Poker.jpg"}};
+    for (const auto &tile : tiles) {
+        tile.tile->setGeometry(QRect(QPoint(tile.left, TileTop), TileSize));
+        tile.tile->setPixmap(QPixmap(QString::fromLatin1(tile.picture)));
+        tile.tile->setCursor(Qt::PointingHandCursor);
+    }
+    connect(Image2, &Picture::clicked, this, &TfrmFo::pnlTwelveClick);
+    connect(Image1, &Picture::clicked, this, &TfrmFo::pnlGolfClick);
+    connect(Image3, &Picture::clicked, this, &TfrmFo::pnlPokerClick);
+
+    tmrFelszab->setInterval(1);
+    connect(tmrFelszab, &QTimer::timeout, this, &TfrmFo::tmrFelszabTimer);
+}
+
+QLabel *TfrmFo::makeCaptionPanel(const QString &caption, int left)
+{
+    auto *panel = new QLabel(caption, this);
+    panel->setGeometry(left, PanelTop, TileSize.width(), PanelHeight);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(3);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setAutoFillBackground(true);
+    panel->setPalette(QGuiApplication::palette());
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(32);
+    font.setBold(true);
+    panel->setFont(font);
+    panel->setCursor(Qt::PointingHandCursor);
+    panel->installEventFilter(this);
+    return panel;
+}
+
+bool TfrmFo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == pnlTwelve)
+            pnlTwelveClick();
+        else if (watched == pnlGolf)
+            pnlGolfClick();
+        else if (watched == pnlPoker)
+            pnlPokerClick();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmFo::pnlTwelveClick()
+{
+    if (primaryScreenWidth() < TwelveMinimumScreenWidth) {
+        ShowOkMessage(
+            QStringLiteral("This part of the program works only with minimum resolution 800x600"));
+        return;
+    }
+    launch({OpenGame::Twelve, QStringLiteral("Twelve"), QStringLiteral("Twelve.ico"),
+            [](QWidget *owner) { return new TfrmTwelve(owner); }});
+}
+
+void TfrmFo::pnlGolfClick()
+{
+    launch({OpenGame::Golf, QStringLiteral("Kovra - Golf"), QStringLiteral("Golf.ico"),
+            [](QWidget *owner) { return new TfrmGolf(owner); }});
+}
+
+void TfrmFo::pnlPokerClick()
+{
+    launch({OpenGame::Poker, QStringLiteral("Kovra - Poker"), QStringLiteral("Poker.ico"),
+            [](QWidget *owner) { return new TfrmPoker(owner); }});
+}
+
+// The game window shows the launcher again itself when it closes.
+void TfrmFo::launch(const Launch &launch)
+{
+    if (game)
+        return;
+    game = launch.create(this);
+    open = launch.game;
+    hide();
+    setApplicationTitle(launch.title);
+    loadApplicationIcon(DataDir() + launch.iconFile);
+    game->exec();
+    setApplicationTitle(LauncherTitle);
+    loadApplicationIcon(DataDir() + QStringLiteral("KVR1.ico"));
+    tmrFelszab->start();
+}
+
+// Released from the main event loop, never inside one of the game window's own handlers.
+void TfrmFo::tmrFelszabTimer()
+{
+    tmrFelszab->stop();
+    if (game)
+        game->deleteLater();
+    open = OpenGame::None;
+}

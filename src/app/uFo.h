@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class GameWindow;
+class Picture;
+class QLabel;
+class QTimer;
+
+// Which game window is open or waiting to be released.
+enum class OpenGame { None = 0, Twelve = 10, Golf = 20, Poker = 30 };
+
+// The launcher: three picture tiles with their captions. A click on a tile or caption opens that
+// game's window modally while the launcher hides; the closed window is released afterwards.
+class TfrmFo : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TfrmFo(QWidget *parent = nullptr);
+
+    Picture *Image2; // Twelve tile
+    Picture *Image1; // Golf tile
+    Picture *Image3; // Poker tile
+    QLabel *pnlTwelve;
+    QLabel *pnlGolf;
+    QLabel *pnlPoker;
+    QTimer *tmrFelszab;
+
+    void pnlTwelveClick();
+    void pnlGolfClick();
+    void pnlPokerClick();
+    void tmrFelszabTimer();
+
+    OpenGame openGame() const { return open; }
+    GameWindow *gameWindow() const { return game; }
+
+    // Where the launcher reads the primary screen's width; tests replace it.
+    std::function<int()> primaryScreenWidth;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Launch;
+    QLabel *makeCaptionPanel(const QString &caption, int left);
+    void launch(const Launch &launch);
+
+    OpenGame open = OpenGame::None;
+    QPointer<GameWindow> game;
+};

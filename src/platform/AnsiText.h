@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Names in the data files are Windows-1250 bytes; the program works with QString.
+namespace AnsiText {
+QString decode(const QByteArray &bytes);
+// Characters that have no Windows-1250 byte become '?'.
+QByteArray encode(const QString &text);
+}

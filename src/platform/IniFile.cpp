@@ -1,0 +1,118 @@
+#include "IniFile.h"
+
+#include "AnsiText.h"
+#include "FileError.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <SimpleIni.h>
+
+namespace {
+// Windows line ends, so the files stay interchangeable with the Windows version.
+QByteArray withWindowsLineEnds(const std::string &text)
+{
+    QByteArray bytes = QByteArray::fromStdString(text);
+    bytes.replace("\r\n", "\n");
+    bytes.replace("\n", "\r\n");
+    return bytes;
+}
+}
+
+struct IniFile::Data
+{
+    // Case-insensitive names; multi-key so that the first of two equal keys is the one read.
+    CSimpleIniA ini{false, true, false};
+};
+
+IniFile::IniFile(const QString &path)
+    : filePath(path)
+    , data(std::make_unique<Data>())
+{
+    data->ini.SetSpaces(false);
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        data->ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+}
+
+IniFile::~IniFile() = default;
+
+bool IniFile::hasKey(const QString &section, const QString &key) const
+{
+    return data->ini.GetValue(section.toLatin1().constData(), key.toLatin1().constData())
+        != nullptr;
+}
+
+QByteArray IniFile::readBytes(const QString &section, const QString &key,
+                              const QByteArray &def) const
+{
+    const char *value
+        = data->ini.GetValue(section.toLatin1().constData(), key.toLatin1().constData());
+    return value ? QByteArray(value) : def;
+}
+
+QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
+{
+    return hasKey(section, key) ? AnsiText::decode(readBytes(section, key, {})) : def;
+}
+
+int IniFile::readInteger(const QString &section, const QString &key, int def) const
+{
+    bool ok = false;
+    const int value = readBytes(section, key, {}).trimmed().toInt(&ok, 10);
+    return ok ? value : def;
+}
+
+bool IniFile::readBool(const QString &section, const QString &key, bool def) const
+{
+    return readInteger(section, key, def ? 1 : 0) != 0;
+}
+
+double IniFile::readFloat(const QString &section, const QString &key, double def) const
+{
+    bool ok = false;
+    const double value = readBytes(section, key, {}).trimmed().replace(',', '.').toDouble(&ok);
+    return ok ? value : def;
+}
+
+void IniFile::writeBytes(const QString &section, const QString &key, const QByteArray &value)
+{
+    data->ini.SetValue(section.toLatin1().constData(), key.toLatin1().constData(),
+                       value.constData(), nullptr, true);
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    writeBytes(section, key, AnsiText::encode(value));
+}
+
+void IniFile::writeInteger(const QString &section, const QString &key, qint64 value)
+{
+    writeBytes(section, key, QByteArray::number(value));
+}
+
+void IniFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    writeInteger(section, key, value ? 1 : 0);
+}
+
+void IniFile::writeFloat(const QString &section, const QString &key, double value)
+{
+    writeBytes(section, key, QByteArray::number(value, 'g', 15));
+}
+
+void IniFile::eraseSection(const QString &section)
+{
+    data->ini.Delete(section.toLatin1().constData(), nullptr);
+}
+
+void IniFile::save() const
+{
+    std::string text;
+    QSaveFile file(filePath);
+    const bool written = data->ini.Save(text) >= 0 && file.open(QIODevice::WriteOnly)
+        && file.write(withWindowsLineEnds(text)) >= 0 && file.commit();
+    if (!written)
+        throw FileError(QStringLiteral("Unable to write to ") + filePath);
+}

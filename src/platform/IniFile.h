@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+// A sectioned settings file (sections in brackets, key=value lines), read and written the way
+// the Windows profile functions do it: names are case-insensitive, the first of two equal keys
+// wins, values are raw bytes (strings are Windows-1250), and a rewrite keeps every other section
+// and key in its order. A missing or unreadable file reads as empty, so every read gives its
+// default. Changes are kept in memory until save().
+class IniFile
+{
+public:
+    explicit IniFile(const QString &path);
+    ~IniFile();
+    IniFile(const IniFile &) = delete;
+    IniFile &operator=(const IniFile &) = delete;
+
+    const QString &path() const { return filePath; }
+
+    bool hasKey(const QString &section, const QString &key) const;
+    QByteArray readBytes(const QString &section, const QString &key, const QByteArray &def) const;
+    QString readString(const QString &section, const QString &key, const QString &def) const;
+    // Text that is no decimal integer (or is out of range) gives the default.
+    int readInteger(const QString &section, const QString &key, int def) const;
+    // Any integer other than 0 is true.
+    bool readBool(const QString &section, const QString &key, bool def) const;
+    // Either '.' or ',' is taken as the decimal separator.
+    double readFloat(const QString &section, const QString &key, double def) const;
+
+    void writeBytes(const QString &section, const QString &key, const QByteArray &value);
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void writeInteger(const QString &section, const QString &key, qint64 value);
+    void writeBool(const QString &section, const QString &key, bool value);
+    void writeFloat(const QString &section, const QString &key, double value);
+    void eraseSection(const QString &section);
+
+    // Writes the whole file atomically; throws FileError "Unable to write to " + path.
+    void save() const;
+
+private:
+    struct Data;
+    QString filePath;
+    std::unique_ptr<Data> data;
+};

@@ -1,0 +1,35 @@
+#include "Picture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+Picture::Picture(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void Picture::setPixmap(const QPixmap &pixmap)
+{
+    shown = pixmap;
+    update();
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    if (shown.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), shown);
+}
+
+void Picture::mousePressEvent(QMouseEvent *event)
+{
+    Q_EMIT pressed(event->button());
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// A picture control: paints its pixmap stretched over its whole rectangle, letting whatever
+// lies below show through the pixmap's transparent pixels, and reports mouse presses.
+class Picture : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Picture(QWidget *parent = nullptr);
+
+    void setPixmap(const QPixmap &pixmap);
+    const QPixmap &pixmap() const { return shown; }
+
+    // A number the owner attaches to the picture, such as a card id.
+    int tag() const { return tagValue; }
+    void setTag(int tag) { tagValue = tag; }
+
+Q_SIGNALS:
+    void pressed(Qt::MouseButton button);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap shown;
+    int tagValue = 0;
+};

@@ -1,0 +1,157 @@
+#include "Application.h"
+#include "GameWindow.h"
+#include "ModalAnswer.h"
+#include "Picture.h"
+#include "TempDataDir.h"
+#include "uFo.h"
+#include "uValasz.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+class LauncherTest : public TempDataDir
+{
+protected:
+    LauncherTest()
+    {
+        setApplicationTitle("Kovra - Card Games 1");
+        setMainWindow(&launcher);
+        launcher.show();
+    }
+    ~LauncherTest() override { setMainWindow(nullptr); }
+
+    // An icon file whose single image is filled with one colour.
+    void writeIcon(const QString &fileName, QColor colour)
+    {
+        QImage image(32, 32, QImage::Format_ARGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(dataPath(fileName), "ICO"));
+    }
+
+    QColor iconColour() const
+    {
+        return QApplication::windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16);
+    }
+
+    struct Visit
+    {
+        QPointer<QWidget> window;
+        QString title;
+        QString caption;
+        bool launcherHidden = false;
+        QColor icon;
+    };
+
+    // Opens a game with a click, notes what shows while it is open, and closes it again.
+    Visit visit(QWidget *clicked)
+    {
+        Visit seen;
+        onNextModal([&](QWidget *modal) {
+            seen = {modal, applicationTitle(), modal->windowTitle(), launcher.isHidden(),
+                    iconColour()};
+            modal->close();
+        });
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        return seen;
+    }
+
+    // The launcher's deferred release, as its timer would run it.
+    void release()
+    {
+        EXPECT_TRUE(launcher.tmrFelszab->isActive());
+        launcher.tmrFelszabTimer();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(launcher.openGame(), OpenGame::None);
+    }
+
+    TfrmFo launcher;
+    TfrmValasz question{&launcher};
+};
+
+}
+
+TEST_F(LauncherTest, EachTileAndPanelOpensItsGameWithItsTitle)
+{
+    const struct {
+        QWidget *clicked;
+        QString title;
+    } cases[] = {
+        {launcher.Image2, "Twelve"},       {launcher.pnlTwelve, "Twelve"},
+        {launcher.Image1, "Kovra - Golf"}, {launcher.pnlGolf, "Kovra - Golf"},
+        {launcher.Image3, "Kovra - Poker"}, {launcher.pnlPoker, "Kovra - Poker"},
+    };
+    for (const auto &c : cases) {
+        const Visit seen = visit(c.clicked);
+        ASSERT_TRUE(seen.window);
+        EXPECT_EQ(seen.title, c.title);
+        EXPECT_EQ(seen.caption, c.title);
+        EXPECT_TRUE(seen.launcherHidden);
+        EXPECT_TRUE(launcher.isVisible()) << "the game window shows the launcher again";
+        EXPECT_EQ(applicationTitle(), "Kovra - Card Games 1");
+        release();
+        EXPECT_FALSE(seen.window) << "the closed game window is released";
+    }
+}
+
+TEST_F(LauncherTest, LaunchingTheSameGameTwiceMakesTwoWindows)
+{
+    const Visit first = visit(launcher.pnlGolf);
+    release();
+    const Visit second = visit(launcher.pnlGolf);
+    EXPECT_FALSE(first.window) << "the first window was gone before the second opened";
+    EXPECT_TRUE(second.window);
+    release();
+}
+
+TEST_F(LauncherTest, TwelveNeedsAScreenAtLeast800Wide)
+{
+    launcher.primaryScreenWidth = [] { return 799; };
+    QString message;
+    onNextModal([&](QWidget *modal) {
+        message = modal->findChild<QLabel *>()->text();
+        static_cast<TfrmValasz *>(modal)->bbtnOk->click();
+    });
+    launcher.pnlTwelveClick();
+    EXPECT_EQ(message, "This part of the program works only with minimum resolution 800x600");
+    EXPECT_EQ(launcher.openGame(), OpenGame::None);
+    EXPECT_FALSE(launcher.tmrFelszab->isActive());
+
+    EXPECT_EQ(visit(launcher.pnlGolf).title, "Kovra - Golf") << "Golf makes no such test";
+    release();
+
+    launcher.primaryScreenWidth = [] { return 800; };
+    EXPECT_EQ(visit(launcher.pnlTwelve).title, "Twelve");
+    release();
+}
+
+TEST_F(LauncherTest, IconsComeFromTheDataFolderWhateverTheWorkingFolder)
+{
+    QTemporaryDir elsewhere;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    writeIcon("Poker.ico", Qt::red);
+    writeIcon("KVR1.ico", Qt::blue);
+
+    EXPECT_EQ(visit(launcher.pnlPoker).icon, QColor(Qt::red));
+    EXPECT_EQ(iconColour(), QColor(Qt::blue));
+    release();
+
+    // Without a Golf icon the launcher's icon stays while Golf is open.
+    EXPECT_EQ(visit(launcher.pnlGolf).icon, QColor(Qt::blue));
+    release();
+
+    QFile::remove(dataPath("KVR1.ico"));
+    writeDataFile("Twelve.ico", "broken");
+    const Visit twelve = visit(launcher.pnlTwelve);
+    EXPECT_TRUE(twelve.window) << "a broken icon never stops a launch";
+    EXPECT_EQ(twelve.icon, QColor(Qt::blue));
+    release();
+    QDir::setCurrent(previous);
+}

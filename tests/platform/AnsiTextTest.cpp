@@ -1,0 +1,18 @@
+#include "AnsiText.h"
+
+#include <gtest/gtest.h>
+
+TEST(AnsiTextTest, CentralEuropeanLettersRoundTripAsWindows1250Bytes)
+{
+    const QString name = QStringLiteral("Őrsi Űrsula é");
+    const QByteArray bytes = AnsiText::encode(name);
+    EXPECT_EQ(bytes, QByteArray("\xd5rsi \xdbrsula \xe9"));
+    EXPECT_EQ(AnsiText::decode(bytes), name);
+}
+
+TEST(AnsiTextTest, CharactersOutsideTheCodePageDoNotBreakTheRest)
+{
+    const QByteArray bytes = AnsiText::encode(QStringLiteral("a\u4e2db"));
+    EXPECT_TRUE(bytes.startsWith('a'));
+    EXPECT_TRUE(bytes.endsWith('b'));
+}

@@ -1,0 +1,35 @@
+#include "TempDataDir.h"
+
+#include "DataDir.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+TempDataDir::TempDataDir()
+{
+    overrideDataDirForTests(folder.path());
+}
+
+QString TempDataDir::dataPath(const QString &fileName) const
+{
+    return DataDir() + fileName;
+}
+
+void TempDataDir::writeDataFile(const QString &fileName, const QByteArray &bytes) const
+{
+    QFile file(dataPath(fileName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
+    file.write(bytes);
+}
+
+QByteArray TempDataDir::readDataFile(const QString &fileName) const
+{
+    QFile file(dataPath(fileName));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TempDataDir::copyShippedFile(const QString &fileName) const
+{
+    const QString shipped = QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
+    ASSERT_TRUE(QFile::copy(shipped, dataPath(fileName))) << shipped.toStdString();
+}

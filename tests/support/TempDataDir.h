@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Points DataDir at a fresh, empty folder for the length of one test.
+class TempDataDir : public testing::Test
+{
+protected:
+    TempDataDir();
+
+    // The full path of a file in the data folder.
+    QString dataPath(const QString &fileName) const;
+    void writeDataFile(const QString &fileName, const QByteArray &bytes) const;
+    QByteArray readDataFile(const QString &fileName) const;
+    // Copies a file that the build places beside the program (help texts, sounds, icons).
+    void copyShippedFile(const QString &fileName) const;
+
+    QTemporaryDir folder;
+};
