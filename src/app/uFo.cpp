@@ -2,7 +2,6 @@
 
 #include "Application.h"
 #include "DataDir.h"
-#include "GameWindow.h"
 #include "Picture.h"
 #include "uGolf.h"
 #include "uPoker.h"

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "GameWindow.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
-class GameWindow;
+
 class Picture;
 class QLabel;
 class QTimer;

@@ -12,7 +12,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
