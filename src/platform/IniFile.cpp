@@ -7,17 +7,6 @@
 #include <QSaveFile>
 #include <SimpleIni.h>
 
-namespace {
-// Windows line ends, so the files stay interchangeable with the Windows version.
-QByteArray withWindowsLineEnds(const std::string &text)
-{
-    QByteArray bytes = QByteArray::fromStdString(text);
-    bytes.replace("\r\n", "\n");
-    bytes.replace("\n", "\r\n");
-    return bytes;
-}
-}
-
 struct IniFile::Data
 {
     // Case-insensitive names; multi-key so that the first of two equal keys is the one read.
@@ -107,12 +96,32 @@ void IniFile::eraseSection(const QString &section)
     data->ini.Delete(section.toLatin1().constData(), nullptr);
 }
 
+// Sections and keys in the order they were read or first written; Windows line ends, so the
+// files stay interchangeable with the Windows version.
+QByteArray IniFile::serialized() const
+{
+    QByteArray text;
+    CSimpleIniA::TNamesDepend sections;
+    data->ini.GetAllSections(sections);
+    sections.sort(CSimpleIniA::Entry::LoadOrder());
+    for (const auto &section : sections) {
+        if (!text.isEmpty())
+            text += "\r\n";
+        text += '[' + QByteArray(section.pItem) + "]\r\n";
+        CSimpleIniA::TNamesDepend keys;
+        data->ini.GetAllKeys(section.pItem, keys);
+        keys.sort(CSimpleIniA::Entry::LoadOrder());
+        for (const auto &key : keys)
+            text += QByteArray(key.pItem) + '=' + data->ini.GetValue(section.pItem, key.pItem) + "\r\n";
+    }
+    return text;
+}
+
 void IniFile::save() const
 {
-    std::string text;
     QSaveFile file(filePath);
-    const bool written = data->ini.Save(text) >= 0 && file.open(QIODevice::WriteOnly)
-        && file.write(withWindowsLineEnds(text)) >= 0 && file.commit();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(serialized()) >= 0
+        && file.commit();
     if (!written)
         throw FileError(QStringLiteral("Unable to write to ") + filePath);
 }

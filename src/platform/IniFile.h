@@ -40,6 +40,8 @@ public:
     void save() const;
 
 private:
+    QByteArray serialized() const;
+
     struct Data;
     QString filePath;
     std::unique_ptr<Data> data;

@@ -35,8 +35,8 @@ TEST(FitMessageTest, OrdinaryTextKeepsTheStandardWidthAndIsLeftToTheLabel)
 
 TEST(FitMessageTest, LongPathIsBrokenAfterTheLastSeparatorThatFits)
 {
-    const auto windows = fit("Cannot open file:\nC:\\Program Files\\Kovra Card Games\\Help\\Golf.rtf");
-    EXPECT_EQ(windows.text, "Cannot open file:\nC:\\Program Files\\Kovra Card Games\\\nHelp\\Golf.rtf");
+    const auto windows = fit("Cannot open file:\nC:\\ProgramFiles\\KovraCardGamesX\\Help.rtf");
+    EXPECT_EQ(windows.text, "Cannot open file:\nC:\\ProgramFiles\\\nKovraCardGamesX\\Help.rtf");
     EXPECT_EQ(windows.dialogWidth, FitMessage::StandardWidth);
 
     const auto unix = fit("Cannot open file:\n/home/player/games/kovra/card-games/Golf.rtf");

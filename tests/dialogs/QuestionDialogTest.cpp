@@ -27,7 +27,7 @@ Layout layoutOf(QWidget *dialog)
             layout.lefts << button->x();
     }
     std::sort(layout.lefts.begin(), layout.lefts.end());
-    if (auto *focus = qobject_cast<QPushButton *>(QApplication::focusWidget()))
+    if (auto *focus = qobject_cast<QPushButton *>(dialog->focusWidget()))
         layout.focused = focus->text();
     return layout;
 }
