@@ -25,6 +25,7 @@ constexpr int TwelveLeft = 8;
 constexpr int GolfLeft = 200;
 constexpr int PokerLeft = 392;
 constexpr int TwelveMinimumScreenWidth = 800;
+constexpr QColor PanelFace{240, 240, 240};
 
 }
 
@@ -59,6 +60,8 @@ TfrmFo::TfrmFo(QWidget *parent)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     const struct {
         Picture *tile;
@@ -88,7 +91,10 @@ QLabel *TfrmFo::makeCaptionPanel(const QString &caption, int left)
     panel->setLineWidth(3);
     panel->setAlignment(Qt::AlignCenter);
     panel->setAutoFillBackground(true);
-    panel->setPalette(QGuiApplication::palette());
+    QPalette face = panel->palette();
+    face.setColor(QPalette::Window, PanelFace);
+    face.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(face);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(32);
     font.setBold(true);
