@@ -1,0 +1,38 @@
+#include "PokerSettings.h"
+
+#include "DataDir.h"
+#include "IniFile.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString Section = QStringLiteral("Beallitas");
+const QString MoveStepKey = QStringLiteral("MozgSeb");
+const QString SoundKey = QStringLiteral("Hang");
+
+QString settingsPath()
+{
+    return DataDir() + QStringLiteral("Poker.ini");
+}
+
+}
+
+PokerSettings loadPokerSettings()
+{
+    const IniFile ini(settingsPath());
+    PokerSettings settings;
+    const int step = ini.readInteger(Section, MoveStepKey, PokerSettings::DefaultMoveStep);
+    settings.MoveStep
+        = step < 1 ? PokerSettings::DefaultMoveStep : std::min(step, PokerSettings::MaxMoveStep);
+    settings.sound = ini.readBool(Section, SoundKey, true);
+    return settings;
+}
+
+void savePokerSettings(const PokerSettings &settings)
+{
+    IniFile ini(settingsPath());
+    ini.writeInteger(Section, MoveStepKey, settings.MoveStep);
+    ini.writeBool(Section, SoundKey, settings.sound);
+    ini.save();
+}
