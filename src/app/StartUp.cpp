@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "uFo.h"
+#include "uPokerSpeed.h"
 #include "uValasz.h"
 
 TfrmFo *createWindows()
@@ -10,5 +11,6 @@ TfrmFo *createWindows()
     auto *launcher = new TfrmFo;
     setMainWindow(launcher);
     new TfrmValasz(launcher);
+    new TfrmPokerSpeed(launcher);
     return launcher;
 }
