@@ -1,17 +1,17 @@
 #include "Sound.h"
 
 #include <QAudioDevice>
-#include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <QtEndian>
 #include <map>
-#include <memory>
 
 namespace Sound {
 
@@ -35,11 +35,12 @@ public:
     }
 
 private:
+    // Effects belong to the application object, so they go before the audio system does.
     QSoundEffect &effectFor(const QString &path)
     {
-        std::unique_ptr<QSoundEffect> &effect = effects[path];
+        QPointer<QSoundEffect> &effect = effects[path];
         if (!effect) {
-            effect = std::make_unique<QSoundEffect>();
+            effect = new QSoundEffect(QCoreApplication::instance());
             effect->setSource(QUrl::fromLocalFile(path));
         }
         return *effect;
@@ -79,7 +80,7 @@ private:
             loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
 
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects;
+    std::map<QString, QPointer<QSoundEffect>> effects;
 };
 
 Backend *replacement = nullptr;
