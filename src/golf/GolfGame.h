@@ -1,0 +1,93 @@
+#pragma once
+
+#include "GolfLayout.h"
+
+#include <array>
+
+class Random;
+
+// What the table shows; the game tells it every change it makes.
+class GolfView
+{
+public:
+    enum class Sound { CardPlayed, StockTurned };
+
+    virtual ~GolfView() = default;
+    virtual void hideAllCards() = 0;
+    virtual void hideCard(int id) = 0;
+    // The card dealt to column c, row r goes (back) to its place and comes to the front.
+    virtual void PlaceInColumn(int column, int row, int id) = 0;
+    // The card arrived as the foundationCount-th card of the foundation.
+    virtual void PlaceOnFoundation(int id, int foundationCount) = 0;
+    // The stock picture with its counter; hidden once the stock is empty.
+    virtual void showStock(bool shown) = 0;
+    virtual void setStockCount(int count) = 0;
+    virtual void ShowResult(int cardsLeft) = 0;
+    virtual void hideResult() = 0;
+    virtual void playSound(Sound sound) = 0;
+};
+
+// Where finished games are counted. A result is added with delta +1 and taken back with -1.
+class GolfResultRecorder
+{
+public:
+    virtual ~GolfResultRecorder() = default;
+    // May throw FileError; the game then counts the result as not recorded.
+    virtual void RecordResult(GolfLayout layout, int cardsLeft, int delta) = 0;
+};
+
+// The Golf patience: the deal, the foundation, the stock and the take-backs. Card ids are
+// 0..51, rank = id mod 13 (0 = Two ... 11 = King, 12 = Ace).
+class GolfGame
+{
+public:
+    GolfGame(Random &random, GolfView &view, GolfResultRecorder &results);
+
+    // The rank rule: one rank apart, Ace and Two neighbours, nothing on a King, no King on an
+    // Ace.
+    static bool Fits(int top, int id);
+
+    // Takes effect with the next NewGame.
+    void setLayout(GolfLayout layout);
+
+    void NewGame();
+    void PlayCard(int id);
+    void TurnStock();
+    void Backup();
+    void CheckEnd();
+
+    GolfLayout layout() const { return currentLayout; }
+    int Columns() const { return currentLayout.columns; }
+    int Rows() const { return currentLayout.rows; }
+    int Tableau(int column, int row) const { return tableau[column][row]; }
+    int ColumnLen(int column) const { return columnLen[column]; }
+    int Stock(int index) const { return stock[index]; }
+    int StockCount() const { return stockCount; }
+    // 1-based: Foundation(FoundationCount()) is the top card.
+    int Foundation(int position) const { return foundation[position - 1]; }
+    int FoundationCount() const { return foundationCount; }
+    int cardsLeft() const { return GolfLayout::DeckSize - foundationCount; }
+    bool GameOver() const { return gameOver; }
+    bool ResultRecorded() const { return resultRecorded; }
+
+private:
+    int drawUndealt(std::array<bool, GolfLayout::DeckSize> &dealt);
+    int columnExposing(int id) const;
+    void putOnFoundation(int id);
+    void takeResultBack();
+
+    Random &random;
+    GolfView &view;
+    GolfResultRecorder &results;
+    GolfLayout currentLayout;
+    // Cards that leave a column or the stock stay in these tables: only the lengths shrink, so
+    // the entry just past a length is the card that left last.
+    std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> tableau {};
+    std::array<int, GolfLayout::MaxColumns> columnLen {};
+    std::array<int, GolfLayout::DeckSize - 1> stock {};
+    int stockCount = 0;
+    std::array<int, GolfLayout::DeckSize> foundation {};
+    int foundationCount = 0;
+    bool gameOver = false;
+    bool resultRecorded = false;
+};

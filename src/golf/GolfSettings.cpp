@@ -1,0 +1,66 @@
+#include "GolfSettings.h"
+
+#include "DataDir.h"
+#include "IniFile.h"
+
+namespace {
+
+const QString Section = QStringLiteral("Beallitas");
+constexpr int NormalState = 1;
+constexpr int MaximizedState = 2;
+
+QString settingsPath()
+{
+    return DataDir() + QStringLiteral("Golf.ini");
+}
+
+int readInRange(const IniFile &file, const QString &key, int lowest, int highest, int def)
+{
+    const int value = file.readInteger(Section, key, def);
+    return value < lowest || value > highest ? def : value;
+}
+
+}
+
+GolfSettings readGolfSettings()
+{
+    const IniFile file(settingsPath());
+    GolfSettings settings;
+    const GolfSettings defaults;
+    settings.sound = file.readBool(Section, QStringLiteral("Hang"), defaults.sound);
+    settings.backIndex = readInRange(
+        file, QStringLiteral("AktHatlapSSz"), 0, GolfSettings::BackDesigns - 1, defaults.backIndex);
+    GolfLayout &layout = settings.layout;
+    layout.columns = readInRange(
+        file, QStringLiteral("AktOszlSzam"), 1, GolfLayout::MaxColumns, defaults.layout.columns);
+    layout.rows = readInRange(
+        file, QStringLiteral("AktSorSzam"), 1, GolfLayout::MaxRows, defaults.layout.rows);
+    if (layout.dealtCards() > GolfLayout::DeckSize)
+        layout.rows = GolfLayout::DeckSize / layout.columns;
+
+    GolfWindowGeometry &geometry = settings.geometry;
+    geometry.width = file.readInteger(Section, QStringLiteral("FormSzel"), geometry.width);
+    geometry.height = file.readInteger(Section, QStringLiteral("FormMag"), geometry.height);
+    geometry.left = file.readInteger(Section, QStringLiteral("FormBal"), geometry.left);
+    geometry.top = file.readInteger(Section, QStringLiteral("FormTeto"), geometry.top);
+    geometry.maximized
+        = file.readInteger(Section, QStringLiteral("FormStatusz"), NormalState) != NormalState;
+    return settings;
+}
+
+void writeGolfSettings(const GolfSettings &settings)
+{
+    IniFile file(settingsPath());
+    file.writeBool(Section, QStringLiteral("Hang"), settings.sound);
+    file.writeInteger(Section, QStringLiteral("AktHatlapSSz"), settings.backIndex);
+    file.writeInteger(Section, QStringLiteral("AktOszlSzam"), settings.layout.columns);
+    file.writeInteger(Section, QStringLiteral("AktSorSzam"), settings.layout.rows);
+    const GolfWindowGeometry &geometry = settings.geometry;
+    file.writeInteger(Section, QStringLiteral("FormSzel"), geometry.width);
+    file.writeInteger(Section, QStringLiteral("FormMag"), geometry.height);
+    file.writeInteger(Section, QStringLiteral("FormBal"), geometry.left);
+    file.writeInteger(Section, QStringLiteral("FormTeto"), geometry.top);
+    file.writeInteger(
+        Section, QStringLiteral("FormStatusz"), geometry.maximized ? MaximizedState : NormalState);
+    file.save();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "GolfLayout.h"
+
+// The window's size and place in its normal state, and whether it was maximized.
+struct GolfWindowGeometry
+{
+    int width = 629;
+    int height = 459;
+    int left = 20;
+    int top = 20;
+    bool maximized = false;
+};
+
+// What "Golf.ini" keeps between launches.
+struct GolfSettings
+{
+    static constexpr int BackDesigns = 9;
+
+    bool sound = true;
+    int backIndex = 0;
+    GolfLayout layout;
+    GolfWindowGeometry geometry;
+};
+
+// Missing keys give the defaults; a back, column or row count out of range gives its default,
+// and a layout of more than 52 cards keeps its columns with as many rows as fit.
+GolfSettings readGolfSettings();
+// Throws FileError when the file cannot be written.
+void writeGolfSettings(const GolfSettings &settings);

@@ -1,0 +1,45 @@
+#include "GolfWindowPlacement.h"
+
+#include "GolfSettings.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ColumnPitch = 79;
+constexpr int RowOverlap = 18;
+constexpr int SideMargins = 10;
+constexpr int TableBelowColumns = 298;
+constexpr int TaskBarAllowance = 20;
+
+// Grows one side to its minimum unless the side is already as long as the limit.
+int grow(int length, int minimum, int limit)
+{
+    return length < minimum && length < limit ? std::min(minimum, limit) : length;
+}
+
+}
+
+QSize minimumWindowSize(GolfLayout layout)
+{
+    return { layout.columns * ColumnPitch + SideMargins,
+        layout.rows * RowOverlap + TableBelowColumns };
+}
+
+QSize snapToLayout(QSize size, GolfLayout layout, QSize monitor)
+{
+    const QSize minimum = minimumWindowSize(layout);
+    return { grow(size.width(), minimum.width(), monitor.width()),
+        grow(size.height(), minimum.height(), monitor.height() - TaskBarAllowance) };
+}
+
+QRect keepOnScreens(const QRect &window, const QList<QRect> &screens, const QRect &primary)
+{
+    const bool seen = std::any_of(screens.begin(), screens.end(),
+        [&](const QRect &screen) { return screen.intersects(window); });
+    if (seen)
+        return window;
+    const GolfWindowGeometry defaults;
+    return window.translated(
+        primary.topLeft() + QPoint(defaults.left, defaults.top) - window.topLeft());
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "GolfLayout.h"
+#include "GolfResults.h"
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+// The results of one layout: wins, games by cards left in buckets of five, games finished.
+class TfrmGolfPontok : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmGolfPontok(QWidget *parent = nullptr);
+    ~TfrmGolfPontok() override;
+
+    // Shows the results of this layout modally, read from the file as it is now.
+    void showResults(GolfLayout layout);
+
+    QLabel *lblPalya;
+    std::array<QLabel *, GolfResultsFile::ShownRows> lblNev;
+    std::array<QLabel *, GolfResultsFile::ShownRows> lblErtek;
+    QPushButton *bbtnOk;
+    QPushButton *bbtnPontTorl;
+
+    void bbtnPontTorlClick();
+    // Esc asks to clear the scores, like the button that answers it.
+    void reject() override;
+
+private:
+    void showTable();
+
+    GolfLayout shownLayout;
+};
+
+// The Golf results dialog, made at start-up.
+extern TfrmGolfPontok *frmGolfPontok;
