@@ -2,6 +2,8 @@
 
 #include "Application.h"
 #include "uFo.h"
+#include "uGolfBeall.h"
+#include "uGolfPontok.h"
 #include "uPokerSpeed.h"
 #include "uValasz.h"
 
@@ -11,6 +13,8 @@ TfrmFo *createWindows()
     auto *launcher = new TfrmFo;
     setMainWindow(launcher);
     new TfrmValasz(launcher);
+    new TfrmGolfBeall(launcher);
+    new TfrmGolfPontok(launcher);
     new TfrmPokerSpeed(launcher);
     return launcher;
 }
