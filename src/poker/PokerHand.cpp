@@ -11,15 +11,14 @@ constexpr unsigned FiveInARow = 0b11111;
 
 HandRank classifyHand(const PokerCards &cards)
 {
-    std::array<int, RankCount> count {};
+    std::array<int, CardsInHand> ranks;
     unsigned ranksPresent = 0;
     bool flush = true;
     const int firstSuit = cards[0] / RankCount;
-    for (const int card : cards) {
-        const int rank = card % RankCount;
-        ++count[rank];
-        ranksPresent |= 1u << rank;
-        flush = flush && card / RankCount == firstSuit;
+    for (int i = 0; i < CardsInHand; ++i) {
+        ranks[i] = cards[i] % RankCount;
+        ranksPresent |= 1u << ranks[i];
+        flush = flush && cards[i] / RankCount == firstSuit;
     }
 
     // Five distinct ranks in a row from the lowest one; bits above the Ace do not exist, so
@@ -37,19 +36,25 @@ HandRank classifyHand(const PokerCards &cards)
     if (straight)
         return Straight;
 
-    int pairs = 0;
-    bool three = false;
-    for (const int n : count) {
-        if (n == 4)
-            return FourOfAKind;
-        pairs += n == 2;
-        three = three || n == 3;
-    }
-    if (pairs == 2)
+    // Pairs of cards of equal rank tell every combination of ranks apart.
+    int matches = 0;
+    for (int i = 0; i < CardsInHand; ++i)
+        for (int j = i + 1; j < CardsInHand; ++j)
+            matches += ranks[i] == ranks[j];
+    switch (matches) {
+    case 1:
+        return OnePair;
+    case 2:
         return TwoPair;
-    if (three)
-        return pairs == 1 ? FullHouse : ThreeOfAKind;
-    return pairs == 1 ? OnePair : Runt;
+    case 3:
+        return ThreeOfAKind;
+    case 4:
+        return FullHouse;
+    case 6:
+        return FourOfAKind;
+    default:
+        return Runt;
+    }
 }
 
 void PokerScore::ApplyResult(HandRank rank)
