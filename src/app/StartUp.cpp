@@ -4,6 +4,7 @@
 #include "uFo.h"
 #include "uGolfBeall.h"
 #include "uGolfPontok.h"
+#include "uKartyak.h"
 #include "uPokerSpeed.h"
 #include "uValasz.h"
 
@@ -12,6 +13,7 @@ TfrmFo *createWindows()
     setApplicationTitle(QStringLiteral("Kovra - Card Games 1"));
     auto *launcher = new TfrmFo;
     setMainWindow(launcher);
+    new TfrmKartyak(launcher);
     new TfrmValasz(launcher);
     new TfrmGolfBeall(launcher);
     new TfrmGolfPontok(launcher);

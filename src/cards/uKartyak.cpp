@@ -1,0 +1,109 @@
+#include "uKartyak.h"
+
+#include "Application.h"
+#include "CardBacks.h"
+#include "CardCanvas.h"
+#include "CardFaces.h"
+#include "CardId.h"
+#include "Picture.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+
+TfrmKartyak *frmKartyak = nullptr;
+
+namespace {
+
+constexpr int GridColumnStep = 91;
+constexpr int GridRowStep = 116;
+constexpr int GridColumns = 3;
+constexpr int GridMargin = 20;
+constexpr int OuterWidth = 298;
+constexpr int BackAreaHeight = 398;
+constexpr int PanelHeight = 41;
+constexpr int ButtonTop = 8;
+constexpr QSize ButtonSize { 75, 25 };
+constexpr int CancelLeft = 104;
+constexpr int OkLeft = 200;
+// The window sizes above are outer sizes; this is what a Windows dialog frame and caption take.
+constexpr QSize WindowFrame { 8, 27 };
+constexpr QSize SelectionFrameControl { 88, 114 };
+
+}
+
+TfrmKartyak::TfrmKartyak(QWidget *parent)
+    : QDialog(parent), imgKeret(new Picture(this)), pnlAlso(new QFrame(this)),
+      bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlAlso)),
+      bbtnOk(new QPushButton(QStringLiteral("OK"), pnlAlso))
+{
+    frmKartyak = this;
+    setWindowTitle(applicationTitle() + QStringLiteral(" - Card Decks"));
+    loadPictures(qApp->devicePixelRatio());
+
+    const QSize client = QSize(OuterWidth, PanelHeight + BackAreaHeight) - WindowFrame;
+    setFixedSize(client);
+    pnlAlso->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
+    bbtnMegsem->setGeometry(QRect(QPoint(CancelLeft, ButtonTop), ButtonSize));
+    bbtnOk->setGeometry(QRect(QPoint(OkLeft, ButtonTop), ButtonSize));
+    bbtnOk->setDefault(true);
+    connect(bbtnOk, &QPushButton::clicked, this, &TfrmKartyak::bbtnOkClick);
+    connect(bbtnMegsem, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The frame lies under the backs and lets clicks through to them.
+    imgKeret->resize(SelectionFrameControl);
+    imgKeret->setPixmap(CardBacks::paintSelectionFrame(qApp->devicePixelRatio()));
+    imgKeret->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (int i = 0; i < CardBacks::BackCount; ++i) {
+        auto *picture = new Picture(this);
+        picture->setGeometry((i * GridColumnStep) % (GridColumns * GridColumnStep) + GridMargin,
+            (i / GridColumns) * GridRowStep + GridMargin, CardCanvas::CardSize.width(),
+            CardCanvas::CardSize.height());
+        picture->setTag(i);
+        picture->setPixmap(ilHatlap0[i]);
+        picture->setCursor(Qt::PointingHandCursor);
+        connect(picture, &Picture::clicked, this, [this, picture] { img0Click(picture); });
+        backPictures.push_back(picture);
+    }
+}
+
+TfrmKartyak::~TfrmKartyak()
+{
+    if (frmKartyak == this)
+        frmKartyak = nullptr;
+}
+
+void TfrmKartyak::loadPictures(qreal pixelRatio)
+{
+    for (int id = 0; id < CardId::CardCount; ++id)
+        ilKartyak.push_back(CardFaces::paint(id, pixelRatio));
+    for (int back = 0; back < CardBacks::BackCount; ++back) {
+        const QPixmap upright = CardBacks::paint(back, pixelRatio);
+        ilHatlap0.push_back(upright);
+        ilHatlapF.push_back(CardBacks::turned(upright, CardBacks::Turn::UpsideDown));
+        ilHatlap90.push_back(CardBacks::turned(upright, CardBacks::Turn::CounterClockwise));
+        ilHatlap270.push_back(CardBacks::turned(upright, CardBacks::Turn::Clockwise));
+    }
+}
+
+void TfrmKartyak::img0Click(Picture *picture)
+{
+    imgKeret->move(
+        picture->pos() - QPoint(CardBacks::SelectionFrameWidth, CardBacks::SelectionFrameWidth));
+    PendingBack = picture->tag();
+}
+
+void TfrmKartyak::bbtnOkClick()
+{
+    ChosenBack = PendingBack;
+    accept();
+}
+
+// Every showing starts on the game's current back. A back index from outside the nine (a
+// damaged settings file) marks the first back rather than reading past the pictures.
+void TfrmKartyak::showEvent(QShowEvent *event)
+{
+    const bool known = ChosenBack >= 0 && ChosenBack < CardBacks::BackCount;
+    img0Click(backPictures[known ? ChosenBack : 0]);
+    QDialog::showEvent(event);
+}

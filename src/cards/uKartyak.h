@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <vector>
+
+class Picture;
+class QFrame;
+class QPushButton;
+
+// The card picture library, from which every card face and back of the program is drawn, and
+// the deck chooser in which the player picks one of the nine back designs.
+class TfrmKartyak : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmKartyak(QWidget *parent = nullptr);
+    ~TfrmKartyak() override;
+
+    // Faces by card id (71 x 96), backs by back index: upright and upside down (71 x 96), turned
+    // counter-clockwise and clockwise (96 x 71).
+    std::vector<QPixmap> ilKartyak;
+    std::vector<QPixmap> ilHatlap0;
+    std::vector<QPixmap> ilHatlapF;
+    std::vector<QPixmap> ilHatlap90;
+    std::vector<QPixmap> ilHatlap270;
+
+    // The back a game hands to the chooser and reads back after OK, and the back clicked while
+    // the chooser is open.
+    int ChosenBack = 0;
+    int PendingBack = 0;
+
+    std::vector<Picture *> backPictures;
+    Picture *imgKeret;
+    QFrame *pnlAlso;
+    QPushButton *bbtnMegsem;
+    QPushButton *bbtnOk;
+
+    void img0Click(Picture *picture);
+    void bbtnOkClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void loadPictures(qreal pixelRatio);
+};
+
+// The program's card library, made at start-up.
+extern TfrmKartyak *frmKartyak;
