@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArrayView>
+
+class QTextDocument;
+
+// Reads rich text (RTF) into a document, replacing what it held: text, paragraphs, character
+// formatting (bold, italic, underline, size, colour, font), alignment, indents, spacing and
+// tab stops. Pictures, headers, style sheets and the like are passed over. Damaged or cut-off
+// input shows as much as could be read; input that is not RTF at all shows as plain
+// Windows-1250 text.
+void readRtf(QByteArrayView source, QTextDocument &document);
