@@ -10,7 +10,7 @@ constexpr int DeckSize = 52;
 
 }
 
-PokerGame::PokerGame(Random &random) : random(random) { }
+PokerGame::PokerGame(Random &random) : generator(random) { }
 
 void PokerGame::newGame()
 {
@@ -19,11 +19,11 @@ void PokerGame::newGame()
     restore(fresh);
 }
 
-void PokerGame::restore(const PokerScore &saved)
+void PokerGame::restore(const PokerScore &score)
 {
-    tally = saved;
+    tally = score;
     evaluated = Runt;
-    this->saved = true;
+    saved = true;
     nextHand();
 }
 
@@ -104,7 +104,7 @@ void PokerGame::dealCards(bool replacing)
             continue;
         int card;
         do
-            card = random.random(DeckSize);
+            card = generator.random(DeckSize);
         while (used[card]);
         used[card] = true;
         cards[position] = card;

@@ -28,7 +28,7 @@ public:
     // Starts afresh and deals the first hand (its stake already taken).
     void newGame();
     // Continues a saved game with a fresh hand, or ends it at once when its hands are played.
-    void restore(const PokerScore &saved);
+    void restore(const PokerScore &score);
 
     PokerPhase phase() const { return currentPhase; }
     bool isOver() const { return currentPhase == PokerPhase::GameOver; }
@@ -66,7 +66,7 @@ private:
     void dealCards(bool replacing);
     void evaluateHand();
 
-    Random &random;
+    Random &generator;
     PokerScore tally;
     PokerCards cards {};
     std::array<bool, CardsInHand> marks {};

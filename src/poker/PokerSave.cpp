@@ -54,9 +54,10 @@ QByteArray encode(const PokerGame &game)
     return bytes;
 }
 
-PokerScore decode(const QByteArray &bytes)
+std::optional<PokerScore> decode(const QByteArray &bytes)
 {
-    Q_ASSERT(bytes.size() >= FileSize);
+    if (bytes.size() < FileSize)
+        return std::nullopt;
     PokerScore score;
     for (int rank = 0; rank < HandRankCount; ++rank)
         score.HandCounts[rank] = field(bytes, rank);
@@ -80,9 +81,10 @@ void loadGame(const QString &path, PokerGame &game)
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(FileSize) : QByteArray();
     if (file.error() != QFileDevice::NoError)
         throw FileError(fileMessage(file.errorString(), path));
-    if (bytes.size() < FileSize)
+    const std::optional<PokerScore> score = decode(bytes);
+    if (!score)
         throw FileError(fileMessage(QStringLiteral("Read beyond end of file"), path));
-    game.restore(decode(bytes));
+    game.restore(*score);
 }
 
 }

@@ -3,6 +3,7 @@
 #include "PokerHand.h"
 
 #include <QString>
+#include <optional>
 
 class PokerGame;
 
@@ -22,8 +23,8 @@ QString withExtension(const QString &path);
 // loaded game deals anew and takes the stake again. Values beyond 32 bits are stored at the
 // nearest value that fits.
 QByteArray encode(const PokerGame &game);
-// Values are taken as they are; bytes beyond the first 44 are ignored.
-PokerScore decode(const QByteArray &bytes);
+// Values are taken as they are; bytes beyond the first 44 are ignored, fewer give nothing.
+std::optional<PokerScore> decode(const QByteArray &bytes);
 
 // Writes the game atomically and marks it saved; throws FileError and leaves the game's saved
 // state alone when the file cannot be written.

@@ -85,7 +85,7 @@ TEST_F(PokerSaveTest, WhileTheEvaluatedHandIsClearedAwayItsPayoutIsKept)
     game.proceed();
     ASSERT_EQ(game.phase(), PokerPhase::ClearingAway);
 
-    EXPECT_EQ(PokerSave::decode(PokerSave::encode(game)).Money, paid);
+    EXPECT_EQ(PokerSave::decode(PokerSave::encode(game))->Money, paid);
 }
 
 TEST_F(PokerSaveTest, LoadingAFinishedGameEndsItAtOnce)
@@ -151,7 +151,7 @@ TEST_F(PokerSaveTest, ExtremeValuesNeitherOverflowNorWrap)
     EXPECT_EQ(score.HandsPlayed(), -1);
     EXPECT_EQ(score.Winnings(), most * 200);
     EXPECT_EQ(score.Money, std::int64_t(Int32::min()) - 5);
-    EXPECT_EQ(PokerSave::decode(PokerSave::encode(game)).Money, Int32::min());
+    EXPECT_EQ(PokerSave::decode(PokerSave::encode(game))->Money, Int32::min());
 
     game.proceed();
     ASSERT_EQ(game.lastRank(), RoyalFlush);
