@@ -4,7 +4,9 @@
 #include "uFo.h"
 #include "uGolfBeall.h"
 #include "uGolfPontok.h"
+#include "uHelp1.h"
 #include "uKartyak.h"
+#include "uNevjegy.h"
 #include "uPokerSpeed.h"
 #include "uValasz.h"
 
@@ -17,6 +19,8 @@ TfrmFo *createWindows()
     new TfrmValasz(launcher);
     new TfrmGolfBeall(launcher);
     new TfrmGolfPontok(launcher);
+    new TfrmNevjegy(launcher);
+    new TfrmHelp1(launcher);
     new TfrmPokerSpeed(launcher);
     return launcher;
 }

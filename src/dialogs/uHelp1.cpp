@@ -1,0 +1,85 @@
+#include "uHelp1.h"
+
+#include "Application.h"
+#include "DataDir.h"
+#include "RtfReader.h"
+#include "uValasz.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+TfrmHelp1 *frmHelp1 = nullptr;
+
+namespace {
+
+constexpr QSize OuterSize { 635, 459 };
+// What a resizable Windows border and title bar take around the client area.
+constexpr QSize FrameSize { 16, 38 };
+
+}
+
+TfrmHelp1::TfrmHelp1(QWidget *parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint),
+      reHelp(new QTextEdit(this))
+{
+    frmHelp1 = this;
+    setWindowTitle(applicationTitle());
+    setSizeGripEnabled(true);
+    resize(OuterSize - FrameSize);
+
+    reHelp->setReadOnly(true);
+    reHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(reHelp);
+}
+
+TfrmHelp1::~TfrmHelp1()
+{
+    if (frmHelp1 == this)
+        frmHelp1 = nullptr;
+}
+
+bool TfrmHelp1::showHelpFile(const QString &fileName, bool modal)
+{
+    const QString path = DataDir() + fileName;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowOkMessage(QStringLiteral("Cannot open file:\n") + QDir::toNativeSeparators(path));
+        return false;
+    }
+    readRtf(file.readAll(), *reHelp->document());
+    reHelp->moveCursor(QTextCursor::Start);
+    if (modal) {
+        exec();
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+    return true;
+}
+
+// Centred on the screen each time it opens; a window already open stays where it is.
+void TfrmHelp1::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        const QScreen *screen
+            = mainWindow() ? mainWindow()->screen() : QGuiApplication::primaryScreen();
+        if (screen)
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+bool ShowHelpFile(const QString &fileName, bool modal)
+{
+    return frmHelp1->showHelpFile(fileName, modal);
+}

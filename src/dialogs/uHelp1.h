@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextEdit;
+
+// The help viewer: shows one of the program's rich-text help files. Its caption is the
+// application title at creation, so it reads the same whichever game asks for help.
+class TfrmHelp1 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmHelp1(QWidget *parent = nullptr);
+    ~TfrmHelp1() override;
+
+    // Loads DataDir() + fileName and shows it, modally or not. A file that cannot be read is
+    // reported to the player; the window is then not shown and the result is false.
+    bool showHelpFile(const QString &fileName, bool modal);
+
+    QTextEdit *reHelp;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};
+
+// The program's help viewer, made at start-up.
+extern TfrmHelp1 *frmHelp1;
+
+bool ShowHelpFile(const QString &fileName, bool modal);
