@@ -1,11 +1,9 @@
 #include "CardBacks.h"
-#include "CardCanvas.h"
 #include "CardFaces.h"
 #include "CardId.h"
 #include "uKartyak.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QSet>
 #include <functional>
 #include <gtest/gtest.h>
