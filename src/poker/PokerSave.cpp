@@ -80,7 +80,7 @@ void loadGame(const QString &path, PokerGame &game)
         throw FileError(fileMessage(QStringLiteral("File not found"), path));
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(FileSize) : QByteArray();
     if (file.error() != QFileDevice::NoError)
-        throw FileError(fileMessage(file.errorString(), path));
+        throw FileError(fileMessage(QStringLiteral("Cannot read file"), path));
     const std::optional<PokerScore> score = decode(bytes);
     if (!score)
         throw FileError(fileMessage(QStringLiteral("Read beyond end of file"), path));

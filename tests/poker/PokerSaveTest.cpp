@@ -4,6 +4,7 @@
 #include "ScriptedRandom.h"
 #include "TempDataDir.h"
 
+#include <QDir>
 #include <QtEndian>
 #include <limits>
 
@@ -99,9 +100,10 @@ TEST_F(PokerSaveTest, LoadingAFinishedGameEndsItAtOnce)
     EXPECT_FALSE(game.canSave());
 }
 
-TEST_F(PokerSaveTest, AMissingOrShortFileChangesNothing)
+TEST_F(PokerSaveTest, AMissingShortOrUnreadableFileChangesNothing)
 {
     writeDataFile("short.kp1", fileOf({ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }).left(43));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.kp1"));
     game.proceed(); // the first hand is evaluated: the game is now unsaved
     const PokerCards hand = game.hand();
     const PokerScore score = game.score();
@@ -110,14 +112,16 @@ TEST_F(PokerSaveTest, AMissingOrShortFileChangesNothing)
     {
         QString file;
         QString message;
-    } cases[] = { { "short.kp1", "Read beyond end of file" }, { "missing.kp1", "File not found" } };
+    } cases[] = { { "short.kp1", "Read beyond end of file" }, { "missing.kp1", "File not found" },
+        { "folder.kp1", "Cannot read file" } };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         try {
             PokerSave::loadGame(dataPath(c.file), game);
             ADD_FAILURE() << "no error";
         } catch (const FileError &error) {
-            EXPECT_EQ(error.message(), c.message + ":\n" + dataPath(c.file));
+            EXPECT_EQ(error.message().toStdString(),
+                (c.message + ":\n" + dataPath(c.file)).toStdString());
         }
         EXPECT_EQ(game.phase(), PokerPhase::ResultShown);
         EXPECT_EQ(game.hand(), hand);
