@@ -67,11 +67,18 @@ QPainterPath polygonPath(std::initializer_list<QPointF> points)
 void paintRobe(QPainter &painter, const Dress &dress, int rank)
 {
     const qreal shoulder = HeadCentre.y() + HeadRadiusY + 1;
-    paintShape(painter,
-        polygonPath({ { Frame.left() + 3, MidLine }, { Frame.left() + 4, shoulder + 4 },
-            { CentreX - 7, shoulder }, { CentreX + 7, shoulder },
-            { Frame.right() - 4, shoulder + 4 }, { Frame.right() - 3, MidLine } }),
-        dress.robe);
+    // Rounded shoulders, the robe reaching the frame's sides.
+    const qreal left = Frame.left() + 2;
+    const qreal right = Frame.right() - 2;
+    QPainterPath robe;
+    robe.moveTo(left, MidLine);
+    robe.lineTo(left, shoulder + 7);
+    robe.quadTo(left, shoulder, CentreX - 7, shoulder);
+    robe.lineTo(CentreX + 7, shoulder);
+    robe.quadTo(right, shoulder, right, shoulder + 7);
+    robe.lineTo(right, MidLine);
+    robe.closeSubpath();
+    paintShape(painter, robe, dress.robe);
     // The front panel and collar in the trim colour; the King's collar is ermine.
     paintShape(painter,
         polygonPath({ { CentreX - 4, shoulder }, { CentreX + 4, shoulder },
