@@ -22,8 +22,10 @@ public:
     // The stock picture with its counter; hidden once the stock is empty.
     virtual void showStock(bool shown) = 0;
     virtual void setStockCount(int count) = 0;
+    // The game has ended with this many cards not on the foundation.
     virtual void ShowResult(int cardsLeft) = 0;
     virtual void hideResult() = 0;
+    // Played to its end before the game goes on; whether sound is on is the table's business.
     virtual void playSound(Sound sound) = 0;
 };
 
@@ -47,7 +49,8 @@ public:
     // Ace.
     static bool Fits(int top, int id);
 
-    // Takes effect with the next NewGame.
+    // Takes effect with the next NewGame. At most 10 columns, 9 rows and 52 cards, as the
+    // settings file and dialog ensure.
     void setLayout(GolfLayout layout);
 
     void NewGame();
