@@ -41,7 +41,7 @@ inline constexpr std::array<PayRow, HandRankCount> PayTable { {
 } };
 
 inline constexpr int CardsInHand = 5;
-// Card ids 0..51.
+// Card ids 0..51 at the five table positions, 0 the leftmost.
 using PokerCards = std::array<int, CardsInHand>;
 
 // The Ace is always high: A-2-3-4-5 is no straight and no straight runs past the Ace.
