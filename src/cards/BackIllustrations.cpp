@@ -113,6 +113,23 @@ void paintCastle(QPainter &painter, QSizeF size)
         { { middle, flagTop }, { middle + 5, flagTop + 1.5 }, { middle, flagTop + 3 } }));
 }
 
+// Dark water at the foot of the rock, with the moon's light on it.
+void paintSeaUnderMoon(QPainter &painter, QSizeF size, qreal moonX)
+{
+    const qreal surface = size.height() * 0.88;
+    QLinearGradient water(0, surface, 0, size.height());
+    water.setColorAt(0, QColor(20, 34, 80));
+    water.setColorAt(1, QColor(6, 12, 36));
+    painter.fillRect(QRectF(0, surface, size.width(), size.height() - surface), water);
+    painter.setPen(QPen(QColor(250, 244, 200, 200), 0.8, Qt::SolidLine, Qt::RoundCap));
+    constexpr int Glints = 4;
+    for (int i = 0; i < Glints; ++i) {
+        const qreal y = surface + 1.5 + i * 2.4;
+        const qreal half = 5 - i;
+        painter.drawLine(QPointF(moonX - half, y), QPointF(moonX + half, y));
+    }
+}
+
 // A small playing card held in the fan.
 void paintHeldCard(QPainter &painter, QPointF pivot, qreal angle, CardId::Suit suit)
 {
@@ -182,8 +199,10 @@ void paintSleeveAndHand(QPainter &painter, QSizeF size)
 
 void castleAtNight(QPainter &painter, QSizeF size)
 {
-    paintNightSky(painter, size, QPointF(size.width() * 0.7, size.height() * 0.18));
+    const QPointF moon(size.width() * 0.7, size.height() * 0.18);
+    paintNightSky(painter, size, moon);
     paintCastle(painter, size);
+    paintSeaUnderMoon(painter, size, moon.x());
 }
 
 void handOfCards(QPainter &painter, QSizeF size)
