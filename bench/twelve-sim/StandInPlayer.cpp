@@ -1,0 +1,37 @@
+#include "StandInPlayer.h"
+
+#include "TwelvePlayers.h"
+
+#include <algorithm>
+
+StandInPlayer::StandInPlayer(TwelveGame &game, TwelveTurn &turn) : game(game), turn(turn) { }
+
+void StandInPlayer::put()
+{
+    const Hand &hand = game.Holding[HumanSeat];
+    const CardValues values = CardValue(hand);
+    int card = -1;
+    for (int candidate = 0; candidate < CardCount; ++candidate)
+        if (hand[candidate] && (card < 0 || values[candidate] < values[card]))
+            card = candidate;
+    turn.PutCard(card);
+}
+
+void StandInPlayer::choose()
+{
+    const PerSlot<int> worths = middleCardWorths(game, HumanSeat);
+    int best = 0;
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        if (game.TurnSlot[slot].FaceUp && (best == 0 || worths[slot] > worths[best]))
+            best = slot;
+    turn.ChooseCard(best);
+}
+
+void StandInPlayer::bid()
+{
+    const PerSlot<int> worths = middleCardWorths(game, HumanSeat);
+    const int least = *std::min_element(worths.begin() + 1, worths.end());
+    const int limit = worths[game.AuctionSlot] - least;
+    if (game.Bid + 1 > limit || !turn.RaiseBid(1))
+        turn.NoMore();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "TwelveTurn.h"
+
+// A simple player for seat 1: puts its card of least value, wants the card of greatest worth
+// and bids "+1" while the price stays within that card's worth above the least worth.
+class StandInPlayer
+{
+public:
+    StandInPlayer(TwelveGame &game, TwelveTurn &turn);
+
+    void put();
+    void choose();
+    void bid();
+
+private:
+    TwelveGame &game;
+    TwelveTurn &turn;
+};

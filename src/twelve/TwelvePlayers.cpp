@@ -1,0 +1,181 @@
+#include "TwelvePlayers.h"
+
+#include "Random.h"
+#include "TwelveLevels.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+using RankCounts = std::array<int, RankCount>;
+
+RankCounts rankCounts(const Hand &hand)
+{
+    RankCounts counts {};
+    for (int card = 0; card < CardCount; ++card)
+        if (hand[card])
+            ++counts[rankOf(card)];
+    return counts;
+}
+
+// How many held cards lie in the window of three ranks from each start rank.
+RankCounts windowCounts(const RankCounts &counts)
+{
+    RankCounts windows {};
+    for (int start = 0; start < RankCount; ++start)
+        for (int step = 0; step < RunLength; ++step)
+            windows[start] += counts[rankAfter(start, step)];
+    return windows;
+}
+
+// Every held card of a window scores the window's count, so a window adds its count squared.
+int totalOf(const RankCounts &counts)
+{
+    int total = 0;
+    for (int window : windowCounts(counts))
+        total += window * window;
+    return total;
+}
+
+bool percentDraw(Random &random, int chance)
+{
+    return random.random(PercentDraw) < chance;
+}
+
+} // namespace
+
+CardValues CardValue(const Hand &hand)
+{
+    const RankCounts windows = windowCounts(rankCounts(hand));
+    CardValues values {};
+    for (int card = 0; card < CardCount; ++card) {
+        if (!hand[card])
+            continue;
+        for (int step = 0; step < RunLength; ++step)
+            values[card] += windows[rankAfter(rankOf(card), RankCount - step)];
+    }
+    return values;
+}
+
+int cardValueTotal(const Hand &hand)
+{
+    return totalOf(rankCounts(hand));
+}
+
+void updateHelpMode(TwelveGame &game, Random &random)
+{
+    game.HelpMode = false;
+    for (int &count : game.RankPutCount) {
+        if (count > 0)
+            --count;
+        game.HelpMode = game.HelpMode || count > CirculatingRankCount;
+    }
+    if (const LevelRow *row = levelRow(game.Difficulty);
+        row && percentDraw(random, row->HelpChance))
+        game.HelpMode = true;
+    if (!game.HelpMode)
+        return;
+    if (random.random(PercentDraw) <= HelpKeptAbove) {
+        game.HelpMode = false;
+        return;
+    }
+    // The card that would raise the human's matrix total most.
+    RankCounts human = rankCounts(game.Holding[HumanSeat]);
+    int bestTotal = std::numeric_limits<int>::min();
+    for (int card = 0; card < CardCount; ++card) {
+        if (game.Holding[HumanSeat][card])
+            continue;
+        ++human[rankOf(card)];
+        const int total = totalOf(human);
+        --human[rankOf(card)];
+        if (total > bestTotal) {
+            bestTotal = total;
+            game.HelpCard = card;
+        }
+    }
+}
+
+int choosePutCard(TwelveGame &game, int seat, Random &random)
+{
+    Hand &hand = game.Holding[seat];
+    const CardValues values = CardValue(hand);
+    int card = -1;
+    for (int candidate = 0; candidate < CardCount; ++candidate)
+        if (hand[candidate] && (card < 0 || values[candidate] < values[card]))
+            card = candidate;
+    if (const LevelRow *row = levelRow(game.Difficulty);
+        row && percentDraw(random, row->BlunderChance)) {
+        do {
+            const int suit = random.random(SuitCount);
+            card = cardOf(suit, random.random(RankCount));
+        } while (!hand[card]);
+    }
+    if (game.HelpMode && hand[game.HelpCard])
+        card = game.HelpCard;
+    ++game.RankPutCount[rankOf(card)];
+    hand[card] = false;
+    return card;
+}
+
+PerSlot<int> middleCardWorths(const TwelveGame &game, int seat)
+{
+    RankCounts counts = rankCounts(game.Holding[seat]);
+    PerSlot<int> worths {};
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        const int rank = game.TurnSlot[slot].Rank;
+        ++counts[rank];
+        worths[slot] = totalOf(counts);
+        --counts[rank];
+    }
+    return worths;
+}
+
+void valueMiddleCards(TwelveGame &game)
+{
+    for (int seat = 2; seat <= SeatCount; ++seat) {
+        PerSlot<int> &worths = game.CardWorth[seat];
+        worths = middleCardWorths(game, seat);
+        const int least = *std::min_element(worths.begin() + 1, worths.end());
+        int cap = game.Scores[game.RoundNo][seat];
+        if (game.HelpMode)
+            cap = std::min(cap, HelpModeBidCap);
+        for (int slot = 1; slot <= SlotCount; ++slot)
+            game.MaxBid[seat][slot] = std::min(worths[slot] - least, cap);
+    }
+}
+
+namespace {
+
+// The slot of greatest worth, the first among equals, skipping sold slots and one other slot.
+int bestSlot(const PerSlot<int> &worths, int skipped)
+{
+    int best = 0;
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        if (slot == skipped || worths[slot] <= WantableWorthAbove)
+            continue;
+        if (best == 0 || worths[slot] > worths[best])
+            best = slot;
+    }
+    return best;
+}
+
+} // namespace
+
+void chooseWantedCards(TwelveGame &game, Random &random)
+{
+    const int remaining
+        = static_cast<int>(std::count(game.Bought.begin() + 1, game.Bought.end(), false));
+    const double bestWantedBelow = game.Difficulty * BestWantedSlope + BestWantedBase;
+    for (int seat = 2; seat <= SeatCount; ++seat) {
+        if (game.Bought[seat])
+            continue;
+        const int best = bestSlot(game.CardWorth[seat], 0);
+        const int second = bestSlot(game.CardWorth[seat], best);
+        const bool takesSecond = random.random(PercentDraw) >= bestWantedBelow && remaining > 1;
+        const int slot = takesSecond && second != 0 ? second : best;
+        game.Wanted[seat] = slot;
+        ++game.TurnSlot[slot].Markers;
+    }
+    game.TurnOver = remaining == 0;
+}

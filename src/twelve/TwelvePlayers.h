@@ -1,0 +1,27 @@
+#pragma once
+
+#include "TwelveRules.h"
+
+class Random;
+
+// The decisions of the computer seats 2..4: which card to put, what each middle card is worth,
+// how high to bid for it and which one to want. All rest on the card value matrix of a hand.
+
+using CardValues = std::array<int, CardCount>;
+
+// Each held card scores, over the three rank windows holding it, how many held cards lie in the
+// window; cards not held score 0.
+CardValues CardValue(const Hand &hand);
+// The sum of the whole matrix.
+int cardValueTotal(const Hand &hand);
+
+// Start of a turn: ages the put-rank counts and decides help mode and the human's HelpCard.
+void updateHelpMode(TwelveGame &game, Random &random);
+// The card a computer seat puts; it leaves the seat's hand.
+int choosePutCard(TwelveGame &game, int seat, Random &random);
+// CardWorth and MaxBid of every computer seat for the four face-up cards.
+void valueMiddleCards(TwelveGame &game);
+// Total of a seat's matrix with each slot's card added to the seat's hand.
+PerSlot<int> middleCardWorths(const TwelveGame &game, int seat);
+// Every computer that has not bought wants a slot; TurnOver tells whether all seats have bought.
+void chooseWantedCards(TwelveGame &game, Random &random);

@@ -1,0 +1,306 @@
+#include "TwelveTurn.h"
+
+#include "TwelveLevels.h"
+#include "TwelvePlayers.h"
+
+#include <algorithm>
+
+TwelveTurn::TwelveTurn(TwelveGame &game, Random &random) : game(game), random(random) { }
+
+void TwelveTurn::NewGame()
+{
+    ::NewGame(game);
+    NextRound();
+}
+
+void TwelveTurn::NextRound()
+{
+    ::NextRound(game, random);
+    StartTurn();
+}
+
+void TwelveTurn::EndGame()
+{
+    ::EndGame(game);
+}
+
+void TwelveTurn::StartTurn()
+{
+    game.HumanNoMore = false;
+    game.AtAllCosts = false;
+    game.TurnSlot = {};
+    game.CardWorth = {};
+    game.Bought = {};
+    if (EvaluateHands(game)) {
+        RankRound(game);
+        status.clear();
+        state = TurnState::RoundOver;
+        return;
+    }
+    ++game.TurnNo;
+    updateHelpMode(game, random);
+    for (int seat = 2; seat <= SeatCount; ++seat) {
+        const int card = choosePutCard(game, seat, random);
+        TurnSlotRecord &slot = game.TurnSlot[seat];
+        slot.Suit = suitOf(card);
+        slot.Rank = rankOf(card);
+        slot.Card = card;
+        const Hand &hand = game.Holding[seat];
+        slot.BackSlot = (seat - 1) * HandSize
+            + static_cast<int>(std::count(hand.begin(), hand.begin() + card, true));
+        slot.MoveState = MoveTravelling;
+    }
+    status = PutPrompt;
+    state = TurnState::Travelling;
+}
+
+bool TwelveTurn::PutCard(int card)
+{
+    TurnSlotRecord &slot = game.TurnSlot[HumanSeat];
+    const bool putting = state == TurnState::Travelling || state == TurnState::WaitingForPut;
+    if (!putting || slot.MoveState != MoveNotPut || card < 0 || card >= CardCount
+        || !game.Holding[HumanSeat][card])
+        return false;
+    status.clear();
+    slot.Suit = suitOf(card);
+    slot.Rank = rankOf(card);
+    slot.Card = card;
+    game.Holding[HumanSeat][card] = false;
+    ++game.RankPutCount[slot.Rank];
+    slot.MoveState = MoveTravelling;
+    state = TurnState::Travelling;
+    return true;
+}
+
+void TwelveTurn::CardArrived(int slot)
+{
+    if (state != TurnState::Travelling || slot < 1 || slot > SlotCount
+        || game.TurnSlot[slot].MoveState != MoveTravelling)
+        return;
+    game.TurnSlot[slot].MoveState = MoveArrived;
+    const bool computersArrived = std::all_of(game.TurnSlot.begin() + 2, game.TurnSlot.end(),
+        [](const TurnSlotRecord &put) { return put.MoveState == MoveArrived; });
+    const int human = game.TurnSlot[HumanSeat].MoveState;
+    if (!computersArrived || human == MoveTravelling)
+        return;
+    state = human == MoveNotPut ? TurnState::WaitingForPut : TurnState::TurningBacks;
+}
+
+void TwelveTurn::AnimationFinished()
+{
+    switch (state) {
+    case TurnState::TurningBacks:
+        state = TurnState::TurningFaces;
+        break;
+    case TurnState::TurningFaces:
+        for (int slot = 1; slot <= SlotCount; ++slot)
+            game.TurnSlot[slot].FaceUp = true;
+        state = TurnState::Choosing;
+        computersChoose();
+        break;
+    case TurnState::TurningSoldFace:
+        state = TurnState::TurningSoldBack;
+        break;
+    case TurnState::TurningSoldBack:
+        state = TurnState::Flying;
+        break;
+    case TurnState::Flying:
+        Deliver();
+        break;
+    default:
+        break;
+    }
+}
+
+// Runs as soon as the cards lie face up, so the human cannot choose before the computers have.
+void TwelveTurn::computersChoose()
+{
+    valueMiddleCards(game);
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        game.TurnSlot[slot].Markers = 0;
+    chooseAgain();
+}
+
+void TwelveTurn::chooseAgain()
+{
+    chooseWantedCards(game, random);
+    const int humanWants = game.Wanted[HumanSeat];
+    if (!game.Bought[HumanSeat] && (humanWants == 0 || humanWants == game.AuctionSlot))
+        status = TakePrompt;
+}
+
+bool TwelveTurn::ChooseCard(int slot)
+{
+    if (state != TurnState::Choosing || game.Bought[HumanSeat] || slot < 1 || slot > SlotCount
+        || !game.TurnSlot[slot].FaceUp)
+        return false;
+    status.clear();
+    game.Wanted[HumanSeat] = slot;
+    ++game.TurnSlot[slot].Markers;
+    StartAuction();
+    return true;
+}
+
+void TwelveTurn::StartAuction()
+{
+    game.InAuction = {};
+    game.Bid = 0;
+    int opener = 0;
+    const int humanWants = game.Wanted[HumanSeat];
+    if (!game.Bought[HumanSeat] && humanWants != 0 && game.TurnSlot[humanWants].Markers > 1) {
+        game.AuctionSlot = humanWants;
+        opener = HumanSeat;
+        game.Leader = HumanSeat;
+        for (int seat = SeatCount; seat >= 2; --seat) {
+            if (game.Wanted[seat] == humanWants && game.MaxBid[seat][humanWants] > 0) {
+                game.Leader = seat;
+                game.Bid = 1;
+                break;
+            }
+        }
+    } else {
+        for (int seat = 2; seat <= SeatCount; ++seat) {
+            const int wants = game.Wanted[seat];
+            if (game.Bought[seat] || game.TurnSlot[wants].Markers <= 1)
+                continue;
+            game.AuctionSlot = wants;
+            opener = seat;
+            game.Leader = seat;
+            // A computer that would not pay for it opens only until one that would is found.
+            if (game.MaxBid[seat][wants] > 0) {
+                game.Bid = 1;
+                break;
+            }
+        }
+    }
+    if (opener != 0) {
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            game.InAuction[seat] = game.Wanted[seat] == game.Wanted[opener];
+        if (game.InAuction[HumanSeat])
+            status = BidPrompt;
+    } else {
+        // Nothing contested: the first seat in seat order without a card takes its own for free.
+        for (int seat = 1; seat <= SeatCount; ++seat) {
+            if (!game.Bought[seat]) {
+                game.Leader = seat;
+                game.AuctionSlot = game.Wanted[seat];
+                break;
+            }
+        }
+    }
+    state = TurnState::Bidding;
+}
+
+BidOutcome TwelveTurn::BidStep()
+{
+    if (state != TurnState::Bidding)
+        return BidOutcome::Ignored;
+    const int slot = game.AuctionSlot;
+    for (int step = 1; step < SeatCount; ++step) {
+        const int seat = (game.Leader - 1 + step) % SeatCount + 1;
+        if (seat == HumanSeat || !game.InAuction[seat] || game.MaxBid[seat][slot] <= game.Bid)
+            continue;
+        ++game.Bid;
+        game.Leader = seat;
+        if (onBidRaised)
+            onBidRaised(seat);
+        if (game.AtAllCosts)
+            humanRaise(1);
+        return BidOutcome::ComputerRaised;
+    }
+    if (game.InAuction[HumanSeat] && game.Leader != HumanSeat && !game.HumanNoMore)
+        return BidOutcome::WaitingForHuman;
+    if (game.AtAllCosts) {
+        game.AtAllCosts = false;
+        state = TurnState::AtAllCostsPause;
+        return BidOutcome::Pausing;
+    }
+    sell();
+    return BidOutcome::Closed;
+}
+
+bool TwelveTurn::humanRaise(int step)
+{
+    if (state != TurnState::Bidding || game.Bought[HumanSeat] || game.Leader == HumanSeat)
+        return false;
+    // A bid the human cannot pay is ignored without a word.
+    if (game.Scores[game.RoundNo][HumanSeat] < game.Bid + step)
+        return false;
+    game.Bid += step;
+    game.Leader = HumanSeat;
+    if (onBidRaised)
+        onBidRaised(HumanSeat);
+    return true;
+}
+
+bool TwelveTurn::RaiseBid(int step)
+{
+    return step > 0 && humanRaise(step);
+}
+
+bool TwelveTurn::BidAtAllCosts()
+{
+    if (state != TurnState::Bidding || game.Bought[HumanSeat] || game.Leader == HumanSeat)
+        return false;
+    game.AtAllCosts = true;
+    return humanRaise(1);
+}
+
+BidOutcome TwelveTurn::NoMore()
+{
+    if (state != TurnState::Bidding)
+        return BidOutcome::Ignored;
+    status.clear();
+    game.HumanNoMore = true;
+    return BidStep();
+}
+
+void TwelveTurn::CloseAuction()
+{
+    if (state == TurnState::AtAllCostsPause)
+        sell();
+}
+
+void TwelveTurn::sell()
+{
+    game.Scores[game.RoundNo][game.Leader] -= game.Bid;
+    state = TurnState::TurningSoldFace;
+}
+
+void TwelveTurn::Deliver()
+{
+    const int sold = game.AuctionSlot;
+    const int buyer = game.Leader;
+    for (int seat = 2; seat <= SeatCount; ++seat)
+        game.CardWorth[seat][sold] = SoldWorth;
+    game.Bought[buyer] = true;
+    game.InAuction[buyer] = false;
+    game.Wanted[buyer] = 0;
+    game.Holding[buyer][game.TurnSlot[sold].Card] = true;
+    game.HumanNoMore = false;
+    game.TurnSlot[sold].FaceUp = false;
+    int lastFaceUp = 0;
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        game.TurnSlot[slot].Markers = 0;
+        if (game.TurnSlot[slot].FaceUp)
+            lastFaceUp = slot;
+    }
+
+    if (game.Bought[HumanSeat]) {
+        chooseAgain();
+        if (game.TurnOver)
+            StartTurn();
+        else
+            StartAuction();
+    } else if (game.Wanted[HumanSeat] == sold) {
+        // The human's card went elsewhere: he chooses again, or takes the last one left.
+        chooseAgain();
+        state = TurnState::Choosing;
+        if (std::all_of(game.Bought.begin() + 2, game.Bought.end(), [](bool b) { return b; }))
+            ChooseCard(lastFaceUp);
+    } else {
+        game.TurnSlot[game.Wanted[HumanSeat]].Markers = 1;
+        chooseAgain();
+        StartAuction();
+    }
+}

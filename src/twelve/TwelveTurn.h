@@ -1,0 +1,95 @@
+#pragma once
+
+#include "TwelveRules.h"
+
+#include <functional>
+#include <string>
+
+class Random;
+
+// Where a turn stands. The numbers are those the window dispatches its move timer on; Idle and
+// RoundOver are the engine's own (before the first deal, and after a round or the game ended).
+enum class TurnState {
+    Idle = 0,
+    Travelling = 10, // put cards travel to the middle
+    WaitingForPut = 15, // the computers' cards arrived, the human has not put yet
+    TurningBacks = 11,
+    TurningFaces = 12,
+    Choosing = 17, // the computers have chosen; waiting for the human's choice
+    Bidding = 18,
+    AtAllCostsPause = 22,
+    TurningSoldFace = 13,
+    TurningSoldBack = 14,
+    Flying = 20, // the sold card flies to its buyer
+    RoundOver = 30,
+};
+
+// What one bidding step did, so the window knows how to run its timer.
+enum class BidOutcome {
+    ComputerRaised, // tick again after the bid delay
+    WaitingForHuman, // leave the timer stopped until a bid button
+    Pausing, // tick once more after AtAllCostsPauseMs
+    Closed, // the card is sold: turn it over and fly it to the buyer
+    Ignored, // the button did not apply in this state
+};
+
+constexpr int AtAllCostsPauseMs = 1000;
+
+inline const std::string PutPrompt = "Choose a card to put";
+inline const std::string TakePrompt = "Choose a card to take";
+inline const std::string BidPrompt = "Bid or click \"No more\"";
+
+// One Twelve turn as steps the window drives one at a time: it animates between the steps and
+// calls the next one when a picture has finished moving or the player clicked. No step waits.
+class TwelveTurn
+{
+public:
+    TwelveTurn(TwelveGame &game, Random &random);
+
+    // Told after every raise, computer or human, with the raising seat.
+    std::function<void(int seat)> onBidRaised;
+
+    TurnState GameState() const { return state; }
+    const std::string &Status() const { return status; }
+
+    void NewGame();
+    // After the end-of-round panel of rounds 1..10.
+    void NextRound();
+    // After the end-of-round panel of the last round.
+    void EndGame();
+
+    // The human puts a card; false when it is not his time to put or he does not hold it.
+    bool PutCard(int card);
+    // A travelling put card reached its place in the middle.
+    void CardArrived(int slot);
+    // The picture sequence of the current state has finished: the four cards turned up or the
+    // sold card turned over and reached its buyer.
+    void AnimationFinished();
+    // The human wants a face-up middle card; false when that is not possible now.
+    bool ChooseCard(int slot);
+
+    BidOutcome BidStep();
+    // "+1" and "+5"; false when ignored, also when the human cannot pay.
+    bool RaiseBid(int step);
+    // "At all costs": from now on every computer raise is answered at once while the human can
+    // pay. True when its own first raise went through.
+    bool BidAtAllCosts();
+    BidOutcome NoMore();
+    // The pause after an "At all costs" auction is over.
+    void CloseAuction();
+
+private:
+    void StartTurn();
+    void computersChoose();
+    void chooseAgain();
+    void StartAuction();
+    // The checks and the raise of "+1" and "+5", also used by the answers of "At all costs".
+    bool humanRaise(int step);
+    void sell();
+    void Deliver();
+
+    TwelveGame &game;
+    Random &random;
+    TurnState state = TurnState::Idle;
+    std::string status;
+};

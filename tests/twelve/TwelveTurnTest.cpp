@@ -1,0 +1,338 @@
+#include "TwelveTurn.h"
+#include "Random.h"
+#include "ScriptedRandom.h"
+#include "TwelvePlayers.h"
+#include "TwelveTestHands.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+class TwelveTurnTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        game.Difficulty = 4.0; // the computers always want their best card
+        turn.onBidRaised = [this](int seat) { raisers.push_back(seat); };
+    }
+
+    int firstHeldCard(int seat) const
+    {
+        for (int card = 0; card < CardCount; ++card)
+            if (game.Holding[seat][card])
+                return card;
+        return -1;
+    }
+
+    void reachChoosing()
+    {
+        do
+            turn.NewGame();
+        while (turn.GameState() != TurnState::Travelling);
+        ASSERT_TRUE(turn.PutCard(firstHeldCard(HumanSeat)));
+        for (int slot = 1; slot <= SlotCount; ++slot)
+            turn.CardArrived(slot);
+        turn.AnimationFinished();
+        turn.AnimationFinished();
+        ASSERT_EQ(turn.GameState(), TurnState::Choosing);
+    }
+
+    // Replaces a computer's valuation of the middle: it wants its most valued slot.
+    void value(int seat, const PerSlot<int> &worths, const PerSlot<int> &maxBids)
+    {
+        game.CardWorth[seat] = worths;
+        game.MaxBid[seat] = maxBids;
+    }
+
+    void computersChoose()
+    {
+        for (int slot = 1; slot <= SlotCount; ++slot)
+            game.TurnSlot[slot].Markers = 0;
+        chooseWantedCards(game, random);
+    }
+
+    void bidUntilSettled()
+    {
+        while (turn.BidStep() == BidOutcome::ComputerRaised)
+            ;
+    }
+
+    // Turns the sold card over and flies it to its buyer; returns the buyer.
+    int deliver()
+    {
+        const int buyer = game.Leader;
+        for (int step = 0; step < 3; ++step)
+            turn.AnimationFinished();
+        return buyer;
+    }
+
+    TwelveGame game;
+    SeededRandom random { 11 };
+    TwelveTurn turn { game, random };
+    std::vector<int> raisers;
+};
+
+TEST_F(TwelveTurnTest, TheHumanPutsOnceWhileOrAfterTheComputersCardsTravel)
+{
+    for (const bool humanFirst : { true, false }) {
+        SCOPED_TRACE(humanFirst ? "human first" : "computers first");
+        do
+            turn.NewGame();
+        while (turn.GameState() != TurnState::Travelling);
+        EXPECT_EQ(turn.Status(), PutPrompt);
+        for (int seat = 2; seat <= SeatCount; ++seat) {
+            const TurnSlotRecord &slot = game.TurnSlot[seat];
+            const Hand &hand = game.Holding[seat];
+            EXPECT_EQ(slot.MoveState, MoveTravelling);
+            EXPECT_EQ(heldCount(hand), HandSize - 1);
+            EXPECT_EQ(slot.BackSlot,
+                (seat - 1) * HandSize + std::count(hand.begin(), hand.begin() + slot.Card, true));
+        }
+        const int card = firstHeldCard(HumanSeat);
+        if (humanFirst) {
+            ASSERT_TRUE(turn.PutCard(card));
+        }
+        for (int slot = 2; slot <= SlotCount; ++slot)
+            turn.CardArrived(slot);
+        if (!humanFirst) {
+            EXPECT_EQ(turn.GameState(), TurnState::WaitingForPut);
+            ASSERT_TRUE(turn.PutCard(card));
+        }
+        EXPECT_EQ(turn.GameState(), TurnState::Travelling);
+        EXPECT_FALSE(turn.PutCard(firstHeldCard(HumanSeat)));
+        EXPECT_GE(game.RankPutCount[rankOf(card)], 1);
+        EXPECT_TRUE(turn.Status().empty());
+        turn.CardArrived(HumanSeat);
+        EXPECT_EQ(turn.GameState(), TurnState::TurningBacks);
+
+        EXPECT_FALSE(turn.ChooseCard(1)); // not yet face up
+        turn.AnimationFinished();
+        turn.AnimationFinished();
+        EXPECT_EQ(turn.GameState(), TurnState::Choosing);
+        EXPECT_EQ(turn.Status(), TakePrompt);
+        int markers = 0;
+        for (int slot = 1; slot <= SlotCount; ++slot) {
+            EXPECT_TRUE(game.TurnSlot[slot].FaceUp);
+            markers += game.TurnSlot[slot].Markers;
+        }
+        EXPECT_EQ(markers, 3);
+    }
+}
+
+TEST_F(TwelveTurnTest, ADealHoldingATwelveEndsTheRoundBeforeAnyPut)
+{
+    // Seat 1 gets twos to fours and the ace of hearts; the others share the rest in turn.
+    const Hand twelve = twelveFrom(Two);
+    ScriptedRandom deal;
+    int next = 0;
+    for (int card = 0; card < CardCount; ++card)
+        deal.push(twelve[card] || card == cardOf(Hearts, Ace) ? 0 : 1 + next++ % 3);
+    TwelveTurn dealt(game, deal);
+    dealt.NewGame();
+
+    EXPECT_EQ(dealt.GameState(), TurnState::RoundOver);
+    EXPECT_EQ(game.TurnNo, 0);
+    for (int seat = 1; seat <= SeatCount; ++seat) {
+        EXPECT_EQ(game.TurnSlot[seat].MoveState, MoveNotPut);
+        EXPECT_EQ(heldCount(game.Holding[seat]), HandSize);
+    }
+    EXPECT_EQ(game.HandRun[1].Place, 1);
+    EXPECT_EQ(game.Scores[1][1], StartingPoints + PrizeTable[1]);
+}
+
+TEST_F(TwelveTurnTest, UncontestedCardsGoFreeInSeatOrder)
+{
+    reachChoosing();
+    for (int seat = 2; seat <= SeatCount; ++seat) {
+        PerSlot<int> worths {};
+        worths[seat] = 10;
+        value(seat, worths, worths);
+    }
+    computersChoose();
+    ASSERT_TRUE(turn.ChooseCard(1));
+    EXPECT_FALSE(turn.ChooseCard(2));
+
+    std::vector<int> buyers;
+    for (int sale = 0; sale < SeatCount; ++sale) {
+        ASSERT_EQ(turn.GameState(), TurnState::Bidding);
+        EXPECT_EQ(game.AuctionSlot, game.Leader);
+        EXPECT_EQ(turn.BidStep(), BidOutcome::Closed);
+        buyers.push_back(deliver());
+    }
+    EXPECT_EQ(buyers, (std::vector<int> { 1, 2, 3, 4 }));
+    EXPECT_TRUE(raisers.empty());
+    EXPECT_EQ(game.Scores[1], (PerSeat<int> { 0, 1000, 1000, 1000, 1000 }));
+    EXPECT_EQ(game.TurnNo, 2);
+}
+
+struct ComputerAuctionCase
+{
+    int maxBid2, maxBid3;
+    int buyer, price;
+};
+
+TEST_F(TwelveTurnTest, TwoComputersAuctionUpToTheirLimits)
+{
+    // Seats 2 and 3 want slot 3, seat 4 slot 4, the human slot 1.
+    const ComputerAuctionCase cases[] = {
+        { 1, 0, 2, 1 }, // nobody raises: the opener keeps it at 1
+        { 0, 0, 3, 0 }, // neither would pay: the later one takes over the opening at 0
+        { 0, 2, 3, 1 }, // the lower seat does not open at 0 and never raises
+        { 2, 1, 2, 1 }, { 3, 5, 3, 4 }, // one above the loser's limit
+    };
+    for (const ComputerAuctionCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << "limits " << c.maxBid2 << " and " << c.maxBid3);
+        reachChoosing();
+        value(2, { 0, 0, 0, 10, 0 }, { 0, 0, 0, c.maxBid2, 0 });
+        value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, c.maxBid3, 0 });
+        value(4, { 0, 0, 0, 0, 10 }, { 0, 0, 0, 0, 10 });
+        computersChoose();
+        ASSERT_TRUE(turn.ChooseCard(1));
+        EXPECT_EQ(game.Bid, c.maxBid2 > 0 || c.maxBid3 > 0 ? 1 : 0);
+        EXPECT_EQ(game.InAuction, (PerSeat<bool> { false, false, true, true, false }));
+        EXPECT_TRUE(turn.Status().empty());
+        bidUntilSettled();
+        EXPECT_EQ(turn.GameState(), TurnState::TurningSoldFace);
+        EXPECT_EQ(game.Leader, c.buyer);
+        EXPECT_EQ(game.Scores[1][c.buyer], StartingPoints - c.price);
+    }
+}
+
+TEST_F(TwelveTurnTest, TheHumanMayJoinTheComputersAuction)
+{
+    reachChoosing();
+    value(2, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 3, 0 });
+    value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 5, 0 });
+    value(4, { 0, 0, 0, 0, 10 }, { 0, 0, 0, 0, 10 });
+    computersChoose();
+    ASSERT_TRUE(turn.ChooseCard(1));
+    const int card = game.TurnSlot[3].Card;
+    EXPECT_TRUE(turn.RaiseBid(5));
+    EXPECT_FALSE(turn.RaiseBid(1)); // he leads already
+    bidUntilSettled();
+    EXPECT_EQ(deliver(), HumanSeat);
+    EXPECT_TRUE(game.Holding[HumanSeat][card]);
+    EXPECT_TRUE(game.Bought[HumanSeat]);
+    EXPECT_EQ(game.Scores[1][1], StartingPoints - 6);
+}
+
+struct AtAllCostsCase
+{
+    int points;
+    std::vector<int> raisers;
+    bool waitsForNoMore;
+    int buyer, price;
+};
+
+TEST_F(TwelveTurnTest, AtAllCostsAnswersEveryRaiseWhileTheHumanCanPay)
+{
+    // The human, seat 2 (limit 4) and seat 4 (limit 10) want slot 2; seat 4 opens at 1.
+    const AtAllCostsCase cases[] = {
+        { 1000, { 1, 2, 1, 4, 1, 4, 1, 4, 1 }, false, 1, 10 },
+        { 7, { 1, 2, 1, 4, 1, 4 }, true, 4, 7 },
+    };
+    for (const AtAllCostsCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.points << " points");
+        raisers.clear();
+        reachChoosing();
+        game.Scores[1][1] = c.points;
+        value(2, { 0, 0, 10, 0, 0 }, { 0, 0, 4, 0, 0 });
+        value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 10, 0 });
+        value(4, { 0, 0, 10, 0, 0 }, { 0, 0, 10, 0, 0 });
+        computersChoose();
+        ASSERT_TRUE(turn.ChooseCard(2));
+        EXPECT_EQ(game.Leader, 4);
+        EXPECT_EQ(game.Bid, 1);
+        EXPECT_EQ(turn.Status(), BidPrompt);
+        EXPECT_TRUE(turn.BidAtAllCosts());
+        bidUntilSettled();
+        if (c.waitsForNoMore) {
+            EXPECT_EQ(turn.GameState(), TurnState::Bidding);
+            EXPECT_EQ(turn.BidStep(), BidOutcome::WaitingForHuman);
+            EXPECT_EQ(turn.NoMore(), BidOutcome::Pausing);
+        }
+        EXPECT_EQ(raisers, c.raisers);
+        EXPECT_EQ(turn.GameState(), TurnState::AtAllCostsPause);
+        EXPECT_FALSE(game.AtAllCosts);
+        turn.CloseAuction();
+        EXPECT_EQ(game.Leader, c.buyer);
+        EXPECT_EQ(game.Scores[1][c.buyer], c.buyer == 1 ? c.points - c.price : 1000 - c.price);
+    }
+}
+
+TEST_F(TwelveTurnTest, HumanBidsNeedTheBiddingStatePointsAndNoLead)
+{
+    reachChoosing();
+    EXPECT_FALSE(turn.RaiseBid(1)); // nothing is auctioned yet
+    game.Scores[1][1] = 3;
+    value(2, { 0, 0, 10, 0, 0 }, { 0, 0, 0, 0, 0 });
+    value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 10, 0 });
+    value(4, { 0, 0, 10, 0, 0 }, { 0, 0, 3, 0, 0 });
+    computersChoose();
+    ASSERT_TRUE(turn.ChooseCard(2));
+    EXPECT_FALSE(turn.RaiseBid(5)); // 6 is more than his 3 points
+    EXPECT_EQ(game.Bid, 1);
+    EXPECT_EQ(game.Leader, 4);
+    EXPECT_TRUE(raisers.empty());
+    EXPECT_TRUE(turn.RaiseBid(1));
+    EXPECT_FALSE(turn.RaiseBid(1)); // he leads
+    EXPECT_EQ(turn.BidStep(), BidOutcome::ComputerRaised); // seat 4 goes to its limit of 3
+    EXPECT_EQ(turn.BidStep(), BidOutcome::WaitingForHuman); // seat 2, limit 0, never raises
+    EXPECT_FALSE(turn.RaiseBid(1)); // 4 is more than his 3 points
+    EXPECT_EQ(turn.NoMore(), BidOutcome::Closed);
+    EXPECT_EQ(game.Scores[1][1], 3);
+    EXPECT_EQ(game.Scores[1][4], 997);
+    EXPECT_EQ(raisers, (std::vector<int> { 1, 4 }));
+}
+
+TEST_F(TwelveTurnTest, TheLastCardGoesToTheHumanWhenHisWasSoldLast)
+{
+    reachChoosing();
+    // All computers want slot 2; seat 2 buys it. Seats 3 and 4 then want slot 3, seat 3 buys
+    // it. Seat 4 then wants the human's slot 1 and buys it, leaving slot 4 to the human.
+    value(2, { 0, 0, 10, 0, 0 }, { 0, 0, 5, 0, 0 });
+    value(3, { 0, 0, 10, 8, 0 }, { 0, 0, 1, 5, 0 });
+    value(4, { 0, 6, 10, 8, 0 }, { 0, 2, 1, 1, 0 });
+    computersChoose();
+    ASSERT_TRUE(turn.ChooseCard(1));
+    EXPECT_EQ(game.AuctionSlot, 2);
+    bidUntilSettled();
+    EXPECT_EQ(deliver(), 2);
+    EXPECT_EQ(game.AuctionSlot, 3);
+    bidUntilSettled();
+    EXPECT_EQ(deliver(), 3);
+    EXPECT_EQ(game.AuctionSlot, 1);
+    EXPECT_EQ(game.Leader, 4);
+    EXPECT_EQ(turn.BidStep(), BidOutcome::WaitingForHuman);
+    EXPECT_EQ(turn.NoMore(), BidOutcome::Closed);
+    EXPECT_EQ(deliver(), 4);
+
+    EXPECT_EQ(turn.GameState(), TurnState::Bidding);
+    EXPECT_EQ(game.Wanted[HumanSeat], 4);
+    EXPECT_EQ(game.AuctionSlot, 4);
+    EXPECT_EQ(game.Leader, HumanSeat);
+    EXPECT_EQ(game.Bid, 0);
+    EXPECT_EQ(turn.BidStep(), BidOutcome::Closed);
+    EXPECT_EQ(deliver(), HumanSeat);
+    EXPECT_EQ(game.Scores[1], (PerSeat<int> { 0, 1000, 999, 999, 999 }));
+}
+
+TEST_F(TwelveTurnTest, TheHumanChoosesAgainWhenHisCardWentElsewhere)
+{
+    reachChoosing();
+    value(2, { 0, 10, 0, 0, 0 }, { 0, 3, 0, 0, 0 });
+    value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 10, 0 });
+    value(4, { 0, 0, 0, 0, 10 }, { 0, 0, 0, 0, 10 });
+    computersChoose();
+    ASSERT_TRUE(turn.ChooseCard(1));
+    EXPECT_EQ(turn.NoMore(), BidOutcome::Closed);
+    EXPECT_EQ(deliver(), 2);
+    EXPECT_EQ(turn.GameState(), TurnState::Choosing);
+    EXPECT_EQ(turn.Status(), TakePrompt);
+    EXPECT_FALSE(turn.ChooseCard(1)); // sold
+    EXPECT_TRUE(turn.ChooseCard(2));
+}
+
+} // namespace
