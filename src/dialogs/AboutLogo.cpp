@@ -27,6 +27,10 @@ constexpr QColor LetterTop { 20, 30, 120 };
 constexpr QColor LetterBottom { 120, 10, 30 };
 constexpr QColor LetterOutline { 255, 245, 220 };
 constexpr qreal FanWidth = 62;
+constexpr int SuitPixelSize = 11;
+constexpr int CentreSuitPixelSize = 16;
+// The fan turns about a point just above the picture's bottom edge.
+constexpr qreal PivotDrop = -2;
 constexpr int LetterPixelSize = 40;
 constexpr int LetterSpacingPercent = 108;
 
@@ -41,10 +45,14 @@ void drawCard(QPainter &painter, const FanCard &card, QPointF pivot)
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(face, CardCornerRadius, CardCornerRadius);
     QFont suitFont(QStringLiteral("Liberation Sans"));
-    suitFont.setPixelSize(16);
+    suitFont.setPixelSize(SuitPixelSize);
     painter.setFont(suitFont);
     painter.setPen(card.red ? RedSuit : Qt::black);
-    painter.drawText(face.adjusted(0, 2, 0, -12), Qt::AlignHCenter | Qt::AlignTop, card.suit);
+    // The corner sign is what stays visible of a card that the next one covers.
+    painter.drawText(face.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, card.suit);
+    suitFont.setPixelSize(CentreSuitPixelSize);
+    painter.setFont(suitFont);
+    painter.drawText(face, Qt::AlignCenter, card.suit);
     painter.restore();
 }
 
@@ -82,7 +90,7 @@ QPixmap drawAboutLogo(QSize size, qreal devicePixelRatio)
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QPointF pivot(FanWidth / 2, size.height() + 2);
+    const QPointF pivot(FanWidth / 2, size.height() + PivotDrop);
     for (const FanCard &card : Fan)
         drawCard(painter, card, pivot);
     drawName(painter, QRectF(FanWidth, 0, size.width() - FanWidth, size.height()));

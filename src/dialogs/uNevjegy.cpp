@@ -22,7 +22,8 @@ constexpr QColor Background { 230, 186, 104 };
 constexpr QColor Navy { 0, 0, 128 };
 constexpr QColor Green { 0, 128, 0 };
 constexpr QRect LogoRect { 39, 16, 235, 45 };
-const QString WebAddress = QStringLiteral("https://www.kovra-games.example");
+constexpr int FormFontPixelSize = 13;
+const QString WebAddress = QStringLiteral("www.kovra-games.example");
 const QString VersionText = QStringLiteral("Version 1.0.6");
 
 QFont timesBold(int pixelSize)
@@ -61,6 +62,11 @@ TfrmNevjegy::TfrmNevjegy(QWidget *parent)
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
     setFixedSize(ClientSize);
+    // The box was laid out in this font; the address must fit its box whatever the program's
+    // font is.
+    QFont formFont(QStringLiteral("MS Sans Serif"));
+    formFont.setPixelSize(FormFontPixelSize);
+    setFont(formFont);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Background);
     setPalette(palette);

@@ -62,17 +62,20 @@ QTextBlockFormat blockFormat(const Paragraph &paragraph)
     format.setAlignment(paragraph.alignment);
     // A hanging first line may reach back to the page edge, not beyond it.
     const int left = std::max(paragraph.leftTwips, 0);
+    const int firstLine = std::max(paragraph.firstLineTwips, -left);
     format.setLeftMargin(pixels(left));
     format.setRightMargin(pixels(std::max(paragraph.rightTwips, 0)));
-    format.setTextIndent(pixels(std::max(paragraph.firstLineTwips, -left)));
+    format.setTextIndent(pixels(firstLine));
     format.setTopMargin(pixels(paragraph.beforeTwips));
     format.setBottomMargin(pixels(paragraph.afterTwips));
-    if (!paragraph.tabTwips.isEmpty()) {
-        QList<QTextOption::Tab> tabs;
-        for (int twips : paragraph.tabTwips)
-            tabs.append(QTextOption::Tab(pixels(twips), QTextOption::LeftTab));
-        format.setTabPositions(tabs);
+    // RTF measures tab stops from the page edge, the layout from where the first line starts.
+    QList<QTextOption::Tab> tabs;
+    for (int twips : paragraph.tabTwips) {
+        if (twips > left + firstLine)
+            tabs.append(QTextOption::Tab(pixels(twips - left - firstLine), QTextOption::LeftTab));
     }
+    if (!tabs.isEmpty())
+        format.setTabPositions(tabs);
     return format;
 }
 

@@ -52,7 +52,7 @@ bool openInSystemBrowser(const QString &address)
     if (!commandLine.isEmpty())
         return startCommandLine(commandLine);
 #endif
-    return QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
 }

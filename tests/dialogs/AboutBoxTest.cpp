@@ -61,7 +61,10 @@ TEST_F(AboutBoxTest, LayoutAndLook)
     EXPECT_EQ(about.lblVerzio->font().pixelSize(), 15);
 
     EXPECT_TRUE(about.edtHonlap->isReadOnly());
-    EXPECT_TRUE(about.edtHonlap->text().startsWith("https://"));
+    EXPECT_EQ(about.edtHonlap->text(), "www.kovra-games.example");
+    EXPECT_LT(about.edtHonlap->fontMetrics().horizontalAdvance(about.edtHonlap->text()),
+        about.edtHonlap->width() - 8)
+        << "the whole address shows";
     EXPECT_TRUE(about.edtHonlap->font().underline() && about.edtHonlap->font().bold());
     EXPECT_EQ(about.edtHonlap->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(about.edtHonlap->palette().color(QPalette::Base), QColor(230, 186, 104));
