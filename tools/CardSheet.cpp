@@ -2,6 +2,7 @@
 // out, and takes a picture of the deck chooser, so the art can be looked at as a whole. Run with
 // QT_SCALE_FACTOR=2 to see it as a dense screen shows it.
 
+#include "CardId.h"
 #include "uKartyak.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ constexpr int BackStep = 102;
 constexpr int SideRowStep = 78;
 constexpr int TopStripShown = 18;
 constexpr int LeftStripShown = 15;
-constexpr QSize SheetSize { 1010, 1420 };
+constexpr QSize SheetSize { 1010, 1020 };
 
 void drawAll(QPainter &painter, const std::vector<QPixmap> &pictures, QPoint origin, int step)
 {
@@ -30,8 +31,8 @@ void paintSheet(QPainter &painter, const TfrmKartyak &cards)
 {
     painter.fillRect(QRect(QPoint(0, 0), SheetSize), QColor(20, 100, 50));
     for (int suit = 0; suit < 4; ++suit) {
-        const std::vector<QPixmap> row(
-            cards.ilKartyak.begin() + suit * 13, cards.ilKartyak.begin() + suit * 13 + 13);
+        const std::vector<QPixmap> row(cards.ilKartyak.begin() + suit * CardId::RankCount,
+            cards.ilKartyak.begin() + (suit + 1) * CardId::RankCount);
         drawAll(painter, row, QPoint(Margin, Margin + suit * RowStep), FaceStep);
     }
     int top = Margin + 4 * RowStep + Margin;
@@ -51,9 +52,9 @@ void paintSheet(QPainter &painter, const TfrmKartyak &cards)
             Margin + i / 5 * 80, top + (i % 5) * TopStripShown, cards.ilKartyak[shown[i]]);
     for (int i = 0; i < 10; ++i)
         painter.drawPixmap(Margin + 180 + i * LeftStripShown, top, cards.ilKartyak[shown[i]]);
-    for (int i = 0; i < 13; ++i)
-        painter.drawPixmap(
-            Margin + 180 + i * LeftStripShown, top + RowStep, cards.ilKartyak[39 + i]);
+    for (int i = 0; i < CardId::RankCount; ++i)
+        painter.drawPixmap(Margin + 180 + i * LeftStripShown, top + RowStep,
+            cards.ilKartyak[CardId::idOf(CardId::Hearts, i)]);
 }
 
 }
