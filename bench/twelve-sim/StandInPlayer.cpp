@@ -8,13 +8,7 @@ StandInPlayer::StandInPlayer(TwelveGame &game, TwelveTurn &turn) : game(game), t
 
 void StandInPlayer::put()
 {
-    const Hand &hand = game.Holding[HumanSeat];
-    const CardValues values = CardValue(hand);
-    int card = -1;
-    for (int candidate = 0; candidate < CardCount; ++candidate)
-        if (hand[candidate] && (card < 0 || values[candidate] < values[card]))
-            card = candidate;
-    turn.PutCard(card);
+    turn.PutCard(leastValuedCard(game.Holding[HumanSeat]));
 }
 
 void StandInPlayer::choose()

@@ -58,6 +58,16 @@ CardValues CardValue(const Hand &hand)
     return values;
 }
 
+int leastValuedCard(const Hand &hand)
+{
+    const CardValues values = CardValue(hand);
+    int least = -1;
+    for (int card = 0; card < CardCount; ++card)
+        if (hand[card] && (least < 0 || values[card] < values[least]))
+            least = card;
+    return least;
+}
+
 int cardValueTotal(const Hand &hand)
 {
     return totalOf(rankCounts(hand));
@@ -99,11 +109,7 @@ void updateHelpMode(TwelveGame &game, Random &random)
 int choosePutCard(TwelveGame &game, int seat, Random &random)
 {
     Hand &hand = game.Holding[seat];
-    const CardValues values = CardValue(hand);
-    int card = -1;
-    for (int candidate = 0; candidate < CardCount; ++candidate)
-        if (hand[candidate] && (card < 0 || values[candidate] < values[card]))
-            card = candidate;
+    int card = leastValuedCard(hand);
     if (const LevelRow *row = levelRow(game.Difficulty);
         row && percentDraw(random, row->BlunderChance)) {
         do {

@@ -12,6 +12,8 @@ using CardValues = std::array<int, CardCount>;
 // Each held card scores, over the three rank windows holding it, how many held cards lie in the
 // window; cards not held score 0.
 CardValues CardValue(const Hand &hand);
+// The held card of least value, the first in id order among equals.
+int leastValuedCard(const Hand &hand);
 // The sum of the whole matrix.
 int cardValueTotal(const Hand &hand);
 

@@ -41,6 +41,8 @@ inline const std::string BidPrompt = "Bid or click \"No more\"";
 
 // One Twelve turn as steps the window drives one at a time: it animates between the steps and
 // calls the next one when a picture has finished moving or the player clicked. No step waits.
+// The move timer runs in every state but WaitingForPut, Choosing and RoundOver; in Bidding it
+// stops when a step answers WaitingForHuman and starts again after a human raise.
 class TwelveTurn
 {
 public:
