@@ -233,23 +233,23 @@ void paintGolfCards(QPainter &painter)
     const QSizeF size(38, 53);
     const qreal columnStep = 42;
     const qreal rowStep = 15;
-    const QPointF first(8 + size.width() / 2, 84 + size.height() / 2);
+    const QPointF first(8 + size.width() / 2, 78 + size.height() / 2);
     const struct
     {
         int rank;
         Suit suit;
-    } grid[4][4] = {
-        { { 3, Spades }, { 10, Hearts }, { 0, Clubs }, { 7, Diamonds } },
-        { { 11, Clubs }, { 5, Diamonds }, { 9, Spades }, { 2, Hearts } },
-        { { 6, Hearts }, { 12, Spades }, { 4, Diamonds }, { 8, Clubs } },
-        { { 1, Diamonds }, { 7, Clubs }, { 10, Spades }, { 5, Hearts } },
+    } grid[4][5] = {
+        { { 3, Spades }, { 10, Hearts }, { 0, Clubs }, { 7, Diamonds }, { 9, Hearts } },
+        { { 11, Clubs }, { 5, Diamonds }, { 9, Spades }, { 2, Hearts }, { 3, Clubs } },
+        { { 6, Hearts }, { 12, Spades }, { 4, Diamonds }, { 8, Clubs }, { 11, Diamonds } },
+        { { 1, Diamonds }, { 7, Clubs }, { 10, Spades }, { 5, Hearts }, { 2, Spades } },
     };
     for (int column = 0; column < 4; ++column)
-        for (int row = 0; row < 4; ++row)
+        for (int row = 0; row < 5; ++row)
             paintFace(painter, { first + QPointF(column * columnStep, row * rowStep), 0, size },
                 grid[column][row].rank, grid[column][row].suit);
 
-    const qreal pileTop = 226;
+    const qreal pileTop = 230;
     paintBack(painter, { QPointF(8 + size.width() / 2, pileTop + size.height() / 2), 0, size },
         QColor(150, 30, 40));
     const struct

@@ -10,7 +10,7 @@ namespace Walls {
 namespace {
 
 constexpr double WeaveStrength = 0.035;
-constexpr double MottleStrength = 0.045;
+constexpr double MottleStrength = 0.028;
 constexpr double TrellisDepth = 0.07;
 constexpr int TrellisCell = 32; // divides TextureSize, so the lattice tiles too
 
