@@ -155,21 +155,10 @@ QImage icon(Kind kind, int size)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(size / DesignSize, size / DesignSize);
-    const bool small = size <= SmallSize;
-    switch (kind) {
-    case Product:
-        product(painter, small);
-        break;
-    case Twelve:
-        twelve(painter, small);
-        break;
-    case Golf:
-        golf(painter, small);
-        break;
-    case Poker:
-        poker(painter, small);
-        break;
-    }
+    // In the order of Kind.
+    using Drawing = void (*)(QPainter &, bool);
+    static constexpr Drawing drawings[] = { product, twelve, golf, poker };
+    drawings[kind](painter, size <= SmallSize);
     return image;
 }
 

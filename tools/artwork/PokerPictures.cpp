@@ -162,6 +162,16 @@ void paintLightRays(QPainter &painter)
     painter.drawImage(0, 0, Painting::blurred(rays, 7));
 }
 
+// A shape standing off its background: a soft shadow, a shaded fill and a dark rim.
+void paintRaised(QPainter &painter, const QPainterPath &shape, const QGradient &fill,
+    const QColor &rim, QPointF shadowOffset)
+{
+    Painting::paintSoftShadow(painter, shape, shadowOffset, 2, 145);
+    painter.setPen(QPen(rim, 1.2));
+    painter.setBrush(fill);
+    painter.drawPath(shape);
+}
+
 void paintGrain(QImage &image, quint64 seed)
 {
     Rng rng(seed);
@@ -245,14 +255,11 @@ QImage gameOver()
     const QString text = QStringLiteral("Game Over");
     const qreal width = QFontMetricsF(font).horizontalAdvance(text);
     words.addText(QPointF((GameOverSize.width() - width) / 2, 54), font, text);
-    Painting::paintSoftShadow(painter, words, QPointF(2, 3), 2, 150);
     QLinearGradient brown(0, 14, 0, 56);
     brown.setColorAt(0, QColor(168, 100, 44));
     brown.setColorAt(0.5, QColor(122, 62, 22));
     brown.setColorAt(1, QColor(84, 40, 12));
-    painter.setPen(QPen(QColor(60, 28, 8), 1.2));
-    painter.setBrush(brown);
-    painter.drawPath(words);
+    paintRaised(painter, words, brown, QColor(60, 28, 8), QPointF(2, 3));
     return image;
 }
 
@@ -272,13 +279,10 @@ QImage discardMark()
     stroker.setWidth(11);
     stroker.setCapStyle(Qt::RoundCap);
     const QPainterPath bar = stroker.createStroke(cross).simplified();
-    Painting::paintSoftShadow(painter, bar, QPointF(1.5, 2), 2, 140);
     QLinearGradient red(0, 0, DiscardSize.width(), DiscardSize.height());
     red.setColorAt(0, QColor(236, 40, 36));
     red.setColorAt(1, QColor(170, 10, 14));
-    painter.setPen(QPen(QColor(110, 0, 0), 1.2));
-    painter.setBrush(red);
-    painter.drawPath(bar);
+    paintRaised(painter, bar, red, QColor(110, 0, 0), QPointF(1.5, 2));
     return image;
 }
 

@@ -50,10 +50,16 @@ void paintBack(QPainter &painter, const Placement &at, const QColor &colour)
         painter, at, [&](QPainter &p, const QRectF &card) { paintCardBack(p, card, colour); });
 }
 
-QImage blankTile()
+// A tile with its scene, darkened towards the edges.
+QImage paintedTile(const std::function<void(QPainter &, const QRectF &)> &scene, int vignette)
 {
     QImage tile(TileSize, QImage::Format_RGB32);
     tile.fill(Qt::black);
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area(QPointF(), TileSize);
+    scene(painter, area);
+    paintVignette(painter, area, vignette);
     return tile;
 }
 
@@ -310,45 +316,41 @@ void paintCaption(QPainter &painter, const QString &text, qreal top)
 
 QImage twelve()
 {
-    QImage tile = blankTile();
-    QPainter painter(&tile);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(QPointF(), TileSize);
-    paintFelt(painter, area, QPointF(90, 110), 260, QColor(120, 24, 36), QColor(30, 4, 10), 3);
-    paintTwelveTable(painter);
-    paintTwelveFan(painter);
-    paintVignette(painter, area, 110);
-    return tile;
+    return paintedTile(
+        [](QPainter &painter, const QRectF &area) {
+            paintFelt(
+                painter, area, QPointF(90, 110), 260, QColor(120, 24, 36), QColor(30, 4, 10), 3);
+            paintTwelveTable(painter);
+            paintTwelveFan(painter);
+        },
+        110);
 }
 
 QImage golf()
 {
-    QImage tile = blankTile();
-    QPainter painter(&tile);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(QPointF(), TileSize);
-    paintFairway(painter, area);
-    paintFlag(painter);
-    paintGolfCards(painter);
-    paintVignette(painter, area, 90);
-    return tile;
+    return paintedTile(
+        [](QPainter &painter, const QRectF &area) {
+            paintFairway(painter, area);
+            paintFlag(painter);
+            paintGolfCards(painter);
+        },
+        90);
 }
 
 QImage poker()
 {
-    QImage tile = blankTile();
-    QPainter painter(&tile);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(QPointF(), TileSize);
-    paintFelt(painter, area, QPointF(90, 130), 230, QColor(26, 120, 70), QColor(4, 36, 20), 5);
-    painter.setPen(QPen(QColor(230, 190, 80, 120), 1.2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QPointF(90, 330), 150, 130);
-    paintCaption(painter, QStringLiteral("Royal Flush"), 8);
-    paintRoyalFlush(painter);
-    paintPokerChips(painter);
-    paintVignette(painter, area, 110);
-    return tile;
+    return paintedTile(
+        [](QPainter &painter, const QRectF &area) {
+            paintFelt(
+                painter, area, QPointF(90, 130), 230, QColor(26, 120, 70), QColor(4, 36, 20), 5);
+            painter.setPen(QPen(QColor(230, 190, 80, 120), 1.2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(QPointF(90, 330), 150, 130);
+            paintCaption(painter, QStringLiteral("Royal Flush"), 8);
+            paintRoyalFlush(painter);
+            paintPokerChips(painter);
+        },
+        110);
 }
 
 }
