@@ -3,8 +3,8 @@
 #include "AnsiText.h"
 #include "RtfFormat.h"
 #include "RtfLexer.h"
+#include "RtfWords.h"
 
-#include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -29,90 +29,6 @@ struct Group
     RtfFormat::Paragraph paragraph;
     int unicodeSkip = 1; // characters after \u that stand in for it in older readers
 };
-
-// Groups whose content is not part of the visible text.
-const QSet<QByteArray> &skippedDestinations()
-{
-    static const QSet<QByteArray> words = {
-        "author",
-        "buptim",
-        "comment",
-        "company",
-        "creatim",
-        "datastore",
-        "doccomm",
-        "fldinst",
-        "filetbl",
-        "footer",
-        "footerf",
-        "footerl",
-        "footerr",
-        "footnote",
-        "ftncn",
-        "ftnsep",
-        "ftnsepc",
-        "generator",
-        "header",
-        "headerf",
-        "headerl",
-        "headerr",
-        "info",
-        "keywords",
-        "latentstyles",
-        "listoverridetable",
-        "listtable",
-        "nonshppict",
-        "object",
-        "objdata",
-        "operator",
-        "pict",
-        "pn",
-        "printim",
-        "revtbl",
-        "revtim",
-        "rsidtbl",
-        "rxe",
-        "shp",
-        "stylesheet",
-        "subject",
-        "tc",
-        "themedata",
-        "title",
-        "txe",
-        "xe",
-        "xmlnstbl",
-        "colorschememapping",
-        "pgdsctbl",
-        "mmathPr",
-    };
-    return words;
-}
-
-// Control words that stand for one character.
-QChar specialCharacter(const QByteArray &word)
-{
-    static const QHash<QByteArray, QChar> characters = {
-        { "tab", u'\t' },
-        { "cell", u'\t' },
-        { "line", QChar::LineSeparator },
-        { "bullet", u'\u2022' },
-        { "emdash", u'\u2014' },
-        { "endash", u'\u2013' },
-        { "lquote", u'\u2018' },
-        { "rquote", u'\u2019' },
-        { "ldblquote", u'\u201C' },
-        { "rdblquote", u'\u201D' },
-        { "emspace", u'\u2003' },
-        { "enspace", u'\u2002' },
-        { "qmspace", u'\u2005' },
-    };
-    return characters.value(word);
-}
-
-bool endsParagraph(const QByteArray &word)
-{
-    return word == "par" || word == "row" || word == "page" || word == "sect";
-}
 
 // A toggle such as \b is switched on by the bare word and off by the word with 0.
 bool toggleValue(const Token &token)
@@ -228,16 +144,16 @@ private:
     void controlWord(const Token &token)
     {
         const QByteArray &word = token.word;
-        if (skippedDestinations().contains(word)) {
+        if (RtfWords::isSkippedDestination(word)) {
             group().destination = Destination::Skip;
         } else if (group().destination == Destination::FontTable) {
             if (word == "f")
                 fontNumber = token.number;
         } else if (group().destination == Destination::ColourTable) {
             colourComponent(token);
-        } else if (endsParagraph(word)) {
+        } else if (RtfWords::endsParagraph(word)) {
             paragraphMark();
-        } else if (const QChar special = specialCharacter(word); !special.isNull()) {
+        } else if (const QChar special = RtfWords::specialCharacter(word); !special.isNull()) {
             append(QString(special));
         } else if (word == "u") {
             unicodeCharacter(token.number);
@@ -455,5 +371,5 @@ void readRtf(QByteArrayView source, QTextDocument &document)
         document.setPlainText(AnsiText::decode(source.toByteArray()));
         return;
     }
-    Reader(document).read(source);
+    Reader(document).read(source.trimmed());
 }

@@ -168,8 +168,9 @@ TEST(RtfReaderTest, DeepNestingNeitherCrashesNorLosesTheText)
     EXPECT_EQ(formatOf(document, "after").fontWeight(), QFont::Bold);
 }
 
-TEST(RtfReaderTest, TextThatIsNotRtfShowsAsPlainText)
+TEST(RtfReaderTest, OnlyTextThatStartsWithTheRtfHeaderIsReadAsRtf)
 {
+    EXPECT_EQ(plainText(" \r\n{\\rtf1 rich}\r\n"), "rich");
     EXPECT_EQ(plainText("Just \xf5 text\n{not rtf}"), "Just ő text\n{not rtf}");
     EXPECT_EQ(plainText(""), "");
 }
