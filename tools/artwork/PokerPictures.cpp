@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QRadialGradient>
 #include <cmath>
 #include <numbers>
 
@@ -204,6 +205,15 @@ QImage mistyForest()
         if (row.depth < 0.6)
             paintWisps(painter, row.ground - row.height * 0.6, row.ground + 20, seed++, 0.45);
     }
+    // A veil of haze behind the statistics table at the upper left keeps its text readable.
+    QRadialGradient haze(QPointF(190, 120), 250);
+    QColor veil = Fog;
+    veil.setAlphaF(0.45);
+    haze.setColorAt(0, veil);
+    haze.setColorAt(0.6, veil);
+    veil.setAlphaF(0);
+    haze.setColorAt(1, veil);
+    painter.fillRect(image.rect(), haze);
     // Dark moss and needles underfoot, so cards laid along the bottom stand out.
     QLinearGradient floor(0, 300, 0, BackgroundSize.height());
     floor.setColorAt(0, QColor(28, 40, 32, 0));
