@@ -129,13 +129,13 @@ void paintTwelveTable(QPainter &painter)
         int rank;
         Suit suit;
         QPointF centre;
-    } middle[] = { { 10, Hearts, { 68, 86 } }, { 4, Clubs, { 90, 82 } },
-        { 11, Spades, { 112, 86 } }, { 10, Diamonds, { 90, 112 } } };
+    } middle[] = { { 10, Hearts, { 65, 94 } }, { 12, Clubs, { 90, 80 } },
+        { 11, Spades, { 115, 94 } }, { 10, Diamonds, { 90, 114 } } };
     for (const auto &card : middle)
-        paintFace(painter, { card.centre, 0, QSizeF(20, 28) }, card.rank, card.suit);
+        paintFace(painter, { card.centre, 0, QSizeF(22, 31) }, card.rank, card.suit);
 
     // The auction: a gold bid token reading +5 beside the contested card.
-    const QPointF token(124, 128);
+    const QPointF token(124, 132);
     QPainterPath coin;
     coin.addEllipse(token, 12, 12);
     paintSoftShadow(painter, coin, QPointF(2, 2), 2, 140);
