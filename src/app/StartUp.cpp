@@ -1,12 +1,14 @@
 #include "StartUp.h"
 
 #include "Application.h"
+#include "uEredmeny.h"
 #include "uFo.h"
 #include "uGolfBeall.h"
 #include "uGolfPontok.h"
 #include "uHelp1.h"
 #include "uKartyak.h"
 #include "uNevjegy.h"
+#include "uNyert.h"
 #include "uPokerSpeed.h"
 #include "uValasz.h"
 
@@ -17,6 +19,8 @@ TfrmFo *createWindows()
     setMainWindow(launcher);
     new TfrmKartyak(launcher);
     new TfrmValasz(launcher);
+    new TfrmEredmeny(launcher);
+    new TfrmNyert(launcher);
     new TfrmGolfBeall(launcher);
     new TfrmGolfPontok(launcher);
     new TfrmNevjegy(launcher);

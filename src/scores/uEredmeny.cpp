@@ -1,0 +1,169 @@
+#include "uEredmeny.h"
+
+#include "AnsiText.h"
+#include "Application.h"
+#include "BestScores.h"
+#include "FormatGrouped.h"
+#include "MainWindowCentre.h"
+#include "uNyert.h"
+#include "uValasz.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QtMath>
+
+TfrmEredmeny *frmEredmeny = nullptr;
+
+namespace {
+
+const QColor NormalLineColour(0, 0, 170);
+const QColor HighlightLineColour(193, 55, 26);
+constexpr int FontPixels = 17;
+// What a Windows dialog border takes around the client area; the window's sizes are outer ones.
+constexpr QSize DialogFrame { 8, 27 };
+constexpr QPoint ColumnsTopLeft { 12, 16 };
+constexpr int ColumnPadding = 4;
+constexpr int MinimumNameWidth = 100;
+constexpr int MinimumScoreWidth = 40;
+constexpr int PanelHeight = 43;
+constexpr int ButtonTop = 9;
+constexpr QSize ButtonSize { 81, 25 };
+constexpr int ButtonGap = 12;
+
+QTextEdit *column(QWidget *parent)
+{
+    auto *edit = new QTextEdit(parent);
+    edit->setReadOnly(true);
+    edit->setEnabled(false);
+    edit->setFrameShape(QFrame::NoFrame);
+    edit->document()->setDocumentMargin(ColumnPadding);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setLineWrapMode(QTextEdit::NoWrap);
+    return edit;
+}
+
+void appendLine(QTextEdit *edit, const QString &text, const QColor &colour, Qt::Alignment alignment)
+{
+    QTextCursor cursor(edit->document());
+    cursor.movePosition(QTextCursor::End);
+    QTextBlockFormat block;
+    block.setAlignment(alignment);
+    if (edit->document()->isEmpty())
+        cursor.setBlockFormat(block);
+    else
+        cursor.insertBlock(block);
+    QTextCharFormat characters;
+    characters.setForeground(colour);
+    cursor.insertText(text, characters);
+}
+
+class BestScoreWindows : public BestScoreView
+{
+public:
+    QString askName(int score) override { return frmNyert->askName(score); }
+    void reportDamagedFile() override
+    {
+        ShowOkMessage(QStringLiteral("The top score list file is damaged!"));
+    }
+    void reportWriteError(const QString &message) override { ShowOkMessage(message); }
+    void showList() override { frmEredmeny->ShowBestScoreWindow(bestScoreList()); }
+};
+
+}
+
+TfrmEredmeny::TfrmEredmeny(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      reNev(column(this)), rePont(column(this)), pnlGombok(new QFrame(this)),
+      bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok)),
+      bbtnClear(new QPushButton(QStringLiteral("Clear"), pnlGombok))
+{
+    frmEredmeny = this;
+    setWindowTitle(applicationTitle() + QStringLiteral(" - Best scores"));
+    setModal(true);
+    QFont listFont(QStringLiteral("Times New Roman"));
+    listFont.setPixelSize(FontPixels);
+    listFont.setBold(true);
+    setFont(listFont);
+    pnlGombok->setFont(QFont());
+    bbtnOk->setDefault(true);
+    connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(bbtnClear, &QPushButton::clicked, this, &TfrmEredmeny::bbtnClearClick);
+}
+
+TfrmEredmeny::~TfrmEredmeny()
+{
+    if (frmEredmeny == this)
+        frmEredmeny = nullptr;
+}
+
+void TfrmEredmeny::ShowBestScoreWindow(const BestScoreList &list)
+{
+    reNev->clear();
+    rePont->clear();
+    const QFontMetrics metrics(font());
+    int nameWidth = MinimumNameWidth;
+    int scoreWidth = MinimumScoreWidth;
+    for (int k = 1; k <= list.count(); ++k) {
+        const QColor &colour = k == list.highlightPlace() ? HighlightLineColour : NormalLineColour;
+        const QString name
+            = QString::number(k) + QStringLiteral(". ") + AnsiText::decode(list.entry(k).Name);
+        const QString score = FormatGrouped(list.entry(k).Score);
+        appendLine(reNev, name, colour, Qt::AlignLeft);
+        appendLine(rePont, score, colour, Qt::AlignRight);
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(name));
+        scoreWidth = std::max(scoreWidth, metrics.horizontalAdvance(score));
+    }
+    placeControls(nameWidth, scoreWidth, lineHeight(), list.count());
+    if (!isVisible())
+        exec();
+}
+
+// Column widths and the window size follow the measured text; every size here is an outer
+// one, as on Windows, and the client area is what the frame leaves.
+void TfrmEredmeny::placeControls(int nameWidth, int scoreWidth, int lineHeight, int lines)
+{
+    const QRect names(
+        ColumnsTopLeft, QSize(nameWidth + 20, lineHeight * lines + 2 * ColumnPadding));
+    const QRect scores(names.topRight() + QPoint(1, 0), QSize(scoreWidth + 25, names.height()));
+    const QSize outer(scores.right() + 1 + 20, names.height() + 107);
+    const QSize client = outer - DialogFrame;
+    setFixedSize(client);
+    reNev->setGeometry(names);
+    rePont->setGeometry(scores);
+    pnlGombok->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
+    const int buttonsLeft = (client.width() - 2 * ButtonSize.width() - ButtonGap) / 2;
+    bbtnOk->setGeometry(QRect(QPoint(buttonsLeft, ButtonTop), ButtonSize));
+    bbtnClear->setGeometry(
+        QRect(QPoint(buttonsLeft + ButtonSize.width() + ButtonGap, ButtonTop), ButtonSize));
+}
+
+// The height the columns give one line, which can be a little more than the font's own.
+int TfrmEredmeny::lineHeight() const
+{
+    const QTextDocument *document = reNev->document();
+    return qCeil(document->documentLayout()->blockBoundingRect(document->firstBlock()).height());
+}
+
+void TfrmEredmeny::bbtnClearClick()
+{
+    if (AskYesNo(QStringLiteral("Are you sure you want to clear scores?")) == 'Y')
+        ShowBestScores(-1);
+}
+
+void TfrmEredmeny::showEvent(QShowEvent *event)
+{
+    centreOnMainWindow(this);
+    QDialog::showEvent(event);
+}
+
+void ShowBestScores(int score)
+{
+    BestScoreWindows windows;
+    bestScoreList().ShowBestScores(score, windows);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class BestScoreList;
+class QFrame;
+class QPushButton;
+class QTextEdit;
+
+// Shows a best-scores list in two coloured columns, names and scores, sized to their text,
+// with the newest entry highlighted. "Clear" resets the list after asking.
+class TfrmEredmeny : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmEredmeny(QWidget *parent = nullptr);
+    ~TfrmEredmeny() override;
+
+    // Fills the columns from the list and sizes the window to them; shows the window modally
+    // unless it is showing already (after "Clear" it is refilled in place).
+    void ShowBestScoreWindow(const BestScoreList &list);
+    void bbtnClearClick();
+
+    QTextEdit *reNev;
+    QTextEdit *rePont;
+    QFrame *pnlGombok;
+    QPushButton *bbtnOk;
+    QPushButton *bbtnClear;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    int lineHeight() const;
+    void placeControls(int nameWidth, int scoreWidth, int lineHeight, int lines);
+};
+
+// The program's list window, made at start-up.
+extern TfrmEredmeny *frmEredmeny;
+
+// The one entry point of the best-scores list (bestScoreList(), set up by the game): a positive
+// score is offered to the list and asks the player's name when it enters; 0 shows the list; a
+// negative score clears it. The list is saved and shown, except when a positive score does not
+// enter an intact list: then nothing is shown.
+void ShowBestScores(int score);
