@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PokerHand.h"
+
+#include <QString>
+#include <array>
+
+class QLabel;
+class QWidget;
+
+// The pay table with the game's counts and amounts per hand rank and their totals, as a grid of
+// transparent labels laid on the Poker table.
+class StatsTable
+{
+public:
+    // Header, one row per hand rank, totals.
+    static constexpr int Rows = HandRankCount + 2;
+    static constexpr int Columns = 4;
+
+    explicit StatsTable(QWidget *table);
+
+    void show(const PokerScore &score);
+
+    // Row -1 is the header, 0..9 the hand ranks, 10 the totals; columns count from 1.
+    QString text(int row, int column) const;
+    QLabel *label(int row, int column) const;
+
+private:
+    std::array<std::array<QLabel *, Columns>, Rows> labels {};
+};

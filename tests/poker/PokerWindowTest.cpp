@@ -1,0 +1,408 @@
+#include "Click.h"
+#include "ModalAnswer.h"
+#include "Picture.h"
+#include "PokerSave.h"
+#include "PressButton.h"
+#include "ScriptedRandom.h"
+#include "Sound.h"
+#include "StatsTable.h"
+#include "TempDataDir.h"
+#include "uEredmeny.h"
+#include "uKartyak.h"
+#include "uNyert.h"
+#include "uPoker.h"
+#include "uPokerSpeed.h"
+#include "uValasz.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtEndian>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// 2, 3, 4, 5 of Clubs and 7 of Diamonds: nothing. Ten to Ace of Spades: a royal flush.
+constexpr std::initializer_list<int> RuntDeal { 0, 1, 2, 3, 18 };
+constexpr std::initializer_list<int> RoyalDeal { 34, 35, 36, 37, 38 };
+constexpr QPoint EmptyTable { 430, 200 };
+
+class RecordedSounds : public Sound::Backend
+{
+public:
+    void play(const QString &path, Sound::Mode mode) override { played.push_back({ path, mode }); }
+    std::vector<std::pair<QString, Sound::Mode>> played;
+};
+
+// The shared dialogs the Poker window talks to, made once: the card library takes a while.
+struct SharedWindows
+{
+    TfrmKartyak cards;
+    TfrmValasz questions;
+    TfrmEredmeny bestScores;
+    TfrmNyert nameEntry;
+    TfrmPokerSpeed speed;
+};
+
+QByteArray savedGame(std::initializer_list<qint32> counts, qint32 money)
+{
+    QByteArray bytes(PokerSave::FileSize, '\0');
+    int field = 0;
+    for (qint32 value : counts)
+        qToLittleEndian(value, bytes.data() + 4 * field++);
+    qToLittleEndian(money, bytes.data() + 4 * HandRankCount);
+    return bytes;
+}
+
+qint32 savedMoney(const QByteArray &bytes)
+{
+    return qFromLittleEndian<qint32>(bytes.constData() + 40);
+}
+
+class PokerWindow : public TempDataDir
+{
+protected:
+    static void SetUpTestSuite() { shared = new SharedWindows; }
+    static void TearDownTestSuite() { delete shared; }
+
+    PokerWindow() { Sound::setBackend(&sounds); }
+    ~PokerWindow() override { Sound::setBackend(nullptr); }
+
+    // Opens the window on these cards and lets the first timer tick pass.
+    void open(std::initializer_list<int> deal)
+    {
+        for (int card : deal)
+            random.push(card);
+        window = std::make_unique<TfrmPoker>();
+        window->chooseGameFile = [this](QFileDialog::AcceptMode) { return chosenFile; };
+        window->show();
+        window->MoveTick();
+    }
+
+    // A press the way the table delivers it: to the topmost control under the point.
+    void pressAt(QPoint point, Qt::MouseButton button)
+    {
+        QWidget *target = window->table->childAt(point);
+        if (!target)
+            target = window->table;
+        clickWidget(target, button, target->mapFrom(window->table, point));
+    }
+
+    void pressCard(int position, Qt::MouseButton button = Qt::LeftButton)
+    {
+        pressAt(QPoint(20 + 91 * position + 35, 251 + 48), button);
+    }
+
+    // Ticks until no card slides; returns the number of ticks.
+    int finishSlide()
+    {
+        int ticks = 0;
+        while (window->tmrMozg->isActive() && ticks < 1000) {
+            window->MoveTick();
+            ++ticks;
+        }
+        return ticks;
+    }
+
+    QString money() const { return window->lblPont->text(); }
+
+    void saveAs(const QString &path)
+    {
+        chosenFile = path;
+        window->SaveAs();
+    }
+
+    void load(const QString &path)
+    {
+        chosenFile = path;
+        window->LoadGame();
+    }
+
+    static inline SharedWindows *shared = nullptr;
+    RecordedSounds sounds;
+    ScriptedRandom random;
+    ProgramRandomScope randomScope { random };
+    std::unique_ptr<TfrmPoker> window;
+    QString chosenFile;
+};
+
+TEST_F(PokerWindow, ANewGameDealsFiveCardsInARowAndTakesTheFirstStake)
+{
+    open(RuntDeal);
+
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - Untitled"));
+    EXPECT_EQ(money(), QStringLiteral("$495"));
+    EXPECT_EQ(window->table->size(), QSize(578, 377));
+    const PokerCards dealt { 0, 1, 2, 3, 18 };
+    for (int position = 0; position < CardsInHand; ++position) {
+        const Picture *card = window->cardPictures[dealt[position]];
+        EXPECT_TRUE(card->isVisible());
+        EXPECT_EQ(card->geometry(), QRect(20 + 91 * position, 251, 71, 96));
+        EXPECT_EQ(window->HoldLabels[position]->text(), QStringLiteral("Hold"));
+    }
+    EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("0"));
+    EXPECT_EQ(window->statsTable->text(9, 2), QStringLiteral("200"));
+    EXPECT_FALSE(window->pnlEredm->isVisible());
+}
+
+TEST_F(PokerWindow, OkWithMarkedCardsSlidesThemOutReplacesAndPays)
+{
+    open(RuntDeal);
+    for (int card : { 35, 36, 37, 38 }) // Jack to Ace of Spades come in for four Clubs
+        random.push(card);
+    pressCard(0);
+    pressCard(1);
+    EXPECT_TRUE(window->DiscardMarks[0]->isVisible());
+    EXPECT_EQ(window->HoldLabels[0]->text(), QStringLiteral("Discard"));
+    pressCard(1); // lands on the mark and takes it off
+    EXPECT_FALSE(window->DiscardMarks[1]->isVisible());
+    EXPECT_EQ(window->HoldLabels[1]->text(), QStringLiteral("Hold"));
+    clickWidget(window->bbtnInv); // now 1..4 are marked
+    EXPECT_FALSE(window->DiscardMarks[0]->isVisible());
+
+    clickWidget(window->bbtnOk);
+    ASSERT_EQ(sounds.played.size(), 1u);
+    EXPECT_EQ(
+        sounds.played[0], std::make_pair(dataPath(QStringLiteral("Kartya Le.wav")), Sound::NoWait));
+    EXPECT_EQ(window->game().phase(), PokerPhase::Drawing);
+    // With 20 pixels a tick, a card at 251 needs seven ticks to pass the bottom edge at 377.
+    EXPECT_EQ(finishSlide(), 7);
+
+    EXPECT_EQ(window->game().hand(), (PokerCards { 0, 35, 36, 37, 38 }));
+    EXPECT_TRUE(window->pnlEredm->isVisible());
+    EXPECT_EQ(window->pnlEredm->text(), QStringLiteral("Runt"));
+    EXPECT_EQ(money(), QStringLiteral("$495"));
+    EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("1"));
+    for (const QLabel *label : window->HoldLabels)
+        EXPECT_FALSE(label->isVisible());
+}
+
+TEST_F(PokerWindow, APressWithAnyButtonButTheLeftIsOkAnywhereOnTheTable)
+{
+    struct Case
+    {
+        const char *target;
+        QPoint point;
+        bool handEvaluatedFirst;
+        bool markFirst;
+    };
+    const Case cases[] {
+        { "background", EmptyTable, false, false },
+        { "a card", { 126, 300 }, false, false },
+        { "a discard mark", { 126, 300 }, false, true },
+        { "the money", { 480, 100 }, false, false },
+        { "the pay table", { 60, 60 }, false, false },
+        { "a hold label", { 55, 360 }, false, false },
+        { "Invert", { 500, 270 }, false, false },
+        { "the result panel", { 237, 290 }, true, false },
+    };
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.target);
+        open(RuntDeal);
+        if (test.handEvaluatedFirst)
+            window->Proceed();
+        if (test.markFirst)
+            pressCard(1);
+        const PokerPhase before = window->game().phase();
+
+        pressAt(test.point, Qt::LeftButton);
+        pressAt(test.point, Qt::LeftButton); // a second left press undoes any mark it made
+        EXPECT_EQ(window->game().phase(), before);
+
+        pressAt(test.point, Qt::RightButton);
+        EXPECT_NE(window->game().phase(), before);
+    }
+}
+
+TEST_F(PokerWindow, NeitherCardsNorInvertChangeMarksWhileCardsSlide)
+{
+    open(RuntDeal);
+    pressCard(0);
+    clickWidget(window->bbtnOk);
+    window->MoveTick();
+
+    pressCard(2);
+    clickWidget(window->bbtnInv);
+    for (const Picture *mark : window->DiscardMarks)
+        EXPECT_FALSE(mark->isVisible());
+
+    finishSlide();
+    EXPECT_EQ(window->game().phase(), PokerPhase::ResultShown);
+    for (int position = 0; position < CardsInHand; ++position)
+        EXPECT_FALSE(window->game().isMarked(position));
+}
+
+TEST_F(PokerWindow, OkAndInvertWaitForTheFirstTimerTick)
+{
+    for (int card : RuntDeal)
+        random.push(card);
+    window = std::make_unique<TfrmPoker>();
+    window->show();
+    clickWidget(window->bbtnInv);
+    clickWidget(window->bbtnOk);
+    EXPECT_EQ(window->game().phase(), PokerPhase::WaitingForDraw);
+    EXPECT_FALSE(window->DiscardMarks[0]->isVisible());
+
+    window->MoveTick();
+    EXPECT_FALSE(window->tmrMozg->isActive());
+    clickWidget(window->bbtnOk);
+    EXPECT_EQ(window->game().phase(), PokerPhase::ResultShown);
+}
+
+TEST_F(PokerWindow, SoundOffPlaysNothing)
+{
+    open(RuntDeal);
+    window->Sound1->trigger();
+    clickWidget(window->bbtnOk);
+    EXPECT_TRUE(sounds.played.empty());
+    EXPECT_EQ(window->game().phase(), PokerPhase::ResultShown);
+}
+
+TEST_F(PokerWindow, SavedMoneyComesBackWhenTheGameIsLoaded)
+{
+    open(RuntDeal);
+    saveAs(dataPath(QStringLiteral("waiting.txt")));
+    const QByteArray fresh = readDataFile(QStringLiteral("waiting.kp1"));
+    EXPECT_EQ(fresh, savedGame({}, 500));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - waiting.kp1"));
+
+    for (int card : RoyalDeal)
+        random.push(card);
+    load(dataPath(QStringLiteral("waiting.kp1")));
+    EXPECT_EQ(money(), QStringLiteral("$495"));
+    window->Proceed(); // pays 200
+    EXPECT_FALSE(window->game().isSaved());
+    saveAs(dataPath(QStringLiteral("paid")));
+    EXPECT_EQ(savedMoney(readDataFile(QStringLiteral("paid.kp1"))), 695);
+
+    load(dataPath(QStringLiteral("paid.kp1")));
+    EXPECT_EQ(money(), QStringLiteral("$690"));
+    EXPECT_EQ(window->statsTable->text(9, 3), QStringLiteral("1"));
+    EXPECT_EQ(window->statsTable->text(10, 4), QStringLiteral("200"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - paid.kp1"));
+}
+
+TEST_F(PokerWindow, TheThousandthHandIsPaidAndTheNextOkEndsTheGameWithoutAStake)
+{
+    writeDataFile(QStringLiteral("last.kp1"), savedGame({ 999 }, 5));
+    open(RuntDeal);
+    for (int card : RuntDeal)
+        random.push(card);
+    load(dataPath(QStringLiteral("last.kp1")));
+    EXPECT_EQ(money(), QStringLiteral("$0"));
+    EXPECT_TRUE(window->Save1->isEnabled());
+
+    clickWidget(window->bbtnOk);
+    EXPECT_TRUE(window->pnlEredm->isVisible());
+    EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("1 000"));
+    EXPECT_FALSE(window->Save1->isEnabled());
+    EXPECT_FALSE(window->SaveAs1->isEnabled());
+
+    clickWidget(window->bbtnOk);
+    finishSlide();
+    // Money 0 offers no best score: no window opens, and the list file is not touched.
+    EXPECT_TRUE(window->game().isOver());
+    EXPECT_TRUE(window->pnlJatVege->isVisible());
+    EXPECT_EQ(window->pnlJatVege->pos(), QPoint(70, 260));
+    EXPECT_EQ(money(), QStringLiteral("$0"));
+    EXPECT_FALSE(window->bbtnOk->isEnabled());
+    EXPECT_FALSE(window->bbtnInv->isEnabled());
+    EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("Poker.ere"))));
+
+    window->close(); // a finished game closes without the save question
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(PokerWindow, LoadingAFinishedGameEndsItAtOnceAndOffersTheMoney)
+{
+    writeDataFile(QStringLiteral("done.kp1"), savedGame({ 400, 600 }, 1234));
+    open(RuntDeal);
+    onNextModal([](QWidget *nameEntry) {
+        answerNextModal(QStringLiteral("OK")); // the list that follows
+        static_cast<TfrmNyert *>(nameEntry)->bbtnOk->click();
+    });
+    load(dataPath(QStringLiteral("done.kp1")));
+
+    EXPECT_TRUE(window->pnlJatVege->isVisible());
+    EXPECT_EQ(money(), QStringLiteral("$1234"));
+    for (const Picture *card : window->cardPictures)
+        EXPECT_FALSE(card->isVisible());
+    EXPECT_TRUE(readDataFile(QStringLiteral("Poker.ere")).contains("Pont=1234"));
+
+    clickWidget(window->bbtnUjJat);
+    EXPECT_FALSE(window->pnlJatVege->isVisible());
+    EXPECT_EQ(money(), QStringLiteral("$495"));
+    EXPECT_TRUE(window->bbtnOk->isEnabled());
+}
+
+TEST_F(PokerWindow, AShortFileIsReportedAndTheGameGoesOn)
+{
+    writeDataFile(QStringLiteral("short.kp1"), savedGame({}, 500).left(43));
+    open(RuntDeal);
+    pressCard(2);
+    QString message;
+    onNextModal([&](QWidget *) {
+        message = frmValasz->lblKerdes->text();
+        frmValasz->bbtnOk->click();
+    });
+    load(dataPath(QStringLiteral("short.kp1")));
+
+    // The dialog may break a long path over several lines.
+    EXPECT_EQ(message.remove(QLatin1Char('\n')),
+        QStringLiteral("Read beyond end of file:") + dataPath(QStringLiteral("short.kp1")));
+    EXPECT_EQ(window->game().hand(), (PokerCards { 0, 1, 2, 3, 18 }));
+    EXPECT_TRUE(window->DiscardMarks[2]->isVisible());
+    EXPECT_EQ(money(), QStringLiteral("$495"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - Untitled"));
+}
+
+TEST_F(PokerWindow, ADeclinedOverwriteKeepsTheCurrentFile)
+{
+    open(RuntDeal);
+    saveAs(dataPath(QStringLiteral("mine.kp1")));
+    const QByteArray theirs = savedGame({ 7 }, 77);
+    writeDataFile(QStringLiteral("theirs.kp1"), theirs);
+
+    answerNextModal(QStringLiteral("Cancel"));
+    saveAs(dataPath(QStringLiteral("theirs.kp1")));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - mine.kp1"));
+
+    window->Proceed();
+    window->Save();
+    EXPECT_EQ(readDataFile(QStringLiteral("theirs.kp1")), theirs);
+    EXPECT_EQ(readDataFile(QStringLiteral("mine.kp1")), savedGame({ 1 }, 495));
+}
+
+TEST_F(PokerWindow, ClosingAnUnsavedGameAsksFirst)
+{
+    open(RuntDeal);
+    window->Proceed();
+
+    answerNextModal(QStringLiteral("Cancel"));
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+
+    answerNextModal(QStringLiteral("No"));
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    const QByteArray settings = readDataFile(QStringLiteral("Poker.ini"));
+    EXPECT_TRUE(settings.contains("MozgSeb=20"));
+    EXPECT_TRUE(settings.contains("Hang=1"));
+}
+
+TEST_F(PokerWindow, YesToTheSaveQuestionSavesBeforeANewGame)
+{
+    open(RuntDeal);
+    window->Proceed();
+
+    chosenFile = dataPath(QStringLiteral("kept.kp1"));
+    answerNextModal(QStringLiteral("Yes"));
+    window->NewGame1->trigger();
+    EXPECT_EQ(readDataFile(QStringLiteral("kept.kp1")), savedGame({ 1 }, 495));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - Untitled"));
+    EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("0"));
+}
+
+}
