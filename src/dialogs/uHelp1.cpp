@@ -1,6 +1,7 @@
 #include "uHelp1.h"
 
 #include "Application.h"
+#include "CentreWindow.h"
 #include "DataDir.h"
 #include "RtfReader.h"
 #include "uValasz.h"
@@ -74,7 +75,7 @@ void TfrmHelp1::showEvent(QShowEvent *event)
         const QScreen *screen
             = mainWindow() ? mainWindow()->screen() : QGuiApplication::primaryScreen();
         if (screen)
-            move(screen->availableGeometry().center() - rect().center());
+            centreFrameOn(this, screen->availableGeometry().center());
     }
     QDialog::showEvent(event);
 }

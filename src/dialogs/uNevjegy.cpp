@@ -2,6 +2,7 @@
 
 #include "AboutLogo.h"
 #include "Application.h"
+#include "CentreWindow.h"
 #include "Picture.h"
 #include "WebBrowser.h"
 #include "uValasz.h"
@@ -124,7 +125,7 @@ void TfrmNevjegy::showEvent(QShowEvent *event)
     const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     const QPoint centre = owner ? owner->geometry().center()
                                 : (screen ? screen->availableGeometry().center() : QPoint());
-    move(centre - rect().center());
+    centreFrameOn(this, centre);
     QDialog::showEvent(event);
     bbtnOk->setFocus();
 }

@@ -29,7 +29,13 @@ protected:
 
 TEST_F(AboutBoxTest, LayoutAndLook)
 {
+    QWidget launcher;
+    launcher.setGeometry(100, 80, 581, 388);
+    setMainWindow(&launcher);
     about.show();
+    setMainWindow(nullptr);
+    EXPECT_LE((about.frameGeometry().center() - launcher.geometry().center()).manhattanLength(), 1)
+        << "centred over the main window";
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.size(), QSize(313, 362));
     EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "fixed dialog border";

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -101,7 +102,7 @@ TEST_F(HelpViewerTest, CaptionStaysTheTitleAtCreationAndTheWindowIsModal)
     EXPECT_TRUE(wasModal);
 }
 
-TEST_F(HelpViewerTest, TextFillsTheResizableWindow)
+TEST_F(HelpViewerTest, TextFillsTheResizableCentredWindow)
 {
     const Qt::WindowFlags flags = help.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -111,6 +112,8 @@ TEST_F(HelpViewerTest, TextFillsTheResizableWindow)
     EXPECT_EQ(help.reHelp->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
     help.show();
+    const QRect screen = help.screen()->availableGeometry();
+    EXPECT_LE((help.frameGeometry().center() - screen.center()).manhattanLength(), 1) << "centred";
     help.resize(800, 600);
     EXPECT_EQ(help.reHelp->geometry(), help.rect());
     help.close();
