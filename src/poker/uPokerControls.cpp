@@ -24,11 +24,14 @@ QFont pixelFont(const QString &family, int pixels, bool bold)
     return font;
 }
 
+// Disabled controls keep the style's grey, so a finished game shows its buttons as dead.
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+    }
     widget->setPalette(palette);
 }
 
