@@ -27,6 +27,7 @@ constexpr int FontPixels = 17;
 // What a Windows dialog border takes around the client area; the window's sizes are outer ones.
 constexpr QSize DialogFrame { 8, 27 };
 constexpr QPoint ColumnsTopLeft { 12, 16 };
+// Each column is 8 pixels taller than its lines: half of it above them, half below.
 constexpr int ColumnPadding = 4;
 constexpr int MinimumNameWidth = 100;
 constexpr int MinimumScoreWidth = 40;
@@ -90,7 +91,6 @@ TfrmEredmeny::TfrmEredmeny(QWidget *parent)
     listFont.setPixelSize(FontPixels);
     listFont.setBold(true);
     setFont(listFont);
-    pnlGombok->setFont(QFont());
     bbtnOk->setDefault(true);
     connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(bbtnClear, &QPushButton::clicked, this, &TfrmEredmeny::bbtnClearClick);
