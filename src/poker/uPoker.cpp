@@ -112,12 +112,16 @@ void TfrmPoker::createMenu()
     About1 = helpMenu->addAction(QStringLiteral("About"), this, [] { frmNevjegy->exec(); });
 }
 
-// The shared dialogs speak for Poker while its window is open.
+// The shared dialogs speak for Poker while its window is open. A program that made only some
+// of them (a test, say) still opens the game.
 void TfrmPoker::prepareSharedWindows()
 {
-    frmValasz->setWindowTitle(PokerTitle);
-    frmNyert->setWindowTitle(PokerTitle);
-    frmEredmeny->setWindowTitle(BestScoresTitle);
+    const std::pair<QWidget *, QString> captions[] { { frmValasz, PokerTitle },
+        { frmNyert, PokerTitle }, { frmEredmeny, BestScoresTitle } };
+    for (const auto &[window, caption] : captions) {
+        if (window)
+            window->setWindowTitle(caption);
+    }
     bestScoreList().setBase(DataDir() + QStringLiteral("Poker.exe"));
     bestScoreList().setCount(BestScorePlaces);
 }
