@@ -1,8 +1,9 @@
 #pragma once
 
+#include "BestScores.h"
+
 #include <QDialog>
 
-class BestScoreList;
 class QFrame;
 class QPushButton;
 class QTextEdit;
@@ -38,8 +39,13 @@ private:
 // The program's list window, made at start-up.
 extern TfrmEredmeny *frmEredmeny;
 
-// The one entry point of the best-scores list (bestScoreList(), set up by the game): a positive
-// score is offered to the list and asks the player's name when it enters; 0 shows the list; a
-// negative score clears it. The list is saved and shown, except when a positive score does not
-// enter an intact list: then nothing is shown.
+// The one entry point of the best-scores list: a positive score is offered to the list and asks
+// the player's name when it enters; 0 shows the list; a negative score clears it. The list is
+// saved and shown, except when a positive score does not enter an intact list: then nothing is
+// shown. The game says first which list and whose captions, for example:
+//     bestScoreList().setBase(DataDir() + "Poker.exe"); // the file Poker.ere
+//     bestScoreList().setCount(15);
+//     frmNyert->setWindowTitle("Kovra - Poker");
+//     frmEredmeny->setWindowTitle("Kovra - Poker - Best scores");
+//     frmValasz->setWindowTitle("Kovra - Poker");
 void ShowBestScores(int score);
