@@ -4,8 +4,11 @@
 #include "Picture.h"
 #include "TempDataDir.h"
 #include "uFo.h"
+#include "uGolf.h"
+#include "uKartyak.h"
 #include "uValasz.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -51,14 +54,26 @@ protected:
         QColor icon;
     };
 
+    // Closes a game window, saying Yes if it asks whether to quit.
+    void closeGame(QWidget *window)
+    {
+        QTimer::singleShot(0, &question, [this] {
+            if (question.isVisible())
+                question.bbtnOk->click();
+        });
+        window->close();
+    }
+
     // Opens a game with a click, notes what shows while it is open, and closes it again.
-    Visit visit(QWidget *clicked)
+    Visit visit(QWidget *clicked, std::function<void(QWidget *)> play = {})
     {
         Visit seen;
         onNextModal([&](QWidget *modal) {
             seen = {modal, applicationTitle(), modal->windowTitle(), launcher.isHidden(),
                     iconColour()};
-            modal->close();
+            if (play)
+                play(modal);
+            closeGame(modal);
         });
         QTest::mouseClick(clicked, Qt::LeftButton);
         return seen;
@@ -74,6 +89,7 @@ protected:
     }
 
     TfrmFo launcher;
+    TfrmKartyak cards{&launcher};
     TfrmValasz question{&launcher};
 };
 
@@ -110,6 +126,27 @@ TEST_F(LauncherTest, LaunchingTheSameGameTwiceMakesTwoWindows)
     EXPECT_FALSE(first.window) << "the first window was gone before the second opened";
     EXPECT_TRUE(second.window);
     release();
+}
+
+TEST_F(LauncherTest, ASecondGolfWindowStartsFromTheSettingsTheFirstWrote)
+{
+    visit(launcher.pnlGolf, [](QWidget *window) {
+        auto *golf = qobject_cast<TfrmGolf *>(window);
+        golf->Sound1->trigger();
+        golf->resize(golf->size() + QSize(30, 20));
+    });
+    release();
+
+    bool sound = true;
+    QSize size;
+    visit(launcher.pnlGolf, [&](QWidget *window) {
+        auto *golf = qobject_cast<TfrmGolf *>(window);
+        sound = golf->Sound1->isChecked();
+        size = golf->outerSize();
+    });
+    release();
+    EXPECT_FALSE(sound);
+    EXPECT_EQ(size, QSize(629 + 30, 459 + 20));
 }
 
 TEST_F(LauncherTest, TwelveNeedsAScreenAtLeast800Wide)

@@ -1,0 +1,368 @@
+#include "Click.h"
+#include "GolfFixtures.h"
+#include "GolfTable.h"
+#include "GolfWindowPlacement.h"
+#include "IniFile.h"
+#include "ModalAnswer.h"
+#include "Picture.h"
+#include "Sound.h"
+#include "TempDataDir.h"
+#include "uGolf.h"
+#include "uGolfBeall.h"
+#include "uGolfPontok.h"
+#include "uKartyak.h"
+#include "uValasz.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString QuitQuestion = "Are you sure to quit?";
+const QString NewGameQuestion = "Are you sure to quit this game and start a new one?";
+
+class SoundRecorder : public Sound::Backend
+{
+public:
+    void play(const QString &path, Sound::Mode mode) override
+    {
+        played << QFileInfo(path).fileName();
+        EXPECT_EQ(mode, Sound::Wait) << "the game goes on when the sound has ended";
+    }
+    QStringList played;
+};
+
+class GolfWindowTest : public TempDataDir
+{
+protected:
+    // The card library draws every card; made once, as the program does.
+    static void SetUpTestSuite() { cards = new TfrmKartyak; }
+    static void TearDownTestSuite() { delete cards; }
+
+    GolfWindowTest() { Sound::setBackend(&sounds); }
+    ~GolfWindowTest() override { Sound::setBackend(nullptr); }
+
+    // Opens the window, which reads "Golf.ini" and deals with these draws.
+    void open(ScriptedRandom draws = ScriptedRandom())
+    {
+        random = std::move(draws);
+        window = std::make_unique<TfrmGolf>();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    Picture *picture(int id) const { return window->imgKartyak[id]; }
+    QPoint stock() const { return GolfTable::stock(window->table->height()); }
+    QPoint foundationPlace(int position) const
+    {
+        return GolfTable::foundationCard(position, stock());
+    }
+    int topCard() const { return window->game().Foundation(window->game().FoundationCount()); }
+
+    // Closes the window, answering the quit question if it asks one; gives what it asked.
+    QStringList closeAnswering(const QString &button)
+    {
+        QStringList asked;
+        QTimer::singleShot(0, &question, [&] {
+            if (!question.isVisible())
+                return;
+            asked << question.lblKerdes->text();
+            for (QPushButton *shown : question.findChildren<QPushButton *>())
+                if (shown->isVisible() && shown->text() == button)
+                    shown->click();
+        });
+        window->close();
+        QCoreApplication::processEvents();
+        return asked;
+    }
+
+    int stored(const QString &key, GolfLayout layout) const
+    {
+        return IniFile(dataPath("Golf.ere")).readInteger(GolfResultsFile::section(layout), key, 0);
+    }
+
+    static inline TfrmKartyak *cards = nullptr;
+    TfrmValasz question;
+    TfrmGolfBeall layoutDialog;
+    TfrmGolfPontok resultsDialog;
+    SoundRecorder sounds;
+    ScriptedRandom random;
+    ProgramRandomScope randomScope{random};
+    std::unique_ptr<TfrmGolf> window;
+};
+
+// Foundation starts on the Five of Clubs; column 0 exposes the Four of Clubs over a Six.
+ScriptedRandom fourOnFive()
+{
+    return scriptedDeal({7, 5}, {{card(Two), card(Nine), card(Ten), card(Six, 1), card(Four)}},
+                        {card(Five)});
+}
+
+// Ten columns of five leave two stock cards, both Kings: the game ends on the second turn.
+ScriptedRandom stockOfTwoKings()
+{
+    return scriptedDeal({10, 5}, {}, {card(King), card(King, 1)});
+}
+
+}
+
+TEST_F(GolfWindowTest, FreshDealShowsColumnsStockCounterAndOneFoundationCard)
+{
+    open(fourOnFive());
+    EXPECT_EQ(window->windowTitle(), "Kovra - Golf");
+    EXPECT_EQ(question.windowTitle(), "Kovra - Golf");
+    EXPECT_EQ(cards->windowTitle(), "Kovra - Golf - Card Decks");
+
+    EXPECT_EQ(picture(card(Two))->geometry(), QRect(5, 5, 71, 96));
+    EXPECT_EQ(picture(card(Four))->pos(), QPoint(5, 4 * 18 + 5));
+    const int lastDealt = window->game().Tableau(6, 4);
+    EXPECT_EQ(picture(lastDealt)->pos(), QPoint(6 * 79 + 5, 4 * 18 + 5));
+
+    EXPECT_EQ(window->imgHatlap->geometry(), QRect(stock(), QSize(71, 96)));
+    EXPECT_EQ(stock().y(), window->table->height() - 152);
+    EXPECT_TRUE(window->imgHatlap->isVisible());
+    EXPECT_EQ(window->lblMaradt->text(), "16");
+    EXPECT_EQ(window->lblMaradt->geometry().right() + 1, 79);
+    EXPECT_EQ(window->lblMaradt->y(), stock().y() + 103);
+
+    EXPECT_EQ(picture(card(Five))->pos(), foundationPlace(1));
+    EXPECT_EQ(foundationPlace(1), stock() + QPoint(79, 0));
+    int shown = 0;
+    for (Picture *card : window->imgKartyak)
+        shown += card->isVisible();
+    EXPECT_EQ(shown, 36);
+    EXPECT_FALSE(window->lblEredm->isVisible());
+    EXPECT_EQ(sounds.played, QStringList{"Pakli.wav"});
+}
+
+TEST_F(GolfWindowTest, MouseButtonsPlayExposedCardsAndTurnTheStock)
+{
+    open(fourOnFive());
+    sounds.played.clear();
+
+    clickWidget(picture(card(Six, 1)));
+    clickWidget(picture(card(Five)));
+    EXPECT_EQ(window->game().FoundationCount(), 1) << "covered and foundation cards stay";
+    EXPECT_EQ(picture(card(Six, 1))->pos(), QPoint(5, 3 * 18 + 5));
+
+    clickWidget(picture(card(Four)));
+    EXPECT_EQ(picture(card(Four))->pos(), foundationPlace(2));
+    EXPECT_EQ(topCard(), card(Four));
+    EXPECT_EQ(sounds.played, QStringList{"Licit.wav"});
+
+    const struct
+    {
+        QWidget *widget;
+        Qt::MouseButton button;
+        int stockLeft;
+    } presses[] = {
+        {window->table, Qt::LeftButton, 16},        {window->table, Qt::RightButton, 15},
+        {window->table, Qt::MiddleButton, 14},      {picture(card(Two)), Qt::RightButton, 13},
+        {picture(card(Ten)), Qt::MiddleButton, 12}, {window->imgHatlap, Qt::LeftButton, 11},
+    };
+    for (const auto &press : presses) {
+        clickWidget(press.widget, press.button, {1, 1});
+        EXPECT_EQ(window->lblMaradt->text(), QString::number(press.stockLeft))
+            << press.widget->metaObject()->className() << " " << press.button;
+    }
+    EXPECT_EQ(picture(topCard())->pos(), foundationPlace(7));
+    EXPECT_EQ(sounds.played.count("Pakli.wav"), 5);
+
+    window->Sound1->trigger();
+    clickWidget(window->imgHatlap);
+    EXPECT_EQ(sounds.played.count("Pakli.wav"), 5) << "no sound while Sound is unchecked";
+}
+
+TEST_F(GolfWindowTest, BackspaceTakesBackColumnAndStockCards)
+{
+    open(fourOnFive());
+    clickWidget(picture(card(Four)));
+    clickWidget(window->imgHatlap);
+    const int turned = topCard();
+    ASSERT_EQ(window->lblMaradt->text(), "15");
+
+    QTest::keyClick(window.get(), Qt::Key_Backspace);
+    EXPECT_FALSE(picture(turned)->isVisible());
+    EXPECT_EQ(window->lblMaradt->text(), "16");
+    QTest::keyClick(window.get(), Qt::Key_Backspace);
+    EXPECT_EQ(picture(card(Four))->pos(), QPoint(5, 4 * 18 + 5));
+    EXPECT_TRUE(picture(card(Four))->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_Backspace);
+    EXPECT_EQ(window->game().FoundationCount(), 1) << "the first card stays";
+}
+
+TEST_F(GolfWindowTest, EndOfGameShowsTheResultLineAndCountsItOnce)
+{
+    writeDataFile("Golf.ini", "[Beallitas]\r\nAktOszlSzam=10\r\nAktSorSzam=5\r\n");
+    open(stockOfTwoKings());
+    const GolfLayout layout{10, 5};
+    EXPECT_EQ(window->lblMaradt->text(), "1");
+
+    clickWidget(window->imgHatlap);
+    EXPECT_FALSE(window->imgHatlap->isVisible());
+    EXPECT_FALSE(window->lblMaradt->isVisible());
+    ASSERT_TRUE(window->lblEredm->isVisible());
+    EXPECT_EQ(window->lblEredm->text(), "Game Over - 50 cards left");
+    const QSize table = window->table->size();
+    EXPECT_EQ(
+        window->lblEredm->geometry(),
+        QRect(table.width() / 2 - 387 / 2, table.height() - 25, 387, window->lblEredm->height()));
+    EXPECT_EQ(stored("Lap_46_50", layout), 1);
+    EXPECT_EQ(stored("JatSz", layout), 1);
+
+    QTest::keyClick(window.get(), Qt::Key_Backspace);
+    EXPECT_FALSE(window->lblEredm->isVisible());
+    EXPECT_TRUE(window->imgHatlap->isVisible()) << "the stock is back with its counter";
+    EXPECT_TRUE(window->lblMaradt->isVisible());
+    EXPECT_EQ(window->lblMaradt->text(), "1");
+    EXPECT_EQ(stored("JatSz", layout), 0);
+
+    clickWidget(window->imgHatlap);
+    EXPECT_EQ(stored("JatSz", layout), 1);
+    // A resize re-centres the line without counting the game again.
+    window->resize(window->size() + QSize(100, 60));
+    EXPECT_EQ(window->lblEredm->pos(),
+              GolfTable::resultLine(window->table->size(), window->lblEredm->width()));
+    EXPECT_EQ(stored("JatSz", layout), 1);
+
+    EXPECT_EQ(closeAnswering("Yes"), QStringList()) << "an ended game closes without asking";
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(GolfWindowTest, AWonGameCountsAsAWin)
+{
+    writeDataFile("Golf.ini", "[Beallitas]\r\nAktOszlSzam=1\r\nAktSorSzam=1\r\n");
+    open(scriptedDeal({1, 1}, {{card(Three)}}, {card(Two)}));
+    clickWidget(picture(card(Three)));
+    for (int turn = 0; turn < 50; ++turn)
+        clickWidget(window->imgHatlap);
+    EXPECT_EQ(window->lblEredm->text(), "Game Over - 0 cards left");
+    EXPECT_EQ(stored("Lap_0_0", {1, 1}), 1);
+    EXPECT_EQ(picture(topCard())->pos(), foundationPlace(52));
+    EXPECT_EQ(foundationPlace(52), stock() + QPoint(25 * 15 + 79, 30));
+}
+
+TEST_F(GolfWindowTest, AResultThatCannotBeWrittenIsReportedAndPlayGoesOn)
+{
+    writeDataFile("Golf.ini", "[Beallitas]\r\nAktOszlSzam=10\r\nAktSorSzam=5\r\n");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Golf.ere"));
+    open(stockOfTwoKings());
+    QString message;
+    onNextModal([&](QWidget *) {
+        message = question.lblKerdes->text();
+        question.bbtnOk->click();
+    });
+    clickWidget(window->imgHatlap);
+    EXPECT_TRUE(message.startsWith("Unable to write to ")) << message.toStdString();
+    EXPECT_TRUE(window->game().GameOver());
+    EXPECT_TRUE(window->lblEredm->isVisible());
+}
+
+TEST_F(GolfWindowTest, QuestionsGuardARunningGame)
+{
+    open(fourOnFive());
+    clickWidget(picture(card(Four)));
+
+    EXPECT_EQ(closeAnswering("No"), QStringList{QuitQuestion});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Golf.ini")));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    answerNextModal("No");
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    EXPECT_EQ(question.lblKerdes->text(), NewGameQuestion);
+    EXPECT_EQ(topCard(), card(Four)) << "No keeps the game";
+    answerNextModal("Yes");
+    window->NewGame1->trigger();
+    EXPECT_EQ(window->game().FoundationCount(), 1);
+    EXPECT_EQ(window->lblMaradt->text(), "16");
+
+    EXPECT_EQ(closeAnswering("Yes"), QStringList{QuitQuestion});
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(QFileInfo::exists(dataPath("Golf.ini")));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Golf.ere"))) << "a game left unfinished counts not";
+}
+
+TEST_F(GolfWindowTest, SettingsAndGeometryRoundTripThroughTheIniFile)
+{
+    writeDataFile("Golf.ini",
+                  "[Beallitas]\r\nHang=0\r\nAktHatlapSSz=3\r\nAktOszlSzam=8\r\nAktSorSzam=6\r\n"
+                  "FormSzel=700\r\nFormMag=500\r\nFormBal=30\r\nFormTeto=40\r\nFormStatusz=1\r\n");
+    open();
+    EXPECT_FALSE(window->Sound1->isChecked());
+    EXPECT_EQ(window->imgHatlap->pixmap().cacheKey(), cards->ilHatlap0[3].cacheKey());
+    EXPECT_EQ(window->game().layout(), (GolfLayout{8, 6}));
+    EXPECT_EQ(window->outerSize(), QSize(700, 500));
+    EXPECT_EQ(window->pos(), QPoint(30, 40));
+    EXPECT_TRUE(sounds.played.isEmpty());
+
+    onNextModal([&](QWidget *) {
+        clickWidget(cards->backPictures[5]);
+        cards->bbtnOk->click();
+    });
+    window->Deck1->trigger();
+    EXPECT_EQ(window->imgHatlap->pixmap().cacheKey(), cards->ilHatlap0[5].cacheKey());
+
+    window->Sound1->trigger();
+    window->move(50, 60);
+    window->resize(window->size() + QSize(10, 20));
+    window->tmrMeretezTimer();
+    const QRect normal = window->geometry();
+    window->showMaximized();
+    window->tmrMeretezTimer();
+    closeAnswering("Yes");
+
+    IniFile written(dataPath("Golf.ini"));
+    const struct
+    {
+        const char *key;
+        int value;
+    } expected[] = {{"Hang", 1},       {"AktHatlapSSz", 5}, {"AktOszlSzam", 8},
+                    {"AktSorSzam", 6}, {"FormSzel", 710},   {"FormMag", 520},
+                    {"FormBal", 50},   {"FormTeto", 60},    {"FormStatusz", 2}};
+    for (const auto &key : expected)
+        EXPECT_EQ(written.readInteger("Beallitas", key.key, -1), key.value) << key.key;
+
+    open();
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_EQ(window->normalGeometry().size(), normal.size()) << "restoring gives the stored size";
+}
+
+TEST_F(GolfWindowTest, WindowSnapsToTheMinimumForItsLayout)
+{
+    open();
+    window->resize(100, 100);
+    EXPECT_EQ(window->outerSize(), minimumWindowSize({7, 5}));
+    EXPECT_EQ(window->imgHatlap->y(), window->table->height() - 152) << "the stock follows";
+
+    onNextModal([&](QWidget *) {
+        layoutDialog.seOszl->setValue(10);
+        answerNextModal("Yes");
+        layoutDialog.bbtnOk->click();
+    });
+    window->Settings1->trigger();
+    ASSERT_EQ(window->game().layout(), (GolfLayout{10, 5}));
+    const QSize monitor = window->screen()->geometry().size();
+    EXPECT_EQ(window->outerSize(), snapToLayout({100, 100}, {10, 5}, monitor));
+    EXPECT_EQ(window->lblMaradt->text(), "1") << "a new layout deals anew";
+}
+
+TEST_F(GolfWindowTest, MinimizingKeepsTheStateToRestore)
+{
+    writeDataFile("Golf.ini", "[Beallitas]\r\nFormStatusz=2\r\n");
+    open();
+    window->tmrMeretezTimer();
+    window->setWindowState(Qt::WindowMinimized);
+    window->tmrMeretezTimer();
+    EXPECT_TRUE(window->isMinimized());
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    EXPECT_TRUE(window->isMaximized()) << "restored to the state it had";
+}
