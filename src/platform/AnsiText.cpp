@@ -13,10 +13,10 @@ QString decode(const QByteArray &bytes)
 
 QByteArray encode(const QString &text)
 {
-    QStringEncoder encoder("windows-1250", QStringConverter::Flag::Default);
-    if (!encoder.isValid())
-        return text.toLatin1();
-    QByteArray bytes = encoder.encode(text);
+    QStringEncoder encoder("windows-1250");
+    QByteArray bytes = encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
+    // The converter substitutes the control character SUB for letters the code page lacks.
+    bytes.replace('\x1a', '?');
     return bytes;
 }
 

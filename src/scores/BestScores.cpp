@@ -15,8 +15,6 @@ const QString ChecksumKey = QStringLiteral("CS");
 const QByteArray MissingChecksum = QByteArrayLiteral("000000000000");
 const QString NameKey = QStringLiteral("Nev");
 const QString ScoreKey = QStringLiteral("Pont");
-// What the encoder puts for a letter that Windows-1250 lacks.
-constexpr char MissingLetter = 0x1A;
 
 QString placeSection(int place)
 {
@@ -148,9 +146,7 @@ QByteArray BestScoreList::storedName(const QString &typed)
 {
     QByteArray bytes = AnsiText::encode(typed);
     for (char &byte : bytes) {
-        if (byte == MissingLetter)
-            byte = '?';
-        else if (byte >= 0 && byte < ' ')
+        if (byte >= 0 && byte < ' ')
             byte = ' ';
     }
     return bytes.left(NameLength).trimmed();
