@@ -155,8 +155,7 @@ void TfrmGolf::setVisible(bool visible)
 
 void TfrmGolf::readSettings()
 {
-    if (frmValasz)
-        frmValasz->setWindowTitle(GolfTitle);
+    frmValasz->setWindowTitle(GolfTitle);
     frmKartyak->setWindowTitle(GolfTitle + QStringLiteral(" - Card Decks"));
 
     settings = readGolfSettings();
@@ -172,9 +171,9 @@ void TfrmGolf::placeWindow(const GolfWindowGeometry &geometry)
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->geometry();
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    const QRect stored(geometry.left, geometry.top, geometry.width, geometry.height);
-    const QRect placed = primary ? keepOnScreens(stored, screens, primary->geometry()) : stored;
+    const QRect placed
+        = keepOnScreens(QRect(geometry.left, geometry.top, geometry.width, geometry.height),
+                        screens, QGuiApplication::primaryScreen()->geometry());
     // The layout gives the menu bar its height before the window first shows.
     layout()->activate();
     resize(placed.size() - WindowChrome + (size() - table->size()));
