@@ -7,6 +7,7 @@
 #include "uPoker.h"
 #include "uTwelve.h"
 #include "uValasz.h"
+#include "WindowCentre.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -60,8 +61,7 @@ TfrmFo::TfrmFo(QWidget *parent)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 
     const struct {
         Picture *tile;

@@ -1,15 +1,13 @@
 #include "uHelp1.h"
 
 #include "Application.h"
-#include "CentreWindow.h"
+#include "WindowCentre.h"
 #include "DataDir.h"
 #include "RtfReader.h"
 #include "uValasz.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -71,12 +69,8 @@ bool TfrmHelp1::showHelpFile(const QString &fileName, bool modal)
 // Centred on the screen each time it opens; a window already open stays where it is.
 void TfrmHelp1::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous()) {
-        const QScreen *screen
-            = mainWindow() ? mainWindow()->screen() : QGuiApplication::primaryScreen();
-        if (screen)
-            centreFrameOn(this, screen->availableGeometry().center());
-    }
+    if (!event->spontaneous())
+        centreOnScreen(this);
     QDialog::showEvent(event);
 }
 

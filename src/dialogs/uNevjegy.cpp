@@ -1,18 +1,15 @@
 #include "uNevjegy.h"
 
 #include "AboutLogo.h"
-#include "Application.h"
-#include "CentreWindow.h"
+#include "WindowCentre.h"
 #include "Picture.h"
 #include "WebBrowser.h"
 #include "uValasz.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 TfrmNevjegy *frmNevjegy = nullptr;
 
@@ -121,11 +118,7 @@ void TfrmNevjegy::showEvent(QShowEvent *event)
     edtHonlap->setText(WebAddress);
     edtHonlap->setCursorPosition(0);
     lblVerzio->setText(VersionText);
-    QWidget *owner = mainWindow();
-    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    const QPoint centre = owner ? owner->geometry().center()
-                                : (screen ? screen->availableGeometry().center() : QPoint());
-    centreFrameOn(this, centre);
+    centreOnMainWindow(this);
     QDialog::showEvent(event);
     bbtnOk->setFocus();
 }

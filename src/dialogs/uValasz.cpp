@@ -2,13 +2,12 @@
 
 #include "Application.h"
 #include "FitMessage.h"
+#include "WindowCentre.h"
 
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 TfrmValasz *frmValasz = nullptr;
 
@@ -102,13 +101,7 @@ void TfrmValasz::prepare(const QString &message)
 // Centred over the main window, kept on the screen.
 void TfrmValasz::showEvent(QShowEvent *event)
 {
-    QWidget *owner = mainWindow();
-    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 600);
-    const QPoint centre = owner ? owner->geometry().center() : area.center();
-    const int left = std::clamp(centre.x() - width() / 2, area.left(),
-                                std::max(area.left(), area.right() + 1 - width()));
-    move(left, std::max(area.top(), centre.y() - height() / 2));
+    centreOnMainWindow(this);
     QDialog::showEvent(event);
     for (QPushButton *button : {bbtnMegsem, bbtnOk, bbtnNem}) {
         if (!button->isHidden()) {

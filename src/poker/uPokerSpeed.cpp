@@ -1,6 +1,6 @@
 #include "uPokerSpeed.h"
 
-#include "Application.h"
+#include "WindowCentre.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -73,7 +73,6 @@ int TfrmPokerSpeed::chooseMoveStep(int moveStep)
 
 void TfrmPokerSpeed::showEvent(QShowEvent *event)
 {
-    if (const QWidget *owner = mainWindow())
-        move(owner->geometry().center() - rect().center());
+    centreOnMainWindow(this);
     QDialog::showEvent(event);
 }

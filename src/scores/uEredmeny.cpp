@@ -4,7 +4,7 @@
 #include "Application.h"
 #include "BestScores.h"
 #include "FormatGrouped.h"
-#include "MainWindowCentre.h"
+#include "WindowCentre.h"
 #include "uNyert.h"
 #include "uValasz.h"
 

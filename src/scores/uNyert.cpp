@@ -2,7 +2,7 @@
 
 #include "Application.h"
 #include "BestScores.h"
-#include "MainWindowCentre.h"
+#include "WindowCentre.h"
 
 #include <QLabel>
 #include <QLineEdit>
