@@ -4,7 +4,7 @@
 #include "DataDir.h"
 #include "FileError.h"
 #include "GameClock.h"
-#include "MainWindowCentre.h"
+#include "WindowCentre.h"
 #include "Picture.h"
 #include "PokerTableLayout.h"
 #include "PressButton.h"
