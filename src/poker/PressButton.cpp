@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-PressButton::PressButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+PressButton::PressButton(const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAutoDefault(false);

@@ -20,12 +20,12 @@ struct ColumnLayout
     const char *header;
 };
 
-constexpr std::array<ColumnLayout, StatsTable::Columns> ColumnLayouts { {
-    { 20, 150, Qt::AlignLeft, "" },
-    { 160, 30, Qt::AlignRight, "Val." },
-    { 200, 70, Qt::AlignRight, "Rounds" },
-    { 280, 100, Qt::AlignRight, "Altogether" },
-} };
+constexpr std::array<ColumnLayout, StatsTable::Columns> ColumnLayouts{{
+    {20, 150, Qt::AlignLeft, ""},
+    {160, 30, Qt::AlignRight, "Val."},
+    {200, 70, Qt::AlignRight, "Rounds"},
+    {280, 100, Qt::AlignRight, "Altogether"},
+}};
 
 int rowIndex(int row)
 {
@@ -44,7 +44,7 @@ StatsTable::StatsTable(QWidget *table)
             font.setPointSize(PokerTableLayout::SmallFontPoints);
             cell->setFont(font);
             cell->setGeometry(layout.left, RowStep * row + FirstRowTop, layout.width,
-                PokerTableLayout::SmallLabelHeight);
+                              PokerTableLayout::SmallLabelHeight);
             cell->setAlignment(layout.alignment | Qt::AlignVCenter);
             if (row == HeaderRow)
                 cell->setText(QString::fromLatin1(layout.header));

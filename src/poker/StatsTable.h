@@ -26,5 +26,5 @@ public:
     QLabel *label(int row, int column) const;
 
 private:
-    std::array<std::array<QLabel *, Columns>, Rows> labels {};
+    std::array<std::array<QLabel *, Columns>, Rows> labels{};
 };

@@ -4,13 +4,13 @@
 #include "DataDir.h"
 #include "FileError.h"
 #include "GameClock.h"
-#include "WindowCentre.h"
 #include "Picture.h"
 #include "PokerTableLayout.h"
 #include "PressButton.h"
 #include "Random.h"
 #include "Sound.h"
 #include "StatsTable.h"
+#include "WindowCentre.h"
 #include "uEredmeny.h"
 #include "uHelp1.h"
 #include "uNevjegy.h"
@@ -47,15 +47,21 @@ int scoreForList(std::int64_t money)
 }
 
 TfrmPoker::TfrmPoker(QWidget *parent)
-    : GameWindow(parent), table(new QWidget(this)), imgHatter(new Picture(table)),
-      lblPontSzov(new QLabel(QStringLiteral("Your score is:"), table)),
-      lblPont(new QLabel(QStringLiteral("$500"), table)),
-      bbtnInv(new PressButton(QStringLiteral("Invert"), table)),
-      bbtnOk(new PressButton(QStringLiteral("Ok"), table)), pnlEredm(new QLabel(table)),
-      pnlJatVege(new QFrame(table)), imgJatVege(new Picture(pnlJatVege)),
-      bbtnUjJat(new QPushButton(QStringLiteral("New game"), pnlJatVege)),
-      bbtnKilep(new QPushButton(QStringLiteral("Exit"), pnlJatVege)), tmrMozg(new QTimer(this)),
-      MainMenu1(new QMenuBar(this)), pokerGame(programRandom())
+    : GameWindow(parent)
+    , table(new QWidget(this))
+    , imgHatter(new Picture(table))
+    , lblPontSzov(new QLabel(QStringLiteral("Your score is:"), table))
+    , lblPont(new QLabel(QStringLiteral("$500"), table))
+    , bbtnInv(new PressButton(QStringLiteral("Invert"), table))
+    , bbtnOk(new PressButton(QStringLiteral("Ok"), table))
+    , pnlEredm(new QLabel(table))
+    , pnlJatVege(new QFrame(table))
+    , imgJatVege(new Picture(pnlJatVege))
+    , bbtnUjJat(new QPushButton(QStringLiteral("New game"), pnlJatVege))
+    , bbtnKilep(new QPushButton(QStringLiteral("Exit"), pnlJatVege))
+    , tmrMozg(new QTimer(this))
+    , MainMenu1(new QMenuBar(this))
+    , pokerGame(programRandom())
 {
     setWindowTitle(PokerTitle);
     const QString icon = DataDir() + QStringLiteral("Poker.ico");
@@ -106,8 +112,8 @@ void TfrmPoker::createMenu()
     Sound1->setChecked(true);
 
     QMenu *helpMenu = MainMenu1->addMenu(QStringLiteral("Help"));
-    Help1 = helpMenu->addAction(
-        QStringLiteral("Help"), this, [] { ShowHelpFile(QStringLiteral("Poker.rtf"), true); });
+    Help1 = helpMenu->addAction(QStringLiteral("Help"), this,
+                                [] { ShowHelpFile(QStringLiteral("Poker.rtf"), true); });
     Help1->setShortcut(Qt::Key_F1);
     About1 = helpMenu->addAction(QStringLiteral("About"), this, [] { frmNevjegy->exec(); });
 }
@@ -116,8 +122,8 @@ void TfrmPoker::createMenu()
 // of them (a test, say) still opens the game.
 void TfrmPoker::prepareSharedWindows()
 {
-    const std::pair<QWidget *, QString> captions[] { { frmValasz, PokerTitle },
-        { frmNyert, PokerTitle }, { frmEredmeny, BestScoresTitle } };
+    const std::pair<QWidget *, QString> captions[]{
+        {frmValasz, PokerTitle}, {frmNyert, PokerTitle}, {frmEredmeny, BestScoresTitle}};
     for (const auto &[window, caption] : captions) {
         if (window)
             window->setWindowTitle(caption);

@@ -57,9 +57,9 @@ public:
     QAction *Help1;
     QAction *About1;
     // One picture per card id, the discard crosses and the labels under the five positions.
-    std::array<Picture *, DeckSize> cardPictures {};
-    std::array<Picture *, CardsInHand> DiscardMarks {};
-    std::array<QLabel *, CardsInHand> HoldLabels {};
+    std::array<Picture *, DeckSize> cardPictures{};
+    std::array<Picture *, CardsInHand> DiscardMarks{};
+    std::array<QLabel *, CardsInHand> HoldLabels{};
     std::unique_ptr<StatsTable> statsTable;
 
     // Asks for the file of "Open" and "Save As"; tests put their own chooser here.

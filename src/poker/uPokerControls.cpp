@@ -28,7 +28,7 @@ QFont pixelFont(const QString &family, int pixels, bool bold)
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, colour);
         palette.setColor(group, QPalette::ButtonText, colour);
     }
@@ -69,8 +69,8 @@ void TfrmPoker::createTable()
         PressButton *button;
         QRect place;
         QColor colour;
-    } buttons[] { { bbtnInv, Layout::InvertRect, Layout::Green },
-        { bbtnOk, Layout::OkRect, Layout::Maroon } };
+    } buttons[]{{bbtnInv, Layout::InvertRect, Layout::Green},
+                {bbtnOk, Layout::OkRect, Layout::Maroon}};
     for (const auto &button : buttons) {
         button.button->setFont(pixelFont(font().family(), Layout::ButtonFontPixels, true));
         setTextColour(button.button, button.colour);
@@ -106,7 +106,7 @@ void TfrmPoker::createCards()
         picture->setTag(card);
         picture->hide();
         connect(picture, &Picture::pressed, this,
-            [this, card](Qt::MouseButton button) { cardPressed(card, button); });
+                [this, card](Qt::MouseButton button) { cardPressed(card, button); });
         cardPictures[card] = picture;
     }
     const QPixmap cross(QStringLiteral(":/poker/Discard.png"));
@@ -117,7 +117,7 @@ void TfrmPoker::createCards()
         mark->setTag(position + 1);
         mark->hide();
         connect(mark, &Picture::pressed, this,
-            [this, position](Qt::MouseButton button) { markPressed(position, button); });
+                [this, position](Qt::MouseButton button) { markPressed(position, button); });
         DiscardMarks[position] = mark;
     }
     statsTable = std::make_unique<StatsTable>(table);
@@ -129,8 +129,8 @@ void TfrmPoker::createCards()
         setTextColour(label, Layout::HoldLabelColour);
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(Layout::CardLeft(position),
-            Layout::ClientSize.height() - Layout::HoldLabelRise, Layout::CardSize.width(),
-            Layout::SmallLabelHeight);
+                           Layout::ClientSize.height() - Layout::HoldLabelRise,
+                           Layout::CardSize.width(), Layout::SmallLabelHeight);
         HoldLabels[position] = label;
     }
 }

@@ -49,7 +49,7 @@ void TfrmPoker::SaveAs()
     const QString path = PokerSave::withExtension(chosen);
     if (QFileInfo::exists(path)
         && AskYesCancel(QStringLiteral("File ") + path
-               + QStringLiteral(" already exists.\nDo you want to overwrite it?"))
+                        + QStringLiteral(" already exists.\nDo you want to overwrite it?"))
             != 'Y')
         return;
     SaveGame(path);

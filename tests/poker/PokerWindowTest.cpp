@@ -25,14 +25,14 @@
 namespace {
 
 // 2, 3, 4, 5 of Clubs and 7 of Diamonds: nothing. Ten to Ace of Spades: a royal flush.
-constexpr std::initializer_list<int> RuntDeal { 0, 1, 2, 3, 18 };
-constexpr std::initializer_list<int> RoyalDeal { 34, 35, 36, 37, 38 };
-constexpr QPoint EmptyTable { 430, 200 };
+constexpr std::initializer_list<int> RuntDeal{0, 1, 2, 3, 18};
+constexpr std::initializer_list<int> RoyalDeal{34, 35, 36, 37, 38};
+constexpr QPoint EmptyTable{430, 200};
 
 class RecordedSounds : public Sound::Backend
 {
 public:
-    void play(const QString &path, Sound::Mode mode) override { played.push_back({ path, mode }); }
+    void play(const QString &path, Sound::Mode mode) override { played.push_back({path, mode}); }
     std::vector<std::pair<QString, Sound::Mode>> played;
 };
 
@@ -123,7 +123,7 @@ protected:
     static inline SharedWindows *shared = nullptr;
     RecordedSounds sounds;
     ScriptedRandom random;
-    ProgramRandomScope randomScope { random };
+    ProgramRandomScope randomScope{random};
     std::unique_ptr<TfrmPoker> window;
     QString chosenFile;
 };
@@ -135,7 +135,7 @@ TEST_F(PokerWindow, ANewGameDealsFiveCardsInARowAndTakesTheFirstStake)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - Untitled"));
     EXPECT_EQ(money(), QStringLiteral("$495"));
     EXPECT_EQ(window->table->size(), QSize(578, 377));
-    const PokerCards dealt { 0, 1, 2, 3, 18 };
+    const PokerCards dealt{0, 1, 2, 3, 18};
     for (int position = 0; position < CardsInHand; ++position) {
         const Picture *card = window->cardPictures[dealt[position]];
         EXPECT_TRUE(card->isVisible());
@@ -150,7 +150,7 @@ TEST_F(PokerWindow, ANewGameDealsFiveCardsInARowAndTakesTheFirstStake)
 TEST_F(PokerWindow, OkWithMarkedCardsSlidesThemOutReplacesAndPays)
 {
     open(RuntDeal);
-    for (int card : { 35, 36, 37, 38 }) // Jack to Ace of Spades come in for four Clubs
+    for (int card : {35, 36, 37, 38}) // Jack to Ace of Spades come in for four Clubs
         random.push(card);
     pressCard(0);
     pressCard(1);
@@ -164,13 +164,13 @@ TEST_F(PokerWindow, OkWithMarkedCardsSlidesThemOutReplacesAndPays)
 
     clickWidget(window->bbtnOk);
     ASSERT_EQ(sounds.played.size(), 1u);
-    EXPECT_EQ(
-        sounds.played[0], std::make_pair(dataPath(QStringLiteral("Kartya Le.wav")), Sound::NoWait));
+    EXPECT_EQ(sounds.played[0],
+              std::make_pair(dataPath(QStringLiteral("Kartya Le.wav")), Sound::NoWait));
     EXPECT_EQ(window->game().phase(), PokerPhase::Drawing);
     // With 20 pixels a tick, a card at 251 needs seven ticks to pass the bottom edge at 377.
     EXPECT_EQ(finishSlide(), 7);
 
-    EXPECT_EQ(window->game().hand(), (PokerCards { 0, 35, 36, 37, 38 }));
+    EXPECT_EQ(window->game().hand(), (PokerCards{0, 35, 36, 37, 38}));
     EXPECT_TRUE(window->pnlEredm->isVisible());
     EXPECT_EQ(window->pnlEredm->text(), QStringLiteral("Runt"));
     EXPECT_EQ(money(), QStringLiteral("$495"));
@@ -188,15 +188,11 @@ TEST_F(PokerWindow, APressWithAnyButtonButTheLeftIsOkAnywhereOnTheTable)
         bool handEvaluatedFirst;
         bool markFirst;
     };
-    const Case cases[] {
-        { "background", EmptyTable, false, false },
-        { "a card", { 126, 300 }, false, false },
-        { "a discard mark", { 126, 300 }, false, true },
-        { "the money", { 480, 100 }, false, false },
-        { "the pay table", { 60, 60 }, false, false },
-        { "a hold label", { 55, 360 }, false, false },
-        { "Invert", { 500, 270 }, false, false },
-        { "the result panel", { 237, 290 }, true, false },
+    const Case cases[]{
+        {"background", EmptyTable, false, false},    {"a card", {126, 300}, false, false},
+        {"a discard mark", {126, 300}, false, true}, {"the money", {480, 100}, false, false},
+        {"the pay table", {60, 60}, false, false},   {"a hold label", {55, 360}, false, false},
+        {"Invert", {500, 270}, false, false},        {"the result panel", {237, 290}, true, false},
     };
     for (const Case &test : cases) {
         SCOPED_TRACE(test.target);
@@ -286,7 +282,7 @@ TEST_F(PokerWindow, SavedMoneyComesBackWhenTheGameIsLoaded)
 
 TEST_F(PokerWindow, TheThousandthHandIsPaidAndTheNextOkEndsTheGameWithoutAStake)
 {
-    writeDataFile(QStringLiteral("last.kp1"), savedGame({ 999 }, 5));
+    writeDataFile(QStringLiteral("last.kp1"), savedGame({999}, 5));
     open(RuntDeal);
     for (int card : RuntDeal)
         random.push(card);
@@ -317,7 +313,7 @@ TEST_F(PokerWindow, TheThousandthHandIsPaidAndTheNextOkEndsTheGameWithoutAStake)
 
 TEST_F(PokerWindow, LoadingAFinishedGameEndsItAtOnceAndOffersTheMoney)
 {
-    writeDataFile(QStringLiteral("done.kp1"), savedGame({ 400, 600 }, 1234));
+    writeDataFile(QStringLiteral("done.kp1"), savedGame({400, 600}, 1234));
     open(RuntDeal);
     onNextModal([](QWidget *nameEntry) {
         answerNextModal(QStringLiteral("OK")); // the list that follows
@@ -351,8 +347,8 @@ TEST_F(PokerWindow, AShortFileIsReportedAndTheGameGoesOn)
 
     // The dialog may break a long path over several lines.
     EXPECT_EQ(message.remove(QLatin1Char('\n')),
-        QStringLiteral("Read beyond end of file:") + dataPath(QStringLiteral("short.kp1")));
-    EXPECT_EQ(window->game().hand(), (PokerCards { 0, 1, 2, 3, 18 }));
+              QStringLiteral("Read beyond end of file:") + dataPath(QStringLiteral("short.kp1")));
+    EXPECT_EQ(window->game().hand(), (PokerCards{0, 1, 2, 3, 18}));
     EXPECT_TRUE(window->DiscardMarks[2]->isVisible());
     EXPECT_EQ(money(), QStringLiteral("$495"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - Untitled"));
@@ -362,7 +358,7 @@ TEST_F(PokerWindow, ADeclinedOverwriteKeepsTheCurrentFile)
 {
     open(RuntDeal);
     saveAs(dataPath(QStringLiteral("mine.kp1")));
-    const QByteArray theirs = savedGame({ 7 }, 77);
+    const QByteArray theirs = savedGame({7}, 77);
     writeDataFile(QStringLiteral("theirs.kp1"), theirs);
 
     answerNextModal(QStringLiteral("Cancel"));
@@ -372,7 +368,7 @@ TEST_F(PokerWindow, ADeclinedOverwriteKeepsTheCurrentFile)
     window->Proceed();
     window->Save();
     EXPECT_EQ(readDataFile(QStringLiteral("theirs.kp1")), theirs);
-    EXPECT_EQ(readDataFile(QStringLiteral("mine.kp1")), savedGame({ 1 }, 495));
+    EXPECT_EQ(readDataFile(QStringLiteral("mine.kp1")), savedGame({1}, 495));
 }
 
 TEST_F(PokerWindow, ClosingAnUnsavedGameAsksFirst)
@@ -400,7 +396,7 @@ TEST_F(PokerWindow, YesToTheSaveQuestionSavesBeforeANewGame)
     chosenFile = dataPath(QStringLiteral("kept.kp1"));
     answerNextModal(QStringLiteral("Yes"));
     window->NewGame1->trigger();
-    EXPECT_EQ(readDataFile(QStringLiteral("kept.kp1")), savedGame({ 1 }, 495));
+    EXPECT_EQ(readDataFile(QStringLiteral("kept.kp1")), savedGame({1}, 495));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - Untitled"));
     EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("0"));
 }
