@@ -14,10 +14,15 @@
 
 namespace {
 
+// The title the program has when it creates its shared windows.
+struct LauncherTitle
+{
+    LauncherTitle() { setApplicationTitle("Kovra - Card Games 1"); }
+};
+
 class HelpViewerTest : public TempDataDir
 {
 protected:
-    HelpViewerTest() { setApplicationTitle("Kovra - Card Games 1"); }
 
     // The message the next modal notice shows; answered with Ok.
     void readNextMessage(QString &message)
@@ -28,6 +33,7 @@ protected:
         });
     }
 
+    LauncherTitle title;
     TfrmValasz questions;
     TfrmHelp1 help;
 };
