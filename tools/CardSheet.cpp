@@ -19,7 +19,7 @@ constexpr int BackStep = 102;
 constexpr int SideRowStep = 78;
 constexpr int TopStripShown = 18;
 constexpr int LeftStripShown = 15;
-constexpr QSize SheetSize { 1010, 1020 };
+constexpr QSize SheetSize{1010, 1020};
 
 void drawAll(QPainter &painter, const std::vector<QPixmap> &pictures, QPoint origin, int step)
 {
@@ -32,7 +32,7 @@ void paintSheet(QPainter &painter, const TfrmKartyak &cards)
     painter.fillRect(QRect(QPoint(0, 0), SheetSize), QColor(20, 100, 50));
     for (int suit = 0; suit < 4; ++suit) {
         const std::vector<QPixmap> row(cards.ilKartyak.begin() + suit * CardId::RankCount,
-            cards.ilKartyak.begin() + (suit + 1) * CardId::RankCount);
+                                       cards.ilKartyak.begin() + (suit + 1) * CardId::RankCount);
         drawAll(painter, row, QPoint(Margin, Margin + suit * RowStep), FaceStep);
     }
     int top = Margin + 4 * RowStep + Margin;
@@ -46,15 +46,15 @@ void paintSheet(QPainter &painter, const TfrmKartyak &cards)
     top += SideRowStep + Margin;
 
     // A column overlapped down to the top strips and a row overlapped down to the left strips.
-    const int shown[] = { 8, 10, 38, 44, 24, 9, 48, 3, 25, 11 };
+    const int shown[] = {8, 10, 38, 44, 24, 9, 48, 3, 25, 11};
     for (int i = 0; i < 10; ++i)
-        painter.drawPixmap(
-            Margin + i / 5 * 80, top + (i % 5) * TopStripShown, cards.ilKartyak[shown[i]]);
+        painter.drawPixmap(Margin + i / 5 * 80, top + (i % 5) * TopStripShown,
+                           cards.ilKartyak[shown[i]]);
     for (int i = 0; i < 10; ++i)
         painter.drawPixmap(Margin + 180 + i * LeftStripShown, top, cards.ilKartyak[shown[i]]);
     for (int i = 0; i < CardId::RankCount; ++i)
         painter.drawPixmap(Margin + 180 + i * LeftStripShown, top + RowStep,
-            cards.ilKartyak[CardId::idOf(CardId::Hearts, i)]);
+                           cards.ilKartyak[CardId::idOf(CardId::Hearts, i)]);
 }
 
 }

@@ -8,7 +8,7 @@
 int main()
 {
     constexpr int DeckSize = 52;
-    std::array<long, HandRankCount> counts {};
+    std::array<long, HandRankCount> counts{};
     long hands = 0;
     const auto started = std::chrono::steady_clock::now();
     PokerCards hand;
@@ -25,6 +25,6 @@ int main()
     for (int rank = 0; rank < HandRankCount; ++rank)
         std::printf("%-16s %8ld\n", PayTable[rank].name.data(), counts[rank]);
     std::printf("%ld hands in %.3f s: %.0f hands per second\n", hands, elapsed.count(),
-        hands / elapsed.count());
+                hands / elapsed.count());
     return 0;
 }

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-InvariantCheck::InvariantCheck(const TwelveGame &game) : game(game) { }
+InvariantCheck::InvariantCheck(const TwelveGame &game)
+    : game(game)
+{ }
 
 void InvariantCheck::roundStarted()
 {
@@ -66,12 +68,12 @@ void InvariantCheck::checkCards() const
         const int expected = HandSize - int(seatPut) + int(game.Bought[seat]);
         if (heldCount(game.Holding[seat]) != expected)
             fail("seat " + std::to_string(seat) + " holds "
-                + std::to_string(heldCount(game.Holding[seat])) + " cards instead of "
-                + std::to_string(expected));
+                 + std::to_string(heldCount(game.Holding[seat])) + " cards instead of "
+                 + std::to_string(expected));
     }
     if (inMiddle != notDelivered)
         fail("the middle holds " + std::to_string(inMiddle) + " cards instead of "
-            + std::to_string(notDelivered));
+             + std::to_string(notDelivered));
 }
 
 void InvariantCheck::checkScores() const
@@ -80,7 +82,7 @@ void InvariantCheck::checkScores() const
         for (int seat = 1; seat <= SeatCount; ++seat)
             if (game.Scores[round][seat] < 0)
                 fail("score of seat " + std::to_string(seat) + " in round " + std::to_string(round)
-                    + " is negative");
+                     + " is negative");
 }
 
 void InvariantCheck::checkTurnEnd() const
@@ -96,9 +98,9 @@ void InvariantCheck::checkPrizes() const
     PerSeat<int> before = scoresBefore;
     if (game.TurnNo == 0)
         before = game.RoundNo == 1
-            ? PerSeat<int> { 0, StartingPoints, StartingPoints, StartingPoints, StartingPoints }
+            ? PerSeat<int>{0, StartingPoints, StartingPoints, StartingPoints, StartingPoints}
             : game.Scores[game.RoundNo - 1];
-    PerSeat<bool> placeTaken {};
+    PerSeat<bool> placeTaken{};
     bool twelve = false;
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const HandRunRecord &run = game.HandRun[seat];
@@ -117,6 +119,6 @@ void InvariantCheck::checkPrizes() const
 void InvariantCheck::fail(const std::string &what) const
 {
     std::fprintf(stderr, "Invariant broken in round %d, turn %d: %s\n", game.RoundNo, game.TurnNo,
-        what.c_str());
+                 what.c_str());
     std::exit(EXIT_FAILURE);
 }

@@ -26,9 +26,9 @@ private:
     [[noreturn]] void fail(const std::string &what) const;
 
     const TwelveGame &game;
-    PerSeat<int> scoresBefore {};
-    PerSeat<bool> put {};
-    PerSeat<int> received {};
+    PerSeat<int> scoresBefore{};
+    PerSeat<bool> put{};
+    PerSeat<int> received{};
     int turnNo = 0;
     bool turnRunning = false;
 };

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-StandInPlayer::StandInPlayer(TwelveGame &game, TwelveTurn &turn) : game(game), turn(turn) { }
+StandInPlayer::StandInPlayer(TwelveGame &game, TwelveTurn &turn)
+    : game(game)
+    , turn(turn)
+{ }
 
 void StandInPlayer::put()
 {

@@ -41,7 +41,10 @@ class Simulator
 {
 public:
     explicit Simulator(unsigned seed)
-        : random(seed), turn(game, random), human(game, turn), check(game)
+        : random(seed)
+        , turn(game, random)
+        , human(game, turn)
+        , check(game)
     { }
 
     LevelResult playLevel(double difficulty, int games);
@@ -169,17 +172,18 @@ int main(int argc, char *argv[])
     for (int count : turns)
         meanTurns += count;
     meanTurns /= turns.size();
-    std::printf(
-        "seed %u, %d games per level, %zu rounds, every step checked\n", seed, games, turns.size());
+    std::printf("seed %u, %d games per level, %zu rounds, every step checked\n", seed, games,
+                turns.size());
     std::printf("rounds per second: %.0f\n", turns.size() / elapsed.count());
     std::printf("turns per round: mean %.1f, 99th percentile %d, maximum %d\n\n", meanTurns,
-        percentile(turns, 0.99), *std::max_element(turns.begin(), turns.end()));
+                percentile(turns, 0.99), *std::max_element(turns.begin(), turns.end()));
     std::printf(
         "level  seat 1 Simple  seat 1 Average based  computers' mean  rounds won by seat 1\n");
     for (const LevelResult &result : results)
         std::printf("%5d  %13.1f  %20.1f  %15.1f  %19.1f%%\n", difficultyLevel(result.difficulty),
-            double(result.simpleTotal) / result.games, double(result.averageTotal) / result.games,
-            double(result.computerTotal) / (3.0 * result.games),
-            100.0 * result.roundsWon / (result.games * RoundCount));
+                    double(result.simpleTotal) / result.games,
+                    double(result.averageTotal) / result.games,
+                    double(result.computerTotal) / (3.0 * result.games),
+                    100.0 * result.roundsWon / (result.games * RoundCount));
     return EXIT_SUCCESS;
 }

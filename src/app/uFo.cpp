@@ -3,11 +3,11 @@
 #include "Application.h"
 #include "DataDir.h"
 #include "Picture.h"
+#include "WindowCentre.h"
 #include "uGolf.h"
 #include "uPoker.h"
 #include "uTwelve.h"
 #include "uValasz.h"
-#include "WindowCentre.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -39,7 +39,8 @@ struct TfrmFo::Launch
 };
 
 TfrmFo::TfrmFo(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+    : QWidget(parent,
+              Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint)
     , Image2(new Picture(this))
@@ -63,7 +64,8 @@ TfrmFo::TfrmFo(QWidget *parent)
     setPalette(black);
     centreOnScreen(this);
 
-    const struct {
+    const struct
+    {
         Picture *tile;
         int left;
         const char *picture;

@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <functional>
 
-
 class Picture;
 class QLabel;
 class QTimer;

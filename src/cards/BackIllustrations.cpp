@@ -57,9 +57,9 @@ void paintTower(QPainter &painter, const QRectF &body, bool pointedRoof)
     painter.drawRect(body);
     if (pointedRoof) {
         painter.setBrush(QColor(60, 40, 70));
-        painter.drawPath(polygonPath({ body.topLeft() + QPointF(-1.5, 0),
-            QPointF(body.center().x(), body.top() - body.width() * 1.2),
-            body.topRight() + QPointF(1.5, 0) }));
+        painter.drawPath(polygonPath({body.topLeft() + QPointF(-1.5, 0),
+                                      QPointF(body.center().x(), body.top() - body.width() * 1.2),
+                                      body.topRight() + QPointF(1.5, 0)}));
     } else {
         // Battlements.
         constexpr qreal Merlon = 2.4;
@@ -76,10 +76,14 @@ void paintTower(QPainter &painter, const QRectF &body, bool pointedRoof)
 void paintCastle(QPainter &painter, QSizeF size)
 {
     const qreal ground = size.height() * 0.6;
-    QPainterPath rock = polygonPath({ { -2, size.height() }, { 2, size.height() * 0.86 },
-        { 10, size.height() * 0.76 }, { 16, ground + 2 }, { size.width() - 14, ground + 1 },
-        { size.width() - 8, size.height() * 0.74 }, { size.width() - 2, size.height() * 0.9 },
-        { size.width() + 2, size.height() } });
+    QPainterPath rock = polygonPath({{-2, size.height()},
+                                     {2, size.height() * 0.86},
+                                     {10, size.height() * 0.76},
+                                     {16, ground + 2},
+                                     {size.width() - 14, ground + 1},
+                                     {size.width() - 8, size.height() * 0.74},
+                                     {size.width() - 2, size.height() * 0.9},
+                                     {size.width() + 2, size.height()}});
     QLinearGradient rockShade(0, ground, size.width(), size.height());
     rockShade.setColorAt(0, QColor(92, 84, 96));
     rockShade.setColorAt(1, QColor(34, 30, 44));
@@ -88,8 +92,8 @@ void paintCastle(QPainter &painter, QSizeF size)
     painter.drawPath(rock);
     painter.setPen(QPen(QColor(20, 18, 30), 0.6));
     painter.drawLine(QPointF(20, ground + 8), QPointF(14, size.height() * 0.86));
-    painter.drawLine(
-        QPointF(size.width() - 20, ground + 6), QPointF(size.width() - 14, size.height()));
+    painter.drawLine(QPointF(size.width() - 20, ground + 6),
+                     QPointF(size.width() - 14, size.height()));
     painter.drawLine(QPointF(34, ground + 12), QPointF(40, size.height() * 0.92));
 
     const qreal left = 17;
@@ -99,8 +103,11 @@ void paintCastle(QPainter &painter, QSizeF size)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(30, 22, 20));
     const qreal middle = (left + right) / 2;
-    painter.drawPath(polygonPath({ { middle - 2.5, ground }, { middle - 2.5, ground - 5 },
-        { middle, ground - 7 }, { middle + 2.5, ground - 5 }, { middle + 2.5, ground } }));
+    painter.drawPath(polygonPath({{middle - 2.5, ground},
+                                  {middle - 2.5, ground - 5},
+                                  {middle, ground - 7},
+                                  {middle + 2.5, ground - 5},
+                                  {middle + 2.5, ground}}));
     paintTower(painter, QRectF(left, ground - 20, 8, 20), true);
     paintTower(painter, QRectF(right - 8, ground - 20, 8, 20), true);
     paintTower(painter, QRectF(middle - 4.5, ground - 28, 9, 14), true);
@@ -109,8 +116,8 @@ void paintCastle(QPainter &painter, QSizeF size)
     painter.setPen(QPen(Ink, 0.6));
     painter.drawLine(QPointF(middle, flagTop), QPointF(middle, flagTop + 6));
     painter.setBrush(QColor(210, 40, 40));
-    painter.drawPath(polygonPath(
-        { { middle, flagTop }, { middle + 5, flagTop + 1.5 }, { middle, flagTop + 3 } }));
+    painter.drawPath(
+        polygonPath({{middle, flagTop}, {middle + 5, flagTop + 1.5}, {middle, flagTop + 3}}));
 }
 
 // Dark water at the foot of the rock, with the moon's light on it.
@@ -133,7 +140,7 @@ void paintSeaUnderMoon(QPainter &painter, QSizeF size, qreal moonX)
 // A small playing card held in the fan.
 void paintHeldCard(QPainter &painter, QPointF pivot, qreal angle, CardId::Suit suit)
 {
-    constexpr QSizeF Card { 15, 21 };
+    constexpr QSizeF Card{15, 21};
     painter.save();
     painter.translate(pivot);
     painter.rotate(angle);
@@ -144,7 +151,7 @@ void paintHeldCard(QPainter &painter, QPointF pivot, qreal angle, CardId::Suit s
     const QRectF pip(card.left() + 1.5, card.top() + 1.5, 4.5, 5);
     painter.fillPath(SuitShapes::path(suit, pip), SuitShapes::colour(suit));
     painter.fillPath(SuitShapes::path(suit, QRectF(card.center() - QPointF(3.5, 4), QSizeF(7, 8))),
-        SuitShapes::colour(suit));
+                     SuitShapes::colour(suit));
     painter.restore();
 }
 
@@ -157,24 +164,28 @@ void paintSleeveAndHand(QPainter &painter, QSizeF size)
     cloth.setColorAt(1, QColor(170, 30, 50));
     painter.setPen(QPen(Ink, 0.8));
     painter.setBrush(cloth);
-    painter.drawPath(polygonPath({ { -4, size.height() - 22 }, { wrist.x() - 9, wrist.y() - 4 },
-        { wrist.x() + 4, wrist.y() + 9 }, { 14, size.height() + 4 }, { -4, size.height() + 4 } }));
+    painter.drawPath(polygonPath({{-4, size.height() - 22},
+                                  {wrist.x() - 9, wrist.y() - 4},
+                                  {wrist.x() + 4, wrist.y() + 9},
+                                  {14, size.height() + 4},
+                                  {-4, size.height() + 4}}));
     painter.setPen(QPen(QColor(110, 20, 40), 0.7));
     painter.drawLine(QPointF(4, size.height() - 4), QPointF(wrist.x() - 6, wrist.y() + 6));
     // The lace cuff.
     painter.setPen(QPen(Ink, 0.7));
     painter.setBrush(QColor(250, 248, 240));
-    painter.drawPath(
-        polygonPath({ { wrist.x() - 11, wrist.y() - 6 }, { wrist.x() - 6, wrist.y() - 9 },
-            { wrist.x() + 8, wrist.y() + 6 }, { wrist.x() + 5, wrist.y() + 11 } }));
+    painter.drawPath(polygonPath({{wrist.x() - 11, wrist.y() - 6},
+                                  {wrist.x() - 6, wrist.y() - 9},
+                                  {wrist.x() + 8, wrist.y() + 6},
+                                  {wrist.x() + 5, wrist.y() + 11}}));
 
     const QPointF pivot = wrist + QPointF(5, -9);
     const struct
     {
         qreal angle;
         CardId::Suit suit;
-    } fan[] = { { -34, CardId::Spades }, { -12, CardId::Hearts }, { 10, CardId::Clubs },
-        { 32, CardId::Diamonds } };
+    } fan[] = {
+        {-34, CardId::Spades}, {-12, CardId::Hearts}, {10, CardId::Clubs}, {32, CardId::Diamonds}};
     for (const auto &card : fan)
         paintHeldCard(painter, pivot, card.angle, card.suit);
 

@@ -47,9 +47,9 @@ void paintWeave(QPainter &painter, QSizeF size, const Weave &weave)
             for (int strand = 0; strand < weave.strandsPerCell; ++strand) {
                 const QRectF band = acrossCell
                     ? QRectF(corner + QPointF(0, strand * pitch + weave.gapWidth / 2),
-                        QSizeF(weave.cell, pitch - weave.gapWidth))
+                             QSizeF(weave.cell, pitch - weave.gapWidth))
                     : QRectF(corner + QPointF(strand * pitch + weave.gapWidth / 2, 0),
-                        QSizeF(pitch - weave.gapWidth, weave.cell));
+                             QSizeF(pitch - weave.gapWidth, weave.cell));
                 paintStrand(painter, band, acrossCell ? weave.across : weave.down, acrossCell);
             }
         }
@@ -62,13 +62,13 @@ void paintWeave(QPainter &painter, QSizeF size, const Weave &weave)
 void basketWeave(QPainter &painter, QSizeF size)
 {
     paintWeave(painter, size,
-        { QColor(40, 90, 200), QColor(240, 196, 40), QColor(40, 150, 60), 1.6, 9, 2, 0 });
+               {QColor(40, 90, 200), QColor(240, 196, 40), QColor(40, 150, 60), 1.6, 9, 2, 0});
 }
 
 void redBlueWeave(QPainter &painter, QSizeF size)
 {
     paintWeave(painter, size,
-        { QColor(200, 30, 40), QColor(40, 70, 180), QColor(245, 240, 230), 0.6, 9, 3, 45 });
+               {QColor(200, 30, 40), QColor(40, 70, 180), QColor(245, 240, 230), 0.6, 9, 3, 45});
 }
 
 QPointF scatteredPoint(int index, QSizeF size)
@@ -78,7 +78,7 @@ QPointF scatteredPoint(int index, QSizeF size)
     constexpr double StepY = 0.5698402909980532;
     const double x = std::fmod(0.5 + index * StepX, 1.0);
     const double y = std::fmod(0.5 + index * StepY, 1.0);
-    return { x * size.width(), y * size.height() };
+    return {x * size.width(), y * size.height()};
 }
 
 }

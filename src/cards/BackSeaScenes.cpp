@@ -43,7 +43,7 @@ void paintSeaweedAndAnemone(QPainter &painter, QSizeF size)
     for (int i = 0; i < Tentacles; ++i) {
         const qreal spread = (i - (Tentacles - 1) / 2.0) / Tentacles;
         const QPointF tip(root.x() + spread * size.width() * 1.4,
-            size.height() * (0.7 + 0.08 * std::cos(i * 1.7)));
+                          size.height() * (0.7 + 0.08 * std::cos(i * 1.7)));
         QPainterPath tentacle;
         tentacle.moveTo(root);
         tentacle.quadTo(QPointF(root.x() + spread * 30, size.height() * 0.86), tip);
@@ -58,10 +58,10 @@ void paintBubbles(QPainter &painter, QPointF from)
 {
     painter.setPen(QPen(QColor(235, 250, 255), 0.7));
     painter.setBrush(QColor(255, 255, 255, 60));
-    const qreal radii[] = { 1.2, 1.6, 2.1, 2.6 };
+    const qreal radii[] = {1.2, 1.6, 2.1, 2.6};
     for (int i = 0; i < 4; ++i)
-        painter.drawEllipse(
-            from + QPointF(2 + 2.5 * std::sin(i * 2.1), -6 - i * 7), radii[i], radii[i]);
+        painter.drawEllipse(from + QPointF(2 + 2.5 * std::sin(i * 2.1), -6 - i * 7), radii[i],
+                            radii[i]);
 }
 
 QPainterPath fishBody(QPointF centre, qreal length, qreal height)
@@ -70,10 +70,11 @@ QPainterPath fishBody(QPointF centre, qreal length, qreal height)
     const qreal half = length / 2;
     body.moveTo(centre + QPointF(half, 0));
     body.cubicTo(centre + QPointF(half, -height * 0.55),
-        centre + QPointF(-half * 0.4, -height * 0.6), centre + QPointF(-half, -height * 0.12));
+                 centre + QPointF(-half * 0.4, -height * 0.6),
+                 centre + QPointF(-half, -height * 0.12));
     body.lineTo(centre + QPointF(-half, height * 0.12));
     body.cubicTo(centre + QPointF(-half * 0.4, height * 0.6), centre + QPointF(half, height * 0.55),
-        centre + QPointF(half, 0));
+                 centre + QPointF(half, 0));
     return body;
 }
 
@@ -92,9 +93,9 @@ void paintClownFish(QPainter &painter, QPointF centre)
     QPainterPath tail;
     tail.moveTo(centre + QPointF(-half + 3, 0));
     tail.cubicTo(centre + QPointF(-half - 6, -12), centre + QPointF(-half - 10, -10),
-        centre + QPointF(-half - 8, 0));
+                 centre + QPointF(-half - 8, 0));
     tail.cubicTo(centre + QPointF(-half - 10, 10), centre + QPointF(-half - 6, 12),
-        centre + QPointF(-half + 3, 0));
+                 centre + QPointF(-half + 3, 0));
     paintFin(painter, tail);
     QPainterPath topFin;
     topFin.moveTo(centre + QPointF(-12, -9));
@@ -115,11 +116,11 @@ void paintClownFish(QPainter &painter, QPointF centre)
     // The three white bands with their black edges.
     painter.save();
     painter.setClipPath(body);
-    for (const qreal x : { 12.0, -1.0, -15.0 }) {
+    for (const qreal x : {12.0, -1.0, -15.0}) {
         QPainterPath band;
         band.moveTo(centre + QPointF(x - 2, -Height));
         band.cubicTo(centre + QPointF(x + 3, -4), centre + QPointF(x + 3, 4),
-            centre + QPointF(x - 2, Height));
+                     centre + QPointF(x - 2, Height));
         painter.setPen(QPen(Ink, 6.2));
         painter.drawPath(band);
         painter.setPen(QPen(Qt::white, 4));
@@ -160,8 +161,8 @@ void paintPalmTree(QPainter &painter, QPointF foot, QPointF crown)
     const struct
     {
         qreal dx, dy, bend;
-    } fronds[] = { { -24, 4, -5 }, { -20, -10, -4 }, { -6, -17, -3 }, { 10, -15, 3 }, { 22, -6, 4 },
-        { 24, 8, 5 }, { -14, 14, -4 }, { 14, 16, 4 } };
+    } fronds[] = {{-24, 4, -5}, {-20, -10, -4}, {-6, -17, -3}, {10, -15, 3},
+                  {22, -6, 4},  {24, 8, 5},     {-14, 14, -4}, {14, 16, 4}};
     for (const auto &frond : fronds) {
         const QPainterPath leaf
             = blade(crown, crown + QPointF(frond.dx, frond.dy), 3.4, frond.bend);
@@ -173,7 +174,7 @@ void paintPalmTree(QPainter &painter, QPointF foot, QPointF crown)
     }
     painter.setPen(QPen(Ink, 0.6));
     painter.setBrush(QColor(110, 70, 30));
-    for (const QPointF offset : { QPointF(-2, 3), QPointF(2, 3.5), QPointF(0, 6) })
+    for (const QPointF offset : {QPointF(-2, 3), QPointF(2, 3.5), QPointF(0, 6)})
         painter.drawEllipse(crown + offset, 2, 2);
 }
 
@@ -193,9 +194,10 @@ void clownFish(QPainter &painter, QSizeF size)
     // Light falling through the water.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 28));
-    for (const qreal x : { 4.0, 24.0, 44.0 }) {
-        painter.drawPolygon(QPolygonF({ QPointF(x, 0), QPointF(x + 10, 0),
-            QPointF(x + 2, size.height()), QPointF(x - 8, size.height()) }));
+    for (const qreal x : {4.0, 24.0, 44.0}) {
+        painter.drawPolygon(
+            QPolygonF({QPointF(x, 0), QPointF(x + 10, 0), QPointF(x + 2, size.height()),
+                       QPointF(x - 8, size.height())}));
     }
     paintSeaweedAndAnemone(painter, size);
     paintClownFish(painter, QPointF(size.width() * 0.52, size.height() * 0.45));
@@ -205,8 +207,8 @@ void palmBeach(QPainter &painter, QSizeF size)
 {
     const qreal horizon = size.height() * 0.52;
     const qreal shore = size.height() * 0.68;
-    fillVertical(
-        painter, QRectF(0, 0, size.width(), horizon), QColor(70, 150, 230), QColor(190, 230, 250));
+    fillVertical(painter, QRectF(0, 0, size.width(), horizon), QColor(70, 150, 230),
+                 QColor(190, 230, 250));
     QRadialGradient sun(QPointF(14, 15), 12);
     sun.setColorAt(0, QColor(255, 250, 180));
     sun.setColorAt(0.5, QColor(255, 220, 60));
@@ -216,7 +218,7 @@ void palmBeach(QPainter &painter, QSizeF size)
     // A few gulls.
     painter.setPen(QPen(QColor(40, 50, 70), 0.8, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
-    for (const QPointF gull : { QPointF(36, 12), QPointF(44, 18), QPointF(30, 22) }) {
+    for (const QPointF gull : {QPointF(36, 12), QPointF(44, 18), QPointF(30, 22)}) {
         QPainterPath wings;
         wings.moveTo(gull + QPointF(-3, 0));
         wings.quadTo(gull + QPointF(-1.5, -1.8), gull);
@@ -224,7 +226,7 @@ void palmBeach(QPainter &painter, QSizeF size)
         painter.drawPath(wings);
     }
     fillVertical(painter, QRectF(0, horizon, size.width(), shore - horizon + 4),
-        QColor(20, 110, 170), QColor(40, 190, 200));
+                 QColor(20, 110, 170), QColor(40, 190, 200));
     QPainterPath sand;
     sand.moveTo(0, shore + 3);
     sand.cubicTo(size.width() * 0.3, shore - 3, size.width() * 0.6, shore + 6, size.width(), shore);
@@ -243,7 +245,7 @@ void palmBeach(QPainter &painter, QSizeF size)
         painter.drawEllipse(grain + QPointF(0, shore + 4), 0.4, 0.4);
     }
     paintPalmTree(painter, QPointF(size.width() * 0.56, size.height() - 8),
-        QPointF(size.width() * 0.58, size.height() * 0.3));
+                  QPointF(size.width() * 0.58, size.height() * 0.3));
 }
 
 void spiralShell(QPainter &painter, QSizeF size)

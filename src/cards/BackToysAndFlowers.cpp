@@ -30,9 +30,9 @@ void paintRivets(QPainter &painter, const QRectF &part)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(90, 96, 110));
     constexpr qreal Inset = 1.8;
-    for (const QPointF corner : { part.topLeft() + QPointF(Inset, Inset),
-             part.topRight() + QPointF(-Inset, Inset), part.bottomLeft() + QPointF(Inset, -Inset),
-             part.bottomRight() + QPointF(-Inset, -Inset) })
+    for (const QPointF corner :
+         {part.topLeft() + QPointF(Inset, Inset), part.topRight() + QPointF(-Inset, Inset),
+          part.bottomLeft() + QPointF(Inset, -Inset), part.bottomRight() + QPointF(-Inset, -Inset)})
         painter.drawEllipse(corner, 0.6, 0.6);
 }
 
@@ -47,7 +47,7 @@ void paintRobot(QPainter &painter, QPointF top)
     painter.setBrush(QColor(230, 40, 40));
     painter.drawEllipse(QPointF(x, top.y() + 1), 1.8, 1.8);
     // Arms and legs behind the body.
-    for (const int side : { -1, 1 }) {
+    for (const int side : {-1, 1}) {
         const QRectF arm(side < 0 ? body.left() - 5 : body.right(), body.top() + 3, 5, 17);
         paintMetal(painter, arm, 2);
         painter.setPen(QPen(Ink, 1.4, Qt::SolidLine, Qt::RoundCap));
@@ -63,7 +63,7 @@ void paintRobot(QPainter &painter, QPointF top)
     paintMetal(painter, head, 3);
     paintRivets(painter, head);
     // Eyes, mouth grille.
-    for (const int side : { -1, 1 }) {
+    for (const int side : {-1, 1}) {
         const QPointF eye(x + side * 5, head.top() + 6);
         painter.setPen(QPen(Ink, 0.7));
         painter.setBrush(QColor(255, 230, 80));
@@ -77,7 +77,7 @@ void paintRobot(QPainter &painter, QPointF top)
     painter.setPen(QPen(QColor(200, 205, 215), 0.5));
     for (int slot = 1; slot < 4; ++slot)
         painter.drawLine(QPointF(mouth.left() + slot * 3, mouth.top()),
-            QPointF(mouth.left() + slot * 3, mouth.bottom()));
+                         QPointF(mouth.left() + slot * 3, mouth.bottom()));
     // Chest panel: a dial and three buttons.
     const QRectF panel(x - 9, body.top() + 4, 18, 13);
     painter.setPen(QPen(Ink, 0.7));
@@ -89,7 +89,7 @@ void paintRobot(QPainter &painter, QPointF top)
     painter.setPen(QPen(QColor(220, 30, 30), 0.8));
     painter.drawLine(dial, dial + QPointF(2.2, -2.2));
     painter.setPen(Qt::NoPen);
-    const QColor lights[] = { QColor(230, 50, 50), QColor(60, 200, 80), QColor(70, 140, 250) };
+    const QColor lights[] = {QColor(230, 50, 50), QColor(60, 200, 80), QColor(70, 140, 250)};
     for (int i = 0; i < 3; ++i) {
         painter.setBrush(lights[i]);
         painter.drawEllipse(QPointF(panel.right() - 4, panel.top() + 2.8 + i * 3.7), 1.4, 1.4);
@@ -188,7 +188,7 @@ void redRoses(QPainter &painter, QSizeF size)
     {
         QPointF centre;
         qreal radius;
-    } roses[] = { { { 20, 26 }, 11 }, { { 44, 40 }, 12 }, { { 24, 58 }, 10.5 } };
+    } roses[] = {{{20, 26}, 11}, {{44, 40}, 12}, {{24, 58}, 10.5}};
     // Stems to a common point at the bottom, then leaves, then the flowers on top.
     const QPointF bunch(size.width() * 0.5, size.height() + 2);
     painter.setPen(QPen(QColor(40, 100, 40), 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -199,8 +199,8 @@ void redRoses(QPainter &painter, QSizeF size)
         QPointF base;
         qreal angle;
         qreal length;
-    } leaves[] = { { { 30, 40 }, 200, 14 }, { { 48, 54 }, 20, 14 }, { { 34, 72 }, 150, 13 },
-        { { 36, 76 }, -20, 12 }, { { 12, 40 }, 120, 11 }, { { 54, 30 }, -60, 11 } };
+    } leaves[] = {{{30, 40}, 200, 14}, {{48, 54}, 20, 14},  {{34, 72}, 150, 13},
+                  {{36, 76}, -20, 12}, {{12, 40}, 120, 11}, {{54, 30}, -60, 11}};
     for (const auto &leaf : leaves)
         paintLeaf(painter, leaf.base, leaf.angle, leaf.length);
     for (const auto &rose : roses)

@@ -15,15 +15,9 @@ using Design = void (*)(QPainter &, QSizeF);
 
 // In back index order.
 constexpr std::array<Design, BackCount> Designs = {
-    BackDesigns::basketWeave,
-    BackDesigns::clownFish,
-    BackDesigns::castleAtNight,
-    BackDesigns::handOfCards,
-    BackDesigns::redBlueWeave,
-    BackDesigns::palmBeach,
-    BackDesigns::toyRobot,
-    BackDesigns::redRoses,
-    BackDesigns::spiralShell,
+    BackDesigns::basketWeave, BackDesigns::clownFish,    BackDesigns::castleAtNight,
+    BackDesigns::handOfCards, BackDesigns::redBlueWeave, BackDesigns::palmBeach,
+    BackDesigns::toyRobot,    BackDesigns::redRoses,     BackDesigns::spiralShell,
 };
 
 constexpr qreal BorderWidth = 3.5;
@@ -83,8 +77,8 @@ QPixmap paintSelectionFrame(qreal pixelRatio)
     return CardCanvas::render(SelectionFrameSize, pixelRatio, [](QPainter &painter) {
         constexpr qreal OuterRadius = 7;
         const QRectF outer(QPointF(0, 0), SelectionFrameSize);
-        const QRectF inner = outer.adjusted(
-            SelectionFrameWidth, SelectionFrameWidth, -SelectionFrameWidth, -SelectionFrameWidth);
+        const QRectF inner = outer.adjusted(SelectionFrameWidth, SelectionFrameWidth,
+                                            -SelectionFrameWidth, -SelectionFrameWidth);
         QPainterPath frame;
         frame.addRoundedRect(outer, OuterRadius, OuterRadius);
         QPainterPath hole;
@@ -93,8 +87,8 @@ QPixmap paintSelectionFrame(qreal pixelRatio)
         painter.fillPath(frame, FrameColour);
         const qreal middle = SelectionFrameWidth / 2.0;
         QPainterPath line;
-        line.addRoundedRect(
-            outer.adjusted(middle, middle, -middle, -middle), OuterRadius - 2, OuterRadius - 2);
+        line.addRoundedRect(outer.adjusted(middle, middle, -middle, -middle), OuterRadius - 2,
+                            OuterRadius - 2);
         painter.strokePath(line, QPen(FrameHighlight, 1.2));
     });
 }

@@ -15,7 +15,7 @@ enum class Turn { Upright, UpsideDown, CounterClockwise, Clockwise };
 QPixmap paint(int backIndex, qreal pixelRatio);
 QPixmap turned(const QPixmap &upright, Turn turn);
 
-inline constexpr QSize SelectionFrameSize { 87, 113 };
+inline constexpr QSize SelectionFrameSize{87, 113};
 inline constexpr int SelectionFrameWidth = 8;
 QPixmap paintSelectionFrame(qreal pixelRatio);
 

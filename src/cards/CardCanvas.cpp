@@ -8,8 +8,8 @@ namespace CardCanvas {
 QPainterPath cardShape(QSizeF size)
 {
     QPainterPath shape;
-    shape.addRoundedRect(
-        QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)), CornerRadius, CornerRadius);
+    shape.addRoundedRect(QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)), CornerRadius,
+                         CornerRadius);
     return shape;
 }
 
@@ -19,8 +19,8 @@ QPixmap render(QSize logicalSize, qreal pixelRatio, const std::function<void(QPa
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        painter.setRenderHints(
-            QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
+                               | QPainter::SmoothPixmapTransform);
         painter.scale(pixelRatio, pixelRatio);
         paint(painter);
     }

@@ -11,8 +11,8 @@ class QPainter;
 // rendering at a device pixel ratio so the pictures stay sharp on dense screens.
 namespace CardCanvas {
 
-inline constexpr QSize CardSize { 71, 96 };
-inline constexpr QSize SideCardSize { 96, 71 };
+inline constexpr QSize CardSize{71, 96};
+inline constexpr QSize SideCardSize{96, 71};
 inline constexpr qreal CornerRadius = 4;
 
 // The card outline inside a picture of this size, on the pixel centres of the outermost pixels.

@@ -18,18 +18,18 @@ using CardId::Suit;
 
 // The corner index is L-shaped so that a card overlapped down to its 15-pixel left strip or its
 // 18-pixel top strip still shows both rank and suit.
-constexpr QRectF RankBox { 1.5, 2.5, 12, 10.5 };
-constexpr QRectF IndexSuitBelow { 2.5, 18, 10, 10 };
-constexpr QRectF IndexSuitBeside { 14.5, 3, 9, 9.5 };
+constexpr QRectF RankBox{1.5, 2.5, 12, 10.5};
+constexpr QRectF IndexSuitBelow{2.5, 18, 10, 10};
+constexpr QRectF IndexSuitBeside{14.5, 3, 9, 9.5};
 
-constexpr QSizeF PipSize { 11, 12 };
+constexpr QSizeF PipSize{11, 12};
 constexpr qreal LeftColumn = 23.5;
 constexpr qreal MiddleColumn = 35.5;
 constexpr qreal RightColumn = 47.5;
 constexpr qreal TopRow = 24;
 constexpr qreal BottomRow = 72;
-constexpr QSizeF AcePipSize { 30, 33 };
-constexpr QSizeF AceOfSpadesPipSize { 40, 46 };
+constexpr QSizeF AcePipSize{30, 33};
+constexpr QSizeF AceOfSpadesPipSize{40, 46};
 
 const QColor Outline(30, 30, 30);
 
@@ -46,27 +46,41 @@ using PipLayout = std::vector<Pip>;
 const std::array<PipLayout, 9> &pipLayouts()
 {
     constexpr qreal L = LeftColumn, C = MiddleColumn, R = RightColumn;
-    static const std::array<PipLayout, 9> layouts = { {
-        { { C, 0 }, { C, 1 } },
-        { { C, 0 }, { C, 0.5 }, { C, 1 } },
-        { { L, 0 }, { R, 0 }, { L, 1 }, { R, 1 } },
-        { { L, 0 }, { R, 0 }, { C, 0.5 }, { L, 1 }, { R, 1 } },
-        { { L, 0 }, { R, 0 }, { L, 0.5 }, { R, 0.5 }, { L, 1 }, { R, 1 } },
-        { { L, 0 }, { R, 0 }, { C, 0.25 }, { L, 0.5 }, { R, 0.5 }, { L, 1 }, { R, 1 } },
-        { { L, 0 }, { R, 0 }, { C, 0.25 }, { L, 0.5 }, { R, 0.5 }, { C, 0.75 }, { L, 1 },
-            { R, 1 } },
-        { { L, 0 }, { R, 0 }, { L, 1.0 / 3 }, { R, 1.0 / 3 }, { C, 0.5 }, { L, 2.0 / 3 },
-            { R, 2.0 / 3 }, { L, 1 }, { R, 1 } },
-        { { L, 0 }, { R, 0 }, { C, 1.0 / 6 }, { L, 1.0 / 3 }, { R, 1.0 / 3 }, { L, 2.0 / 3 },
-            { R, 2.0 / 3 }, { C, 5.0 / 6 }, { L, 1 }, { R, 1 } },
-    } };
+    static const std::array<PipLayout, 9> layouts = {{
+        {{C, 0}, {C, 1}},
+        {{C, 0}, {C, 0.5}, {C, 1}},
+        {{L, 0}, {R, 0}, {L, 1}, {R, 1}},
+        {{L, 0}, {R, 0}, {C, 0.5}, {L, 1}, {R, 1}},
+        {{L, 0}, {R, 0}, {L, 0.5}, {R, 0.5}, {L, 1}, {R, 1}},
+        {{L, 0}, {R, 0}, {C, 0.25}, {L, 0.5}, {R, 0.5}, {L, 1}, {R, 1}},
+        {{L, 0}, {R, 0}, {C, 0.25}, {L, 0.5}, {R, 0.5}, {C, 0.75}, {L, 1}, {R, 1}},
+        {{L, 0},
+         {R, 0},
+         {L, 1.0 / 3},
+         {R, 1.0 / 3},
+         {C, 0.5},
+         {L, 2.0 / 3},
+         {R, 2.0 / 3},
+         {L, 1},
+         {R, 1}},
+        {{L, 0},
+         {R, 0},
+         {C, 1.0 / 6},
+         {L, 1.0 / 3},
+         {R, 1.0 / 3},
+         {L, 2.0 / 3},
+         {R, 2.0 / 3},
+         {C, 5.0 / 6},
+         {L, 1},
+         {R, 1}},
+    }};
     return layouts;
 }
 
 QString rankText(int rank)
 {
     static const char *const texts[]
-        = { "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A" };
+        = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
     return QString::fromLatin1(texts[rank]);
 }
 
@@ -139,8 +153,8 @@ void paintPips(QPainter &painter, Suit suit, int rank)
             ? QPointF(CardCanvas::CardSize.width(), CardCanvas::CardSize.height()) - centre
             : centre;
         auto paintPip = [&] {
-            painter.fillPath(
-                SuitShapes::path(suit, centredBox(drawnAt, PipSize)), SuitShapes::colour(suit));
+            painter.fillPath(SuitShapes::path(suit, centredBox(drawnAt, PipSize)),
+                             SuitShapes::colour(suit));
         };
         if (lower)
             upsideDown(painter, paintPip);
@@ -159,8 +173,8 @@ void paintAce(QPainter &painter, Suit suit)
         return;
     }
     painter.fillPath(SuitShapes::path(suit, centredBox(centre, AceOfSpadesPipSize)), colour);
-    painter.strokePath(
-        SuitShapes::path(suit, centredBox(centre, AceOfSpadesPipSize * 0.72)), QPen(Qt::white, 1));
+    painter.strokePath(SuitShapes::path(suit, centredBox(centre, AceOfSpadesPipSize * 0.72)),
+                       QPen(Qt::white, 1));
     painter.strokePath(
         SuitShapes::path(suit, centredBox(centre + QPointF(0, -0.5), AceOfSpadesPipSize * 1.16)),
         QPen(colour, 0.8));

@@ -12,13 +12,13 @@ namespace {
 
 using CardId::Suit;
 
-constexpr QRectF Frame { 15.5, 14.5, 40, 67 };
+constexpr QRectF Frame{15.5, 14.5, 40, 67};
 constexpr qreal MidLine = Frame.top() + Frame.height() / 2;
 constexpr qreal CentreX = Frame.left() + Frame.width() / 2;
-constexpr QPointF HeadCentre { CentreX, 31 };
+constexpr QPointF HeadCentre{CentreX, 31};
 constexpr qreal HeadRadiusX = 5.2;
 constexpr qreal HeadRadiusY = 6.2;
-constexpr QRectF FramePip { Frame.left() + 2.5, Frame.top() + 2.5, 7, 7.5 };
+constexpr QRectF FramePip{Frame.left() + 2.5, Frame.top() + 2.5, 7, 7.5};
 
 const QColor Ink(25, 25, 25);
 const QColor Gold(232, 178, 28);
@@ -37,11 +37,11 @@ struct Dress
 Dress dressOf(Suit suit, int rank)
 {
     static const QColor robes[]
-        = { QColor(36, 72, 168), QColor(196, 22, 40), QColor(40, 40, 48), QColor(196, 22, 40) };
-    static const QColor trims[] = { Gold, Gold, QColor(196, 22, 40), QColor(36, 72, 168) };
+        = {QColor(36, 72, 168), QColor(196, 22, 40), QColor(40, 40, 48), QColor(196, 22, 40)};
+    static const QColor trims[] = {Gold, Gold, QColor(196, 22, 40), QColor(36, 72, 168)};
     static const QColor hairs[]
-        = { QColor(120, 72, 30), QColor(236, 190, 70), QColor(170, 170, 175) };
-    return { robes[suit], trims[suit], hairs[rank - CardId::Jack] };
+        = {QColor(120, 72, 30), QColor(236, 190, 70), QColor(170, 170, 175)};
+    return {robes[suit], trims[suit], hairs[rank - CardId::Jack]};
 }
 
 QPen inkPen(qreal width = 0.8)
@@ -81,20 +81,22 @@ void paintRobe(QPainter &painter, const Dress &dress, int rank)
     paintShape(painter, robe, dress.robe);
     // The front panel and collar in the trim colour; the King's collar is ermine.
     paintShape(painter,
-        polygonPath({ { CentreX - 4, shoulder }, { CentreX + 4, shoulder },
-            { CentreX + 3, MidLine }, { CentreX - 3, MidLine } }),
-        dress.trim);
+               polygonPath({{CentreX - 4, shoulder},
+                            {CentreX + 4, shoulder},
+                            {CentreX + 3, MidLine},
+                            {CentreX - 3, MidLine}}),
+               dress.trim);
     QPainterPath collar;
     collar.addRoundedRect(QRectF(CentreX - 8, shoulder - 1, 16, 4), 2, 2);
     paintShape(painter, collar, rank == CardId::King ? Ermine : dress.trim);
     if (rank == CardId::King) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(Ink);
-        for (const qreal x : { -5.0, 0.0, 5.0 })
+        for (const qreal x : {-5.0, 0.0, 5.0})
             painter.drawEllipse(QPointF(CentreX + x, shoulder + 1), 0.6, 0.6);
     }
     painter.setPen(inkPen(0.6));
-    for (const qreal y : { shoulder + 7, shoulder + 11 })
+    for (const qreal y : {shoulder + 7, shoulder + 11})
         painter.drawLine(QPointF(CentreX - 3.5, y), QPointF(CentreX + 3.5, y));
 }
 
@@ -105,10 +107,10 @@ void paintHair(QPainter &painter, const Dress &dress, int rank)
         // Long hair falling to the shoulders.
         hair.moveTo(HeadCentre + QPointF(-5, -5));
         hair.cubicTo(HeadCentre + QPointF(-10, 0), HeadCentre + QPointF(-8, 8),
-            HeadCentre + QPointF(-9, 11));
+                     HeadCentre + QPointF(-9, 11));
         hair.lineTo(HeadCentre + QPointF(9, 11));
-        hair.cubicTo(
-            HeadCentre + QPointF(8, 8), HeadCentre + QPointF(10, 0), HeadCentre + QPointF(5, -5));
+        hair.cubicTo(HeadCentre + QPointF(8, 8), HeadCentre + QPointF(10, 0),
+                     HeadCentre + QPointF(5, -5));
         hair.closeSubpath();
     } else {
         hair.addEllipse(HeadCentre + QPointF(0, -1), HeadRadiusX + 1.6, HeadRadiusY + 0.8);
@@ -131,7 +133,7 @@ void paintFace(QPainter &painter, const Dress &dress, int rank)
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(Ink);
-    for (const qreal x : { -2.0, 2.0 })
+    for (const qreal x : {-2.0, 2.0})
         painter.drawEllipse(HeadCentre + QPointF(x, -1), 0.75, 0.85);
     painter.setPen(inkPen(0.6));
     painter.drawLine(HeadCentre + QPointF(0, 0), HeadCentre + QPointF(-0.6, 1.8));
@@ -146,19 +148,23 @@ void paintHeadwear(QPainter &painter, const Dress &dress, int rank)
     if (rank == CardId::King) {
         // A tall crown with three points and jewels.
         paintShape(painter,
-            polygonPath({ { CentreX - 6.5, brow }, { CentreX - 7.5, brow - 9 },
-                { CentreX - 3.5, brow - 5 }, { CentreX, brow - 11 }, { CentreX + 3.5, brow - 5 },
-                { CentreX + 7.5, brow - 9 }, { CentreX + 6.5, brow } }),
-            Gold);
+                   polygonPath({{CentreX - 6.5, brow},
+                                {CentreX - 7.5, brow - 9},
+                                {CentreX - 3.5, brow - 5},
+                                {CentreX, brow - 11},
+                                {CentreX + 3.5, brow - 5},
+                                {CentreX + 7.5, brow - 9},
+                                {CentreX + 6.5, brow}}),
+                   Gold);
         painter.setPen(Qt::NoPen);
         painter.setBrush(dress.trim == Gold ? QColor(196, 22, 40) : dress.trim);
-        for (const qreal x : { -4.0, 0.0, 4.0 })
+        for (const qreal x : {-4.0, 0.0, 4.0})
             painter.drawEllipse(QPointF(CentreX + x, brow - 2), 1, 1);
     } else if (rank == CardId::Queen) {
         // A low crown with rounded tops.
         QPainterPath crown;
         crown.addRect(QRectF(CentreX - 5.5, brow - 4, 11, 4));
-        for (const qreal x : { -4.0, 0.0, 4.0 })
+        for (const qreal x : {-4.0, 0.0, 4.0})
             crown.addEllipse(QPointF(CentreX + x, brow - 4.5), 1.6, 1.6);
         paintShape(painter, crown.simplified(), Gold);
     } else {
@@ -213,8 +219,10 @@ void paintEmblem(QPainter &painter, const Dress &dress, int rank)
         painter.setPen(QPen(QColor(120, 72, 30), 1.1));
         painter.drawLine(QPointF(x, low), QPointF(x, Frame.top() + 6));
         painter.setPen(inkPen(0.6));
-        painter.drawPath(polygonPath({ { x, Frame.top() + 3 }, { x + 1.5, Frame.top() + 7 },
-            { x - 3.5, Frame.top() + 10 }, { x - 3, Frame.top() + 7 } }));
+        painter.drawPath(polygonPath({{x, Frame.top() + 3},
+                                      {x + 1.5, Frame.top() + 7},
+                                      {x - 3.5, Frame.top() + 10},
+                                      {x - 3, Frame.top() + 7}}));
     }
 }
 

@@ -67,8 +67,10 @@ QPainterPath club()
     {
         QPointF centre;
         qreal radius;
-    } parts[] = { { { 0.5, 0.24 }, LeafRadius }, { { 0.245, 0.59 }, LeafRadius },
-        { { 0.755, 0.59 }, LeafRadius }, { { 0.5, 0.5 }, 0.14 } };
+    } parts[] = {{{0.5, 0.24}, LeafRadius},
+                 {{0.245, 0.59}, LeafRadius},
+                 {{0.755, 0.59}, LeafRadius},
+                 {{0.5, 0.5}, 0.14}};
     for (const auto &part : parts) {
         QPainterPath circle;
         circle.addEllipse(part.centre, part.radius, part.radius);
@@ -79,7 +81,7 @@ QPainterPath club()
 
 const QPainterPath &unitPath(CardId::Suit suit)
 {
-    static const QPainterPath paths[] = { club(), diamond(), spade(), heart() };
+    static const QPainterPath paths[] = {club(), diamond(), spade(), heart()};
     return paths[suit];
 }
 

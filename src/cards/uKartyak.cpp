@@ -23,19 +23,21 @@ constexpr int OuterWidth = 298;
 constexpr int BackAreaHeight = 398;
 constexpr int PanelHeight = 41;
 constexpr int ButtonTop = 8;
-constexpr QSize ButtonSize { 75, 25 };
+constexpr QSize ButtonSize{75, 25};
 constexpr int CancelLeft = 104;
 constexpr int OkLeft = 200;
 // The window sizes above are outer sizes; this is what a Windows dialog frame and caption take.
-constexpr QSize WindowFrame { 8, 27 };
-constexpr QSize SelectionFrameControl { 88, 114 };
+constexpr QSize WindowFrame{8, 27};
+constexpr QSize SelectionFrameControl{88, 114};
 
 }
 
 TfrmKartyak::TfrmKartyak(QWidget *parent)
-    : QDialog(parent), imgKeret(new Picture(this)), pnlAlso(new QFrame(this)),
-      bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlAlso)),
-      bbtnOk(new QPushButton(QStringLiteral("OK"), pnlAlso))
+    : QDialog(parent)
+    , imgKeret(new Picture(this))
+    , pnlAlso(new QFrame(this))
+    , bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlAlso))
+    , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlAlso))
 {
     frmKartyak = this;
     setWindowTitle(applicationTitle() + QStringLiteral(" - Card Decks"));
@@ -57,8 +59,8 @@ TfrmKartyak::TfrmKartyak(QWidget *parent)
     for (int i = 0; i < CardBacks::BackCount; ++i) {
         auto *picture = new Picture(this);
         picture->setGeometry((i * GridColumnStep) % (GridColumns * GridColumnStep) + GridMargin,
-            (i / GridColumns) * GridRowStep + GridMargin, CardCanvas::CardSize.width(),
-            CardCanvas::CardSize.height());
+                             (i / GridColumns) * GridRowStep + GridMargin,
+                             CardCanvas::CardSize.width(), CardCanvas::CardSize.height());
         picture->setTag(i);
         picture->setPixmap(ilHatlap0[i]);
         picture->setCursor(Qt::PointingHandCursor);
@@ -88,8 +90,8 @@ void TfrmKartyak::loadPictures(qreal pixelRatio)
 
 void TfrmKartyak::img0Click(Picture *picture)
 {
-    imgKeret->move(
-        picture->pos() - QPoint(CardBacks::SelectionFrameWidth, CardBacks::SelectionFrameWidth));
+    imgKeret->move(picture->pos()
+                   - QPoint(CardBacks::SelectionFrameWidth, CardBacks::SelectionFrameWidth));
     PendingBack = picture->tag();
 }
 

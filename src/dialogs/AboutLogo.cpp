@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr QSizeF CardSize { 24, 34 };
+constexpr QSizeF CardSize{24, 34};
 constexpr qreal CardCornerRadius = 3;
 // Each card of the fan: its suit sign, whether it is red, and its turn in degrees.
 struct FanCard
@@ -16,16 +16,16 @@ struct FanCard
     qreal angle;
 };
 constexpr FanCard Fan[] = {
-    { u'\u2663', false, -30 },
-    { u'\u2666', true, -10 },
-    { u'\u2660', false, 10 },
-    { u'\u2665', true, 30 },
+    {u'\u2663', false, -30},
+    {u'\u2666', true, -10},
+    {u'\u2660', false, 10},
+    {u'\u2665', true, 30},
 };
-constexpr QColor CardEdge { 90, 60, 20 };
-constexpr QColor RedSuit { 190, 20, 20 };
-constexpr QColor LetterTop { 20, 30, 120 };
-constexpr QColor LetterBottom { 120, 10, 30 };
-constexpr QColor LetterOutline { 255, 245, 220 };
+constexpr QColor CardEdge{90, 60, 20};
+constexpr QColor RedSuit{190, 20, 20};
+constexpr QColor LetterTop{20, 30, 120};
+constexpr QColor LetterBottom{120, 10, 30};
+constexpr QColor LetterOutline{255, 245, 220};
 constexpr qreal FanWidth = 62;
 constexpr int SuitPixelSize = 11;
 constexpr int CentreSuitPixelSize = 16;
@@ -39,8 +39,8 @@ void drawCard(QPainter &painter, const FanCard &card, QPointF pivot)
     painter.save();
     painter.translate(pivot);
     painter.rotate(card.angle);
-    const QRectF face(
-        -CardSize.width() / 2, -CardSize.height(), CardSize.width(), CardSize.height());
+    const QRectF face(-CardSize.width() / 2, -CardSize.height(), CardSize.width(),
+                      CardSize.height());
     painter.setPen(QPen(CardEdge, 1));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(face, CardCornerRadius, CardCornerRadius);

@@ -34,9 +34,8 @@ Result breakLongWords(const QString &message, const std::function<int(const QStr
     Result result{message, StandardWidth};
     QString &text = result.text;
     auto charAt = [&](qsizetype position) { return text.at(position - 1); };
-    auto insertLineFeedAfter = [&](qsizetype position) {
-        text.insert(position, QLatin1Char('\n'));
-    };
+    auto insertLineFeedAfter
+        = [&](qsizetype position) { text.insert(position, QLatin1Char('\n')); };
     auto widenTo = [&](int segmentWidth) {
         result.dialogWidth = std::max(result.dialogWidth, segmentWidth + WideWordMargin);
     };

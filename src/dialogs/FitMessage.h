@@ -16,7 +16,7 @@ int dialogHeight(const QString &text);
 
 struct Result
 {
-    QString text;    // the message with line feeds added where long words had to be broken
+    QString text; // the message with line feeds added where long words had to be broken
     int dialogWidth; // outer width; wider than StandardWidth when a word does not fit
 };
 

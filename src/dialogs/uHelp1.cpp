@@ -1,9 +1,9 @@
 #include "uHelp1.h"
 
 #include "Application.h"
-#include "WindowCentre.h"
 #include "DataDir.h"
 #include "RtfReader.h"
+#include "WindowCentre.h"
 #include "uValasz.h"
 
 #include <QDir>
@@ -16,17 +16,17 @@ TfrmHelp1 *frmHelp1 = nullptr;
 
 namespace {
 
-constexpr QSize OuterSize { 635, 459 };
+constexpr QSize OuterSize{635, 459};
 // What a resizable Windows border and title bar take around the client area.
-constexpr QSize FrameSize { 16, 38 };
+constexpr QSize FrameSize{16, 38};
 
 }
 
 TfrmHelp1::TfrmHelp1(QWidget *parent)
     : QDialog(parent,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint),
-      reHelp(new QTextEdit(this))
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
+    , reHelp(new QTextEdit(this))
 {
     frmHelp1 = this;
     setWindowTitle(applicationTitle());

@@ -1,9 +1,9 @@
 #include "uNevjegy.h"
 
 #include "AboutLogo.h"
-#include "WindowCentre.h"
 #include "Picture.h"
 #include "WebBrowser.h"
+#include "WindowCentre.h"
 #include "uValasz.h"
 
 #include <QLabel>
@@ -15,11 +15,11 @@ TfrmNevjegy *frmNevjegy = nullptr;
 
 namespace {
 
-constexpr QSize ClientSize { 313, 362 };
-constexpr QColor Background { 230, 186, 104 };
-constexpr QColor Navy { 0, 0, 128 };
-constexpr QColor Green { 0, 128, 0 };
-constexpr QRect LogoRect { 39, 16, 235, 45 };
+constexpr QSize ClientSize{313, 362};
+constexpr QColor Background{230, 186, 104};
+constexpr QColor Navy{0, 0, 128};
+constexpr QColor Green{0, 128, 0};
+constexpr QRect LogoRect{39, 16, 235, 45};
 constexpr int FormFontPixelSize = 13;
 const QString WebAddress = QStringLiteral("www.kovra-games.example");
 const QString VersionText = QStringLiteral("Version 1.0.6");
@@ -32,8 +32,8 @@ QFont timesBold(int pixelSize)
     return font;
 }
 
-QLabel *centredLine(
-    QWidget *parent, const QString &text, const QFont &font, QColor colour, QRect geometry)
+QLabel *centredLine(QWidget *parent, const QString &text, const QFont &font, QColor colour,
+                    QRect geometry)
 {
     auto *label = new QLabel(text, parent);
     label->setFont(font);
@@ -48,13 +48,15 @@ QLabel *centredLine(
 }
 
 TfrmNevjegy::TfrmNevjegy(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      imgLogo(new Picture(this)), lblCim(centredLine(this, QStringLiteral("Kovra - Card Games 1"),
-                                      timesBold(20), Navy, { 0, 78, ClientSize.width(), 23 })),
-      lblVerzio(
-          centredLine(this, VersionText, timesBold(15), Green, { 0, 104, ClientSize.width(), 17 })),
-      lblHonlap(new QLabel(QStringLiteral("Kovra's website:"), this)),
-      edtHonlap(new QLineEdit(this)), bbtnOk(new QPushButton(QStringLiteral("OK"), this))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , imgLogo(new Picture(this))
+    , lblCim(centredLine(this, QStringLiteral("Kovra - Card Games 1"), timesBold(20), Navy,
+                         {0, 78, ClientSize.width(), 23}))
+    , lblVerzio(
+          centredLine(this, VersionText, timesBold(15), Green, {0, 104, ClientSize.width(), 17}))
+    , lblHonlap(new QLabel(QStringLiteral("Kovra's website:"), this))
+    , edtHonlap(new QLineEdit(this))
+    , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
 {
     frmNevjegy = this;
     setWindowTitle(QStringLiteral("About"));

@@ -13,7 +13,9 @@ constexpr int Ace = 12;
 }
 
 GolfGame::GolfGame(Random &random, GolfView &view, GolfResultRecorder &results)
-    : random(random), view(view), results(results)
+    : random(random)
+    , view(view)
+    , results(results)
 { }
 
 bool GolfGame::Fits(int top, int id)
@@ -46,7 +48,7 @@ void GolfGame::NewGame()
     foundationCount = 0;
 
     view.hideAllCards();
-    std::array<bool, GolfLayout::DeckSize> dealt {};
+    std::array<bool, GolfLayout::DeckSize> dealt{};
     columnLen.fill(0);
     for (int c = 0; c < Columns(); ++c) {
         for (int r = 0; r < Rows(); ++r)

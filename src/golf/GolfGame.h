@@ -85,11 +85,11 @@ private:
     GolfLayout currentLayout;
     // Cards that leave a column or the stock stay in these tables: only the lengths shrink, so
     // the entry just past a length is the card that left last.
-    std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> tableau {};
-    std::array<int, GolfLayout::MaxColumns> columnLen {};
-    std::array<int, GolfLayout::DeckSize - 1> stock {};
+    std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> tableau{};
+    std::array<int, GolfLayout::MaxColumns> columnLen{};
+    std::array<int, GolfLayout::DeckSize - 1> stock{};
     int stockCount = 0;
-    std::array<int, GolfLayout::DeckSize> foundation {};
+    std::array<int, GolfLayout::DeckSize> foundation{};
     int foundationCount = 0;
     bool gameOver = false;
     bool resultRecorded = false;

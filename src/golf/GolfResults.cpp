@@ -44,10 +44,10 @@ void GolfResultsFile::RecordResult(GolfLayout layout, int cardsLeft, int delta)
 {
     IniFile file(resultsPath());
     const QString name = section(layout);
-    for (const QString &key : { bucketKey(cardsLeft), GamesKey })
+    for (const QString &key : {bucketKey(cardsLeft), GamesKey})
         file.writeInteger(name, key,
-            std::clamp<qint64>(qint64(file.readInteger(name, key, 0)) + delta, 0,
-                std::numeric_limits<int>::max()));
+                          std::clamp<qint64>(qint64(file.readInteger(name, key, 0)) + delta, 0,
+                                             std::numeric_limits<int>::max()));
     file.save();
 }
 
@@ -58,7 +58,7 @@ std::array<int, GolfResultsFile::ShownRows> GolfResultsFile::shownResults(GolfLa
     std::array<int, ShownRows> values;
     const auto keys = shownKeys();
     std::transform(keys.begin(), keys.end(), values.begin(),
-        [&](const QString &key) { return file.readInteger(name, key, 0); });
+                   [&](const QString &key) { return file.readInteger(name, key, 0); });
     return values;
 }
 

@@ -28,13 +28,13 @@ GolfSettings readGolfSettings()
     GolfSettings settings;
     const GolfSettings defaults;
     settings.sound = file.readBool(Section, QStringLiteral("Hang"), defaults.sound);
-    settings.backIndex = readInRange(
-        file, QStringLiteral("AktHatlapSSz"), 0, GolfSettings::BackDesigns - 1, defaults.backIndex);
+    settings.backIndex = readInRange(file, QStringLiteral("AktHatlapSSz"), 0,
+                                     GolfSettings::BackDesigns - 1, defaults.backIndex);
     GolfLayout &layout = settings.layout;
-    layout.columns = readInRange(
-        file, QStringLiteral("AktOszlSzam"), 1, GolfLayout::MaxColumns, defaults.layout.columns);
-    layout.rows = readInRange(
-        file, QStringLiteral("AktSorSzam"), 1, GolfLayout::MaxRows, defaults.layout.rows);
+    layout.columns = readInRange(file, QStringLiteral("AktOszlSzam"), 1, GolfLayout::MaxColumns,
+                                 defaults.layout.columns);
+    layout.rows = readInRange(file, QStringLiteral("AktSorSzam"), 1, GolfLayout::MaxRows,
+                              defaults.layout.rows);
     if (layout.dealtCards() > GolfLayout::DeckSize)
         layout.rows = GolfLayout::DeckSize / layout.columns;
 
@@ -60,7 +60,7 @@ void writeGolfSettings(const GolfSettings &settings)
     file.writeInteger(Section, QStringLiteral("FormMag"), geometry.height);
     file.writeInteger(Section, QStringLiteral("FormBal"), geometry.left);
     file.writeInteger(Section, QStringLiteral("FormTeto"), geometry.top);
-    file.writeInteger(
-        Section, QStringLiteral("FormStatusz"), geometry.maximized ? MaximizedState : NormalState);
+    file.writeInteger(Section, QStringLiteral("FormStatusz"),
+                      geometry.maximized ? MaximizedState : NormalState);
     file.save();
 }

@@ -22,24 +22,24 @@ int grow(int length, int minimum, int limit)
 
 QSize minimumWindowSize(GolfLayout layout)
 {
-    return { layout.columns * ColumnPitch + SideMargins,
-        layout.rows * RowOverlap + TableBelowColumns };
+    return {layout.columns * ColumnPitch + SideMargins,
+            layout.rows * RowOverlap + TableBelowColumns};
 }
 
 QSize snapToLayout(QSize size, GolfLayout layout, QSize monitor)
 {
     const QSize minimum = minimumWindowSize(layout);
-    return { grow(size.width(), minimum.width(), monitor.width()),
-        grow(size.height(), minimum.height(), monitor.height() - TaskBarAllowance) };
+    return {grow(size.width(), minimum.width(), monitor.width()),
+            grow(size.height(), minimum.height(), monitor.height() - TaskBarAllowance)};
 }
 
 QRect keepOnScreens(const QRect &window, const QList<QRect> &screens, const QRect &primary)
 {
     const bool seen = std::any_of(screens.begin(), screens.end(),
-        [&](const QRect &screen) { return screen.intersects(window); });
+                                  [&](const QRect &screen) { return screen.intersects(window); });
     if (seen)
         return window;
     const GolfWindowGeometry defaults;
-    return window.translated(
-        primary.topLeft() + QPoint(defaults.left, defaults.top) - window.topLeft());
+    return window.translated(primary.topLeft() + QPoint(defaults.left, defaults.top)
+                             - window.topLeft());
 }

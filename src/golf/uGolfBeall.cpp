@@ -13,15 +13,15 @@ TfrmGolfBeall *frmGolfBeall = nullptr;
 
 namespace {
 
-constexpr QSize ClientSize { 210, 130 };
+constexpr QSize ClientSize{210, 130};
 constexpr int LabelLeft = 30;
 constexpr int SpinLeft = 110;
-constexpr QSize SpinSize { 60, 22 };
+constexpr QSize SpinSize{60, 22};
 constexpr int FirstRowTop = 20;
 constexpr int RowPitch = 32;
 constexpr int PanelHeight = 43;
 constexpr int ButtonTop = 9;
-constexpr QSize ButtonSize { 80, 24 };
+constexpr QSize ButtonSize{80, 24};
 constexpr int OkLeft = 20;
 constexpr int CancelLeft = 110;
 constexpr int FewestColumnsOrRows = 3;
@@ -32,11 +32,14 @@ constexpr int NarrowScreenColumns = 8;
 }
 
 TfrmGolfBeall::TfrmGolfBeall(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      lblOszl(new QLabel(QStringLiteral("Colons"), this)), seOszl(new QSpinBox(this)),
-      lblSor(new QLabel(QStringLiteral("Rows"), this)), seSor(new QSpinBox(this)),
-      pnlGombok(new QFrame(this)), bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlGombok)),
-      bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , lblOszl(new QLabel(QStringLiteral("Colons"), this))
+    , seOszl(new QSpinBox(this))
+    , lblSor(new QLabel(QStringLiteral("Rows"), this))
+    , seSor(new QSpinBox(this))
+    , pnlGombok(new QFrame(this))
+    , bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlGombok))
+    , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok))
 {
     frmGolfBeall = this;
     setWindowTitle(QStringLiteral("Golf - Settings"));
@@ -45,11 +48,11 @@ TfrmGolfBeall::TfrmGolfBeall(QWidget *parent)
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const bool narrowScreen = screen && screen->geometry().width() <= NarrowScreenWidth;
-    seOszl->setRange(
-        FewestColumnsOrRows, narrowScreen ? NarrowScreenColumns : GolfLayout::MaxColumns);
+    seOszl->setRange(FewestColumnsOrRows,
+                     narrowScreen ? NarrowScreenColumns : GolfLayout::MaxColumns);
     seSor->setRange(FewestColumnsOrRows, GolfLayout::MaxRows);
 
-    const std::pair<QLabel *, QSpinBox *> rows[] = { { lblOszl, seOszl }, { lblSor, seSor } };
+    const std::pair<QLabel *, QSpinBox *> rows[] = {{lblOszl, seOszl}, {lblSor, seSor}};
     int top = FirstRowTop;
     for (const auto &[label, spin] : rows) {
         spin->setGeometry(QRect(QPoint(SpinLeft, top), SpinSize));
@@ -79,7 +82,7 @@ bool TfrmGolfBeall::chooseLayout(GolfLayout &layout, bool over)
     seSor->setValue(layout.rows);
     if (exec() != QDialog::Accepted)
         return false;
-    layout = { seOszl->value(), seSor->value() };
+    layout = {seOszl->value(), seSor->value()};
     return true;
 }
 
@@ -90,7 +93,7 @@ void TfrmGolfBeall::bbtnOkClick()
                "Are you sure to quit this game and start a new one with new settings?"))
             != 'Y')
         return;
-    const GolfLayout chosen { seOszl->value(), seSor->value() };
+    const GolfLayout chosen{seOszl->value(), seSor->value()};
     if (chosen.dealtCards() <= GolfLayout::DeckSize) {
         accept();
         return;

@@ -10,7 +10,7 @@ TfrmGolfPontok *frmGolfPontok = nullptr;
 
 namespace {
 
-constexpr QSize ClientSize { 254, 338 };
+constexpr QSize ClientSize{254, 338};
 constexpr int TitleTop = 12;
 constexpr int TitleHeight = 26;
 constexpr int TitlePixelSize = 20;
@@ -24,7 +24,7 @@ constexpr int NameWidth = 80;
 constexpr int ValueLeft = 130;
 constexpr int ValueWidth = 70;
 constexpr int ButtonTop = 292;
-constexpr QSize ButtonSize { 100, 25 };
+constexpr QSize ButtonSize{100, 25};
 constexpr int OkLeft = 17;
 constexpr int ClearLeft = 137;
 
@@ -53,9 +53,10 @@ QLabel *tableLabel(QWidget *parent, const QString &text, QRect place, Qt::Alignm
 }
 
 TfrmGolfPontok::TfrmGolfPontok(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      lblPalya(new QLabel(this)), bbtnOk(new QPushButton(QStringLiteral("OK"), this)),
-      bbtnPontTorl(new QPushButton(QStringLiteral("Clear Scores"), this))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , lblPalya(new QLabel(this))
+    , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
+    , bbtnPontTorl(new QPushButton(QStringLiteral("Clear Scores"), this))
 {
     frmGolfPontok = this;
     setWindowTitle(QStringLiteral("Kovra - Golf - Results"));
@@ -74,13 +75,13 @@ TfrmGolfPontok::TfrmGolfPontok(QWidget *parent)
 
     for (int i = 0; i < GolfResultsFile::ShownRows; ++i) {
         const int top = TableTop + 3 * i * TableRowHeight / 2;
-        lblNev[i] = tableLabel(
-            this, rowName(i), { NameLeft, top, NameWidth, TableRowHeight }, Qt::AlignHCenter);
+        lblNev[i] = tableLabel(this, rowName(i), {NameLeft, top, NameWidth, TableRowHeight},
+                               Qt::AlignHCenter);
         lblErtek[i]
-            = tableLabel(this, {}, { ValueLeft, top, ValueWidth, TableRowHeight }, Qt::AlignRight);
+            = tableLabel(this, {}, {ValueLeft, top, ValueWidth, TableRowHeight}, Qt::AlignRight);
     }
     const int gamesRow = GolfResultsFile::ShownRows - 1;
-    for (QLabel *label : { lblNev[gamesRow], lblErtek[gamesRow] }) {
+    for (QLabel *label : {lblNev[gamesRow], lblErtek[gamesRow]}) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, GamesColour);
         label->setPalette(palette);

@@ -10,8 +10,7 @@ public:
     explicit FileError(const QString &message)
         : std::runtime_error(message.toStdString())
         , text(message)
-    {
-    }
+    { }
     const QString &message() const { return text; }
 
 private:

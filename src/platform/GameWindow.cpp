@@ -5,10 +5,10 @@
 #include <QCloseEvent>
 
 GameWindow::GameWindow(QWidget *parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    : QDialog(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-{
-}
+{ }
 
 void GameWindow::reject()
 {

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-
 // What every game window owes the launcher: it runs modally, and when it closes it saves its
 // settings, ends its modal loop with Cancel and shows the launcher again.
 class GameWindow : public QDialog
@@ -17,7 +16,7 @@ public:
 protected:
     // Asked before the window closes; false keeps it open (a "quit?" question, say).
     virtual bool mayClose() { return true; }
-    virtual void saveSettings() {}
+    virtual void saveSettings() { }
 
     void closeEvent(QCloseEvent *event) override;
 };

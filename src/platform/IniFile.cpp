@@ -112,7 +112,8 @@ QByteArray IniFile::serialized() const
         data->ini.GetAllKeys(section.pItem, keys);
         keys.sort(CSimpleIniA::Entry::LoadOrder());
         for (const auto &key : keys)
-            text += QByteArray(key.pItem) + '=' + data->ini.GetValue(section.pItem, key.pItem) + "\r\n";
+            text += QByteArray(key.pItem) + '=' + data->ini.GetValue(section.pItem, key.pItem)
+                + "\r\n";
     }
     return text;
 }
@@ -120,8 +121,8 @@ QByteArray IniFile::serialized() const
 void IniFile::save() const
 {
     QSaveFile file(filePath);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(serialized()) >= 0
-        && file.commit();
+    const bool written
+        = file.open(QIODevice::WriteOnly) && file.write(serialized()) >= 0 && file.commit();
     if (!written)
         throw FileError(QStringLiteral("Unable to write to ") + filePath);
 }

@@ -5,8 +5,7 @@
 
 Picture::Picture(QWidget *parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void Picture::setPixmap(const QPixmap &pixmap)
 {

@@ -7,15 +7,13 @@ Random *injected = nullptr;
 }
 
 SeededRandom::SeededRandom()
-    : SeededRandom(static_cast<unsigned>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()))
-{
-}
+    : SeededRandom(
+        static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count()))
+{ }
 
 SeededRandom::SeededRandom(unsigned seed)
     : engine(seed)
-{
-}
+{ }
 
 int SeededRandom::random(int n)
 {

@@ -49,7 +49,7 @@ QTextCharFormat charFormat(const Character &character, const Tables &tables)
                                                          : QTextCharFormat::AlignSubScript);
     const QString family = tables.fonts.value(character.font);
     if (!family.isEmpty())
-        format.setFontFamilies({ family });
+        format.setFontFamilies({family});
     const QColor colour = tables.colours.value(character.colour);
     if (colour.isValid())
         format.setForeground(colour);

@@ -35,7 +35,9 @@ bool isTextByte(char c)
 
 }
 
-RtfLexer::RtfLexer(QByteArrayView source) : input(source) { }
+RtfLexer::RtfLexer(QByteArrayView source)
+    : input(source)
+{ }
 
 RtfLexer::Token RtfLexer::next()
 {

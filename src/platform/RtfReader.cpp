@@ -39,7 +39,11 @@ bool toggleValue(const Token &token)
 class Reader
 {
 public:
-    explicit Reader(QTextDocument &document) : cursor(&document) { groups.emplace_back(); }
+    explicit Reader(QTextDocument &document)
+        : cursor(&document)
+    {
+        groups.emplace_back();
+    }
 
     void read(QByteArrayView source)
     {
@@ -176,7 +180,7 @@ private:
         else if (word == "uc")
             group().unicodeSkip = std::clamp(token.number, 0, MaxUnicodeSkip);
         else if (word == "plain")
-            character = RtfFormat::Character { .font = defaultFont };
+            character = RtfFormat::Character{.font = defaultFont};
         else if (word == "b")
             character.bold = toggleValue(token);
         else if (word == "i")
@@ -206,19 +210,19 @@ private:
     void paragraphWord(const Token &token)
     {
         static const QHash<QByteArray, Qt::Alignment> alignments = {
-            { "ql", Qt::AlignLeft },
-            { "qr", Qt::AlignRight },
-            { "qc", Qt::AlignHCenter },
-            { "qj", Qt::AlignJustify },
+            {"ql", Qt::AlignLeft},
+            {"qr", Qt::AlignRight},
+            {"qc", Qt::AlignHCenter},
+            {"qj", Qt::AlignJustify},
         };
         static const QHash<QByteArray, int RtfFormat::Paragraph::*> indents = {
-            { "li", &RtfFormat::Paragraph::leftTwips },
-            { "ri", &RtfFormat::Paragraph::rightTwips },
-            { "fi", &RtfFormat::Paragraph::firstLineTwips },
+            {"li", &RtfFormat::Paragraph::leftTwips},
+            {"ri", &RtfFormat::Paragraph::rightTwips},
+            {"fi", &RtfFormat::Paragraph::firstLineTwips},
         };
         static const QHash<QByteArray, int RtfFormat::Paragraph::*> spacings = {
-            { "sb", &RtfFormat::Paragraph::beforeTwips },
-            { "sa", &RtfFormat::Paragraph::afterTwips },
+            {"sb", &RtfFormat::Paragraph::beforeTwips},
+            {"sa", &RtfFormat::Paragraph::afterTwips},
         };
         const QByteArray &word = token.word;
         RtfFormat::Paragraph &paragraph = group().paragraph;
@@ -237,9 +241,9 @@ private:
     void colourComponent(const Token &token)
     {
         static const QHash<QByteArray, int Colour::*> components = {
-            { "red", &Colour::red },
-            { "green", &Colour::green },
-            { "blue", &Colour::blue },
+            {"red", &Colour::red},
+            {"green", &Colour::green},
+            {"blue", &Colour::blue},
         };
         if (!components.contains(token.word))
             return;
@@ -326,7 +330,7 @@ private:
             return;
         finishParagraph();
         cursor.insertBlock(RtfFormat::blockFormat(group().paragraph),
-            RtfFormat::charFormat(group().character, tables));
+                           RtfFormat::charFormat(group().character, tables));
     }
 
     void finishParagraph()

@@ -9,7 +9,7 @@ namespace Sound {
 
 enum Mode {
     NoWait, // starts the sound and returns at once
-    Wait,   // returns when the sound has ended; no user input gets through meanwhile
+    Wait, // returns when the sound has ended; no user input gets through meanwhile
 };
 
 void play(const QString &path, Mode mode);

@@ -10,7 +10,9 @@ constexpr int DeckSize = 52;
 
 }
 
-PokerGame::PokerGame(Random &random) : generator(random) { }
+PokerGame::PokerGame(Random &random)
+    : generator(random)
+{ }
 
 void PokerGame::newGame()
 {
@@ -94,7 +96,7 @@ void PokerGame::nextHand()
 // discarded card can come back.
 void PokerGame::dealCards(bool replacing)
 {
-    std::array<bool, DeckSize> used {};
+    std::array<bool, DeckSize> used{};
     if (replacing) {
         for (const int card : cards)
             used[card] = true;

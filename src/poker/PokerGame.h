@@ -68,9 +68,9 @@ private:
 
     Random &generator;
     PokerScore tally;
-    PokerCards cards {};
-    std::array<bool, CardsInHand> marks {};
-    std::array<bool, CardsInHand> replaceFlags {};
+    PokerCards cards{};
+    std::array<bool, CardsInHand> marks{};
+    std::array<bool, CardsInHand> replaceFlags{};
     PokerPhase currentPhase = PokerPhase::WaitingForDraw;
     HandRank evaluated = Runt;
     bool saved = true;

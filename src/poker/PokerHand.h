@@ -27,18 +27,18 @@ struct PayRow
     int payout;
 };
 
-inline constexpr std::array<PayRow, HandRankCount> PayTable { {
-    { "Runt", 0 },
-    { "One Pair", 5 },
-    { "Two Pair", 10 },
-    { "Three of a Kind", 20 },
-    { "Straight", 30 },
-    { "Flush", 35 },
-    { "Full House", 40 },
-    { "Four of a Kind", 50 },
-    { "Straight Flush", 100 },
-    { "Royal Flush", 200 },
-} };
+inline constexpr std::array<PayRow, HandRankCount> PayTable{{
+    {"Runt", 0},
+    {"One Pair", 5},
+    {"Two Pair", 10},
+    {"Three of a Kind", 20},
+    {"Straight", 30},
+    {"Flush", 35},
+    {"Full House", 40},
+    {"Four of a Kind", 50},
+    {"Straight Flush", 100},
+    {"Royal Flush", 200},
+}};
 
 inline constexpr int CardsInHand = 5;
 // Card ids 0..51 at the five table positions, 0 the leftmost.
@@ -51,7 +51,7 @@ HandRank classifyHand(const PokerCards &cards);
 // held in 64 bits: no sum or product of 32-bit inputs can overflow.
 struct PokerScore
 {
-    std::array<std::int64_t, HandRankCount> HandCounts {};
+    std::array<std::int64_t, HandRankCount> HandCounts{};
     std::int64_t Money = 0;
 
     // Counts one hand of this rank and credits its payout.

@@ -31,7 +31,8 @@ qint64 byteSum(const QByteArray &bytes)
 
 }
 
-BestScoreList::BestScoreList(const QString &base) : baseName(base)
+BestScoreList::BestScoreList(const QString &base)
+    : baseName(base)
 {
     ResetBestScores();
 }
@@ -81,12 +82,12 @@ void BestScoreList::ShowBestScores(int score, BestScoreView &view)
 void BestScoreList::ResetBestScores()
 {
     for (BestScoreEntry &place : places)
-        place = { DefaultName, 0 };
+        place = {DefaultName, 0};
 }
 
 int BestScoreList::InsertScore(int score, const QString &name)
 {
-    const BestScoreEntry newEntry { storedName(name), score };
+    const BestScoreEntry newEntry{storedName(name), score};
     int place = placeCount;
     places[place - 1] = newEntry;
     while (place > 1 && places[place - 2].Score < score) {
@@ -117,8 +118,8 @@ QString BestScoreList::BestScoreChecksum() const
         w += v * k;
     }
     QString text;
-    for (const qint64 number : { n * 11, f * 53, a * 123 + s, b * 32 + w, d * 46 + m, c * 417 + s,
-             s * 383 + b, m * 362 + c, w * 29 + d })
+    for (const qint64 number : {n * 11, f * 53, a * 123 + s, b * 32 + w, d * 46 + m, c * 417 + s,
+                                s * 383 + b, m * 362 + c, w * 29 + d})
         text += QString::number(number);
     return text;
 }
@@ -126,8 +127,8 @@ QString BestScoreList::BestScoreChecksum() const
 bool BestScoreList::read(const IniFile &file)
 {
     for (int k = 1; k <= placeCount; ++k) {
-        places[k - 1] = { file.readBytes(placeSection(k), NameKey, DefaultName).left(NameLength),
-            file.readInteger(placeSection(k), ScoreKey, 0) };
+        places[k - 1] = {file.readBytes(placeSection(k), NameKey, DefaultName).left(NameLength),
+                         file.readInteger(placeSection(k), ScoreKey, 0)};
     }
     return QString::fromLatin1(file.readBytes(ChecksumSection, ChecksumKey, MissingChecksum))
         == BestScoreChecksum();

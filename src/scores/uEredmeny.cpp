@@ -25,15 +25,15 @@ const QColor NormalLineColour(0, 0, 170);
 const QColor HighlightLineColour(193, 55, 26);
 constexpr int FontPixels = 17;
 // What a Windows dialog border takes around the client area; the window's sizes are outer ones.
-constexpr QSize DialogFrame { 8, 27 };
-constexpr QPoint ColumnsTopLeft { 12, 16 };
+constexpr QSize DialogFrame{8, 27};
+constexpr QPoint ColumnsTopLeft{12, 16};
 // Each column is 8 pixels taller than its lines: half of it above them, half below.
 constexpr int ColumnPadding = 4;
 constexpr int MinimumNameWidth = 100;
 constexpr int MinimumScoreWidth = 40;
 constexpr int PanelHeight = 43;
 constexpr int ButtonTop = 9;
-constexpr QSize ButtonSize { 81, 25 };
+constexpr QSize ButtonSize{81, 25};
 constexpr int ButtonGap = 12;
 
 QTextEdit *column(QWidget *parent)
@@ -79,10 +79,12 @@ public:
 }
 
 TfrmEredmeny::TfrmEredmeny(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      reNev(column(this)), rePont(column(this)), pnlGombok(new QFrame(this)),
-      bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok)),
-      bbtnClear(new QPushButton(QStringLiteral("Clear"), pnlGombok))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , reNev(column(this))
+    , rePont(column(this))
+    , pnlGombok(new QFrame(this))
+    , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok))
+    , bbtnClear(new QPushButton(QStringLiteral("Clear"), pnlGombok))
 {
     frmEredmeny = this;
     setWindowTitle(applicationTitle() + QStringLiteral(" - Best scores"));
@@ -128,8 +130,8 @@ void TfrmEredmeny::ShowBestScoreWindow(const BestScoreList &list)
 // one, as on Windows, and the client area is what the frame leaves.
 void TfrmEredmeny::placeControls(int nameWidth, int scoreWidth, int lineHeight, int lines)
 {
-    const QRect names(
-        ColumnsTopLeft, QSize(nameWidth + 20, lineHeight * lines + 2 * ColumnPadding));
+    const QRect names(ColumnsTopLeft,
+                      QSize(nameWidth + 20, lineHeight * lines + 2 * ColumnPadding));
     const QRect scores(names.topRight() + QPoint(1, 0), QSize(scoreWidth + 25, names.height()));
     const QSize outer(scores.right() + 1 + 20, names.height() + 107);
     const QSize client = outer - DialogFrame;

@@ -12,14 +12,14 @@ TfrmNyert *frmNyert = nullptr;
 
 namespace {
 
-constexpr QSize ClientSize { 397, 231 };
+constexpr QSize ClientSize{397, 231};
 constexpr int HeadlinePixels = 27;
-constexpr QRect HeadlineRect { 0, 16, 397, 36 };
+constexpr QRect HeadlineRect{0, 16, 397, 36};
 // Room for two lines, so that a long score wraps instead of being cut off.
-constexpr QRect ScoreRect { 8, 58, 381, 72 };
-constexpr QRect NameLabelRect { 56, 148, 44, 24 };
-constexpr QRect NameEditRect { 104, 148, 237, 24 };
-constexpr QRect OkRect { 158, 192, 81, 25 };
+constexpr QRect ScoreRect{8, 58, 381, 72};
+constexpr QRect NameLabelRect{56, 148, 44, 24};
+constexpr QRect NameEditRect{104, 148, 237, 24};
+constexpr QRect OkRect{158, 192, 81, 25};
 
 QLabel *headline(const QString &text, QColor colour, QWidget *parent)
 {
@@ -38,12 +38,12 @@ QLabel *headline(const QString &text, QColor colour, QWidget *parent)
 }
 
 TfrmNyert::TfrmNyert(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Label1(headline(QStringLiteral("You are in the top scores!"), QColor(128, 0, 0), this)),
-      lblPont(headline(QString(), QColor(0, 0, 128), this)),
-      Label2(new QLabel(QStringLiteral("Name:"), this)),
-      edtNev(new QLineEdit(QString::fromLatin1(BestScoreList::DefaultName), this)),
-      bbtnOk(new QPushButton(QStringLiteral("OK"), this))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , Label1(headline(QStringLiteral("You are in the top scores!"), QColor(128, 0, 0), this))
+    , lblPont(headline(QString(), QColor(0, 0, 128), this))
+    , Label2(new QLabel(QStringLiteral("Name:"), this))
+    , edtNev(new QLineEdit(QString::fromLatin1(BestScoreList::DefaultName), this))
+    , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
 {
     frmNyert = this;
     setWindowTitle(applicationTitle());

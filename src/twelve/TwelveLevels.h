@@ -11,15 +11,15 @@ struct LevelRow
     int BlunderChance;
 };
 
-constexpr std::array<LevelRow, 7> LevelTable { {
-    { 1.0, 100, 50 },
-    { 1.5, 66, 33 },
-    { 2.0, 40, 20 },
-    { 2.5, 26, 13 },
-    { 3.0, 16, 8 },
-    { 3.5, 8, 4 },
-    { 4.0, 0, 0 },
-} };
+constexpr std::array<LevelRow, 7> LevelTable{{
+    {1.0, 100, 50},
+    {1.5, 66, 33},
+    {2.0, 40, 20},
+    {2.5, 26, 13},
+    {3.0, 16, 8},
+    {3.5, 8, 4},
+    {4.0, 0, 0},
+}};
 
 // The row whose difficulty is exactly this one; nullptr for a value between the levels.
 constexpr const LevelRow *levelRow(double difficulty)

@@ -12,7 +12,7 @@ using RankCounts = std::array<int, RankCount>;
 
 RankCounts rankCounts(const Hand &hand)
 {
-    RankCounts counts {};
+    RankCounts counts{};
     for (int card = 0; card < CardCount; ++card)
         if (hand[card])
             ++counts[rankOf(card)];
@@ -22,7 +22,7 @@ RankCounts rankCounts(const Hand &hand)
 // How many held cards lie in the window of three ranks from each start rank.
 RankCounts windowCounts(const RankCounts &counts)
 {
-    RankCounts windows {};
+    RankCounts windows{};
     for (int start = 0; start < RankCount; ++start)
         for (int step = 0; step < RunLength; ++step)
             windows[start] += counts[rankAfter(start, step)];
@@ -48,7 +48,7 @@ bool percentDraw(Random &random, int chance)
 CardValues CardValue(const Hand &hand)
 {
     const RankCounts windows = windowCounts(rankCounts(hand));
-    CardValues values {};
+    CardValues values{};
     for (int card = 0; card < CardCount; ++card) {
         if (!hand[card])
             continue;
@@ -127,7 +127,7 @@ int choosePutCard(TwelveGame &game, int seat, Random &random)
 PerSlot<int> middleCardWorths(const TwelveGame &game, int seat)
 {
     RankCounts counts = rankCounts(game.Holding[seat]);
-    PerSlot<int> worths {};
+    PerSlot<int> worths{};
     for (int slot = 1; slot <= SlotCount; ++slot) {
         const int rank = game.TurnSlot[slot].Rank;
         ++counts[rank];

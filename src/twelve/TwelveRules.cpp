@@ -38,7 +38,7 @@ void Deal(TwelveGame &game, Random &random)
 {
     for (auto &hand : game.Holding)
         hand.fill(false);
-    PerSeat<int> dealt {};
+    PerSeat<int> dealt{};
     for (int card = 0; card < CardCount; ++card) {
         int seat;
         do
@@ -75,7 +75,7 @@ HandRunRecord evaluateHand(const Hand &hand)
     HandRunRecord best;
     best.TieBreak = -1;
     for (int start = 0; start < RankCount; ++start) {
-        std::array<int, SuitCount> runs {};
+        std::array<int, SuitCount> runs{};
         for (int suit = 0; suit < SuitCount; ++suit)
             runs[suit] = runFrom(hand, suit, start);
         for (int length = RunLength; length >= 1; --length) {

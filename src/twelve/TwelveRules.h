@@ -23,9 +23,9 @@ constexpr int NotPlayed = -1;
 constexpr int HumanSeat = 1;
 
 // Points for places 1..4 at the end of a round.
-constexpr std::array<int, SeatCount + 1> PrizeTable { 0, 100, 50, 25, 0 };
+constexpr std::array<int, SeatCount + 1> PrizeTable{0, 100, 50, 25, 0};
 // Tie-break weight of each rank, two to ace.
-constexpr std::array<int, RankCount> RankValue { 2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 10, 10, 11 };
+constexpr std::array<int, RankCount> RankValue{2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 10, 10, 11};
 
 // "Average based" scoring: the human's distance to the table average around this base, scaled.
 constexpr double AverageScoringBase = 1000.0;
@@ -86,18 +86,18 @@ struct TwelveGame
     double Difficulty = 1.0;
     int ScoringMode = SimpleScoring;
     int FinalScore = 0;
-    PerSeat<std::string> PlayerNames { "", "Player", "John", "Paul", "Eric" };
+    PerSeat<std::string> PlayerNames{"", "Player", "John", "Paul", "Eric"};
 
-    PerSeat<Hand> Holding {};
-    PerSlot<TurnSlotRecord> TurnSlot {};
-    PerSeat<HandRunRecord> HandRun {};
+    PerSeat<Hand> Holding{};
+    PerSlot<TurnSlotRecord> TurnSlot{};
+    PerSeat<HandRunRecord> HandRun{};
 
-    PerSeat<int> Wanted {};
-    PerSeat<bool> Bought {};
-    PerSeat<bool> InAuction {};
-    PerSeat<PerSlot<int>> CardWorth {};
-    PerSeat<PerSlot<int>> MaxBid {};
-    std::array<int, RankCount> RankPutCount {};
+    PerSeat<int> Wanted{};
+    PerSeat<bool> Bought{};
+    PerSeat<bool> InAuction{};
+    PerSeat<PerSlot<int>> CardWorth{};
+    PerSeat<PerSlot<int>> MaxBid{};
+    std::array<int, RankCount> RankPutCount{};
 
     int AuctionSlot = 0;
     int Bid = 0;
@@ -108,7 +108,7 @@ struct TwelveGame
     bool HelpMode = false;
     int HelpCard = 0;
 
-    std::array<PerSeat<int>, RoundCount + 1> Scores {};
+    std::array<PerSeat<int>, RoundCount + 1> Scores{};
     int RoundNo = 0;
     int TurnNo = 0; // turns started in the current round
     bool GameOver = false;

@@ -5,7 +5,10 @@
 
 #include <algorithm>
 
-TwelveTurn::TwelveTurn(TwelveGame &game, Random &random) : game(game), random(random) { }
+TwelveTurn::TwelveTurn(TwelveGame &game, Random &random)
+    : game(game)
+    , random(random)
+{ }
 
 void TwelveTurn::NewGame()
 {
@@ -78,8 +81,9 @@ void TwelveTurn::CardArrived(int slot)
         || game.TurnSlot[slot].MoveState != MoveTravelling)
         return;
     game.TurnSlot[slot].MoveState = MoveArrived;
-    const bool computersArrived = std::all_of(game.TurnSlot.begin() + 2, game.TurnSlot.end(),
-        [](const TurnSlotRecord &put) { return put.MoveState == MoveArrived; });
+    const bool computersArrived
+        = std::all_of(game.TurnSlot.begin() + 2, game.TurnSlot.end(),
+                      [](const TurnSlotRecord &put) { return put.MoveState == MoveArrived; });
     const int human = game.TurnSlot[HumanSeat].MoveState;
     if (!computersArrived || human == MoveTravelling)
         return;

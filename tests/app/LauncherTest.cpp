@@ -98,21 +98,23 @@ TEST_F(LauncherTest, StartUpMakesTheSharedWindowsInTheirOrder)
         if (child->isWidgetType() && static_cast<QWidget *>(child)->isWindow())
             made << child->metaObject()->className();
     }
-    EXPECT_EQ(made, (QStringList{"TfrmKartyak", "TfrmValasz", "TfrmEredmeny", "TfrmNyert",
-                                 "TfrmGolfBeall", "TfrmGolfPontok", "TfrmNevjegy", "TfrmHelp1",
-                                 "TfrmPokerSpeed"}));
+    EXPECT_EQ(
+        made,
+        (QStringList{"TfrmKartyak", "TfrmValasz", "TfrmEredmeny", "TfrmNyert", "TfrmGolfBeall",
+                     "TfrmGolfPontok", "TfrmNevjegy", "TfrmHelp1", "TfrmPokerSpeed"}));
     EXPECT_EQ(mainWindow(), &launcher);
     EXPECT_EQ(question.windowTitle(), "Kovra - Card Games 1");
 }
 
 TEST_F(LauncherTest, EachTileAndPanelOpensItsGameWithItsTitle)
 {
-    const struct {
+    const struct
+    {
         QWidget *clicked;
         QString title;
     } cases[] = {
-        {launcher.Image2, "Twelve"},       {launcher.pnlTwelve, "Twelve"},
-        {launcher.Image1, "Kovra - Golf"}, {launcher.pnlGolf, "Kovra - Golf"},
+        {launcher.Image2, "Twelve"},        {launcher.pnlTwelve, "Twelve"},
+        {launcher.Image1, "Kovra - Golf"},  {launcher.pnlGolf, "Kovra - Golf"},
         {launcher.Image3, "Kovra - Poker"}, {launcher.pnlPoker, "Kovra - Poker"},
     };
     for (const auto &c : cases) {

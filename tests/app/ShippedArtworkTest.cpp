@@ -27,9 +27,9 @@ bool hasVisiblePixel(const QImage &image)
 
 TEST(ShippedArtwork, EveryIconHoldsItsThreeSizes)
 {
-    for (const char *name : { "KVR1.ico", "Twelve.ico", "Golf.ico", "Poker.ico" }) {
+    for (const char *name : {"KVR1.ico", "Twelve.ico", "Golf.ico", "Poker.ico"}) {
         const QIcon icon(shipped(name));
-        for (const int side : { 16, 32, 48 }) {
+        for (const int side : {16, 32, 48}) {
             const QSize size(side, side);
             ASSERT_TRUE(icon.availableSizes().contains(size)) << name << " " << side;
             const QImage image = icon.pixmap(size).toImage();
@@ -43,7 +43,7 @@ TEST(ShippedArtwork, EveryIconHoldsItsThreeSizes)
 // The games wait for these sounds to end, so they must be short.
 TEST(ShippedArtwork, SoundsArePlayableAndShort)
 {
-    for (const char *name : { "Licit.wav", "Pakli.wav", "Kartya Le.wav" }) {
+    for (const char *name : {"Licit.wav", "Pakli.wav", "Kartya Le.wav"}) {
         const auto length = Sound::waveLength(shipped(name));
         EXPECT_GT(length, 0ms) << name;
         EXPECT_LE(length, 400ms) << name;
@@ -52,8 +52,8 @@ TEST(ShippedArtwork, SoundsArePlayableAndShort)
 
 TEST(ShippedArtwork, WallTexturesLoad)
 {
-    for (const char *name : { "Fal - Zöld.bmp", "Fal - Kék.bmp", "Fal - Sárga.bmp",
-             "Fal - Piros.bmp", "Fal - Fehér.bmp" }) {
+    for (const char *name : {"Fal - Zöld.bmp", "Fal - Kék.bmp", "Fal - Sárga.bmp",
+                             "Fal - Piros.bmp", "Fal - Fehér.bmp"}) {
         const QImage texture(shipped(name));
         ASSERT_FALSE(texture.isNull()) << name;
         EXPECT_EQ(texture.width(), texture.height()) << name;
@@ -67,12 +67,9 @@ TEST(ShippedArtwork, CompiledInPicturesHaveTheirSizes)
         const char *path;
         QSize size;
     } pictures[] = {
-        { ":/tiles/Twelve.jpg", { 180, 300 } },
-        { ":/tiles/Golf.jpg", { 180, 300 } },
-        { ":/tiles/Poker.jpg", { 180, 300 } },
-        { ":/poker/Background.jpg", { 578, 377 } },
-        { ":/poker/GameOver.jpg", { 327, 103 } },
-        { ":/poker/Discard.png", { 71, 96 } },
+        {":/tiles/Twelve.jpg", {180, 300}},   {":/tiles/Golf.jpg", {180, 300}},
+        {":/tiles/Poker.jpg", {180, 300}},    {":/poker/Background.jpg", {578, 377}},
+        {":/poker/GameOver.jpg", {327, 103}}, {":/poker/Discard.png", {71, 96}},
     };
     for (const auto &picture : pictures) {
         const QImage image(QString::fromLatin1(picture.path));

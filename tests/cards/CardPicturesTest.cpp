@@ -104,11 +104,11 @@ TEST_F(CardPicturesTest, ListsHoldEveryPictureAtItsSize)
         size_t count;
         QSize size;
     } lists[] = {
-        { "ilKartyak", library->ilKartyak, 52, { 71, 96 } },
-        { "ilHatlap0", library->ilHatlap0, 9, { 71, 96 } },
-        { "ilHatlapF", library->ilHatlapF, 9, { 71, 96 } },
-        { "ilHatlap90", library->ilHatlap90, 9, { 96, 71 } },
-        { "ilHatlap270", library->ilHatlap270, 9, { 96, 71 } },
+        {"ilKartyak", library->ilKartyak, 52, {71, 96}},
+        {"ilHatlap0", library->ilHatlap0, 9, {71, 96}},
+        {"ilHatlapF", library->ilHatlapF, 9, {71, 96}},
+        {"ilHatlap90", library->ilHatlap90, 9, {96, 71}},
+        {"ilHatlap270", library->ilHatlap270, 9, {96, 71}},
     };
     for (const auto &list : lists) {
         ASSERT_EQ(list.list.size(), list.count) << list.name;
@@ -135,7 +135,7 @@ TEST_F(CardPicturesTest, DiamondsAndHeartsAreRedClubsAndSpadesBlackInBothCorners
 {
     for (int id = 0; id < CardId::CardCount; ++id) {
         const bool red = CardId::isRed(CardId::suitOf(id));
-        for (const QRect &corner : { TopLeftIndex, BottomRightIndex }) {
+        for (const QRect &corner : {TopLeftIndex, BottomRightIndex}) {
             const InkCount ink = inkIn(library->ilKartyak[id], corner);
             EXPECT_EQ(ink.red > 0, red) << "card " << id;
             EXPECT_EQ(ink.black > 0, !red) << "card " << id;
@@ -153,7 +153,7 @@ TEST_F(CardPicturesTest, CornerIndexShowsRankAndSuitInTheVisibleStrips)
         int id;
         int leftMarks;
         int topMarks;
-    } cases[] = { { 0, 2, 2 }, { 8, 2, 3 }, { 38, 2, 2 }, { 47, 2, 3 }, { 23, 2, 2 } };
+    } cases[] = {{0, 2, 2}, {8, 2, 3}, {38, 2, 2}, {47, 2, 3}, {23, 2, 2}};
     for (const auto &c : cases) {
         const QImage face = library->ilKartyak[c.id].toImage();
         EXPECT_EQ(inkMarks(face, QRect(0, 0, 15, 48), Qt::Vertical), c.leftMarks) << c.id;
@@ -163,7 +163,7 @@ TEST_F(CardPicturesTest, CornerIndexShowsRankAndSuitInTheVisibleStrips)
 
 TEST_F(CardPicturesTest, CornersOutsideTheRoundedCardAreTransparent)
 {
-    for (const qreal ratio : { 1.0, 2.0 }) {
+    for (const qreal ratio : {1.0, 2.0}) {
         const QPixmap upright = CardBacks::paint(6, ratio);
         const QPixmap pictures[] = {
             CardFaces::paint(38, ratio),
@@ -176,7 +176,7 @@ TEST_F(CardPicturesTest, CornersOutsideTheRoundedCardAreTransparent)
             const QImage image = picture.toImage();
             const QRect all = image.rect();
             for (const QPoint corner :
-                { all.topLeft(), all.topRight(), all.bottomLeft(), all.bottomRight() })
+                 {all.topLeft(), all.topRight(), all.bottomLeft(), all.bottomRight()})
                 EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << ratio;
             EXPECT_EQ(qAlpha(image.pixel(all.center())), 255);
             // The edge between the corners is the card's own.
@@ -210,12 +210,12 @@ TEST_F(CardPicturesTest, BacksTurnTheWayTheirListsSay)
         CardBacks::Turn turn;
         std::function<QPoint(int, int)> to;
     } turns[] = {
-        { CardBacks::Turn::Upright, [](int x, int y) { return QPoint(x, y); } },
-        { CardBacks::Turn::UpsideDown, [](int x, int y) { return QPoint(W - 1 - x, H - 1 - y); } },
+        {CardBacks::Turn::Upright, [](int x, int y) { return QPoint(x, y); }},
+        {CardBacks::Turn::UpsideDown, [](int x, int y) { return QPoint(W - 1 - x, H - 1 - y); }},
         // The right edge comes to the top.
-        { CardBacks::Turn::CounterClockwise, [](int x, int y) { return QPoint(y, W - 1 - x); } },
+        {CardBacks::Turn::CounterClockwise, [](int x, int y) { return QPoint(y, W - 1 - x); }},
         // The top edge comes to the right.
-        { CardBacks::Turn::Clockwise, [](int x, int y) { return QPoint(H - 1 - y, x); } },
+        {CardBacks::Turn::Clockwise, [](int x, int y) { return QPoint(H - 1 - y, x); }},
     };
     for (const auto &t : turns) {
         const QImage turned = CardBacks::turned(QPixmap::fromImage(upright), t.turn).toImage();
@@ -231,11 +231,11 @@ TEST_F(CardPicturesTest, BackListsHoldTheUprightBacksTurned)
     for (int back = 0; back < CardBacks::BackCount; ++back) {
         const QPixmap &upright = library->ilHatlap0[back];
         EXPECT_EQ(library->ilHatlapF[back].toImage(),
-            CardBacks::turned(upright, CardBacks::Turn::UpsideDown).toImage());
+                  CardBacks::turned(upright, CardBacks::Turn::UpsideDown).toImage());
         EXPECT_EQ(library->ilHatlap90[back].toImage(),
-            CardBacks::turned(upright, CardBacks::Turn::CounterClockwise).toImage());
+                  CardBacks::turned(upright, CardBacks::Turn::CounterClockwise).toImage());
         EXPECT_EQ(library->ilHatlap270[back].toImage(),
-            CardBacks::turned(upright, CardBacks::Turn::Clockwise).toImage());
+                  CardBacks::turned(upright, CardBacks::Turn::Clockwise).toImage());
     }
     EXPECT_EQ(distinctPictures(library->ilHatlap0), 9);
 }
@@ -248,7 +248,7 @@ TEST_F(CardPicturesTest, SelectionFrameIsADarkRingAroundATransparentBack)
     EXPECT_EQ(qAlpha(frame.pixel(8, 56)), 0);
     EXPECT_EQ(qAlpha(frame.pixel(43, 8 + 95)), 0);
     EXPECT_EQ(qAlpha(frame.pixel(78, 56)), 0);
-    for (const QPoint ring : { QPoint(2, 56), QPoint(43, 2), QPoint(84, 56), QPoint(43, 110) }) {
+    for (const QPoint ring : {QPoint(2, 56), QPoint(43, 2), QPoint(84, 56), QPoint(43, 110)}) {
         const QRgb pixel = frame.pixel(ring);
         EXPECT_EQ(qAlpha(pixel), 255);
         EXPECT_LT(qGray(pixel), 100);

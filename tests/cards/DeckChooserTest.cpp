@@ -13,7 +13,7 @@ namespace {
 // Where a back sits in the 3 x 3 grid.
 QPoint gridPosition(int back)
 {
-    return { (back * 91) % 273 + 20, (back / 3) * 116 + 20 };
+    return {(back * 91) % 273 + 20, (back / 3) * 116 + 20};
 }
 
 QPoint framedBack(const TfrmKartyak &chooser)
@@ -76,7 +76,7 @@ TEST_F(DeckChooserTest, CaptionFollowsTheApplicationTitleAndTheGlobalPointsHere)
 TEST_F(DeckChooserTest, ClickingABackFramesItAndMakesItPending)
 {
     chooser.show();
-    for (const int back : { 4, 0, 8, 2, 6 }) {
+    for (const int back : {4, 0, 8, 2, 6}) {
         clickBack(back);
         EXPECT_EQ(framedBack(chooser), gridPosition(back));
         EXPECT_EQ(chooser.PendingBack, back);
@@ -124,7 +124,7 @@ TEST_F(DeckChooserTest, CancelKeepsTheBackAndReopeningFramesTheGamesBack)
 // A back index from a damaged settings file must not reach past the nine pictures.
 TEST_F(DeckChooserTest, UnknownBackIndexFramesTheFirstBack)
 {
-    for (const int unknown : { 9, -1, 1000 }) {
+    for (const int unknown : {9, -1, 1000}) {
         QPoint framed;
         EXPECT_TRUE(choose(unknown, [&] {
             framed = framedBack(chooser);

@@ -46,11 +46,9 @@ TEST_F(AboutBoxTest, LayoutAndLook)
         QWidget *widget;
         QRect geometry;
     } places[] = {
-        { about.imgLogo, { 39, 16, 235, 45 } },
-        { about.lblCim, { 0, 78, 313, 23 } },
-        { about.lblVerzio, { 0, 104, 313, 17 } },
-        { about.edtHonlap, { 112, 192, 193, 24 } },
-        { about.bbtnOk, { 119, 328, 75, 25 } },
+        {about.imgLogo, {39, 16, 235, 45}},   {about.lblCim, {0, 78, 313, 23}},
+        {about.lblVerzio, {0, 104, 313, 17}}, {about.edtHonlap, {112, 192, 193, 24}},
+        {about.bbtnOk, {119, 328, 75, 25}},
     };
     for (const auto &place : places)
         EXPECT_EQ(place.widget->geometry(), place.geometry)
@@ -69,7 +67,7 @@ TEST_F(AboutBoxTest, LayoutAndLook)
     EXPECT_TRUE(about.edtHonlap->isReadOnly());
     EXPECT_EQ(about.edtHonlap->text(), "www.kovra-games.example");
     EXPECT_LT(about.edtHonlap->fontMetrics().horizontalAdvance(about.edtHonlap->text()),
-        about.edtHonlap->width() - 8)
+              about.edtHonlap->width() - 8)
         << "the whole address shows";
     EXPECT_TRUE(about.edtHonlap->font().underline() && about.edtHonlap->font().bold());
     EXPECT_EQ(about.edtHonlap->cursor().shape(), Qt::PointingHandCursor);
@@ -82,7 +80,7 @@ TEST_F(AboutBoxTest, LayoutAndLook)
 
 TEST_F(AboutBoxTest, LinkOpensTheBrowserOrCopiesTheAddressAfterTheMessage)
 {
-    for (const bool browserStarts : { true, false }) {
+    for (const bool browserStarts : {true, false}) {
         SCOPED_TRACE(browserStarts);
         QStringList opened;
         setWebPageOpenerForTests([&](const QString &address) {
@@ -102,14 +100,14 @@ TEST_F(AboutBoxTest, LinkOpensTheBrowserOrCopiesTheAddressAfterTheMessage)
         }
         clickWidget(about.edtHonlap);
 
-        EXPECT_EQ(opened, QStringList { about.edtHonlap->text() });
+        EXPECT_EQ(opened, QStringList{about.edtHonlap->text()});
         if (browserStarts) {
             EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
         } else {
             EXPECT_EQ(message.toStdString(),
-                "The web-browser cannot start.\nStart it manually and "
-                "visit our website.\n(Our webaddress had copied to "
-                "the clipboard)");
+                      "The web-browser cannot start.\nStart it manually and "
+                      "visit our website.\n(Our webaddress had copied to "
+                      "the clipboard)");
             EXPECT_EQ(clipboardDuringMessage, "before");
             EXPECT_EQ(QGuiApplication::clipboard()->text(), about.edtHonlap->text());
             EXPECT_FALSE(about.edtHonlap->hasSelectedText());

@@ -23,7 +23,6 @@ struct LauncherTitle
 class HelpViewerTest : public TempDataDir
 {
 protected:
-
     // The message the next modal notice shows; answered with Ok.
     void readNextMessage(QString &message)
     {
@@ -47,15 +46,15 @@ TEST_F(HelpViewerTest, EachGameManualOpensFormatted)
         const char *file;
         QStringList mentions;
     } manuals[] = {
-        { "Twelve.rtf",
-            { "twelve", "New game", "F2", "F1", "+1", "+5", "At all costs", "No more", "Stretch",
-                "Average based", "Twelve.ini", "Twelve3S.ere" } },
-        { "Golf.rtf",
-            { "foundation", "Backup", "Backspace", "F2", "Results", "Clear Scores", "Golf.ini",
-                "Golf.ere" } },
-        { "Poker.rtf",
-            { "Royal Flush", "Runt", "Invert", "Discard", "F3", "F4", "Save As", ".kp1",
-                "Poker.ini", "Poker.ere" } },
+        {"Twelve.rtf",
+         {"twelve", "New game", "F2", "F1", "+1", "+5", "At all costs", "No more", "Stretch",
+          "Average based", "Twelve.ini", "Twelve3S.ere"}},
+        {"Golf.rtf",
+         {"foundation", "Backup", "Backspace", "F2", "Results", "Clear Scores", "Golf.ini",
+          "Golf.ere"}},
+        {"Poker.rtf",
+         {"Royal Flush", "Runt", "Invert", "Discard", "F3", "F4", "Save As", ".kp1", "Poker.ini",
+          "Poker.ere"}},
     };
     for (const auto &manual : manuals) {
         SCOPED_TRACE(manual.file);

@@ -61,7 +61,8 @@ protected:
 
 TEST_F(QuestionDialogTest, EachQuestionArrangesItsButtonsAndReturnsTheFirstLetter)
 {
-    const struct {
+    const struct
+    {
         std::function<char(const QString &)> ask;
         QStringList captions;
         QList<int> lefts;

@@ -53,7 +53,7 @@ protected:
 
 TEST_F(GolfDialogsTest, LayoutOfMoreThan52CardsNamesTheRowLimitAndStaysOpen)
 {
-    GolfLayout layout { 7, 5 };
+    GolfLayout layout{7, 5};
     bool stayedOpen = false;
     onNextModal([&](QWidget *modal) {
         ASSERT_EQ(modal, &settings);
@@ -61,20 +61,20 @@ TEST_F(GolfDialogsTest, LayoutOfMoreThan52CardsNamesTheRowLimitAndStaysOpen)
         EXPECT_EQ(settings.seSor->value(), 5);
         settings.seOszl->setValue(8);
         settings.seSor->setValue(7);
-        answerQuestions({ "Yes", "Ok" });
+        answerQuestions({"Yes", "Ok"});
         settings.bbtnOk->click();
         stayedOpen = settings.isVisible();
 
         settings.seSor->setValue(6);
-        answerQuestions({ "Yes" });
+        answerQuestions({"Yes"});
         settings.bbtnOk->click();
     });
     EXPECT_TRUE(settings.chooseLayout(layout, false));
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(messages,
-        QStringList({ NewSettingsQuestion, "If colons are 8 then maximum rows are 6",
-            NewSettingsQuestion }));
-    EXPECT_EQ(layout, (GolfLayout { 8, 6 }));
+              QStringList({NewSettingsQuestion, "If colons are 8 then maximum rows are 6",
+                           NewSettingsQuestion}));
+    EXPECT_EQ(layout, (GolfLayout{8, 6}));
 }
 
 TEST_F(GolfDialogsTest, LayoutChangeAsksOnlyWhileAGameRuns)
@@ -83,31 +83,31 @@ TEST_F(GolfDialogsTest, LayoutChangeAsksOnlyWhileAGameRuns)
     EXPECT_EQ(settings.seSor->minimum(), 3);
     EXPECT_EQ(settings.seSor->maximum(), 9);
 
-    GolfLayout layout { 7, 5 };
+    GolfLayout layout{7, 5};
     onNextModal([&](QWidget *) {
         settings.seOszl->setValue(5);
-        answerQuestions({ "Cancel" });
+        answerQuestions({"Cancel"});
         settings.bbtnOk->click();
         EXPECT_TRUE(settings.isVisible()) << "Cancel to the question keeps the dialog open";
         settings.bbtnMegsem->click();
     });
     EXPECT_FALSE(settings.chooseLayout(layout, false));
-    EXPECT_EQ(layout, (GolfLayout { 7, 5 }));
+    EXPECT_EQ(layout, (GolfLayout{7, 5}));
 
     onNextModal([&](QWidget *) {
         settings.seOszl->setValue(4);
         settings.bbtnOk->click();
     });
     EXPECT_TRUE(settings.chooseLayout(layout, true));
-    EXPECT_EQ(layout, (GolfLayout { 4, 5 }));
-    EXPECT_EQ(messages, QStringList({ NewSettingsQuestion }));
+    EXPECT_EQ(layout, (GolfLayout{4, 5}));
+    EXPECT_EQ(messages, QStringList({NewSettingsQuestion}));
 }
 
 TEST_F(GolfDialogsTest, ResultsShowTheLayoutsBucketsAndClearOnlyThose)
 {
     writeDataFile("Golf.ere",
-        "[Palya10x5]\r\nLap_0_0=2\r\nLap_1_5=1\r\nLap_31_35=3\r\n"
-        "Lap_36_40=4\r\nJatSz=10\r\n");
+                  "[Palya10x5]\r\nLap_0_0=2\r\nLap_1_5=1\r\nLap_31_35=3\r\n"
+                  "Lap_36_40=4\r\nJatSz=10\r\n");
     QStringList names, values, cleared;
     bool openAfterEsc = false;
     onNextModal([&](QWidget *) {
@@ -119,24 +119,24 @@ TEST_F(GolfDialogsTest, ResultsShowTheLayoutsBucketsAndClearOnlyThose)
         EXPECT_EQ(results.lblNev[8]->y(), 50 + 3 * 8 * results.lblNev[0]->height() / 2);
         EXPECT_EQ(results.lblErtek[8]->palette().color(QPalette::WindowText), QColor(0, 0, 170));
 
-        answerQuestions({ "Yes" });
+        answerQuestions({"Yes"});
         results.bbtnPontTorl->click();
         for (QLabel *value : results.lblErtek)
             cleared << value->text();
 
-        answerQuestions({ "Cancel" });
+        answerQuestions({"Cancel"});
         results.reject(); // Esc
         openAfterEsc = results.isVisible();
         results.bbtnOk->click();
     });
-    results.showResults({ 10, 5 });
+    results.showResults({10, 5});
 
     EXPECT_EQ(names,
-        QStringList({ "Wins", "1 - 5", "6 - 10", "11 - 15", "16 - 20", "21 - 25", "26 - 30",
-            "31 - 35", "Games" }));
-    EXPECT_EQ(values, QStringList({ "2", "1", "0", "0", "0", "0", "0", "3", "10" }));
+              QStringList({"Wins", "1 - 5", "6 - 10", "11 - 15", "16 - 20", "21 - 25", "26 - 30",
+                           "31 - 35", "Games"}));
+    EXPECT_EQ(values, QStringList({"2", "1", "0", "0", "0", "0", "0", "3", "10"}));
     EXPECT_EQ(cleared, QStringList(9, "0"));
-    EXPECT_EQ(messages, QStringList({ ClearQuestion, ClearQuestion }));
+    EXPECT_EQ(messages, QStringList({ClearQuestion, ClearQuestion}));
     EXPECT_TRUE(openAfterEsc);
     EXPECT_EQ(IniFile(dataPath("Golf.ere")).readInteger("Palya10x5", "Lap_36_40", 0), 4);
 }

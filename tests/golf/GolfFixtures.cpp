@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-ScriptedRandom scriptedDeal(
-    GolfLayout layout, const std::vector<std::vector<int>> &columns, const std::vector<int> &turns)
+ScriptedRandom scriptedDeal(GolfLayout layout, const std::vector<std::vector<int>> &columns,
+                            const std::vector<int> &turns)
 {
     std::vector<int> named;
     for (const auto &column : columns)

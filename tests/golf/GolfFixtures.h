@@ -33,11 +33,11 @@ public:
     void hideCard(int id) override { places[id] = {}; }
     void PlaceInColumn(int column, int row, int id) override
     {
-        places[id] = { CardPlace::InColumn, column, row };
+        places[id] = {CardPlace::InColumn, column, row};
     }
     void PlaceOnFoundation(int id, int foundationCount) override
     {
-        places[id] = { CardPlace::OnFoundation, -1, -1, foundationCount };
+        places[id] = {CardPlace::OnFoundation, -1, -1, foundationCount};
     }
     void showStock(bool shown) override { stockShown = shown; }
     void setStockCount(int count) override { stockCounter = count; }
@@ -45,7 +45,7 @@ public:
     void hideResult() override { result = -1; }
     void playSound(Sound sound) override { sounds.push_back(sound); }
 
-    std::array<CardPlace, GolfLayout::DeckSize> places {};
+    std::array<CardPlace, GolfLayout::DeckSize> places{};
     bool stockShown = false;
     int stockCounter = -1;
     int result = -1; // cards left as shown, -1 while the result line is hidden
@@ -54,5 +54,5 @@ public:
 
 // The draws that deal exactly these columns (top card first) and turn the stock in the given
 // order. Cards not named go into the stock after the named ones, lowest id turned first.
-ScriptedRandom scriptedDeal(
-    GolfLayout layout, const std::vector<std::vector<int>> &columns, const std::vector<int> &turns);
+ScriptedRandom scriptedDeal(GolfLayout layout, const std::vector<std::vector<int>> &columns,
+                            const std::vector<int> &turns);

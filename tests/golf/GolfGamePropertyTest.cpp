@@ -17,25 +17,25 @@ public:
 // result counted exactly while the game is over.
 void checkState(const GolfGame &game, const RecordingView &view, const NetResults &results)
 {
-    std::array<int, GolfLayout::DeckSize> seen {};
+    std::array<int, GolfLayout::DeckSize> seen{};
     int columnCards = 0;
     for (int c = 0; c < game.Columns(); ++c) {
         columnCards += game.ColumnLen(c);
         for (int r = 0; r < game.ColumnLen(c); ++r) {
             const int id = game.Tableau(c, r);
             ++seen[id];
-            ASSERT_EQ(view.places[id], (CardPlace { CardPlace::InColumn, c, r }));
+            ASSERT_EQ(view.places[id], (CardPlace{CardPlace::InColumn, c, r}));
         }
     }
     for (int i = 0; i < game.StockCount(); ++i) {
         const int id = game.Stock(i);
         ++seen[id];
-        ASSERT_EQ(view.places[id], CardPlace {});
+        ASSERT_EQ(view.places[id], CardPlace{});
     }
     for (int n = 1; n <= game.FoundationCount(); ++n) {
         const int id = game.Foundation(n);
         ++seen[id];
-        ASSERT_EQ(view.places[id], (CardPlace { CardPlace::OnFoundation, -1, -1, n }));
+        ASSERT_EQ(view.places[id], (CardPlace{CardPlace::OnFoundation, -1, -1, n}));
     }
     ASSERT_EQ(columnCards + game.StockCount() + game.FoundationCount(), GolfLayout::DeckSize);
     for (int id = 0; id < GolfLayout::DeckSize; ++id)
@@ -58,8 +58,8 @@ std::vector<int> fittingCards(const GolfGame &game)
 
 GolfLayout anyLayout(Random &random)
 {
-    GolfLayout layout { 1 + random.random(GolfLayout::MaxColumns),
-        1 + random.random(GolfLayout::MaxRows) };
+    GolfLayout layout{1 + random.random(GolfLayout::MaxColumns),
+                      1 + random.random(GolfLayout::MaxRows)};
     if (layout.dealtCards() > GolfLayout::DeckSize)
         layout.rows = GolfLayout::DeckSize / layout.columns;
     return layout;

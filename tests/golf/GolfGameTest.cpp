@@ -39,12 +39,12 @@ protected:
 // ends with the stock when nothing is played.
 ScriptedRandom dealEndingOnKing()
 {
-    std::vector<int> turns { card(Five) };
+    std::vector<int> turns{card(Five)};
     for (int suit = 1; suit <= 3; ++suit)
-        for (Rank rank : { Two, Three, Four, Six, Seven })
+        for (Rank rank : {Two, Three, Four, Six, Seven})
             turns.push_back(card(rank, suit));
     turns.push_back(card(King));
-    return scriptedDeal({ 7, 5 }, {}, turns);
+    return scriptedDeal({7, 5}, {}, turns);
 }
 
 }
@@ -59,13 +59,13 @@ TEST_F(GolfGameTest, FreshDefaultGameDealsColumnsAndTurnsOneStockCard)
     EXPECT_EQ(view.stockCounter, 16);
     EXPECT_TRUE(view.stockShown);
     EXPECT_EQ(game->FoundationCount(), 1);
-    EXPECT_EQ(view.places[game->Foundation(1)], (CardPlace { CardPlace::OnFoundation, -1, -1, 1 }));
+    EXPECT_EQ(view.places[game->Foundation(1)], (CardPlace{CardPlace::OnFoundation, -1, -1, 1}));
     for (int c = 0; c < 7; ++c) {
         EXPECT_EQ(game->ColumnLen(c), 5);
         for (int r = 0; r < 5; ++r)
-            EXPECT_EQ(view.places[game->Tableau(c, r)], (CardPlace { CardPlace::InColumn, c, r }));
+            EXPECT_EQ(view.places[game->Tableau(c, r)], (CardPlace{CardPlace::InColumn, c, r}));
     }
-    EXPECT_EQ(view.sounds, std::vector { Sound::StockTurned });
+    EXPECT_EQ(view.sounds, std::vector{Sound::StockTurned});
     EXPECT_EQ(view.result, -1);
     EXPECT_FALSE(game->GameOver());
 }
@@ -77,11 +77,7 @@ TEST_F(GolfGameTest, RankRule)
         Rank top;
         std::vector<Rank> accepted;
     } cases[] = {
-        { King, {} },
-        { Ace, { Two } },
-        { Two, { Ace, Three } },
-        { Queen, { Jack, King } },
-        { Five, { Four, Six } },
+        {King, {}}, {Ace, {Two}}, {Two, {Ace, Three}}, {Queen, {Jack, King}}, {Five, {Four, Six}},
     };
     for (const auto &c : cases) {
         for (int candidate = Two; candidate <= Ace; ++candidate) {
@@ -99,9 +95,8 @@ TEST_F(GolfGameTest, OnlyAnExposedFittingCardMoves)
     const int coveredFour = card(Four, 1);
     const int exposedNine = card(Nine);
     const int exposedSix = card(Six, 2);
-    start(scriptedDeal({ 2, 2 }, { { coveredFour, exposedNine }, { card(Ten), exposedSix } },
-              { card(Five) }),
-        { 2, 2 });
+    start(scriptedDeal({2, 2}, {{coveredFour, exposedNine}, {card(Ten), exposedSix}}, {card(Five)}),
+          {2, 2});
 
     game->PlayCard(coveredFour);
     game->PlayCard(exposedNine);
@@ -113,8 +108,8 @@ TEST_F(GolfGameTest, OnlyAnExposedFittingCardMoves)
     EXPECT_EQ(game->FoundationCount(), 2);
     EXPECT_EQ(game->Foundation(2), exposedSix);
     EXPECT_EQ(game->ColumnLen(1), 1);
-    EXPECT_EQ(view.places[exposedSix], (CardPlace { CardPlace::OnFoundation, -1, -1, 2 }));
-    EXPECT_EQ(view.sounds, std::vector { Sound::CardPlayed });
+    EXPECT_EQ(view.places[exposedSix], (CardPlace{CardPlace::OnFoundation, -1, -1, 2}));
+    EXPECT_EQ(view.sounds, std::vector{Sound::CardPlayed});
 
     game->PlayCard(exposedSix); // now the foundation's top card
     EXPECT_EQ(game->FoundationCount(), 2);
@@ -123,7 +118,7 @@ TEST_F(GolfGameTest, OnlyAnExposedFittingCardMoves)
 TEST_F(GolfGameTest, EmptiedColumnStaysEmpty)
 {
     const int four = card(Four);
-    start(scriptedDeal({ 1, 1 }, { { four } }, { card(Five), card(Three), card(Jack) }), { 1, 1 });
+    start(scriptedDeal({1, 1}, {{four}}, {card(Five), card(Three), card(Jack)}), {1, 1});
     game->PlayCard(four);
     ASSERT_EQ(game->ColumnLen(0), 0);
 
@@ -135,7 +130,7 @@ TEST_F(GolfGameTest, EmptiedColumnStaysEmpty)
 
 TEST_F(GolfGameTest, RunningOutOfStockWithNoFittingCardEndsTheGame)
 {
-    start(dealEndingOnKing(), { 7, 5 });
+    start(dealEndingOnKing(), {7, 5});
     for (int turn = 0; turn < 15; ++turn)
         game->TurnStock();
     EXPECT_FALSE(game->GameOver()) << "a stock card is left";
@@ -154,7 +149,7 @@ TEST_F(GolfGameTest, RunningOutOfStockWithNoFittingCardEndsTheGame)
 
 TEST_F(GolfGameTest, ClearedColumnsWinOnlyWithTheLastStockCard)
 {
-    start(scriptedDeal({ 1, 1 }, { { card(Three) } }, { card(Two) }), { 1, 1 });
+    start(scriptedDeal({1, 1}, {{card(Three)}}, {card(Two)}), {1, 1});
     game->PlayCard(card(Three));
     EXPECT_EQ(game->ColumnLen(0), 0);
     EXPECT_FALSE(game->GameOver()) << "the stock still holds 50 cards";
@@ -165,15 +160,13 @@ TEST_F(GolfGameTest, ClearedColumnsWinOnlyWithTheLastStockCard)
     game->TurnStock();
     EXPECT_TRUE(game->GameOver());
     EXPECT_EQ(view.result, 0);
-    EXPECT_EQ(stored("Lap_0_0", { 1, 1 }), 1);
+    EXPECT_EQ(stored("Lap_0_0", {1, 1}), 1);
 }
 
 TEST_F(GolfGameTest, BackupReturnsColumnAndStockCardsSilently)
 {
     const int six = card(Six, 1);
-    start(
-        scriptedDeal({ 2, 2 }, { { card(Ten), card(Nine) }, { card(Jack), six } }, { card(Five) }),
-        { 2, 2 });
+    start(scriptedDeal({2, 2}, {{card(Ten), card(Nine)}, {card(Jack), six}}, {card(Five)}), {2, 2});
     game->Backup();
     EXPECT_EQ(game->FoundationCount(), 1) << "the first turned card stays";
 
@@ -185,12 +178,12 @@ TEST_F(GolfGameTest, BackupReturnsColumnAndStockCardsSilently)
     game->Backup();
     EXPECT_EQ(game->StockCount(), 47);
     EXPECT_EQ(view.stockCounter, 47);
-    EXPECT_EQ(view.places[turned], CardPlace {});
+    EXPECT_EQ(view.places[turned], CardPlace{});
     EXPECT_EQ(game->Foundation(game->FoundationCount()), six);
 
     game->Backup();
     EXPECT_EQ(game->ColumnLen(1), 2);
-    EXPECT_EQ(view.places[six], (CardPlace { CardPlace::InColumn, 1, 1 }));
+    EXPECT_EQ(view.places[six], (CardPlace{CardPlace::InColumn, 1, 1}));
     EXPECT_EQ(game->FoundationCount(), 1);
     EXPECT_TRUE(view.sounds.empty());
 
@@ -200,7 +193,7 @@ TEST_F(GolfGameTest, BackupReturnsColumnAndStockCardsSilently)
 
 TEST_F(GolfGameTest, BackupOfTheLastStockCardShowsTheStockAgain)
 {
-    start(scriptedDeal({ 10, 5 }, {}, { card(Five), card(King) }), { 10, 5 });
+    start(scriptedDeal({10, 5}, {}, {card(Five), card(King)}), {10, 5});
     game->TurnStock();
     ASSERT_TRUE(game->GameOver());
     ASSERT_FALSE(view.stockShown);
@@ -215,13 +208,13 @@ TEST_F(GolfGameTest, BackupOfTheLastStockCardShowsTheStockAgain)
 
 TEST_F(GolfGameTest, ResultsCountEachFinishedGameOnce)
 {
-    start(dealEndingOnKing(), { 7, 5 });
+    start(dealEndingOnKing(), {7, 5});
     for (int turn = 0; turn < 15; ++turn)
         game->TurnStock();
     game->NewGame();
     EXPECT_FALSE(QFile::exists(dataPath("Golf.ere"))) << "a game left before its end counts not";
 
-    start(dealEndingOnKing(), { 7, 5 });
+    start(dealEndingOnKing(), {7, 5});
     while (!game->GameOver())
         game->TurnStock();
     ASSERT_EQ(stored("JatSz"), 1);
@@ -244,7 +237,7 @@ TEST_F(GolfGameTest, ResultsCountEachFinishedGameOnce)
 TEST_F(GolfGameTest, UnwritableResultsFileLeavesTheResultUncounted)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("Golf.ere"));
-    start(scriptedDeal({ 10, 5 }, {}, { card(Five), card(King) }), { 10, 5 });
+    start(scriptedDeal({10, 5}, {}, {card(Five), card(King)}), {10, 5});
     EXPECT_THROW(game->TurnStock(), FileError);
     EXPECT_TRUE(game->GameOver());
     EXPECT_FALSE(game->ResultRecorded());

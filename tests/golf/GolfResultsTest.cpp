@@ -10,20 +10,15 @@ using GolfResultsTest = TempDataDir;
 
 TEST(GolfResultsKeys, SectionAndBuckets)
 {
-    EXPECT_EQ(GolfResultsFile::section({ 7, 5 }), "Palya7x5");
-    EXPECT_EQ(GolfResultsFile::section({ 10, 5 }), "Palya10x5");
+    EXPECT_EQ(GolfResultsFile::section({7, 5}), "Palya7x5");
+    EXPECT_EQ(GolfResultsFile::section({10, 5}), "Palya10x5");
     const struct
     {
         int cardsLeft;
         QString key;
     } cases[] = {
-        { 0, "Lap_0_0" },
-        { 1, "Lap_1_5" },
-        { 5, "Lap_1_5" },
-        { 6, "Lap_6_10" },
-        { 35, "Lap_31_35" },
-        { 36, "Lap_36_40" },
-        { 50, "Lap_46_50" },
+        {0, "Lap_0_0"},    {1, "Lap_1_5"},    {5, "Lap_1_5"},    {6, "Lap_6_10"},
+        {35, "Lap_31_35"}, {36, "Lap_36_40"}, {50, "Lap_46_50"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(GolfResultsFile::bucketKey(c.cardsLeft), c.key) << c.cardsLeft;
@@ -32,15 +27,15 @@ TEST(GolfResultsKeys, SectionAndBuckets)
 TEST_F(GolfResultsTest, ShownBucketsStopAt35AndClearingKeepsTheRest)
 {
     writeDataFile("Golf.ere",
-        "[Palya10x5]\r\nLap_0_0=2\r\nLap_6_10=x\r\nLap_31_35=3\r\n"
-        "Lap_36_40=4\r\nJatSz=9\r\n[Palya7x5]\r\nJatSz=5\r\n");
+                  "[Palya10x5]\r\nLap_0_0=2\r\nLap_6_10=x\r\nLap_31_35=3\r\n"
+                  "Lap_36_40=4\r\nJatSz=9\r\n[Palya7x5]\r\nJatSz=5\r\n");
     GolfResultsFile results;
     using Row = std::array<int, GolfResultsFile::ShownRows>;
-    EXPECT_EQ(results.shownResults({ 10, 5 }), (Row { 2, 0, 0, 0, 0, 0, 0, 3, 9 }))
+    EXPECT_EQ(results.shownResults({10, 5}), (Row{2, 0, 0, 0, 0, 0, 0, 3, 9}))
         << "a value that is no integer reads as 0";
 
-    results.clearShownResults({ 10, 5 });
-    EXPECT_EQ(results.shownResults({ 10, 5 }), Row {});
+    results.clearShownResults({10, 5});
+    EXPECT_EQ(results.shownResults({10, 5}), Row{});
     const IniFile file(dataPath("Golf.ere"));
     EXPECT_EQ(file.readInteger("Palya10x5", "Lap_36_40", -1), 4);
     EXPECT_EQ(file.readInteger("Palya7x5", "JatSz", -1), 5);
@@ -49,13 +44,13 @@ TEST_F(GolfResultsTest, ShownBucketsStopAt35AndClearingKeepsTheRest)
 TEST_F(GolfResultsTest, TakeBackAfterClearingStaysAtZero)
 {
     GolfResultsFile results;
-    results.RecordResult({ 7, 5 }, 12, +1);
-    results.RecordResult({ 7, 5 }, 40, +1);
+    results.RecordResult({7, 5}, 12, +1);
+    results.RecordResult({7, 5}, 40, +1);
     EXPECT_EQ(IniFile(dataPath("Golf.ere")).readInteger("Palya7x5", "Lap_11_15", 0), 1);
     EXPECT_EQ(IniFile(dataPath("Golf.ere")).readInteger("Palya7x5", "JatSz", 0), 2);
 
-    results.clearShownResults({ 7, 5 });
-    results.RecordResult({ 7, 5 }, 12, -1);
+    results.clearShownResults({7, 5});
+    results.RecordResult({7, 5}, 12, -1);
     const IniFile file(dataPath("Golf.ere"));
     EXPECT_EQ(file.readInteger("Palya7x5", "Lap_11_15", -1), 0);
     EXPECT_EQ(file.readInteger("Palya7x5", "JatSz", -1), 0);

@@ -13,7 +13,7 @@ TEST_F(GolfSettingsTest, MissingFileGivesTheDefaults)
     const GolfSettings settings = readGolfSettings();
     EXPECT_TRUE(settings.sound);
     EXPECT_EQ(settings.backIndex, 0);
-    EXPECT_EQ(settings.layout, (GolfLayout { 7, 5 }));
+    EXPECT_EQ(settings.layout, (GolfLayout{7, 5}));
     EXPECT_EQ(settings.geometry.width, 629);
     EXPECT_EQ(settings.geometry.height, 459);
     EXPECT_EQ(settings.geometry.left, 20);
@@ -29,12 +29,12 @@ TEST_F(GolfSettingsTest, StoredValuesAreValidated)
         int backIndex;
         GolfLayout layout;
     } cases[] = {
-        { "AktHatlapSSz=8\r\nAktOszlSzam=10\r\nAktSorSzam=9", 8, { 10, 5 } },
-        { "AktHatlapSSz=9\r\nAktOszlSzam=11\r\nAktSorSzam=10", 0, { 7, 5 } },
-        { "AktHatlapSSz=-1\r\nAktOszlSzam=0\r\nAktSorSzam=0", 0, { 7, 5 } },
-        { "AktOszlSzam=1\r\nAktSorSzam=1", 0, { 1, 1 } },
-        { "AktOszlSzam=6\r\nAktSorSzam=9", 0, { 6, 8 } },
-        { "AktOszlSzam=seven\r\nAktSorSzam=9", 0, { 7, 7 } },
+        {"AktHatlapSSz=8\r\nAktOszlSzam=10\r\nAktSorSzam=9", 8, {10, 5}},
+        {"AktHatlapSSz=9\r\nAktOszlSzam=11\r\nAktSorSzam=10", 0, {7, 5}},
+        {"AktHatlapSSz=-1\r\nAktOszlSzam=0\r\nAktSorSzam=0", 0, {7, 5}},
+        {"AktOszlSzam=1\r\nAktSorSzam=1", 0, {1, 1}},
+        {"AktOszlSzam=6\r\nAktSorSzam=9", 0, {6, 8}},
+        {"AktOszlSzam=seven\r\nAktSorSzam=9", 0, {7, 7}},
     };
     for (const auto &c : cases) {
         writeDataFile("Golf.ini", "[Beallitas]\r\n" + c.lines + "\r\n");
@@ -52,14 +52,14 @@ TEST_F(GolfSettingsTest, WrittenSettingsReadBack)
     GolfSettings settings;
     settings.sound = false;
     settings.backIndex = 4;
-    settings.layout = { 9, 5 };
-    settings.geometry = { 700, 500, -1200, 30, false };
+    settings.layout = {9, 5};
+    settings.geometry = {700, 500, -1200, 30, false};
     writeGolfSettings(settings);
 
     const GolfSettings read = readGolfSettings();
     EXPECT_FALSE(read.sound);
     EXPECT_EQ(read.backIndex, 4);
-    EXPECT_EQ(read.layout, (GolfLayout { 9, 5 }));
+    EXPECT_EQ(read.layout, (GolfLayout{9, 5}));
     EXPECT_EQ(read.geometry.width, 700);
     EXPECT_EQ(read.geometry.left, -1200) << "geometry is stored as it is";
     EXPECT_FALSE(read.geometry.maximized);
@@ -79,10 +79,10 @@ TEST(GolfWindowPlacement, ResizeSnapsToTheLayoutWithinTheMonitor)
         QSize monitor;
         QSize expected;
     } cases[] = {
-        { { 629, 459 }, { 7, 5 }, monitor, { 629, 459 } },
-        { { 300, 200 }, { 7, 5 }, monitor, { 563, 388 } },
-        { { 300, 200 }, { 10, 9 }, { 640, 400 }, { 640, 380 } },
-        { { 700, 390 }, { 10, 9 }, { 640, 400 }, { 700, 390 } },
+        {{629, 459}, {7, 5}, monitor, {629, 459}},
+        {{300, 200}, {7, 5}, monitor, {563, 388}},
+        {{300, 200}, {10, 9}, {640, 400}, {640, 380}},
+        {{700, 390}, {10, 9}, {640, 400}, {700, 390}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(snapToLayout(c.size, c.layout, c.monitor), c.expected) << c.size.width();
@@ -92,22 +92,22 @@ TEST(GolfWindowPlacement, WindowOffEveryScreenMovesToThePrimary)
 {
     const QRect primary(0, 0, 1920, 1080);
     const QRect right(1920, 0, 1280, 1024);
-    const QList<QRect> screens { primary, right };
+    const QList<QRect> screens{primary, right};
     const struct
     {
         QRect window;
         QRect expected;
     } cases[] = {
-        { { 20, 20, 629, 459 }, { 20, 20, 629, 459 } },
-        { { 2000, 100, 629, 459 }, { 2000, 100, 629, 459 } },
-        { { -600, 10, 629, 459 }, { -600, 10, 629, 459 } },
-        { { 3300, 100, 629, 459 }, { 20, 20, 629, 459 } },
-        { { -2000, -900, 629, 459 }, { 20, 20, 629, 459 } },
+        {{20, 20, 629, 459}, {20, 20, 629, 459}},
+        {{2000, 100, 629, 459}, {2000, 100, 629, 459}},
+        {{-600, 10, 629, 459}, {-600, 10, 629, 459}},
+        {{3300, 100, 629, 459}, {20, 20, 629, 459}},
+        {{-2000, -900, 629, 459}, {20, 20, 629, 459}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(keepOnScreens(c.window, screens, primary), c.expected) << c.window.x();
-    EXPECT_EQ(keepOnScreens(
-                  { 100, 100, 629, 459 }, { QRect(1920, 0, 800, 600) }, QRect(1920, 0, 800, 600)),
+    EXPECT_EQ(
+        keepOnScreens({100, 100, 629, 459}, {QRect(1920, 0, 800, 600)}, QRect(1920, 0, 800, 600)),
         QRect(1940, 20, 629, 459))
         << "the default offset counts from the primary screen's corner";
 }

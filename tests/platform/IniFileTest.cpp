@@ -1,5 +1,5 @@
-#include "FileError.h"
 #include "IniFile.h"
+#include "FileError.h"
 #include "TempDataDir.h"
 
 #include <QDir>

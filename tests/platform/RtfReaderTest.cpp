@@ -50,10 +50,10 @@ const QByteArray WordProcessorDocument = R"({\rtf1\ansi\ansicpg1250\deff0\deflan
 TEST(RtfReaderTest, ReadsTextAndSkipsWhatIsNotText)
 {
     EXPECT_EQ(plainText(WordProcessorDocument),
-        "The heading\n"
-        "Body with italic, underlined and plain, red and struck words.\n"
-        "Right\taligned\n"
-        "link text\n");
+              "The heading\n"
+              "Body with italic, underlined and plain, red and struck words.\n"
+              "Right\taligned\n"
+              "link text\n");
 }
 
 TEST(RtfReaderTest, CharacterFormatsFollowTheGroups)
@@ -64,13 +64,13 @@ TEST(RtfReaderTest, CharacterFormatsFollowTheGroups)
     const QTextCharFormat heading = formatOf(document, "heading");
     EXPECT_EQ(heading.fontWeight(), QFont::Bold);
     EXPECT_EQ(heading.fontPointSize(), 16);
-    EXPECT_EQ(heading.fontFamilies().toStringList(), QStringList { "Arial" });
+    EXPECT_EQ(heading.fontFamilies().toStringList(), QStringList{"Arial"});
     EXPECT_EQ(heading.foreground().color(), QColor(0, 0, 128));
 
     const QTextCharFormat body = formatOf(document, "Body");
     EXPECT_EQ(body.fontWeight(), QFont::Normal);
     EXPECT_EQ(body.fontPointSize(), 12);
-    EXPECT_EQ(body.fontFamilies().toStringList(), QStringList { "Times New Roman" });
+    EXPECT_EQ(body.fontFamilies().toStringList(), QStringList{"Times New Roman"});
     EXPECT_EQ(body.foreground().style(), Qt::NoBrush) << "automatic colour";
 
     EXPECT_TRUE(formatOf(document, "italic").fontItalic());
@@ -112,17 +112,17 @@ TEST(RtfReaderTest, EscapedCharacters)
         QByteArray body;
         std::string text;
     } cases[] = {
-        { R"(\'f5r\'e1 \'8a)", "őrá Š" },
-        { R"(\u337?r\u225?)", "őrá" },
-        { R"(\uc2\u337??x\uc0\u336 y)", "őxŐy" },
-        { R"(\u-3971?)", "\uF07D" },
-        { R"(\u55357?\u56832?)", "\U0001F600" },
-        { R"(a\\b\{c\}d\~e)", "a\\b{c}d\u00A0e" },
-        { R"(\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote)", "—–•‘’“”" },
-        { R"(one\line two\tab three)", "one\u2028two\tthree" },
-        { "soft\\-hyphen and\r\nline\nbreaks", "soft\u00ADhyphen andlinebreaks" },
-        { R"({\v hidden}shown)", "shown" },
-        { R"({\u337{x}y)", "őxy" },
+        {R"(\'f5r\'e1 \'8a)", "őrá Š"},
+        {R"(\u337?r\u225?)", "őrá"},
+        {R"(\uc2\u337??x\uc0\u336 y)", "őxŐy"},
+        {R"(\u-3971?)", "\uF07D"},
+        {R"(\u55357?\u56832?)", "\U0001F600"},
+        {R"(a\\b\{c\}d\~e)", "a\\b{c}d\u00A0e"},
+        {R"(\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote)", "—–•‘’“”"},
+        {R"(one\line two\tab three)", "one\u2028two\tthree"},
+        {"soft\\-hyphen and\r\nline\nbreaks", "soft\u00ADhyphen andlinebreaks"},
+        {R"({\v hidden}shown)", "shown"},
+        {R"({\u337{x}y)", "őxy"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(plainText("{\\rtf1\\ansi " + c.body + "}"), c.text) << c.body.data();
@@ -136,22 +136,21 @@ TEST(RtfReaderTest, BrokenInputShowsWhatCouldBeRead)
         QByteArray rtf;
         std::string text;
     } cases[] = {
-        { R"({\rtf1 Hello \b wor)", "Hello wor" },
-        { R"({\rtf1 {\b {\i deep Text)", "deep Text" },
-        { R"({\rtf1 closed} after the end)", "closed" },
-        { R"({\rtf1 cut\)", "cut" },
-        { R"({\rtf1 half\'f)", "halff" },
-        { R"({\rtf1 bad\'zz hex})", "badzz hex" },
-        { R"({\rtf1 \fs99999999999999999999 \cf-99999999999 \f77777777777 \u99999999999?big})",
-            "big" },
-        { R"({\rtf1 \li-2147483648\fi99999999999\sb-5\sa999999999\tx-5 indent\par})", "indent\n" },
-        { R"({\rtf1 \uc99999 \u337 abcdefghijk})", "őijk" },
-        { R"({\rtf1 {\colortbl;\red999\green-1\blue;}{\cf1 colour}})", "colour" },
-        { R"({\rtf1 {\fonttbl{\f0 Unended font name})", "" },
-        { R"({\rtf1 a\bin999999999)", "a" },
-        { QByteArray("{\\rtf1 nul\0byte}", 16), "nulbyte" },
-        { R"({\rtf1 \abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz long word})",
-            "long word" },
+        {R"({\rtf1 Hello \b wor)", "Hello wor"},
+        {R"({\rtf1 {\b {\i deep Text)", "deep Text"},
+        {R"({\rtf1 closed} after the end)", "closed"},
+        {R"({\rtf1 cut\)", "cut"},
+        {R"({\rtf1 half\'f)", "halff"},
+        {R"({\rtf1 bad\'zz hex})", "badzz hex"},
+        {R"({\rtf1 \fs99999999999999999999 \cf-99999999999 \f77777777777 \u99999999999?big})",
+         "big"},
+        {R"({\rtf1 \li-2147483648\fi99999999999\sb-5\sa999999999\tx-5 indent\par})", "indent\n"},
+        {R"({\rtf1 \uc99999 \u337 abcdefghijk})", "őijk"},
+        {R"({\rtf1 {\colortbl;\red999\green-1\blue;}{\cf1 colour}})", "colour"},
+        {R"({\rtf1 {\fonttbl{\f0 Unended font name})", ""},
+        {R"({\rtf1 a\bin999999999)", "a"},
+        {QByteArray("{\\rtf1 nul\0byte}", 16), "nulbyte"},
+        {R"({\rtf1 \abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz long word})", "long word"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(plainText(c.rtf), c.text) << c.rtf.data();

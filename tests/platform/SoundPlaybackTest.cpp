@@ -29,10 +29,10 @@ protected:
         qputenv("XDG_RUNTIME_DIR", runtime->path().toLocal8Bit());
         qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
         server = new QProcess;
-        server->start(daemon, {"--daemonize=no", "--exit-idle-time=-1", "-n",
-                               "--load=module-null-sink sink_name=test",
-                               "--load=module-native-protocol-unix auth-anonymous=1 socket="
-                                   + socket});
+        server->start(daemon,
+                      {"--daemonize=no", "--exit-idle-time=-1", "-n",
+                       "--load=module-null-sink sink_name=test",
+                       "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
         server->waitForStarted();
         for (int waited = 0; waited < 100 && !QFile::exists(socket); ++waited)
             QThread::msleep(50);

@@ -1,6 +1,6 @@
 #include "Sound.h"
-#include "WaveFile.h"
 #include "TempDataDir.h"
+#include "WaveFile.h"
 
 #include <QAudioDevice>
 #include <QElapsedTimer>

@@ -18,12 +18,12 @@ QByteArray silentWaveFile(int milliseconds)
         bytes.append(raw, 2);
     };
     append32(16); // format chunk size
-    append16(1);  // PCM
-    append16(1);  // mono
+    append16(1); // PCM
+    append16(1); // mono
     append32(rate);
     append32(rate); // bytes per second
-    append16(1);    // block align
-    append16(8);    // bits per sample
+    append16(1); // block align
+    append16(8); // bits per sample
     bytes.append("LIST");
     append32(4);
     bytes.append("INFO");

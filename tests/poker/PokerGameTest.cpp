@@ -8,7 +8,7 @@
 namespace {
 
 // Ids of 2, 3, 4, 5 of Clubs and 7 of Diamonds: no pair, no run, no flush.
-constexpr std::initializer_list<int> RuntDeal { 0, 1, 2, 3, 18 };
+constexpr std::initializer_list<int> RuntDeal{0, 1, 2, 3, 18};
 
 // Draws the marked cards, as the window does once they have slid away.
 void draw(PokerGame &game)
@@ -27,23 +27,23 @@ void nextHand(PokerGame &game)
 
 TEST(PokerGame, NewGameTakesTheFirstStakeAndDealsFiveDifferentCards)
 {
-    ScriptedRandom random { 7, 7, 12, 7, 30, 12, 51, 0 };
+    ScriptedRandom random{7, 7, 12, 7, 30, 12, 51, 0};
     PokerGame game(random);
     game.newGame();
 
     EXPECT_EQ(game.phase(), PokerPhase::WaitingForDraw);
-    EXPECT_EQ(game.hand(), (PokerCards { 7, 12, 30, 51, 0 }));
+    EXPECT_EQ(game.hand(), (PokerCards{7, 12, 30, 51, 0}));
     EXPECT_EQ(game.score().Money, 495);
     EXPECT_EQ(game.score().HandsPlayed(), 0);
     EXPECT_EQ(game.score().Winnings(), 0);
-    EXPECT_EQ(game.score().HandCounts, (std::array<std::int64_t, HandRankCount> {}));
+    EXPECT_EQ(game.score().HandCounts, (std::array<std::int64_t, HandRankCount>{}));
     EXPECT_TRUE(game.isSaved());
     EXPECT_TRUE(game.canSave());
 }
 
 TEST(PokerGame, OkWithoutMarksEvaluatesTheDealtHandAtOnce)
 {
-    ScriptedRandom random { 0, 13, 5, 9, 20 }; // a pair of Twos
+    ScriptedRandom random{0, 13, 5, 9, 20}; // a pair of Twos
     PokerGame game(random);
     game.newGame();
 
@@ -68,11 +68,11 @@ TEST(PokerGame, TheDrawNeverBringsBackADealtOrDrawnCard)
     ASSERT_EQ(game.phase(), PokerPhase::Drawing);
     EXPECT_TRUE(game.isSliding(0));
     EXPECT_FALSE(game.isSliding(1));
-    for (const int value : { 0, 18, 40, 1, 40, 3, 2, 41, 51 })
+    for (const int value : {0, 18, 40, 1, 40, 3, 2, 41, 51})
         random.push(value);
     game.slideFinished();
 
-    EXPECT_EQ(game.hand(), (PokerCards { 40, 1, 41, 3, 51 }));
+    EXPECT_EQ(game.hand(), (PokerCards{40, 1, 41, 3, 51}));
     EXPECT_EQ(game.phase(), PokerPhase::ResultShown);
 }
 
@@ -135,7 +135,7 @@ TEST(PokerGame, OnlyAGameEndingWithMoneyLeftEntersTheBestScores)
     {
         std::int64_t moneyBeforeLastHand;
         bool offered;
-    } cases[] = { { 10, true }, { 5, false }, { -20, false } };
+    } cases[] = {{10, true}, {5, false}, {-20, false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.moneyBeforeLastHand);
         ScriptedRandom random(RuntDeal);

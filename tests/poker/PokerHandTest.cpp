@@ -24,39 +24,54 @@ struct HandCase
 TEST(PokerHand, ClassifiesAndPaysHands)
 {
     const HandCase cases[] = {
-        { "royal", { card(Ten, 3), card(Jack, 3), card(Queen, 3), card(King, 3), card(Ace, 3) },
-            RoyalFlush, 200 },
-        { "nine to king suited",
-            { card(King, 1), card(Nine, 1), card(Queen, 1), card(Ten, 1), card(Jack, 1) },
-            StraightFlush, 100 },
-        { "ace to five mixed",
-            { card(Ace, 0), card(Two, 1), card(Three, 2), card(Four, 3), card(Five, 0) }, Runt, 0 },
-        { "ace to five suited",
-            { card(Ace, 2), card(Two, 2), card(Three, 2), card(Four, 2), card(Five, 2) }, Flush,
-            35 },
-        { "ten to ace mixed",
-            { card(Ten, 0), card(Jack, 1), card(Queen, 2), card(King, 3), card(Ace, 0) }, Straight,
-            30 },
-        { "two to six mixed",
-            { card(Six, 0), card(Two, 1), card(Four, 2), card(Three, 3), card(Five, 0) }, Straight,
-            30 },
-        { "pair of twos",
-            { card(Two, 0), card(Two, 1), card(Seven, 2), card(Jack, 3), card(Ace, 0) }, OnePair,
-            5 },
-        { "two pair", { card(Two, 0), card(Two, 1), card(Seven, 2), card(Seven, 3), card(Ace, 0) },
-            TwoPair, 10 },
-        { "kings full of fours",
-            { card(King, 0), card(Four, 1), card(King, 2), card(Four, 3), card(King, 3) },
-            FullHouse, 40 },
-        { "three kings",
-            { card(King, 0), card(Four, 1), card(King, 2), card(Nine, 3), card(King, 3) },
-            ThreeOfAKind, 20 },
-        { "four queens",
-            { card(Queen, 0), card(Queen, 1), card(Queen, 2), card(Queen, 3), card(Two, 0) },
-            FourOfAKind, 50 },
-        { "suited but broken run",
-            { card(Two, 1), card(Three, 1), card(Four, 1), card(Five, 1), card(Seven, 1) }, Flush,
-            35 },
+        {"royal",
+         {card(Ten, 3), card(Jack, 3), card(Queen, 3), card(King, 3), card(Ace, 3)},
+         RoyalFlush,
+         200},
+        {"nine to king suited",
+         {card(King, 1), card(Nine, 1), card(Queen, 1), card(Ten, 1), card(Jack, 1)},
+         StraightFlush,
+         100},
+        {"ace to five mixed",
+         {card(Ace, 0), card(Two, 1), card(Three, 2), card(Four, 3), card(Five, 0)},
+         Runt,
+         0},
+        {"ace to five suited",
+         {card(Ace, 2), card(Two, 2), card(Three, 2), card(Four, 2), card(Five, 2)},
+         Flush,
+         35},
+        {"ten to ace mixed",
+         {card(Ten, 0), card(Jack, 1), card(Queen, 2), card(King, 3), card(Ace, 0)},
+         Straight,
+         30},
+        {"two to six mixed",
+         {card(Six, 0), card(Two, 1), card(Four, 2), card(Three, 3), card(Five, 0)},
+         Straight,
+         30},
+        {"pair of twos",
+         {card(Two, 0), card(Two, 1), card(Seven, 2), card(Jack, 3), card(Ace, 0)},
+         OnePair,
+         5},
+        {"two pair",
+         {card(Two, 0), card(Two, 1), card(Seven, 2), card(Seven, 3), card(Ace, 0)},
+         TwoPair,
+         10},
+        {"kings full of fours",
+         {card(King, 0), card(Four, 1), card(King, 2), card(Four, 3), card(King, 3)},
+         FullHouse,
+         40},
+        {"three kings",
+         {card(King, 0), card(Four, 1), card(King, 2), card(Nine, 3), card(King, 3)},
+         ThreeOfAKind,
+         20},
+        {"four queens",
+         {card(Queen, 0), card(Queen, 1), card(Queen, 2), card(Queen, 3), card(Two, 0)},
+         FourOfAKind,
+         50},
+        {"suited but broken run",
+         {card(Two, 1), card(Three, 1), card(Four, 1), card(Five, 1), card(Seven, 1)},
+         Flush,
+         35},
     };
     for (const HandCase &c : cases) {
         SCOPED_TRACE(c.what);
@@ -76,7 +91,7 @@ TEST(PokerHand, ClassifiesAndPaysHands)
 // - runt: (C(13,5) - 9) rank sets * (1024 - 4) suit patterns = 1303560.
 TEST(PokerHand, CountsEveryHandOfTheDeck)
 {
-    std::array<int, HandRankCount> counts {};
+    std::array<int, HandRankCount> counts{};
     PokerCards hand;
     for (hand[0] = 0; hand[0] < 52; ++hand[0])
         for (hand[1] = hand[0] + 1; hand[1] < 52; ++hand[1])
@@ -85,8 +100,8 @@ TEST(PokerHand, CountsEveryHandOfTheDeck)
                     for (hand[4] = hand[3] + 1; hand[4] < 52; ++hand[4])
                         ++counts[classifyHand(hand)];
 
-    const std::array<int, HandRankCount> expected { 1303560, 1098240, 123552, 54912, 9180, 5112,
-        3744, 624, 32, 4 };
+    const std::array<int, HandRankCount> expected{1303560, 1098240, 123552, 54912, 9180,
+                                                  5112,    3744,    624,    32,    4};
     EXPECT_EQ(counts, expected);
 }
 
@@ -94,7 +109,7 @@ TEST(PokerHand, ScoreTotalsFollowTheCounts)
 {
     PokerScore score;
     score.Money = 100;
-    for (const HandRank rank : { OnePair, OnePair, RoyalFlush, Runt })
+    for (const HandRank rank : {OnePair, OnePair, RoyalFlush, Runt})
         score.ApplyResult(rank);
 
     EXPECT_EQ(score.Money, 100 + 5 + 5 + 200);

@@ -41,14 +41,14 @@ protected:
     }
 
     ScriptedRandom random;
-    PokerGame game { random };
+    PokerGame game{random};
 };
 
 TEST_F(PokerSaveTest, AFreshGameIsTenZerosAndItsStartingMoney)
 {
     PokerSave::saveGame(dataPath("fresh.kp1"), game);
 
-    EXPECT_EQ(readDataFile("fresh.kp1"), fileOf({ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 500 }));
+    EXPECT_EQ(readDataFile("fresh.kp1"), fileOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 500}));
     EXPECT_TRUE(game.isSaved());
 }
 
@@ -56,7 +56,7 @@ TEST_F(PokerSaveTest, AFreshGameIsTenZerosAndItsStartingMoney)
 // saved hand had already been paid.
 TEST_F(PokerSaveTest, LoadingGivesBackTheMoneyOfTheSavedMoment)
 {
-    for (const bool evaluated : { false, true }) {
+    for (const bool evaluated : {false, true}) {
         SCOPED_TRACE(evaluated ? "result shown" : "waiting for the draw");
         playUntilPaid();
         if (!evaluated) {
@@ -91,7 +91,7 @@ TEST_F(PokerSaveTest, WhileTheEvaluatedHandIsClearedAwayItsPayoutIsKept)
 
 TEST_F(PokerSaveTest, LoadingAFinishedGameEndsItAtOnce)
 {
-    writeDataFile("done.kp1", fileOf({ 600, 300, 50, 30, 5, 5, 5, 3, 1, 1, 2500 }));
+    writeDataFile("done.kp1", fileOf({600, 300, 50, 30, 5, 5, 5, 3, 1, 1, 2500}));
     PokerSave::loadGame(dataPath("done.kp1"), game);
 
     EXPECT_TRUE(game.isOver());
@@ -102,7 +102,7 @@ TEST_F(PokerSaveTest, LoadingAFinishedGameEndsItAtOnce)
 
 TEST_F(PokerSaveTest, AMissingShortOrUnreadableFileChangesNothing)
 {
-    writeDataFile("short.kp1", fileOf({ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }).left(43));
+    writeDataFile("short.kp1", fileOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}).left(43));
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.kp1"));
     game.proceed(); // the first hand is evaluated: the game is now unsaved
     const PokerCards hand = game.hand();
@@ -112,8 +112,9 @@ TEST_F(PokerSaveTest, AMissingShortOrUnreadableFileChangesNothing)
     {
         QString file;
         QString message;
-    } cases[] = { { "short.kp1", "Read beyond end of file" }, { "missing.kp1", "File not found" },
-        { "folder.kp1", "Cannot read file" } };
+    } cases[] = {{"short.kp1", "Read beyond end of file"},
+                 {"missing.kp1", "File not found"},
+                 {"folder.kp1", "Cannot read file"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         try {
@@ -121,7 +122,7 @@ TEST_F(PokerSaveTest, AMissingShortOrUnreadableFileChangesNothing)
             ADD_FAILURE() << "no error";
         } catch (const FileError &error) {
             EXPECT_EQ(error.message().toStdString(),
-                (c.message + ":\n" + dataPath(c.file)).toStdString());
+                      (c.message + ":\n" + dataPath(c.file)).toStdString());
         }
         EXPECT_EQ(game.phase(), PokerPhase::ResultShown);
         EXPECT_EQ(game.hand(), hand);
@@ -145,8 +146,8 @@ TEST_F(PokerSaveTest, AFailedSaveLeavesTheGameUnsaved)
 TEST_F(PokerSaveTest, ExtremeValuesNeitherOverflowNorWrap)
 {
     writeDataFile("extreme.kp1",
-        fileOf({ Int32::min(), 0, 0, 0, 0, 0, 0, 0, 0, Int32::max(), Int32::min() }));
-    for (const int heart : { 47, 48, 49, 50, 51 }) // the next deal is a royal flush
+                  fileOf({Int32::min(), 0, 0, 0, 0, 0, 0, 0, 0, Int32::max(), Int32::min()}));
+    for (const int heart : {47, 48, 49, 50, 51}) // the next deal is a royal flush
         random.push(heart);
     PokerSave::loadGame(dataPath("extreme.kp1"), game);
 
@@ -161,8 +162,8 @@ TEST_F(PokerSaveTest, ExtremeValuesNeitherOverflowNorWrap)
     ASSERT_EQ(game.lastRank(), RoyalFlush);
     EXPECT_EQ(score.HandCounts[RoyalFlush], most + 1);
     const QByteArray bytes = PokerSave::encode(game);
-    EXPECT_EQ(
-        bytes, fileOf({ Int32::min(), 0, 0, 0, 0, 0, 0, 0, 0, Int32::max(), Int32::min() + 195 }));
+    EXPECT_EQ(bytes,
+              fileOf({Int32::min(), 0, 0, 0, 0, 0, 0, 0, 0, Int32::max(), Int32::min() + 195}));
 }
 
 TEST(PokerSaveName, GetsTheSavedGameExtension)
@@ -172,10 +173,10 @@ TEST(PokerSaveName, GetsTheSavedGameExtension)
         const char *chosen;
         const char *stored;
     } cases[] = {
-        { "/home/p/game.txt", "/home/p/game.kp1" },
-        { "/home/p/game", "/home/p/game.kp1" },
-        { "/home/p.q/game", "/home/p.q/game.kp1" },
-        { "/home/p/my.game.kp1", "/home/p/my.game.kp1" },
+        {"/home/p/game.txt", "/home/p/game.kp1"},
+        {"/home/p/game", "/home/p/game.kp1"},
+        {"/home/p.q/game", "/home/p.q/game.kp1"},
+        {"/home/p/my.game.kp1", "/home/p/my.game.kp1"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(PokerSave::withExtension(c.chosen), QString(c.stored));

@@ -13,11 +13,11 @@ TEST_F(PokerSettingsTest, ReadsTheIniWithSafeDefaults)
         int moveStep;
         bool sound;
     } cases[] = {
-        { nullptr, 20, true },
-        { "[Beallitas]\r\nMozgSeb=9\r\nHang=0\r\n", 9, false },
-        { "[Beallitas]\r\nMozgSeb=0\r\n", 20, true },
-        { "[Beallitas]\r\nMozgSeb=-7\r\nHang=1\r\n", 20, true },
-        { "[Beallitas]\r\nMozgSeb=2000000000\r\n", PokerSettings::MaxMoveStep, true },
+        {nullptr, 20, true},
+        {"[Beallitas]\r\nMozgSeb=9\r\nHang=0\r\n", 9, false},
+        {"[Beallitas]\r\nMozgSeb=0\r\n", 20, true},
+        {"[Beallitas]\r\nMozgSeb=-7\r\nHang=1\r\n", 20, true},
+        {"[Beallitas]\r\nMozgSeb=2000000000\r\n", PokerSettings::MaxMoveStep, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.ini ? c.ini : "no file");
@@ -31,7 +31,7 @@ TEST_F(PokerSettingsTest, ReadsTheIniWithSafeDefaults)
 
 TEST_F(PokerSettingsTest, WritesBothKeys)
 {
-    savePokerSettings({ 16, false });
+    savePokerSettings({16, false});
 
     const QByteArray ini = readDataFile("Poker.ini");
     EXPECT_TRUE(ini.contains("[Beallitas]")) << ini.toStdString();

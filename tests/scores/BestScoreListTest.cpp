@@ -38,7 +38,7 @@ TEST_F(BestScoreListTest, ResetFifteenPlaceListForPokerHasTheKnownChecksum)
     BestScoreList list = listFor(QStringLiteral("Poker.exe"), 15);
     EXPECT_EQ(list.filePath(), dataPath(QStringLiteral("Poker.ere")));
     EXPECT_EQ(list.BestScoreChecksum(),
-        QStringLiteral("16546375119925411840223891205004012870120486720"));
+              QStringLiteral("16546375119925411840223891205004012870120486720"));
 }
 
 // The file as Windows writes it: CRLF lines, names in Windows-1250 ("őűé" is F5 FB E9), an
@@ -47,10 +47,10 @@ TEST_F(BestScoreListTest, ResetFifteenPlaceListForPokerHasTheKnownChecksum)
 TEST_F(BestScoreListTest, ChecksumSumsTheNameBytesOfAWindowsFile)
 {
     writeDataFile(QStringLiteral("X.ere"),
-        "[Hely1]\r\nNev=\xF5\xFB\xE9\r\nPont=1234\r\n"
-        "[Hely2]\r\nNev=\r\nPont=-17\r\n"
-        "[CS]\r\nCS=222385031352245286651324684668"
-        "40-108336246\r\n");
+                  "[Hely1]\r\nNev=\xF5\xFB\xE9\r\nPont=1234\r\n"
+                  "[Hely2]\r\nNev=\r\nPont=-17\r\n"
+                  "[CS]\r\nCS=222385031352245286651324684668"
+                  "40-108336246\r\n");
     BestScoreList list = listFor(QStringLiteral("X.exe"), 2);
     EXPECT_TRUE(list.read(IniFile(list.filePath())));
     EXPECT_EQ(AnsiText::decode(list.entry(1).Name), QStringLiteral("őűé"));
@@ -91,10 +91,10 @@ TEST_F(BestScoreListTest, NewScoresTakeTheirPlaceBelowEqualOnes)
         QList<int> placesTaken;
         QStringList names; // by place, named after the order of entry
     } cases[] = {
-        { { 50, 70, 60 }, { 1, 1, 2 }, { "2", "3", "1" } },
-        { { 50, 50, 50 }, { 1, 2, 3 }, { "1", "2", "3" } },
-        { { 70, 50, 60, 60 }, { 1, 2, 2, 3 }, { "1", "3", "4" } },
-        { { 10, 20, 30, 5 }, { 1, 1, 1, 3 }, { "3", "2", "4" } },
+        {{50, 70, 60}, {1, 1, 2}, {"2", "3", "1"}},
+        {{50, 50, 50}, {1, 2, 3}, {"1", "2", "3"}},
+        {{70, 50, 60, 60}, {1, 2, 2, 3}, {"1", "3", "4"}},
+        {{10, 20, 30, 5}, {1, 1, 1, 3}, {"3", "2", "4"}},
     };
     for (const auto &c : cases) {
         BestScoreList list = listFor(QStringLiteral("Poker.exe"), 3);
@@ -118,12 +118,12 @@ TEST_F(BestScoreListTest, TypedNamesAreStoredAsTheBytesAFileLineCanHold)
         QString typed;
         QByteArray stored;
     } cases[] = {
-        { QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcd"), "ABCDEFGHIJKLMNOPQRSTUVWXY" },
-        { QStringLiteral("Őrző Ágnes"), "\xD5rz\xF5 \xC1gnes" },
-        { QStringLiteral("  Bob  "), "Bob" },
-        { QStringLiteral("Tab\tand\nline"), "Tab and line" },
-        { QStringLiteral("漢"), "?" },
-        { QString(), "" },
+        {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcd"), "ABCDEFGHIJKLMNOPQRSTUVWXY"},
+        {QStringLiteral("Őrző Ágnes"), "\xD5rz\xF5 \xC1gnes"},
+        {QStringLiteral("  Bob  "), "Bob"},
+        {QStringLiteral("Tab\tand\nline"), "Tab and line"},
+        {QStringLiteral("漢"), "?"},
+        {QString(), ""},
     };
     for (const auto &c : cases)
         EXPECT_EQ(BestScoreList::storedName(c.typed), c.stored) << c.typed.toStdString();
@@ -144,11 +144,11 @@ TEST_F(BestScoreListTest, ReadingCutsLongNamesAndTakesBadScoresAsZero)
         QByteArray from, to;
         bool intact;
     } cases[] = {
-        { "Pont=0", "Pont=zero", true },
-        { "Pont=0", "Pont=99999999999", true },
-        { "Nev=" + longName, "Nev=" + longName + "BBBBB", true },
-        { "Pont=40", "Pont=41", false },
-        { "[CS]", "[Other]", false },
+        {"Pont=0", "Pont=zero", true},
+        {"Pont=0", "Pont=99999999999", true},
+        {"Nev=" + longName, "Nev=" + longName + "BBBBB", true},
+        {"Pont=40", "Pont=41", false},
+        {"[CS]", "[Other]", false},
     };
     for (const auto &c : cases) {
         writeDataFile(fileName, QByteArray(bytes).replace(c.from, c.to));

@@ -173,7 +173,7 @@ TEST_F(BestScoresWindowTest, ScoreEqualToTheLastStaysOutAndOneMoreEntersLast)
     typing.typedName = QStringLiteral("Győző");
     const Seen seen = show(101, typing);
     EXPECT_TRUE(seen.messages.isEmpty());
-    EXPECT_EQ(seen.scorePrompts, QStringList { QStringLiteral("Your score is 101 points!") });
+    EXPECT_EQ(seen.scorePrompts, QStringList{QStringLiteral("Your score is 101 points!")});
     ASSERT_EQ(seen.lists.size(), 1);
     EXPECT_EQ(seen.lists[0].names.value(13), QStringLiteral("14. Player 14"));
     EXPECT_EQ(seen.lists[0].names.value(14), QStringLiteral("15. Győző"));
@@ -219,7 +219,7 @@ TEST_F(BestScoresWindowTest, ChangedScoreIsReportedOnceAndTheListStartsAgain)
     Responder typing;
     typing.typedName = QStringLiteral("Eve");
     const Seen seen = show(5, typing);
-    EXPECT_EQ(seen.messages, QStringList { Damaged });
+    EXPECT_EQ(seen.messages, QStringList{Damaged});
     ASSERT_EQ(seen.lists.size(), 1);
     EXPECT_EQ(seen.lists[0].names.value(0), QStringLiteral("1. Eve"));
     EXPECT_EQ(seen.lists[0].scores.value(0), QStringLiteral("5"));
@@ -235,21 +235,21 @@ TEST_F(BestScoresWindowTest, UnwritableFileShowsTheErrorInsteadOfTheList)
     bestScoreList().setBase(base);
     const Seen seen = show(0);
     EXPECT_EQ(seen.messages,
-        QStringList { QStringLiteral("Unable to write to ") + dataPath("missing/Poker.ere") });
+              QStringList{QStringLiteral("Unable to write to ") + dataPath("missing/Poker.ere")});
     EXPECT_TRUE(seen.lists.isEmpty());
 }
 
 TEST_F(BestScoresWindowTest, ClearAsksAndEmptiesTheOpenListInPlace)
 {
-    for (const char answer : { 'N', 'Y' }) {
+    for (const char answer : {'N', 'Y'}) {
         writeFullList();
         const QByteArray before = readDataFile(listFile());
         Responder clearing;
-        clearing.answers = { answer };
-        clearing.listButtons = { frmEredmeny->bbtnClear };
+        clearing.answers = {answer};
+        clearing.listButtons = {frmEredmeny->bbtnClear};
         const Seen seen = show(0, clearing);
         EXPECT_EQ(seen.messages,
-            QStringList { QStringLiteral("Are you sure you want to clear scores?") });
+                  QStringList{QStringLiteral("Are you sure you want to clear scores?")});
         ASSERT_EQ(seen.lists.size(), 2) << "one list window, looked at before and after";
         if (answer == 'N') {
             EXPECT_EQ(seen.lists[1].names, seen.lists[0].names);
@@ -274,9 +274,12 @@ TEST_F(BestScoresWindowTest, ColumnsGrowToTheirWidestLineAndShowEveryLine)
         Responder typing;
         typing.typedName = QString(BestScoreList::NameLength, QLatin1Char('W'));
         typing.inspectList = [&layout](TfrmEredmeny *window) {
-            layout = { window->size(), window->reNev->geometry(), window->rePont->geometry(),
-                window->pnlGombok->geometry(), window->reNev->document()->size(),
-                window->rePont->document()->size() };
+            layout = {window->size(),
+                      window->reNev->geometry(),
+                      window->rePont->geometry(),
+                      window->pnlGombok->geometry(),
+                      window->reNev->document()->size(),
+                      window->rePont->document()->size()};
         };
         show(score, typing);
         return layout;
@@ -286,7 +289,7 @@ TEST_F(BestScoresWindowTest, ColumnsGrowToTheirWidestLineAndShowEveryLine)
     EXPECT_GT(wide.names.width(), plain.names.width());
     EXPECT_GT(wide.scores.width(), plain.scores.width());
     EXPECT_GT(wide.client.width(), plain.client.width());
-    for (const Layout &layout : { plain, wide }) {
+    for (const Layout &layout : {plain, wide}) {
         EXPECT_LE(layout.nameText.width(), layout.names.width());
         EXPECT_LE(layout.nameText.height(), layout.names.height());
         EXPECT_LE(layout.scoreText.width(), layout.scores.width());

@@ -25,9 +25,8 @@ void waitForModal(std::function<void(QWidget *)> action, QElapsedTimer started)
         ADD_FAILURE() << "no modal dialog opened";
         return;
     }
-    QTimer::singleShot(PollIntervalMs, [action = std::move(action), started] {
-        waitForModal(action, started);
-    });
+    QTimer::singleShot(PollIntervalMs,
+                       [action = std::move(action), started] { waitForModal(action, started); });
 }
 
 }
@@ -36,9 +35,8 @@ void onNextModal(std::function<void(QWidget *modal)> action)
 {
     QElapsedTimer started;
     started.start();
-    QTimer::singleShot(PollIntervalMs, [action = std::move(action), started] {
-        waitForModal(action, started);
-    });
+    QTimer::singleShot(PollIntervalMs,
+                       [action = std::move(action), started] { waitForModal(action, started); });
 }
 
 void answerNextModal(const QString &buttonCaption)

@@ -2,14 +2,12 @@
 
 ScriptedRandom::ScriptedRandom(unsigned seed)
     : seeded(seed)
-{
-}
+{ }
 
 ScriptedRandom::ScriptedRandom(std::initializer_list<int> values, unsigned seed)
     : script(values)
     , seeded(seed)
-{
-}
+{ }
 
 int ScriptedRandom::random(int n)
 {

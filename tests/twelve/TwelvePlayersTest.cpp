@@ -10,8 +10,8 @@ namespace {
 TEST(TwelveCardValue, CountsTheHeldCardsOfEachRankWindow)
 {
     // Ranks two, three, three, five: the windows from queen to five hold 1, 3, 3, 3, 1 and 1 cards.
-    const Hand hand = handOf({ cardOf(Clubs, Two), cardOf(Clubs, Three), cardOf(Diamonds, Three),
-        cardOf(Spades, Five) });
+    const Hand hand = handOf(
+        {cardOf(Clubs, Two), cardOf(Clubs, Three), cardOf(Diamonds, Three), cardOf(Spades, Five)});
     const CardValues values = CardValue(hand);
     EXPECT_EQ(values[cardOf(Clubs, Two)], 7);
     EXPECT_EQ(values[cardOf(Clubs, Three)], 9);
@@ -46,18 +46,18 @@ struct BlunderCase
 TEST(TwelvePutChoice, PutsTheLeastValuedCardUnlessItBlunders)
 {
     // The lone king is worth least; a blunder draws clubs, two.
-    const Hand hand = handOf({ cardOf(Clubs, Two), cardOf(Clubs, Three), cardOf(Diamonds, Three),
-        cardOf(Hearts, King) });
+    const Hand hand = handOf(
+        {cardOf(Clubs, Two), cardOf(Clubs, Three), cardOf(Diamonds, Three), cardOf(Hearts, King)});
     const BlunderCase cases[] = {
-        { 1.0, 49, true, 3 }, { 1.0, 50, false, 1 }, { 3.5, 3, true, 3 }, { 3.5, 4, false, 1 },
-        { 4.0, 0, false, 1 }, { 2.7, 0, false, 0 }, // not a level: no draw at all
+        {1.0, 49, true, 3}, {1.0, 50, false, 1}, {3.5, 3, true, 3},
+        {3.5, 4, false, 1}, {4.0, 0, false, 1},  {2.7, 0, false, 0}, // not a level: no draw at all
     };
     for (const BlunderCase &c : cases) {
         SCOPED_TRACE(testing::Message() << c.difficulty << " draw " << c.draw);
         TwelveGame game;
         game.Difficulty = c.difficulty;
         game.Holding[2] = hand;
-        ScriptedRandom random { c.draw, Clubs, Two };
+        ScriptedRandom random{c.draw, Clubs, Two};
         const int card = choosePutCard(game, 2, random);
         EXPECT_EQ(card, c.blunders ? cardOf(Clubs, Two) : cardOf(Hearts, King));
         EXPECT_EQ(random.draws(), c.draws);
@@ -69,8 +69,8 @@ TEST(TwelvePutChoice, PutsTheLeastValuedCardUnlessItBlunders)
 TEST(TwelvePutChoice, ABlunderRedrawsUntilItFindsAHeldCard)
 {
     TwelveGame game;
-    game.Holding[3] = handOf({ cardOf(Spades, Nine), cardOf(Spades, Ten), cardOf(Hearts, Four) });
-    ScriptedRandom random { 0, Clubs, Nine, Spades, Nine };
+    game.Holding[3] = handOf({cardOf(Spades, Nine), cardOf(Spades, Ten), cardOf(Hearts, Four)});
+    ScriptedRandom random{0, Clubs, Nine, Spades, Nine};
     EXPECT_EQ(choosePutCard(game, 3, random), cardOf(Spades, Nine));
     EXPECT_EQ(random.draws(), 5);
 }
@@ -88,21 +88,21 @@ struct HelpCase
 TEST(TwelveHelpMode, StartsByLevelOrWhenARankKeepsCirculating)
 {
     const HelpCase cases[] = {
-        { "level 1 always, kept above 50", 1.0, 0, { 99, 51 }, true, 2 },
-        { "level 1, dropped at 50", 1.0, 0, { 99, 50 }, false, 2 },
-        { "level 2 below its chance", 1.5, 0, { 65, 80 }, true, 2 },
-        { "level 2 at its chance", 1.5, 0, { 66 }, false, 1 },
-        { "level 7 never by chance", 4.0, 0, { 0 }, false, 1 },
-        { "level 7 when a rank circulates", 4.0, 5, { 0, 51 }, true, 2 },
-        { "a rank put four times in a row is not yet circulating", 4.0, 4, { 0 }, false, 1 },
-        { "not a level: only circulation counts", 2.7, 0, {}, false, 0 },
+        {"level 1 always, kept above 50", 1.0, 0, {99, 51}, true, 2},
+        {"level 1, dropped at 50", 1.0, 0, {99, 50}, false, 2},
+        {"level 2 below its chance", 1.5, 0, {65, 80}, true, 2},
+        {"level 2 at its chance", 1.5, 0, {66}, false, 1},
+        {"level 7 never by chance", 4.0, 0, {0}, false, 1},
+        {"level 7 when a rank circulates", 4.0, 5, {0, 51}, true, 2},
+        {"a rank put four times in a row is not yet circulating", 4.0, 4, {0}, false, 1},
+        {"not a level: only circulation counts", 2.7, 0, {}, false, 0},
     };
     for (const HelpCase &c : cases) {
         SCOPED_TRACE(c.what);
         TwelveGame game;
         game.Difficulty = c.difficulty;
         game.Holding[HumanSeat]
-            = handOf({ cardOf(Clubs, Three), cardOf(Diamonds, Three), cardOf(Clubs, Two) });
+            = handOf({cardOf(Clubs, Three), cardOf(Diamonds, Three), cardOf(Clubs, Two)});
         game.RankPutCount[Nine] = c.circulatingRankCount;
         ScriptedRandom random;
         for (int draw : c.draws)
@@ -123,30 +123,30 @@ TEST(TwelveHelpMode, AComputerHoldingTheHelpCardPutsIt)
     game.Difficulty = 1.0;
     game.HelpMode = true;
     game.HelpCard = cardOf(Spades, Three);
-    game.Holding[4] = handOf({ cardOf(Spades, Three), cardOf(Spades, Four), cardOf(Hearts, King) });
-    ScriptedRandom blunder { 0, Hearts, King };
+    game.Holding[4] = handOf({cardOf(Spades, Three), cardOf(Spades, Four), cardOf(Hearts, King)});
+    ScriptedRandom blunder{0, Hearts, King};
     EXPECT_EQ(choosePutCard(game, 4, blunder), cardOf(Spades, Three));
 }
 
 TEST(TwelveBidLimits, MaxBidIsTheWorthAboveTheLeastCappedByPointsAndHelpMode)
 {
     // Seat 2 collects twos to fours: a three adds 45 to its total, a queen only 3.
-    Hand hand {};
-    for (int suit : { Clubs, Diamonds, Spades })
-        for (int rank : { Two, Three, Four })
+    Hand hand{};
+    for (int suit : {Clubs, Diamonds, Spades})
+        for (int rank : {Two, Three, Four})
             hand[cardOf(suit, rank)] = true;
-    for (int suit : { Clubs, Diamonds, Spades })
+    for (int suit : {Clubs, Diamonds, Spades})
         hand[cardOf(suit, Eight)] = true;
     struct
     {
         bool helpMode;
         int points;
         int maxBid;
-    } const cases[] = { { false, 1000, 42 }, { true, 1000, 20 }, { false, 7, 7 }, { true, 7, 7 } };
+    } const cases[] = {{false, 1000, 42}, {true, 1000, 20}, {false, 7, 7}, {true, 7, 7}};
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "help " << c.helpMode << ", points " << c.points);
-        TwelveGame game = gameWithMiddle({ 0, cardOf(Hearts, Three), cardOf(Hearts, Queen),
-            cardOf(Diamonds, Queen), cardOf(Spades, Queen) });
+        TwelveGame game = gameWithMiddle({0, cardOf(Hearts, Three), cardOf(Hearts, Queen),
+                                          cardOf(Diamonds, Queen), cardOf(Spades, Queen)});
         game.Holding[2] = hand;
         game.HelpMode = c.helpMode;
         game.Scores[1][2] = c.points;
@@ -159,10 +159,10 @@ TEST(TwelveBidLimits, MaxBidIsTheWorthAboveTheLeastCappedByPointsAndHelpMode)
 
 TEST(TwelveBidLimits, EqualWorthsBidNothingAndWantTheFirstSlot)
 {
-    TwelveGame game = gameWithMiddle({ 0, cardOf(Clubs, Seven), cardOf(Diamonds, Seven),
-        cardOf(Spades, Seven), cardOf(Hearts, Seven) });
+    TwelveGame game = gameWithMiddle({0, cardOf(Clubs, Seven), cardOf(Diamonds, Seven),
+                                      cardOf(Spades, Seven), cardOf(Hearts, Seven)});
     game.Difficulty = 4.0;
-    game.Holding[2] = handOf({ cardOf(Clubs, Two), cardOf(Hearts, Jack) });
+    game.Holding[2] = handOf({cardOf(Clubs, Two), cardOf(Hearts, Jack)});
     valueMiddleCards(game);
     ScriptedRandom random;
     chooseWantedCards(game, random);
@@ -184,20 +184,20 @@ TEST(TwelveWantedChoice, WantsTheBestCardOrByChanceTheSecond)
 {
     // Seat 2's worths: slot 3 best, slot 1 second, slot 4 already sold; seats 3 and 4 have bought.
     const WantedCase cases[] = {
-        { "level 7 always the best", 4.0, 99, false, 3 },
-        { "level 1 below 50", 1.0, 49, false, 3 },
-        { "level 1 from 50", 1.0, 50, false, 1 },
-        { "level 6 below 92.5", 3.5, 92, false, 3 },
-        { "level 6 from 92.5", 3.5, 93, false, 1 },
-        { "the last seat without a card wants its best", 1.0, 99, true, 3 },
+        {"level 7 always the best", 4.0, 99, false, 3},
+        {"level 1 below 50", 1.0, 49, false, 3},
+        {"level 1 from 50", 1.0, 50, false, 1},
+        {"level 6 below 92.5", 3.5, 92, false, 3},
+        {"level 6 from 92.5", 3.5, 93, false, 1},
+        {"the last seat without a card wants its best", 1.0, 99, true, 3},
     };
     for (const WantedCase &c : cases) {
         SCOPED_TRACE(c.what);
         TwelveGame game;
         game.Difficulty = c.difficulty;
-        game.CardWorth[2] = { 0, 30, 10, 40, -5 };
-        game.Bought = { false, c.humanBought, false, true, true };
-        ScriptedRandom random { c.draw };
+        game.CardWorth[2] = {0, 30, 10, 40, -5};
+        game.Bought = {false, c.humanBought, false, true, true};
+        ScriptedRandom random{c.draw};
         chooseWantedCards(game, random);
         EXPECT_EQ(game.Wanted[2], c.wanted);
         EXPECT_EQ(game.TurnSlot[c.wanted].Markers, 1);

@@ -17,29 +17,27 @@ struct EvaluationCase
 TEST(TwelveEvaluation, FindsTheBestRunWithItsTieBreak)
 {
     const EvaluationCase cases[] = {
-        { "three-card run in two suits beats two-card run in three suits",
-            handOf({ cardOf(Clubs, Two), cardOf(Clubs, Three), cardOf(Clubs, Four),
-                cardOf(Diamonds, Two), cardOf(Diamonds, Three), cardOf(Diamonds, Four),
-                cardOf(Hearts, Two), cardOf(Hearts, Three) }),
-            6, 3, 0, 18 },
-        { "queen-king-ace",
-            handOf({ cardOf(Spades, Queen), cardOf(Spades, King), cardOf(Spades, Ace) }), 3, 3,
-            Queen, 31 },
-        { "king-ace-two wraps",
-            handOf({ cardOf(Hearts, King), cardOf(Hearts, Ace), cardOf(Hearts, Two) }), 3, 3, King,
-            23 },
-        { "ace-two-three wraps",
-            handOf({ cardOf(Clubs, Ace), cardOf(Clubs, Two), cardOf(Clubs, Three) }), 3, 3, Ace,
-            16 },
-        { "a twelve", twelveFrom(Two), 12, 3, 0, 36 },
-        { "no consecutive ranks: most common rank, greater weight wins",
-            handOf({ cardOf(Clubs, Two), cardOf(Diamonds, Two), cardOf(Spades, Seven),
-                cardOf(Hearts, Seven), cardOf(Clubs, King) }),
-            2, 1, Seven, 14 },
-        { "no consecutive ranks: on equal weight the higher rank",
-            handOf({ cardOf(Clubs, Ten), cardOf(Diamonds, Ten), cardOf(Spades, Jack),
-                cardOf(Hearts, Jack) }),
-            2, 1, Jack, 20 },
+        {"three-card run in two suits beats two-card run in three suits",
+         handOf({cardOf(Clubs, Two), cardOf(Clubs, Three), cardOf(Clubs, Four),
+                 cardOf(Diamonds, Two), cardOf(Diamonds, Three), cardOf(Diamonds, Four),
+                 cardOf(Hearts, Two), cardOf(Hearts, Three)}),
+         6, 3, 0, 18},
+        {"queen-king-ace",
+         handOf({cardOf(Spades, Queen), cardOf(Spades, King), cardOf(Spades, Ace)}), 3, 3, Queen,
+         31},
+        {"king-ace-two wraps",
+         handOf({cardOf(Hearts, King), cardOf(Hearts, Ace), cardOf(Hearts, Two)}), 3, 3, King, 23},
+        {"ace-two-three wraps",
+         handOf({cardOf(Clubs, Ace), cardOf(Clubs, Two), cardOf(Clubs, Three)}), 3, 3, Ace, 16},
+        {"a twelve", twelveFrom(Two), 12, 3, 0, 36},
+        {"no consecutive ranks: most common rank, greater weight wins",
+         handOf({cardOf(Clubs, Two), cardOf(Diamonds, Two), cardOf(Spades, Seven),
+                 cardOf(Hearts, Seven), cardOf(Clubs, King)}),
+         2, 1, Seven, 14},
+        {"no consecutive ranks: on equal weight the higher rank",
+         handOf({cardOf(Clubs, Ten), cardOf(Diamonds, Ten), cardOf(Spades, Jack),
+                 cardOf(Hearts, Jack)}),
+         2, 1, Jack, 20},
     };
     for (const EvaluationCase &c : cases) {
         SCOPED_TRACE(c.what);
@@ -76,18 +74,18 @@ struct RankingCase
 TEST(TwelveRanking, BreaksTiesByTieBreakThenStartThenSeat)
 {
     const RankingCase cases[] = {
-        { "value first",
-            { { {}, { 0, 6, 3, 18 }, { 0, 9, 3, 18 }, { 0, 3, 3, 9 }, { 0, 12, 3, 36 } } },
-            { 0, 3, 2, 4, 1 } },
-        { "then tie-break",
-            { { {}, { 0, 12, 3, 36 }, { 3, 12, 3, 72 }, { 0, 3, 3, 9 }, { 0, 1, 1, 2 } } },
-            { 0, 2, 1, 3, 4 } },
-        { "then the higher start",
-            { { {}, { 2, 6, 3, 40 }, { 9, 6, 3, 40 }, { 0, 3, 3, 9 }, { 0, 1, 1, 2 } } },
-            { 0, 2, 1, 3, 4 } },
-        { "a full tie keeps seat order",
-            { { {}, { 0, 2, 1, 4 }, { 0, 2, 1, 4 }, { 0, 2, 1, 4 }, { 0, 2, 1, 4 } } },
-            { 0, 1, 2, 3, 4 } },
+        {"value first",
+         {{{}, {0, 6, 3, 18}, {0, 9, 3, 18}, {0, 3, 3, 9}, {0, 12, 3, 36}}},
+         {0, 3, 2, 4, 1}},
+        {"then tie-break",
+         {{{}, {0, 12, 3, 36}, {3, 12, 3, 72}, {0, 3, 3, 9}, {0, 1, 1, 2}}},
+         {0, 2, 1, 3, 4}},
+        {"then the higher start",
+         {{{}, {2, 6, 3, 40}, {9, 6, 3, 40}, {0, 3, 3, 9}, {0, 1, 1, 2}}},
+         {0, 2, 1, 3, 4}},
+        {"a full tie keeps seat order",
+         {{{}, {0, 2, 1, 4}, {0, 2, 1, 4}, {0, 2, 1, 4}, {0, 2, 1, 4}}},
+         {0, 1, 2, 3, 4}},
     };
     for (const RankingCase &c : cases) {
         SCOPED_TRACE(c.what);
@@ -156,11 +154,11 @@ struct FinalScoreCase
 TEST(TwelveFinalScore, SimpleOrAroundTheTableAverage)
 {
     const FinalScoreCase cases[] = {
-        { "simple is the human's points", { 0, 1180, 900, 1000, 1300 }, SimpleScoring, 1180 },
-        { "on the average", { 0, 1000, 800, 1200, 1000 }, AverageScoring, 1300 },
-        { "100 above the average", { 0, 1100, 1000, 1000, 900 }, AverageScoring, 1430 },
-        { "6.5 rounds to the even 6", { 0, 5, 1330, 1330, 1335 }, AverageScoring, 6 },
-        { "far below the average", { 0, 0, 2000, 2000, 2000 }, AverageScoring, -650 },
+        {"simple is the human's points", {0, 1180, 900, 1000, 1300}, SimpleScoring, 1180},
+        {"on the average", {0, 1000, 800, 1200, 1000}, AverageScoring, 1300},
+        {"100 above the average", {0, 1100, 1000, 1000, 900}, AverageScoring, 1430},
+        {"6.5 rounds to the even 6", {0, 5, 1330, 1330, 1335}, AverageScoring, 6},
+        {"far below the average", {0, 0, 2000, 2000, 2000}, AverageScoring, -650},
     };
     for (const FinalScoreCase &c : cases) {
         SCOPED_TRACE(c.what);
@@ -173,7 +171,7 @@ TEST(TwelveFinalScore, EndGameStoresItAndEndsTheGame)
     TwelveGame game;
     NewGame(game);
     game.ScoringMode = AverageScoring;
-    game.Scores[RoundCount] = { 0, 1100, 1000, 1000, 900 };
+    game.Scores[RoundCount] = {0, 1100, 1000, 1000, 900};
     EndGame(game);
     EXPECT_TRUE(game.GameOver);
     EXPECT_EQ(game.FinalScore, 1430);

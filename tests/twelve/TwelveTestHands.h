@@ -10,7 +10,7 @@ enum Ranks { Two, Three, Four, Five, Six, Seven, Eight, Nine, Ten, Jack, Queen, 
 
 inline Hand handOf(std::initializer_list<int> cards)
 {
-    Hand hand {};
+    Hand hand{};
     for (int card : cards)
         hand[card] = true;
     return hand;
@@ -19,7 +19,7 @@ inline Hand handOf(std::initializer_list<int> cards)
 // The twelve cards of three ranks from start in all four suits.
 inline Hand twelveFrom(int start)
 {
-    Hand hand {};
+    Hand hand{};
     for (int suit = 0; suit < SuitCount; ++suit)
         for (int step = 0; step < RunLength; ++step)
             hand[cardOf(suit, rankAfter(start, step))] = true;

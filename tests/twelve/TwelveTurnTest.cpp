@@ -69,14 +69,14 @@ protected:
     }
 
     TwelveGame game;
-    SeededRandom random { 11 };
-    TwelveTurn turn { game, random };
+    SeededRandom random{11};
+    TwelveTurn turn{game, random};
     std::vector<int> raisers;
 };
 
 TEST_F(TwelveTurnTest, TheHumanPutsOnceWhileOrAfterTheComputersCardsTravel)
 {
-    for (const bool humanFirst : { true, false }) {
+    for (const bool humanFirst : {true, false}) {
         SCOPED_TRACE(humanFirst ? "human first" : "computers first");
         do
             turn.NewGame();
@@ -88,7 +88,8 @@ TEST_F(TwelveTurnTest, TheHumanPutsOnceWhileOrAfterTheComputersCardsTravel)
             EXPECT_EQ(slot.MoveState, MoveTravelling);
             EXPECT_EQ(heldCount(hand), HandSize - 1);
             EXPECT_EQ(slot.BackSlot,
-                (seat - 1) * HandSize + std::count(hand.begin(), hand.begin() + slot.Card, true));
+                      (seat - 1) * HandSize
+                          + std::count(hand.begin(), hand.begin() + slot.Card, true));
         }
         const int card = firstHeldCard(HumanSeat);
         if (humanFirst) {
@@ -146,7 +147,7 @@ TEST_F(TwelveTurnTest, UncontestedCardsGoFreeInSeatOrder)
 {
     reachChoosing();
     for (int seat = 2; seat <= SeatCount; ++seat) {
-        PerSlot<int> worths {};
+        PerSlot<int> worths{};
         worths[seat] = 10;
         value(seat, worths, worths);
     }
@@ -161,9 +162,9 @@ TEST_F(TwelveTurnTest, UncontestedCardsGoFreeInSeatOrder)
         EXPECT_EQ(turn.BidStep(), BidOutcome::Closed);
         buyers.push_back(deliver());
     }
-    EXPECT_EQ(buyers, (std::vector<int> { 1, 2, 3, 4 }));
+    EXPECT_EQ(buyers, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_TRUE(raisers.empty());
-    EXPECT_EQ(game.Scores[1], (PerSeat<int> { 0, 1000, 1000, 1000, 1000 }));
+    EXPECT_EQ(game.Scores[1], (PerSeat<int>{0, 1000, 1000, 1000, 1000}));
     EXPECT_EQ(game.TurnNo, 2);
 }
 
@@ -177,21 +178,21 @@ TEST_F(TwelveTurnTest, TwoComputersAuctionUpToTheirLimits)
 {
     // Seats 2 and 3 want slot 3, seat 4 slot 4, the human slot 1.
     const ComputerAuctionCase cases[] = {
-        { 1, 0, 2, 1 }, // nobody raises: the opener keeps it at 1
-        { 0, 0, 3, 0 }, // neither would pay: the later one takes over the opening at 0
-        { 0, 2, 3, 1 }, // the lower seat does not open at 0 and never raises
-        { 2, 1, 2, 1 }, { 3, 5, 3, 4 }, // one above the loser's limit
+        {1, 0, 2, 1}, // nobody raises: the opener keeps it at 1
+        {0, 0, 3, 0}, // neither would pay: the later one takes over the opening at 0
+        {0, 2, 3, 1}, // the lower seat does not open at 0 and never raises
+        {2, 1, 2, 1}, {3, 5, 3, 4}, // one above the loser's limit
     };
     for (const ComputerAuctionCase &c : cases) {
         SCOPED_TRACE(testing::Message() << "limits " << c.maxBid2 << " and " << c.maxBid3);
         reachChoosing();
-        value(2, { 0, 0, 0, 10, 0 }, { 0, 0, 0, c.maxBid2, 0 });
-        value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, c.maxBid3, 0 });
-        value(4, { 0, 0, 0, 0, 10 }, { 0, 0, 0, 0, 10 });
+        value(2, {0, 0, 0, 10, 0}, {0, 0, 0, c.maxBid2, 0});
+        value(3, {0, 0, 0, 10, 0}, {0, 0, 0, c.maxBid3, 0});
+        value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
         computersChoose();
         ASSERT_TRUE(turn.ChooseCard(1));
         EXPECT_EQ(game.Bid, c.maxBid2 > 0 || c.maxBid3 > 0 ? 1 : 0);
-        EXPECT_EQ(game.InAuction, (PerSeat<bool> { false, false, true, true, false }));
+        EXPECT_EQ(game.InAuction, (PerSeat<bool>{false, false, true, true, false}));
         EXPECT_TRUE(turn.Status().empty());
         bidUntilSettled();
         EXPECT_EQ(turn.GameState(), TurnState::TurningSoldFace);
@@ -203,9 +204,9 @@ TEST_F(TwelveTurnTest, TwoComputersAuctionUpToTheirLimits)
 TEST_F(TwelveTurnTest, TheHumanMayJoinTheComputersAuction)
 {
     reachChoosing();
-    value(2, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 3, 0 });
-    value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 5, 0 });
-    value(4, { 0, 0, 0, 0, 10 }, { 0, 0, 0, 0, 10 });
+    value(2, {0, 0, 0, 10, 0}, {0, 0, 0, 3, 0});
+    value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 5, 0});
+    value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
     computersChoose();
     ASSERT_TRUE(turn.ChooseCard(1));
     const int card = game.TurnSlot[3].Card;
@@ -230,17 +231,17 @@ TEST_F(TwelveTurnTest, AtAllCostsAnswersEveryRaiseWhileTheHumanCanPay)
 {
     // The human, seat 2 (limit 4) and seat 4 (limit 10) want slot 2; seat 4 opens at 1.
     const AtAllCostsCase cases[] = {
-        { 1000, { 1, 2, 1, 4, 1, 4, 1, 4, 1 }, false, 1, 10 },
-        { 7, { 1, 2, 1, 4, 1, 4 }, true, 4, 7 },
+        {1000, {1, 2, 1, 4, 1, 4, 1, 4, 1}, false, 1, 10},
+        {7, {1, 2, 1, 4, 1, 4}, true, 4, 7},
     };
     for (const AtAllCostsCase &c : cases) {
         SCOPED_TRACE(testing::Message() << c.points << " points");
         raisers.clear();
         reachChoosing();
         game.Scores[1][1] = c.points;
-        value(2, { 0, 0, 10, 0, 0 }, { 0, 0, 4, 0, 0 });
-        value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 10, 0 });
-        value(4, { 0, 0, 10, 0, 0 }, { 0, 0, 10, 0, 0 });
+        value(2, {0, 0, 10, 0, 0}, {0, 0, 4, 0, 0});
+        value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 10, 0});
+        value(4, {0, 0, 10, 0, 0}, {0, 0, 10, 0, 0});
         computersChoose();
         ASSERT_TRUE(turn.ChooseCard(2));
         EXPECT_EQ(game.Leader, 4);
@@ -267,9 +268,9 @@ TEST_F(TwelveTurnTest, HumanBidsNeedTheBiddingStatePointsAndNoLead)
     reachChoosing();
     EXPECT_FALSE(turn.RaiseBid(1)); // nothing is auctioned yet
     game.Scores[1][1] = 3;
-    value(2, { 0, 0, 10, 0, 0 }, { 0, 0, 0, 0, 0 });
-    value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 10, 0 });
-    value(4, { 0, 0, 10, 0, 0 }, { 0, 0, 3, 0, 0 });
+    value(2, {0, 0, 10, 0, 0}, {0, 0, 0, 0, 0});
+    value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 10, 0});
+    value(4, {0, 0, 10, 0, 0}, {0, 0, 3, 0, 0});
     computersChoose();
     ASSERT_TRUE(turn.ChooseCard(2));
     EXPECT_FALSE(turn.RaiseBid(5)); // 6 is more than his 3 points
@@ -284,7 +285,7 @@ TEST_F(TwelveTurnTest, HumanBidsNeedTheBiddingStatePointsAndNoLead)
     EXPECT_EQ(turn.NoMore(), BidOutcome::Closed);
     EXPECT_EQ(game.Scores[1][1], 3);
     EXPECT_EQ(game.Scores[1][4], 997);
-    EXPECT_EQ(raisers, (std::vector<int> { 1, 4 }));
+    EXPECT_EQ(raisers, (std::vector<int>{1, 4}));
 }
 
 TEST_F(TwelveTurnTest, TheLastCardGoesToTheHumanWhenHisWasSoldLast)
@@ -292,9 +293,9 @@ TEST_F(TwelveTurnTest, TheLastCardGoesToTheHumanWhenHisWasSoldLast)
     reachChoosing();
     // All computers want slot 2; seat 2 buys it. Seats 3 and 4 then want slot 3, seat 3 buys
     // it. Seat 4 then wants the human's slot 1 and buys it, leaving slot 4 to the human.
-    value(2, { 0, 0, 10, 0, 0 }, { 0, 0, 5, 0, 0 });
-    value(3, { 0, 0, 10, 8, 0 }, { 0, 0, 1, 5, 0 });
-    value(4, { 0, 6, 10, 8, 0 }, { 0, 2, 1, 1, 0 });
+    value(2, {0, 0, 10, 0, 0}, {0, 0, 5, 0, 0});
+    value(3, {0, 0, 10, 8, 0}, {0, 0, 1, 5, 0});
+    value(4, {0, 6, 10, 8, 0}, {0, 2, 1, 1, 0});
     computersChoose();
     ASSERT_TRUE(turn.ChooseCard(1));
     EXPECT_EQ(game.AuctionSlot, 2);
@@ -316,15 +317,15 @@ TEST_F(TwelveTurnTest, TheLastCardGoesToTheHumanWhenHisWasSoldLast)
     EXPECT_EQ(game.Bid, 0);
     EXPECT_EQ(turn.BidStep(), BidOutcome::Closed);
     EXPECT_EQ(deliver(), HumanSeat);
-    EXPECT_EQ(game.Scores[1], (PerSeat<int> { 0, 1000, 999, 999, 999 }));
+    EXPECT_EQ(game.Scores[1], (PerSeat<int>{0, 1000, 999, 999, 999}));
 }
 
 TEST_F(TwelveTurnTest, TheHumanChoosesAgainWhenHisCardWentElsewhere)
 {
     reachChoosing();
-    value(2, { 0, 10, 0, 0, 0 }, { 0, 3, 0, 0, 0 });
-    value(3, { 0, 0, 0, 10, 0 }, { 0, 0, 0, 10, 0 });
-    value(4, { 0, 0, 0, 0, 10 }, { 0, 0, 0, 0, 10 });
+    value(2, {0, 10, 0, 0, 0}, {0, 3, 0, 0, 0});
+    value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 10, 0});
+    value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
     computersChoose();
     ASSERT_TRUE(turn.ChooseCard(1));
     EXPECT_EQ(turn.NoMore(), BidOutcome::Closed);

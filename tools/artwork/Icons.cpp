@@ -16,8 +16,8 @@ constexpr qreal DesignSize = 48;
 constexpr int SmallSize = 16;
 
 // A plain card for icons: white, outlined, turned about its centre.
-void iconCard(
-    QPainter &painter, QPointF centre, qreal angle, QSizeF size, const QColor &back = QColor())
+void iconCard(QPainter &painter, QPointF centre, qreal angle, QSizeF size,
+              const QColor &back = QColor())
 {
     painter.save();
     painter.translate(centre);
@@ -34,7 +34,7 @@ void iconCard(
 }
 
 void letter(QPainter &painter, const QRectF &box, const QString &text, const QColor &colour,
-    qreal height, bool serif)
+            qreal height, bool serif)
 {
     QFont font(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
     font.setBold(true);
@@ -59,7 +59,7 @@ void product(QPainter &painter, bool small)
     painter.translate(centre);
     painter.rotate(small ? 6 : 10);
     letter(painter, QRectF(-front.width() / 2, -front.height() / 2, front.width(), front.height()),
-        QStringLiteral("K"), QColor(190, 20, 30), small ? 34 : 26, true);
+           QStringLiteral("K"), QColor(190, 20, 30), small ? 34 : 26, true);
     painter.restore();
 }
 
@@ -74,8 +74,8 @@ void twelve(QPainter &painter, bool small)
     painter.drawEllipse(centre, 22, 22);
     // At the smallest size the four suits would blur into dots: the number alone says it.
     if (small) {
-        letter(
-            painter, QRectF(0, 0, 48, 48), QStringLiteral("12"), QColor(255, 230, 120), 30, false);
+        letter(painter, QRectF(0, 0, 48, 48), QStringLiteral("12"), QColor(255, 230, 120), 30,
+               false);
         return;
     }
     const qreal pip = 12;
@@ -84,14 +84,13 @@ void twelve(QPainter &painter, bool small)
     {
         Suit suit;
         QPointF direction;
-    } seats[] = { { Spades, { 0, -1 } }, { Hearts, { 1, 0 } }, { Clubs, { 0, 1 } },
-        { Diamonds, { -1, 0 } } };
+    } seats[] = {{Spades, {0, -1}}, {Hearts, {1, 0}}, {Clubs, {0, 1}}, {Diamonds, {-1, 0}}};
     for (const auto &seat : seats) {
         const QPointF at = centre + seat.direction * reach;
         const QRectF box(at.x() - pip / 2, at.y() - pip / 2, pip, pip);
         const bool red = seat.suit == Hearts || seat.suit == Diamonds;
         painter.fillPath(suitPath(seat.suit, box),
-            red ? suitColour(seat.suit).lighter(115) : QColor(15, 15, 18));
+                         red ? suitColour(seat.suit).lighter(115) : QColor(15, 15, 18));
     }
     letter(painter, QRectF(12, 12, 24, 24), QStringLiteral("12"), QColor(255, 230, 120), 15, false);
 }
@@ -134,15 +133,15 @@ void poker(QPainter &painter, bool small)
         painter.translate(17, 20);
         painter.rotate(-12);
         painter.fillPath(suitPath(Spades, QRectF(-8, -9, 16, 16)), QColor(20, 20, 20));
-        letter(
-            painter, QRectF(-12, -17, 10, 10), QStringLiteral("A"), QColor(20, 20, 20), 8, false);
+        letter(painter, QRectF(-12, -17, 10, 10), QStringLiteral("A"), QColor(20, 20, 20), 8,
+               false);
         painter.restore();
     }
     const QPointF chip = small ? QPointF(24, 24) : QPointF(31, 31);
     paintChipTop(painter, chip, small ? 22 : 16, QColor(200, 30, 35));
     if (small)
-        painter.fillPath(
-            suitPath(Spades, QRectF(chip.x() - 8, chip.y() - 8, 16, 16)), QColor(250, 246, 236));
+        painter.fillPath(suitPath(Spades, QRectF(chip.x() - 8, chip.y() - 8, 16, 16)),
+                         QColor(250, 246, 236));
 }
 
 }
@@ -157,7 +156,7 @@ QImage icon(Kind kind, int size)
     painter.scale(size / DesignSize, size / DesignSize);
     // In the order of Kind.
     using Drawing = void (*)(QPainter &, bool);
-    static constexpr Drawing drawings[] = { product, twelve, golf, poker };
+    static constexpr Drawing drawings[] = {product, twelve, golf, poker};
     drawings[kind](painter, size <= SmallSize);
     return image;
 }

@@ -7,7 +7,7 @@
 // ones stay clear rather than being shrunk.
 namespace Icons {
 
-inline constexpr int IconSizes[] = { 16, 32, 48 };
+inline constexpr int IconSizes[] = {16, 32, 48};
 
 enum Kind { Product, Twelve, Golf, Poker };
 

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-Rng::Rng(quint64 seed) : state(seed * 0x9E3779B97F4A7C15ull + 0x2545F4914F6CDD1Dull) { }
+Rng::Rng(quint64 seed)
+    : state(seed * 0x9E3779B97F4A7C15ull + 0x2545F4914F6CDD1Dull)
+{ }
 
 // splitmix64: tiny, fast and well mixed.
 double Rng::uniform()
@@ -25,7 +27,8 @@ int Rng::below(int count)
 }
 
 TileNoise::TileNoise(int period, quint64 seed)
-    : period(period), values(size_t(period) * size_t(period))
+    : period(period)
+    , values(size_t(period) * size_t(period))
 {
     Rng rng(seed);
     for (double &value : values)

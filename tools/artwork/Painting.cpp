@@ -11,8 +11,8 @@ namespace Painting {
 namespace {
 
 constexpr qreal CornerRadiusShare = 0.07; // of the card width
-constexpr QColor Red { 196, 20, 32 };
-constexpr QColor Black { 24, 24, 28 };
+constexpr QColor Red{196, 20, 32};
+constexpr QColor Black{24, 24, 28};
 
 QPainterPath heartLobes(const QRectF &b, bool pointDown)
 {
@@ -42,20 +42,34 @@ QPainterPath stem(const QRectF &b)
 }
 
 // Pip centres of the number cards as (column, row) shares of the pip area.
-const std::array<std::vector<QPointF>, 9> PipLayouts = { {
-    { { 0.5, 0 }, { 0.5, 1 } },
-    { { 0.5, 0 }, { 0.5, 0.5 }, { 0.5, 1 } },
-    { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 1, 1 } },
-    { { 0, 0 }, { 1, 0 }, { 0.5, 0.5 }, { 0, 1 }, { 1, 1 } },
-    { { 0, 0 }, { 1, 0 }, { 0, 0.5 }, { 1, 0.5 }, { 0, 1 }, { 1, 1 } },
-    { { 0, 0 }, { 1, 0 }, { 0.5, 0.25 }, { 0, 0.5 }, { 1, 0.5 }, { 0, 1 }, { 1, 1 } },
-    { { 0, 0 }, { 1, 0 }, { 0.5, 0.25 }, { 0, 0.5 }, { 1, 0.5 }, { 0.5, 0.75 }, { 0, 1 },
-        { 1, 1 } },
-    { { 0, 0 }, { 1, 0 }, { 0, 1.0 / 3 }, { 1, 1.0 / 3 }, { 0.5, 0.5 }, { 0, 2.0 / 3 },
-        { 1, 2.0 / 3 }, { 0, 1 }, { 1, 1 } },
-    { { 0, 0 }, { 1, 0 }, { 0.5, 1.0 / 6 }, { 0, 1.0 / 3 }, { 1, 1.0 / 3 }, { 0, 2.0 / 3 },
-        { 1, 2.0 / 3 }, { 0.5, 5.0 / 6 }, { 0, 1 }, { 1, 1 } },
-} };
+const std::array<std::vector<QPointF>, 9> PipLayouts = {{
+    {{0.5, 0}, {0.5, 1}},
+    {{0.5, 0}, {0.5, 0.5}, {0.5, 1}},
+    {{0, 0}, {1, 0}, {0, 1}, {1, 1}},
+    {{0, 0}, {1, 0}, {0.5, 0.5}, {0, 1}, {1, 1}},
+    {{0, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
+    {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
+    {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0.5, 0.75}, {0, 1}, {1, 1}},
+    {{0, 0},
+     {1, 0},
+     {0, 1.0 / 3},
+     {1, 1.0 / 3},
+     {0.5, 0.5},
+     {0, 2.0 / 3},
+     {1, 2.0 / 3},
+     {0, 1},
+     {1, 1}},
+    {{0, 0},
+     {1, 0},
+     {0.5, 1.0 / 6},
+     {0, 1.0 / 3},
+     {1, 1.0 / 3},
+     {0, 2.0 / 3},
+     {1, 2.0 / 3},
+     {0.5, 5.0 / 6},
+     {0, 1},
+     {1, 1}},
+}};
 
 constexpr int Jack = 9;
 constexpr int Ace = 12;
@@ -105,10 +119,10 @@ void paintCourt(QPainter &painter, const QRectF &card, int rank, Suit suit)
     font.setPixelSize(qMax(8, qRound(w * 0.5)));
     painter.setFont(font);
     painter.setPen(suitColour(suit));
-    painter.drawText(
-        frame.adjusted(0, 0, 0, -frame.height() * 0.22), Qt::AlignCenter, rankText(rank));
+    painter.drawText(frame.adjusted(0, 0, 0, -frame.height() * 0.22), Qt::AlignCenter,
+                     rankText(rank));
     paintPip(painter, suit, QPointF(frame.center().x(), frame.bottom() - frame.height() * 0.22),
-        w * 0.2, false);
+             w * 0.2, false);
 }
 
 void paintPips(QPainter &painter, const QRectF &card, int rank, Suit suit)
@@ -117,8 +131,8 @@ void paintPips(QPainter &painter, const QRectF &card, int rank, Suit suit)
     const qreal pip = w * 0.2;
     const QRectF area = card.adjusted(w * 0.32, w * 0.24, -w * 0.32, -w * 0.24);
     for (const QPointF &share : PipLayouts[size_t(rank)]) {
-        const QPointF centre(
-            area.left() + share.x() * area.width(), area.top() + share.y() * area.height());
+        const QPointF centre(area.left() + share.x() * area.width(),
+                             area.top() + share.y() * area.height());
         paintPip(painter, suit, centre, pip, share.y() > 0.5);
     }
 }
@@ -151,7 +165,7 @@ QPainterPath suitPath(Suit suit, const QRectF &b)
         return heartLobes(QRectF(pt(0, 0), pt(1, 0.8)), false).united(stem(b)).simplified();
     case Clubs: {
         const qreal r = 0.235;
-        for (const QPointF c : { pt(0.5, 0.25), pt(0.25, 0.56), pt(0.75, 0.56) })
+        for (const QPointF c : {pt(0.5, 0.25), pt(0.25, 0.56), pt(0.75, 0.56)})
             path.addEllipse(c, r * b.width(), r * b.height());
         path.addEllipse(pt(0.5, 0.5), 0.12 * b.width(), 0.12 * b.height());
         path.setFillRule(Qt::WindingFill);
@@ -164,7 +178,7 @@ QPainterPath suitPath(Suit suit, const QRectF &b)
 QString rankText(int rank)
 {
     static const char *const texts[]
-        = { "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A" };
+        = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
     return QString::fromLatin1(texts[rank]);
 }
 
@@ -225,9 +239,9 @@ void paintCardBack(QPainter &painter, const QRectF &card, const QColor &colour)
     const qreal step = card.width() * 0.12;
     for (qreal d = -inner.height(); d < inner.width(); d += step) {
         painter.drawLine(QPointF(inner.left() + d, inner.top()),
-            QPointF(inner.left() + d + inner.height(), inner.bottom()));
+                         QPointF(inner.left() + d + inner.height(), inner.bottom()));
         painter.drawLine(QPointF(inner.left() + d, inner.bottom()),
-            QPointF(inner.left() + d + inner.height(), inner.top()));
+                         QPointF(inner.left() + d + inner.height(), inner.top()));
     }
     painter.setClipping(false);
     painter.setPen(QPen(QColor(255, 255, 255, 150), qMax(0.5, card.width() * 0.02)));
@@ -276,8 +290,8 @@ QImage blurred(const QImage &source, int radius)
     return image;
 }
 
-void paintSoftShadow(
-    QPainter &painter, const QPainterPath &shape, QPointF offset, int blur, int alpha)
+void paintSoftShadow(QPainter &painter, const QPainterPath &shape, QPointF offset, int blur,
+                     int alpha)
 {
     const QPaintDevice *device = painter.device();
     const QPainterPath onDevice = painter.transform().map(shape).translated(offset);
@@ -353,11 +367,11 @@ void paintChipStack(QPainter &painter, QPointF base, qreal radius, int count, co
         // Edge inserts on the visible side band.
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(240, 238, 230));
-        for (const qreal share : { -0.62, 0.0, 0.62 }) {
+        for (const qreal share : {-0.62, 0.0, 0.62}) {
             const qreal x = base.x() + share * radius;
             const qreal curve = radius * squash * std::sqrt(1.0 - share * share);
-            painter.drawRect(QRectF(
-                x - radius * 0.1, top + curve + thickness * 0.15, radius * 0.2, thickness * 0.7));
+            painter.drawRect(QRectF(x - radius * 0.1, top + curve + thickness * 0.15, radius * 0.2,
+                                    thickness * 0.7));
         }
         painter.setPen(QPen(colour.darker(200), 0.6));
         painter.setBrush(colour.lighter(105));

@@ -25,8 +25,8 @@ void paintCardBack(QPainter &painter, const QRectF &card, const QColor &colour);
 QPainterPath cardOutline(const QRectF &card);
 
 // A blurred shadow of `shape` (in the painter's coordinates) cast `offset` device pixels away.
-void paintSoftShadow(
-    QPainter &painter, const QPainterPath &shape, QPointF offset, int blur, int alpha = 110);
+void paintSoftShadow(QPainter &painter, const QPainterPath &shape, QPointF offset, int blur,
+                     int alpha = 110);
 
 // A stack of `count` casino chips seen slightly from above, standing on `base`.
 void paintChipStack(QPainter &painter, QPointF base, qreal radius, int count, const QColor &colour);

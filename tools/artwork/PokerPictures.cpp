@@ -29,11 +29,8 @@ struct TreeRow
 };
 
 const TreeRow TreeRows[] = {
-    { 170, 14, 46, 7, 0.1, 2 },
-    { 200, 18, 60, 9, 0.22, 2 },
-    { 240, 22, 80, 13, 0.38, 1 },
-    { 292, 20, 108, 18, 0.58, 1 },
-    { 372, 16, 150, 28, 0.86, 0 },
+    {170, 14, 46, 7, 0.1, 2},    {200, 18, 60, 9, 0.22, 2},   {240, 22, 80, 13, 0.38, 1},
+    {292, 20, 108, 18, 0.58, 1}, {372, 16, 150, 28, 0.86, 0},
 };
 
 QPainterPath firTree(QPointF base, qreal height, Rng &rng)
@@ -70,8 +67,8 @@ QPainterPath firTree(QPointF base, qreal height, Rng &rng)
 QColor mix(const QColor &a, const QColor &b, qreal share)
 {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * share,
-        a.greenF() + (b.greenF() - a.greenF()) * share,
-        a.blueF() + (b.blueF() - a.blueF()) * share);
+                            a.greenF() + (b.greenF() - a.greenF()) * share,
+                            a.blueF() + (b.blueF() - a.blueF()) * share);
 }
 
 // A row of trees on its own layer, blurred by distance, then sunk in a bank of fog.
@@ -151,7 +148,7 @@ void paintLightRays(QPainter &painter)
         {
             qreal left;
             qreal width;
-        } shafts[] = { { 110, 22 }, { 170, 40 }, { 250, 16 }, { 300, 34 } };
+        } shafts[] = {{110, 22}, {170, 40}, {250, 16}, {300, 34}};
         for (const auto &shaft : shafts) {
             QPolygonF ray;
             ray << QPointF(shaft.left, -10) << QPointF(shaft.left + shaft.width, -10)
@@ -165,7 +162,7 @@ void paintLightRays(QPainter &painter)
 
 // A shape standing off its background: a soft shadow, a shaded fill and a dark rim.
 void paintRaised(QPainter &painter, const QPainterPath &shape, const QGradient &fill,
-    const QColor &rim, QPointF shadowOffset)
+                 const QColor &rim, QPointF shadowOffset)
 {
     Painting::paintSoftShadow(painter, shape, shadowOffset, 2, 145);
     painter.setPen(QPen(rim, 1.2));
@@ -181,7 +178,7 @@ void paintGrain(QImage &image, quint64 seed)
         for (int x = 0; x < image.width(); ++x) {
             const int d = int(rng.signedUnit() * 5);
             line[x] = qRgb(qBound(0, qRed(line[x]) + d, 255), qBound(0, qGreen(line[x]) + d, 255),
-                qBound(0, qBlue(line[x]) + d, 255));
+                           qBound(0, qBlue(line[x]) + d, 255));
         }
     }
 }
@@ -255,8 +252,8 @@ QImage gameOver()
     painter.setPen(QPen(QColor(255, 255, 255, 170), 2));
     painter.drawPolyline(QPolygonF() << frame.bottomLeft() << frame.topLeft() << frame.topRight());
     painter.setPen(QPen(QColor(90, 70, 50, 170), 2));
-    painter.drawPolyline(
-        QPolygonF() << frame.topRight() << frame.bottomRight() << frame.bottomLeft());
+    painter.drawPolyline(QPolygonF()
+                         << frame.topRight() << frame.bottomRight() << frame.bottomLeft());
 
     QFont font(QStringLiteral("Liberation Serif"));
     font.setBold(true);

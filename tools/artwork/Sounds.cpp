@@ -76,8 +76,8 @@ void addRing(Samples &out, double start, double frequency, double level, double 
 }
 
 // Filtered noise under a fast-rise, exponential-fall envelope: clicks, snaps and rustles.
-void addBurst(
-    Samples &out, Rng &rng, double start, double level, double attack, double decay, Biquad filter)
+void addBurst(Samples &out, Rng &rng, double start, double level, double attack, double decay,
+              Biquad filter)
 {
     const size_t end = std::min(out.size(), samplesFor(start + attack + decay * 6));
     for (size_t i = samplesFor(start); i < end; ++i) {
@@ -146,7 +146,7 @@ std::vector<double> stockFlip()
             = 0.006 + 0.2 * std::pow(double(i) / (flicks - 1), 0.85) + 0.004 * rng.signedUnit();
         const double level = 0.55 + 0.3 * rng.uniform();
         addBurst(out, rng, start, level, 0.0005, 0.0035,
-            Biquad::bandPass(2400 + 1600 * rng.uniform(), 1.2));
+                 Biquad::bandPass(2400 + 1600 * rng.uniform(), 1.2));
     }
     addBurst(out, rng, 0.232, 1.0, 0.0008, 0.012, Biquad::lowPass(1500, 0.7));
     addRing(out, 0.232, 160, 0.35, 0.025);

@@ -15,7 +15,7 @@ namespace Tiles {
 namespace {
 
 constexpr int ShadowBlur = 3;
-constexpr QPointF ShadowOffset { 2.5, 3 };
+constexpr QPointF ShadowOffset{2.5, 3};
 
 // A card lying on the table: its centre, its turn in degrees and its size.
 struct Placement
@@ -26,13 +26,13 @@ struct Placement
 };
 
 void paintPlaced(QPainter &painter, const Placement &at,
-    const std::function<void(QPainter &, const QRectF &)> &paint)
+                 const std::function<void(QPainter &, const QRectF &)> &paint)
 {
     painter.save();
     painter.translate(at.centre);
     painter.rotate(at.angle);
-    const QRectF card(
-        -at.size.width() / 2, -at.size.height() / 2, at.size.width(), at.size.height());
+    const QRectF card(-at.size.width() / 2, -at.size.height() / 2, at.size.width(),
+                      at.size.height());
     paintSoftShadow(painter, cardOutline(card), ShadowOffset, ShadowBlur);
     paint(painter, card);
     painter.restore();
@@ -40,14 +40,14 @@ void paintPlaced(QPainter &painter, const Placement &at,
 
 void paintFace(QPainter &painter, const Placement &at, int rank, Suit suit)
 {
-    paintPlaced(
-        painter, at, [&](QPainter &p, const QRectF &card) { paintCardFace(p, card, rank, suit); });
+    paintPlaced(painter, at,
+                [&](QPainter &p, const QRectF &card) { paintCardFace(p, card, rank, suit); });
 }
 
 void paintBack(QPainter &painter, const Placement &at, const QColor &colour)
 {
-    paintPlaced(
-        painter, at, [&](QPainter &p, const QRectF &card) { paintCardBack(p, card, colour); });
+    paintPlaced(painter, at,
+                [&](QPainter &p, const QRectF &card) { paintCardBack(p, card, colour); });
 }
 
 // A tile with its scene, darkened towards the edges.
@@ -72,12 +72,12 @@ void paintGrain(QPainter &painter, const QRectF &area, quint64 seed, int strengt
         const bool light = rng.uniform() < 0.5;
         painter.setPen(light ? QColor(255, 255, 255, strength) : QColor(0, 0, 0, strength));
         painter.drawPoint(QPointF(area.left() + rng.uniform() * area.width(),
-            area.top() + rng.uniform() * area.height()));
+                                  area.top() + rng.uniform() * area.height()));
     }
 }
 
 void paintFelt(QPainter &painter, const QRectF &area, QPointF centre, qreal radius,
-    const QColor &middle, const QColor &edge, quint64 seed)
+               const QColor &middle, const QColor &edge, quint64 seed)
 {
     QRadialGradient felt(centre, radius);
     felt.setColorAt(0, middle);
@@ -107,7 +107,7 @@ void paintTwelveTable(QPainter &painter)
     painter.save();
     painter.setClipPath(cloth);
     paintFelt(painter, cloth.boundingRect(), centre - QPointF(10, 14), radius, QColor(40, 140, 70),
-        QColor(12, 70, 34), 12);
+              QColor(12, 70, 34), 12);
     painter.restore();
 
     const QSizeF small(18, 25);
@@ -116,12 +116,12 @@ void paintTwelveTable(QPainter &painter)
     {
         QPointF centre;
         qreal angle;
-    } seats[] = { { { 90, 38 }, 180 }, { { 150, 96 }, 270 }, { { 30, 96 }, 90 } };
+    } seats[] = {{{90, 38}, 180}, {{150, 96}, 270}, {{30, 96}, 90}};
     for (const auto &seat : seats) {
         for (int i = -1; i <= 1; ++i) {
             const qreal turn = qDegreesToRadians(seat.angle);
             const QPointF along(std::cos(turn) * 7 * i, std::sin(turn) * 7 * i);
-            paintBack(painter, { seat.centre + along, seat.angle + i * 8, small }, backColour);
+            paintBack(painter, {seat.centre + along, seat.angle + i * 8, small}, backColour);
         }
     }
     const struct
@@ -129,10 +129,12 @@ void paintTwelveTable(QPainter &painter)
         int rank;
         Suit suit;
         QPointF centre;
-    } middle[] = { { 10, Hearts, { 65, 94 } }, { 12, Clubs, { 90, 80 } },
-        { 11, Spades, { 115, 94 } }, { 10, Diamonds, { 90, 114 } } };
+    } middle[] = {{10, Hearts, {65, 94}},
+                  {12, Clubs, {90, 80}},
+                  {11, Spades, {115, 94}},
+                  {10, Diamonds, {90, 114}}};
     for (const auto &card : middle)
-        paintFace(painter, { card.centre, 0, QSizeF(22, 31) }, card.rank, card.suit);
+        paintFace(painter, {card.centre, 0, QSizeF(22, 31)}, card.rank, card.suit);
 
     // The auction: a gold bid token reading +5 beside the contested card.
     const QPointF token(124, 132);
@@ -151,8 +153,8 @@ void paintTwelveTable(QPainter &painter)
     font.setPixelSize(11);
     painter.setFont(font);
     painter.setPen(QColor(90, 50, 0));
-    painter.drawText(
-        QRectF(token.x() - 12, token.y() - 12, 24, 24), Qt::AlignCenter, QStringLiteral("+5"));
+    painter.drawText(QRectF(token.x() - 12, token.y() - 12, 24, 24), Qt::AlignCenter,
+                     QStringLiteral("+5"));
 }
 
 void paintTwelveFan(QPainter &painter)
@@ -161,14 +163,14 @@ void paintTwelveFan(QPainter &painter)
     const qreal reach = 100;
     const QSizeF size(40, 56);
     const int firstRank = 9; // Jack, Queen, King: three consecutive ranks
-    const Suit suits[] = { Clubs, Diamonds, Spades, Hearts };
+    const Suit suits[] = {Clubs, Diamonds, Spades, Hearts};
     const int cards = 12;
     const qreal spread = 8.6;
     for (int i = 0; i < cards; ++i) {
         const qreal angle = (i - (cards - 1) / 2.0) * spread;
         const qreal turn = qDegreesToRadians(angle);
         const QPointF centre = pivot + QPointF(std::sin(turn), -std::cos(turn)) * reach;
-        paintFace(painter, { centre, angle, size }, firstRank + i / 4, suits[i % 4]);
+        paintFace(painter, {centre, angle, size}, firstRank + i / 4, suits[i % 4]);
     }
 }
 
@@ -245,28 +247,28 @@ void paintGolfCards(QPainter &painter)
         int rank;
         Suit suit;
     } grid[4][5] = {
-        { { 3, Spades }, { 10, Hearts }, { 0, Clubs }, { 7, Diamonds }, { 9, Hearts } },
-        { { 11, Clubs }, { 5, Diamonds }, { 9, Spades }, { 2, Hearts }, { 3, Clubs } },
-        { { 6, Hearts }, { 12, Spades }, { 4, Diamonds }, { 8, Clubs }, { 11, Diamonds } },
-        { { 1, Diamonds }, { 7, Clubs }, { 10, Spades }, { 5, Hearts }, { 2, Spades } },
+        {{3, Spades}, {10, Hearts}, {0, Clubs}, {7, Diamonds}, {9, Hearts}},
+        {{11, Clubs}, {5, Diamonds}, {9, Spades}, {2, Hearts}, {3, Clubs}},
+        {{6, Hearts}, {12, Spades}, {4, Diamonds}, {8, Clubs}, {11, Diamonds}},
+        {{1, Diamonds}, {7, Clubs}, {10, Spades}, {5, Hearts}, {2, Spades}},
     };
     for (int column = 0; column < 4; ++column)
         for (int row = 0; row < 5; ++row)
-            paintFace(painter, { first + QPointF(column * columnStep, row * rowStep), 0, size },
-                grid[column][row].rank, grid[column][row].suit);
+            paintFace(painter, {first + QPointF(column * columnStep, row * rowStep), 0, size},
+                      grid[column][row].rank, grid[column][row].suit);
 
     const qreal pileTop = 230;
-    paintBack(painter, { QPointF(8 + size.width() / 2, pileTop + size.height() / 2), 0, size },
-        QColor(150, 30, 40));
+    paintBack(painter, {QPointF(8 + size.width() / 2, pileTop + size.height() / 2), 0, size},
+              QColor(150, 30, 40));
     const struct
     {
         int rank;
         Suit suit;
-    } foundation[] = { { 4, Hearts }, { 5, Spades }, { 6, Diamonds }, { 5, Clubs }, { 4, Spades } };
+    } foundation[] = {{4, Hearts}, {5, Spades}, {6, Diamonds}, {5, Clubs}, {4, Spades}};
     for (int i = 0; i < 5; ++i)
         paintFace(painter,
-            { QPointF(60 + size.width() / 2 + i * 17, pileTop + size.height() / 2), 0, size },
-            foundation[i].rank, foundation[i].suit);
+                  {QPointF(60 + size.width() / 2 + i * 17, pileTop + size.height() / 2), 0, size},
+                  foundation[i].rank, foundation[i].suit);
 }
 
 void paintPokerChips(QPainter &painter)
@@ -294,7 +296,7 @@ void paintRoyalFlush(QPainter &painter)
         const qreal angle = (i - 2) * 10.0;
         const qreal turn = qDegreesToRadians(angle);
         const QPointF centre = pivot + QPointF(std::sin(turn), -std::cos(turn)) * reach;
-        paintFace(painter, { centre, angle, size }, 8 + i, Hearts);
+        paintFace(painter, {centre, angle, size}, 8 + i, Hearts);
     }
 }
 
@@ -318,8 +320,8 @@ QImage twelve()
 {
     return paintedTile(
         [](QPainter &painter, const QRectF &area) {
-            paintFelt(
-                painter, area, QPointF(90, 110), 260, QColor(120, 24, 36), QColor(30, 4, 10), 3);
+            paintFelt(painter, area, QPointF(90, 110), 260, QColor(120, 24, 36), QColor(30, 4, 10),
+                      3);
             paintTwelveTable(painter);
             paintTwelveFan(painter);
         },
@@ -341,8 +343,8 @@ QImage poker()
 {
     return paintedTile(
         [](QPainter &painter, const QRectF &area) {
-            paintFelt(
-                painter, area, QPointF(90, 130), 230, QColor(26, 120, 70), QColor(4, 36, 20), 5);
+            paintFelt(painter, area, QPointF(90, 130), 230, QColor(26, 120, 70), QColor(4, 36, 20),
+                      5);
             painter.setPen(QPen(QColor(230, 190, 80, 120), 1.2));
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(QPointF(90, 330), 150, 130);

@@ -51,11 +51,11 @@ double trellis(int x, int y)
 const std::vector<Wall> &walls()
 {
     static const std::vector<Wall> all = {
-        { QStringLiteral("Fal - Zöld.bmp"), QColor(92, 138, 86), true },
-        { QStringLiteral("Fal - Kék.bmp"), QColor(74, 106, 158), true },
-        { QStringLiteral("Fal - Sárga.bmp"), QColor(212, 180, 96), true },
-        { QStringLiteral("Fal - Piros.bmp"), QColor(166, 70, 62), true },
-        { QStringLiteral("Fal - Fehér.bmp"), QColor(238, 234, 224), false },
+        {QStringLiteral("Fal - Zöld.bmp"), QColor(92, 138, 86), true},
+        {QStringLiteral("Fal - Kék.bmp"), QColor(74, 106, 158), true},
+        {QStringLiteral("Fal - Sárga.bmp"), QColor(212, 180, 96), true},
+        {QStringLiteral("Fal - Piros.bmp"), QColor(166, 70, 62), true},
+        {QStringLiteral("Fal - Fehér.bmp"), QColor(238, 234, 224), false},
     };
     return all;
 }
@@ -77,8 +77,8 @@ QImage texture(const Wall &wall, quint64 seed)
                 light -= TrellisDepth * trellis(x, y);
             auto channel = [&](int value) { return std::clamp(int(value * light + 0.5), 0, 255); };
             image.setPixelColor(x, y,
-                QColor(channel(wall.base.red()), channel(wall.base.green()),
-                    channel(wall.base.blue())));
+                                QColor(channel(wall.base.red()), channel(wall.base.green()),
+                                       channel(wall.base.blue())));
         }
     }
     return image;

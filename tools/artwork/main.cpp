@@ -45,27 +45,26 @@ QByteArray encoded(const QImage &image, const char *format, int quality = -1)
 std::vector<Output> outputs()
 {
     std::vector<Output> all = {
-        { "tiles/Twelve.jpg", [] { return encoded(Tiles::twelve(), "jpg", JpegQuality); } },
-        { "tiles/Golf.jpg", [] { return encoded(Tiles::golf(), "jpg", JpegQuality); } },
-        { "tiles/Poker.jpg", [] { return encoded(Tiles::poker(), "jpg", JpegQuality); } },
-        { "poker/Background.jpg",
-            [] { return encoded(PokerPictures::mistyForest(), "jpg", JpegQuality); } },
-        { "poker/GameOver.jpg",
-            [] { return encoded(PokerPictures::gameOver(), "jpg", JpegQuality); } },
-        { "poker/Discard.png", [] { return encoded(PokerPictures::discardMark(), "png"); } },
-        { "KVR1.ico", [] { return IcoFile::encode(Icons::allSizes(Icons::Product)); } },
-        { "Twelve.ico", [] { return IcoFile::encode(Icons::allSizes(Icons::Twelve)); } },
-        { "Golf.ico", [] { return IcoFile::encode(Icons::allSizes(Icons::Golf)); } },
-        { "Poker.ico", [] { return IcoFile::encode(Icons::allSizes(Icons::Poker)); } },
-        { "Licit.wav", [] { return WaveFile::encode(Sounds::bidKnock(), Sounds::SampleRate); } },
-        { "Pakli.wav", [] { return WaveFile::encode(Sounds::stockFlip(), Sounds::SampleRate); } },
-        { "Kartya Le.wav",
-            [] { return WaveFile::encode(Sounds::cardDown(), Sounds::SampleRate); } },
+        {"tiles/Twelve.jpg", [] { return encoded(Tiles::twelve(), "jpg", JpegQuality); }},
+        {"tiles/Golf.jpg", [] { return encoded(Tiles::golf(), "jpg", JpegQuality); }},
+        {"tiles/Poker.jpg", [] { return encoded(Tiles::poker(), "jpg", JpegQuality); }},
+        {"poker/Background.jpg",
+         [] { return encoded(PokerPictures::mistyForest(), "jpg", JpegQuality); }},
+        {"poker/GameOver.jpg",
+         [] { return encoded(PokerPictures::gameOver(), "jpg", JpegQuality); }},
+        {"poker/Discard.png", [] { return encoded(PokerPictures::discardMark(), "png"); }},
+        {"KVR1.ico", [] { return IcoFile::encode(Icons::allSizes(Icons::Product)); }},
+        {"Twelve.ico", [] { return IcoFile::encode(Icons::allSizes(Icons::Twelve)); }},
+        {"Golf.ico", [] { return IcoFile::encode(Icons::allSizes(Icons::Golf)); }},
+        {"Poker.ico", [] { return IcoFile::encode(Icons::allSizes(Icons::Poker)); }},
+        {"Licit.wav", [] { return WaveFile::encode(Sounds::bidKnock(), Sounds::SampleRate); }},
+        {"Pakli.wav", [] { return WaveFile::encode(Sounds::stockFlip(), Sounds::SampleRate); }},
+        {"Kartya Le.wav", [] { return WaveFile::encode(Sounds::cardDown(), Sounds::SampleRate); }},
     };
     quint64 seed = WallSeed;
     for (const Walls::Wall &wall : Walls::walls()) {
         all.push_back(
-            { wall.fileName, [wall, seed] { return encoded(Walls::texture(wall, seed), "bmp"); } });
+            {wall.fileName, [wall, seed] { return encoded(Walls::texture(wall, seed), "bmp"); }});
         ++seed;
     }
     return all;
