@@ -6,6 +6,7 @@
 #include "CardFaces.h"
 #include "CardId.h"
 #include "Picture.h"
+#include "WindowFrame.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -26,8 +27,6 @@ constexpr int ButtonTop = 8;
 constexpr QSize ButtonSize{75, 25};
 constexpr int CancelLeft = 104;
 constexpr int OkLeft = 200;
-// The window sizes above are outer sizes; this is what a Windows dialog frame and caption take.
-constexpr QSize WindowFrame{8, 27};
 constexpr QSize SelectionFrameControl{88, 114};
 
 }
@@ -43,7 +42,7 @@ TfrmKartyak::TfrmKartyak(QWidget *parent)
     setWindowTitle(applicationTitle() + QStringLiteral(" - Card Decks"));
     loadPictures(qApp->devicePixelRatio());
 
-    const QSize client = QSize(OuterWidth, PanelHeight + BackAreaHeight) - WindowFrame;
+    const QSize client = QSize(OuterWidth, PanelHeight + BackAreaHeight) - DialogFrame;
     setFixedSize(client);
     pnlAlso->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
     bbtnMegsem->setGeometry(QRect(QPoint(CancelLeft, ButtonTop), ButtonSize));

@@ -1,5 +1,7 @@
 #include "FitMessage.h"
 
+#include "WindowFrame.h"
+
 namespace FitMessage {
 
 namespace {
@@ -58,7 +60,7 @@ Result breakLongWords(const QString &message, const std::function<int(const QStr
             w = 0;
             tooWide = false;
         }
-        const int labelWidth = result.dialogWidth - FrameWidth;
+        const int labelWidth = result.dialogWidth - DialogFrame.width();
         if (w > labelWidth) {
             if (b >= n) {
                 tooWide = true;

@@ -8,8 +8,6 @@ namespace FitMessage {
 
 // The dialog's outer width for ordinary messages; the label is this less the frame.
 inline constexpr int StandardWidth = 314;
-// What the dialog's frame takes around the label horizontally.
-inline constexpr int FrameWidth = 8;
 
 // Outer height for a message: (2 x length) div 3, 10 per line feed, and 140.
 int dialogHeight(const QString &text);

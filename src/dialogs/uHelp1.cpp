@@ -4,6 +4,7 @@
 #include "DataDir.h"
 #include "RtfReader.h"
 #include "WindowCentre.h"
+#include "WindowFrame.h"
 #include "uValasz.h"
 
 #include <QDir>
@@ -18,7 +19,6 @@ namespace {
 
 constexpr QSize OuterSize{635, 459};
 // What a resizable Windows border and title bar take around the client area.
-constexpr QSize FrameSize{16, 38};
 
 }
 
@@ -31,7 +31,7 @@ TfrmHelp1::TfrmHelp1(QWidget *parent)
     frmHelp1 = this;
     setWindowTitle(applicationTitle());
     setSizeGripEnabled(true);
-    resize(OuterSize - FrameSize);
+    resize(OuterSize - SizeableFrame);
 
     reHelp->setReadOnly(true);
     reHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "FitMessage.h"
 #include "WindowCentre.h"
+#include "WindowFrame.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -14,8 +15,6 @@ TfrmValasz *frmValasz = nullptr;
 namespace {
 
 constexpr QSize DesignClientSize{306, 162};
-// What a Windows dialog border takes around the client area.
-constexpr int FrameHeight = 27;
 constexpr int PanelHeight = 43;
 constexpr int ButtonTop = 9;
 constexpr int ButtonHeight = 24;
@@ -53,7 +52,7 @@ TfrmValasz::TfrmValasz(QWidget *parent)
     for (QPushButton *button : {bbtnMegsem, bbtnOk, bbtnNem})
         connect(button, &QPushButton::clicked, this, [this, button] { press(button); });
 
-    resizeTo(DesignClientSize + QSize(FitMessage::FrameWidth, FrameHeight));
+    resizeTo(DesignClientSize + DialogFrame);
 }
 
 TfrmValasz::~TfrmValasz()
@@ -83,7 +82,7 @@ void TfrmValasz::reject()
 void TfrmValasz::resizeTo(QSize outer)
 {
     outerSize = outer;
-    const QSize client = outer - QSize(FitMessage::FrameWidth, FrameHeight);
+    const QSize client = outer - DialogFrame;
     setFixedSize(client);
     pnlGombok->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
     lblKerdes->setGeometry(0, 0, client.width(), client.height() - PanelHeight);

@@ -5,6 +5,7 @@
 #include "BestScores.h"
 #include "FormatGrouped.h"
 #include "WindowCentre.h"
+#include "WindowFrame.h"
 #include "uNyert.h"
 #include "uValasz.h"
 
@@ -24,8 +25,6 @@ namespace {
 const QColor NormalLineColour(0, 0, 170);
 const QColor HighlightLineColour(193, 55, 26);
 constexpr int FontPixels = 17;
-// What a Windows dialog border takes around the client area; the window's sizes are outer ones.
-constexpr QSize DialogFrame{8, 27};
 constexpr QPoint ColumnsTopLeft{12, 16};
 // Each column is 8 pixels taller than its lines: half of it above them, half below.
 constexpr int ColumnPadding = 4;
