@@ -1,13 +1,12 @@
 #include "GolfWindowPlacement.h"
 
 #include "GolfSettings.h"
+#include "GolfTable.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int ColumnPitch = 79;
-constexpr int RowOverlap = 18;
 constexpr int SideMargins = 10;
 constexpr int TableBelowColumns = 298;
 constexpr int TaskBarAllowance = 20;
@@ -22,8 +21,8 @@ int grow(int length, int minimum, int limit)
 
 QSize minimumWindowSize(GolfLayout layout)
 {
-    return {layout.columns * ColumnPitch + SideMargins,
-            layout.rows * RowOverlap + TableBelowColumns};
+    return {layout.columns * GolfTable::ColumnPitch + SideMargins,
+            layout.rows * GolfTable::RowOverlap + TableBelowColumns};
 }
 
 QSize snapToLayout(QSize size, GolfLayout layout, QSize monitor)
