@@ -1,5 +1,6 @@
 #include "RtfReader.h"
 
+#include <QFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -103,6 +104,37 @@ TEST(RtfReaderTest, ParagraphFormatsTakeTheStateAtTheParagraphMark)
     const QTextBlockFormat tabbed = right.next().blockFormat();
     ASSERT_EQ(tabbed.tabPositions().size(), 1);
     EXPECT_EQ(tabbed.tabPositions().first().position, 48) << "measured from the first line's start";
+}
+
+// A file as LibreOffice Writer saves it, with its style sheet, list labels and the Unicode
+// escapes it writes for letters outside its code page.
+TEST(RtfReaderTest, ReadsAFileSavedByAWordProcessor)
+{
+    QFile file(QStringLiteral(TEST_DATA_DIR "/LibreOfficeWriter.rtf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    readRtf(file.readAll(), document);
+
+    EXPECT_EQ(textOf(document),
+              "Golf\n"
+              "Play every card onto the foundation pile. Backup takes any number of moves back.\n"
+              "Árvíztűrő tükörfúrógép - "
+              "Győző, Ödön és Łukasz.\n"
+              "•\tLeft button: play a card\n"
+              "•\tRight button: turn the stock\n"
+              "Kovra - Card Games 1\n");
+    const QTextCharFormat heading = formatOf(document, "Golf");
+    EXPECT_EQ(heading.fontWeight(), QFont::Bold);
+    EXPECT_EQ(heading.fontPointSize(), 24);
+    EXPECT_EQ(formatOf(document, "foundation").fontWeight(), QFont::Bold);
+    EXPECT_FALSE(formatOf(document, "pile").font().bold());
+    EXPECT_TRUE(formatOf(document, "Backup").fontItalic());
+    EXPECT_EQ(formatOf(document, "tükör").foreground().color(), QColor(192, 0, 0));
+    EXPECT_NE(formatOf(document, "Gy").foreground().color(), QColor(192, 0, 0));
+    EXPECT_EQ(document.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
+    EXPECT_EQ(document.lastBlock().previous().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
 }
 
 TEST(RtfReaderTest, EscapedCharacters)
