@@ -38,7 +38,6 @@ TfrmKartyak::TfrmKartyak(QWidget *parent)
     , bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlAlso))
     , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlAlso))
 {
-    frmKartyak = this;
     setWindowTitle(applicationTitle() + QStringLiteral(" - Card Decks"));
     loadPictures(qApp->devicePixelRatio());
 
@@ -66,12 +65,6 @@ TfrmKartyak::TfrmKartyak(QWidget *parent)
         connect(picture, &Picture::clicked, this, [this, picture] { img0Click(picture); });
         backPictures.push_back(picture);
     }
-}
-
-TfrmKartyak::~TfrmKartyak()
-{
-    if (frmKartyak == this)
-        frmKartyak = nullptr;
 }
 
 void TfrmKartyak::loadPictures(qreal pixelRatio)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SharedWindow.h"
+
 #include <QDialog>
 #include <QPixmap>
 #include <vector>
@@ -8,6 +10,10 @@ class Picture;
 class QFrame;
 class QPushButton;
 
+class TfrmKartyak;
+// The program's card library, made at start-up.
+extern TfrmKartyak *frmKartyak;
+
 // The card picture library, from which every card face and back of the program is drawn, and
 // the deck chooser in which the player picks one of the nine back designs.
 class TfrmKartyak : public QDialog
@@ -15,7 +21,6 @@ class TfrmKartyak : public QDialog
     Q_OBJECT
 public:
     explicit TfrmKartyak(QWidget *parent = nullptr);
-    ~TfrmKartyak() override;
 
     // Faces by card id (71 x 96), backs by back index: upright and upside down (71 x 96), turned
     // counter-clockwise and clockwise (96 x 71).
@@ -44,7 +49,7 @@ protected:
 
 private:
     void loadPictures(qreal pixelRatio);
-};
 
-// The program's card library, made at start-up.
-extern TfrmKartyak *frmKartyak;
+private:
+    SharedWindowSlot<TfrmKartyak> instance{frmKartyak, this};
+};

@@ -28,7 +28,6 @@ TfrmHelp1::TfrmHelp1(QWidget *parent)
                   | Qt::WindowCloseButtonHint)
     , reHelp(new QTextEdit(this))
 {
-    frmHelp1 = this;
     setWindowTitle(applicationTitle());
     setSizeGripEnabled(true);
     resize(OuterSize - SizeableFrame);
@@ -38,12 +37,6 @@ TfrmHelp1::TfrmHelp1(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(reHelp);
-}
-
-TfrmHelp1::~TfrmHelp1()
-{
-    if (frmHelp1 == this)
-        frmHelp1 = nullptr;
 }
 
 bool TfrmHelp1::showHelpFile(const QString &fileName, bool modal)

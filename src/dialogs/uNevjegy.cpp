@@ -58,7 +58,6 @@ TfrmNevjegy::TfrmNevjegy(QWidget *parent)
     , edtHonlap(new QLineEdit(this))
     , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
 {
-    frmNevjegy = this;
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
     setFixedSize(ClientSize);
@@ -95,12 +94,6 @@ TfrmNevjegy::TfrmNevjegy(QWidget *parent)
     bbtnOk->setGeometry(119, 328, 75, 25);
     bbtnOk->setDefault(true);
     connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-TfrmNevjegy::~TfrmNevjegy()
-{
-    if (frmNevjegy == this)
-        frmNevjegy = nullptr;
 }
 
 void TfrmNevjegy::linkClicked()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SharedWindow.h"
+
 #include <QDialog>
 
 class Picture;
@@ -7,13 +9,16 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+class TfrmNevjegy;
+// The program's About box, made at start-up.
+extern TfrmNevjegy *frmNevjegy;
+
 // The About box: product title, version and a link to the product's web page.
 class TfrmNevjegy : public QDialog
 {
     Q_OBJECT
 public:
     explicit TfrmNevjegy(QWidget *parent = nullptr);
-    ~TfrmNevjegy() override;
 
     Picture *imgLogo;
     QLabel *lblCim;
@@ -29,7 +34,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-};
 
-// The program's About box, made at start-up.
-extern TfrmNevjegy *frmNevjegy;
+private:
+    SharedWindowSlot<TfrmNevjegy> instance{frmNevjegy, this};
+};

@@ -32,7 +32,6 @@ TfrmValasz::TfrmValasz(QWidget *parent)
     , bbtnOk(new QPushButton(QStringLiteral("Ok"), pnlGombok))
     , bbtnNem(new QPushButton(QStringLiteral("No"), pnlGombok))
 {
-    frmValasz = this;
     setWindowTitle(applicationTitle());
     setModal(true);
 
@@ -53,12 +52,6 @@ TfrmValasz::TfrmValasz(QWidget *parent)
         connect(button, &QPushButton::clicked, this, [this, button] { press(button); });
 
     resizeTo(DesignClientSize + DialogFrame);
-}
-
-TfrmValasz::~TfrmValasz()
-{
-    if (frmValasz == this)
-        frmValasz = nullptr;
 }
 
 void TfrmValasz::press(QPushButton *button)

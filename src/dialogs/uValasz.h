@@ -1,11 +1,17 @@
 #pragma once
 
+#include "SharedWindow.h"
+
 #include <QDialog>
 #include <QSize>
 
 class QFrame;
 class QLabel;
 class QPushButton;
+
+class TfrmValasz;
+// The program's question dialog, made at start-up.
+extern TfrmValasz *frmValasz;
 
 // The one dialog through which every question and notice of the program goes. Its answer is
 // the first letter of the pressed button's caption and stays until the next press.
@@ -14,7 +20,6 @@ class TfrmValasz : public QDialog
     Q_OBJECT
 public:
     explicit TfrmValasz(QWidget *parent = nullptr);
-    ~TfrmValasz() override;
 
     char askYesNo(const QString &message);
     char askYesCancel(const QString &message);
@@ -45,10 +50,10 @@ private:
 
     QSize outerSize;
     char lastAnswer = 0;
-};
 
-// The program's question dialog, made at start-up.
-extern TfrmValasz *frmValasz;
+private:
+    SharedWindowSlot<TfrmValasz> instance{frmValasz, this};
+};
 
 char AskYesNo(const QString &message);
 char AskYesCancel(const QString &message);

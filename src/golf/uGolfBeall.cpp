@@ -41,7 +41,6 @@ TfrmGolfBeall::TfrmGolfBeall(QWidget *parent)
     , bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlGombok))
     , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok))
 {
-    frmGolfBeall = this;
     setWindowTitle(QStringLiteral("Golf - Settings"));
     setModal(true);
     setFixedSize(ClientSize);
@@ -67,12 +66,6 @@ TfrmGolfBeall::TfrmGolfBeall(QWidget *parent)
     bbtnOk->setDefault(true);
     connect(bbtnOk, &QPushButton::clicked, this, &TfrmGolfBeall::bbtnOkClick);
     connect(bbtnMegsem, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-TfrmGolfBeall::~TfrmGolfBeall()
-{
-    if (frmGolfBeall == this)
-        frmGolfBeall = nullptr;
 }
 
 bool TfrmGolfBeall::chooseLayout(GolfLayout &layout, bool over)

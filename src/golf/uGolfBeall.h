@@ -2,6 +2,8 @@
 
 #include "GolfLayout.h"
 
+#include "SharedWindow.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -9,13 +11,16 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
+class TfrmGolfBeall;
+// The Golf settings dialog, made at start-up.
+extern TfrmGolfBeall *frmGolfBeall;
+
 // The layout settings dialog: how many columns and rows the next deal has.
 class TfrmGolfBeall : public QDialog
 {
     Q_OBJECT
 public:
     explicit TfrmGolfBeall(QWidget *parent = nullptr);
-    ~TfrmGolfBeall() override;
 
     // Shows the dialog modally for the current layout. True when the player confirmed a new
     // layout (the game in progress, unless over, only after a question); it is then in layout.
@@ -33,7 +38,7 @@ public:
 
 private:
     bool gameOver = false;
-};
 
-// The Golf settings dialog, made at start-up.
-extern TfrmGolfBeall *frmGolfBeall;
+private:
+    SharedWindowSlot<TfrmGolfBeall> instance{frmGolfBeall, this};
+};

@@ -58,7 +58,6 @@ TfrmGolfPontok::TfrmGolfPontok(QWidget *parent)
     , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
     , bbtnPontTorl(new QPushButton(QStringLiteral("Clear Scores"), this))
 {
-    frmGolfPontok = this;
     setWindowTitle(QStringLiteral("Kovra - Golf - Results"));
     setModal(true);
     setFixedSize(ClientSize);
@@ -92,12 +91,6 @@ TfrmGolfPontok::TfrmGolfPontok(QWidget *parent)
     bbtnOk->setDefault(true);
     connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(bbtnPontTorl, &QPushButton::clicked, this, &TfrmGolfPontok::bbtnPontTorlClick);
-}
-
-TfrmGolfPontok::~TfrmGolfPontok()
-{
-    if (frmGolfPontok == this)
-        frmGolfPontok = nullptr;
 }
 
 void TfrmGolfPontok::showResults(GolfLayout layout)

@@ -3,11 +3,17 @@
 #include "GolfLayout.h"
 #include "GolfResults.h"
 
+#include "SharedWindow.h"
+
 #include <QDialog>
 #include <array>
 
 class QLabel;
 class QPushButton;
+
+class TfrmGolfPontok;
+// The Golf results dialog, made at start-up.
+extern TfrmGolfPontok *frmGolfPontok;
 
 // The results of one layout: wins, games by cards left in buckets of five, games finished.
 class TfrmGolfPontok : public QDialog
@@ -15,7 +21,6 @@ class TfrmGolfPontok : public QDialog
     Q_OBJECT
 public:
     explicit TfrmGolfPontok(QWidget *parent = nullptr);
-    ~TfrmGolfPontok() override;
 
     // Shows the results of this layout modally, read from the file as it is now.
     void showResults(GolfLayout layout);
@@ -34,7 +39,7 @@ private:
     void showTable();
 
     GolfLayout shownLayout;
-};
 
-// The Golf results dialog, made at start-up.
-extern TfrmGolfPontok *frmGolfPontok;
+private:
+    SharedWindowSlot<TfrmGolfPontok> instance{frmGolfPontok, this};
+};

@@ -34,7 +34,6 @@ TfrmPokerSpeed::TfrmPokerSpeed(QWidget *parent)
     , BitBtn1(new QPushButton(QStringLiteral("OK"), pnlGombok))
     , BitBtn2(new QPushButton(QStringLiteral("Cancel"), pnlGombok))
 {
-    frmPokerSpeed = this;
     setWindowTitle(QStringLiteral("Kovra - Poker"));
     setModal(true);
     setFixedSize(ClientSize);
@@ -55,12 +54,6 @@ TfrmPokerSpeed::TfrmPokerSpeed(QWidget *parent)
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-TfrmPokerSpeed::~TfrmPokerSpeed()
-{
-    if (frmPokerSpeed == this)
-        frmPokerSpeed = nullptr;
 }
 
 int TfrmPokerSpeed::chooseMoveStep(int moveStep)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SharedWindow.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -7,13 +9,16 @@ class QLabel;
 class QPushButton;
 class QSlider;
 
+class TfrmPokerSpeed;
+// The program's speed dialog, made at start-up.
+extern TfrmPokerSpeed *frmPokerSpeed;
+
 // The Poker speed dialog: a track bar position p stands for p * p pixels per tick.
 class TfrmPokerSpeed : public QDialog
 {
     Q_OBJECT
 public:
     explicit TfrmPokerSpeed(QWidget *parent = nullptr);
-    ~TfrmPokerSpeed() override;
 
     // Shows the dialog for this step; OK gives the chosen one, Cancel the step unchanged.
     int chooseMoveStep(int moveStep);
@@ -26,7 +31,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-};
 
-// The program's speed dialog, made at start-up.
-extern TfrmPokerSpeed *frmPokerSpeed;
+private:
+    SharedWindowSlot<TfrmPokerSpeed> instance{frmPokerSpeed, this};
+};

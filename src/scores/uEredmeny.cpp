@@ -85,7 +85,6 @@ TfrmEredmeny::TfrmEredmeny(QWidget *parent)
     , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok))
     , bbtnClear(new QPushButton(QStringLiteral("Clear"), pnlGombok))
 {
-    frmEredmeny = this;
     setWindowTitle(applicationTitle() + QStringLiteral(" - Best scores"));
     setModal(true);
     QFont listFont(QStringLiteral("Times New Roman"));
@@ -95,12 +94,6 @@ TfrmEredmeny::TfrmEredmeny(QWidget *parent)
     bbtnOk->setDefault(true);
     connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(bbtnClear, &QPushButton::clicked, this, &TfrmEredmeny::bbtnClearClick);
-}
-
-TfrmEredmeny::~TfrmEredmeny()
-{
-    if (frmEredmeny == this)
-        frmEredmeny = nullptr;
 }
 
 void TfrmEredmeny::ShowBestScoreWindow(const BestScoreList &list)

@@ -2,11 +2,17 @@
 
 #include "BestScores.h"
 
+#include "SharedWindow.h"
+
 #include <QDialog>
 
 class QFrame;
 class QPushButton;
 class QTextEdit;
+
+class TfrmEredmeny;
+// The program's list window, made at start-up.
+extern TfrmEredmeny *frmEredmeny;
 
 // Shows a best-scores list in two coloured columns, names and scores, sized to their text,
 // with the newest entry highlighted. "Clear" resets the list after asking.
@@ -15,7 +21,6 @@ class TfrmEredmeny : public QDialog
     Q_OBJECT
 public:
     explicit TfrmEredmeny(QWidget *parent = nullptr);
-    ~TfrmEredmeny() override;
 
     // Fills the columns from the list and sizes the window to them; shows the window modally
     // unless it is showing already (after "Clear" it is refilled in place).
@@ -34,10 +39,10 @@ protected:
 private:
     int lineHeight() const;
     void placeControls(int nameWidth, int scoreWidth, int lineHeight, int lines);
-};
 
-// The program's list window, made at start-up.
-extern TfrmEredmeny *frmEredmeny;
+private:
+    SharedWindowSlot<TfrmEredmeny> instance{frmEredmeny, this};
+};
 
 // The one entry point of the best-scores list: a positive score is offered to the list and asks
 // the player's name when it enters; 0 shows the list; a negative score clears it. The list is

@@ -45,7 +45,6 @@ TfrmNyert::TfrmNyert(QWidget *parent)
     , edtNev(new QLineEdit(QString::fromLatin1(BestScoreList::DefaultName), this))
     , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
 {
-    frmNyert = this;
     setWindowTitle(applicationTitle());
     setModal(true);
     setFixedSize(ClientSize);
@@ -60,12 +59,6 @@ TfrmNyert::TfrmNyert(QWidget *parent)
     bbtnOk->setGeometry(OkRect);
     bbtnOk->setDefault(true);
     connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-TfrmNyert::~TfrmNyert()
-{
-    if (frmNyert == this)
-        frmNyert = nullptr;
 }
 
 QString TfrmNyert::askName(int score)

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "SharedWindow.h"
+
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+class TfrmNyert;
+// The program's name-entry window, made at start-up.
+extern TfrmNyert *frmNyert;
 
 // Asks the player's name when a score enters the best-scores list. The name typed stays in
 // edtNev for the next entry while the program runs; Twelve proposes its player's name there.
@@ -13,7 +19,6 @@ class TfrmNyert : public QDialog
     Q_OBJECT
 public:
     explicit TfrmNyert(QWidget *parent = nullptr);
-    ~TfrmNyert() override;
 
     // Shows the window modally with the score and returns the name as typed.
     QString askName(int score);
@@ -26,7 +31,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-};
 
-// The program's name-entry window, made at start-up.
-extern TfrmNyert *frmNyert;
+private:
+    SharedWindowSlot<TfrmNyert> instance{frmNyert, this};
+};
