@@ -1,6 +1,8 @@
 #include "StartUp.h"
 
 #include "Application.h"
+#include "u12Beall.h"
+#include "u4NevBekerA.h"
 #include "uEredmeny.h"
 #include "uFo.h"
 #include "uGolfBeall.h"
@@ -10,6 +12,7 @@
 #include "uNevjegy.h"
 #include "uNyert.h"
 #include "uPokerSpeed.h"
+#include "uReszeredmA.h"
 #include "uValasz.h"
 
 TfrmFo *createWindows()
@@ -19,8 +22,11 @@ TfrmFo *createWindows()
     setMainWindow(launcher);
     new TfrmKartyak(launcher);
     new TfrmValasz(launcher);
+    new TfrmReszeredmA(launcher);
+    new Tfrm4NevBekerA(launcher);
     new TfrmEredmeny(launcher);
     new TfrmNyert(launcher);
+    new Tfrm12Beall(launcher);
     new TfrmGolfBeall(launcher);
     new TfrmGolfPontok(launcher);
     new TfrmNevjegy(launcher);

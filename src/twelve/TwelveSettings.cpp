@@ -1,0 +1,90 @@
+#include "TwelveSettings.h"
+
+#include "AnsiText.h"
+#include "DataDir.h"
+#include "IniFile.h"
+
+namespace {
+
+const QString Section = QStringLiteral("Beallitas");
+const QString NamesSection = QStringLiteral("Nevek");
+constexpr int NameLength = 15;
+constexpr double EasiestDifficulty = 1.0;
+constexpr double HardestDifficulty = 4.0;
+
+QString settingsPath()
+{
+    return DataDir() + QStringLiteral("Twelve.ini");
+}
+
+QString nameKey(int seat)
+{
+    return QStringLiteral("Nev%1").arg(seat);
+}
+
+// A step below 1 would never move a card; one above the dialog's range would skip the turn.
+int readStep(const IniFile &file, const QString &key, int highest, int def)
+{
+    const int value = file.readInteger(Section, key, def);
+    if (value < 1)
+        return def;
+    return std::min(value, highest);
+}
+
+}
+
+TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
+{
+    const IniFile file(settingsPath());
+    const TwelveSettings defaults;
+    TwelveSettings settings;
+    // Designs are 0..8; a stored 9 was let through by older versions and draws the first one.
+    const int back = file.readInteger(Section, QStringLiteral("AktHatlapSSz"), defaults.BackIndex);
+    settings.BackIndex = back >= 1 && back < TwelveSettings::BackDesigns ? back : 0;
+    settings.Stretch = file.readBool(Section, QStringLiteral("Stretch"), defaults.Stretch);
+    settings.Sound = file.readBool(Section, QStringLiteral("Hang"), defaults.Sound);
+    settings.FastDraw = file.readBool(Section, QStringLiteral("Gyors"), defaults.FastDraw);
+
+    TwelveSpeeds &speeds = settings.Speeds;
+    speeds.TurnStep = readStep(file, QStringLiteral("FordSeb"), TwelveSpeeds::MaxTurnStep,
+                               defaults.Speeds.TurnStep);
+    speeds.MoveStep = readStep(file, QStringLiteral("MozgSeb"), TwelveSpeeds::MaxMoveStep,
+                               defaults.Speeds.MoveStep);
+    const int bidDelay
+        = file.readInteger(Section, QStringLiteral("LicitInt"), defaults.Speeds.BidDelay);
+    speeds.BidDelay = bidDelay < 1 ? defaults.Speeds.BidDelay : bidDelay;
+
+    const double difficulty = file.readFloat(Section, QStringLiteral("Okos"), defaults.Difficulty);
+    settings.Difficulty = difficulty >= EasiestDifficulty && difficulty <= HardestDifficulty
+        ? difficulty
+        : defaults.Difficulty;
+    const int scoring
+        = file.readInteger(Section, QStringLiteral("PontozMod"), defaults.ScoringMode);
+    settings.ScoringMode
+        = scoring == SimpleScoring || scoring == AverageScoring ? scoring : defaults.ScoringMode;
+
+    for (int seat = 1; seat <= SeatCount; ++seat) {
+        const QString name = file.readString(NamesSection, nameKey(seat),
+                                             QString::fromStdString(defaultNames[seat]));
+        settings.PlayerNames[seat] = name.left(NameLength).toStdString();
+    }
+    return settings;
+}
+
+void writeTwelveSettings(const TwelveSettings &settings)
+{
+    IniFile file(settingsPath());
+    file.writeInteger(Section, QStringLiteral("AktHatlapSSz"), settings.BackIndex);
+    file.writeBool(Section, QStringLiteral("Stretch"), settings.Stretch);
+    file.writeBool(Section, QStringLiteral("Hang"), settings.Sound);
+    file.writeBool(Section, QStringLiteral("Gyors"), settings.FastDraw);
+    file.writeInteger(Section, QStringLiteral("FordSeb"), settings.Speeds.TurnStep);
+    file.writeInteger(Section, QStringLiteral("MozgSeb"), settings.Speeds.MoveStep);
+    file.writeInteger(Section, QStringLiteral("LicitInt"), settings.Speeds.BidDelay);
+    file.writeFloat(Section, QStringLiteral("Okos"), settings.Difficulty);
+    file.writeInteger(Section, QStringLiteral("PontozMod"), settings.ScoringMode);
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        file.writeString(NamesSection, nameKey(seat),
+                         QString::fromStdString(settings.PlayerNames[seat]));
+    file.save();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "TwelveRules.h"
+
+// How fast the table moves: pixels per tick for travelling and turning cards, and the pause in
+// ms after a computer raises a bid.
+struct TwelveSpeeds
+{
+    static constexpr int MaxMoveStep = 144;
+    static constexpr int MaxTurnStep = 81;
+
+    int MoveStep = 100;
+    int TurnStep = 64;
+    int BidDelay = 1;
+};
+
+// What "Twelve.ini" keeps between launches.
+struct TwelveSettings
+{
+    static constexpr int BackDesigns = 9;
+
+    int BackIndex = 0;
+    bool Stretch = true;
+    bool Sound = true;
+    bool FastDraw = true;
+    TwelveSpeeds Speeds;
+    double Difficulty = 1.0;
+    int ScoringMode = SimpleScoring;
+    PerSeat<std::string> PlayerNames{"", "Player", "John", "Paul", "Eric"};
+};
+
+// Missing keys give the defaults, names default to defaultNames; values that would stall an
+// animation or name no level, scoring mode or back design give their defaults.
+TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames);
+// Throws FileError when the file cannot be written.
+void writeTwelveSettings(const TwelveSettings &settings);
