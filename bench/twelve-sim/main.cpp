@@ -80,10 +80,10 @@ LevelResult Simulator::playLevel(double difficulty, int games)
                 break;
             check.roundStarted();
             check.beforeStep();
-            turn.NextRound();
+            turn.EndOfRoundConfirmed({});
             check.afterStep(turn.GameState());
         }
-        turn.EndGame();
+        turn.EndOfRoundConfirmed({});
         const PerSeat<int> &last = game.Scores[RoundCount];
         result.simpleTotal += finalScoreOf(last, SimpleScoring);
         result.averageTotal += finalScoreOf(last, AverageScoring);

@@ -24,14 +24,17 @@ void NewGame(TwelveGame &game)
     game = fresh;
 }
 
-void NextRound(TwelveGame &game, Random &random)
+bool NextRound(TwelveGame &game, Random &random)
 {
+    if (game.RoundNo >= RoundCount)
+        return false;
     ++game.RoundNo;
     if (game.RoundNo > 1)
         game.Scores[game.RoundNo] = game.Scores[game.RoundNo - 1];
     game.RankPutCount.fill(0);
     game.TurnNo = 0;
     Deal(game, random);
+    return true;
 }
 
 void Deal(TwelveGame &game, Random &random)
@@ -156,10 +159,13 @@ int finalScoreOf(const PerSeat<int> &lastRow, int scoringMode)
         roundHalfToEven((distance + AverageScoringBase) * AverageScoringFactor));
 }
 
-void EndGame(TwelveGame &game)
+bool EndGame(TwelveGame &game)
 {
+    if (game.RoundNo != RoundCount || game.GameOver)
+        return false;
     game.GameOver = true;
     game.FinalScore = finalScoreOf(game.Scores[RoundCount], game.ScoringMode);
+    return true;
 }
 
 int difficultyLevel(double difficulty)

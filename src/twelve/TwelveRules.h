@@ -118,8 +118,9 @@ int heldCount(const Hand &hand);
 
 // Resets everything but the settings, the names and the last final score; rounds start at 0.
 void NewGame(TwelveGame &game);
-// Moves to the next round: carries the scores over, forgets the put ranks and deals.
-void NextRound(TwelveGame &game, Random &random);
+// Moves to the next round: carries the scores over, forgets the put ranks and deals. False,
+// and nothing changes, once the last round has been played.
+bool NextRound(TwelveGame &game, Random &random);
 void Deal(TwelveGame &game, Random &random);
 
 HandRunRecord evaluateHand(const Hand &hand);
@@ -129,8 +130,9 @@ bool EvaluateHands(TwelveGame &game);
 void RankRound(TwelveGame &game);
 
 int finalScoreOf(const PerSeat<int> &lastRow, int scoringMode);
-// Ends the game after the last round has been confirmed.
-void EndGame(TwelveGame &game);
+// Ends the game after the last round has been confirmed; false, and nothing changes, before the
+// last round or once the game is over.
+bool EndGame(TwelveGame &game);
 
 double roundHalfToEven(double value);
 // Level 1..7 shown to the player for a difficulty of 1.0..4.0.

@@ -5,26 +5,75 @@
 
 #include <algorithm>
 
+// Marks a step as running for its lifetime; a step entered meanwhile is refused.
+class TwelveTurn::Step
+{
+public:
+    explicit Step(bool &running)
+        : running(running)
+        , entered(!running)
+    {
+        running = true;
+    }
+    ~Step()
+    {
+        if (entered)
+            running = false;
+    }
+    Step(const Step &) = delete;
+    Step &operator=(const Step &) = delete;
+
+    explicit operator bool() const { return entered; }
+
+private:
+    bool &running;
+    bool entered;
+};
+
 TwelveTurn::TwelveTurn(TwelveGame &game, Random &random)
     : game(game)
     , random(random)
 { }
 
+int TwelveTurn::BoxScore(int seat) const
+{
+    const int points = game.Scores[game.RoundNo][seat];
+    if (state == TurnState::RoundOver && !game.GameOver)
+        return points - game.HandRun[seat].Prize;
+    return points;
+}
+
 void TwelveTurn::NewGame()
 {
+    const Step step(stepping);
+    if (!step)
+        return;
     ::NewGame(game);
-    NextRound();
+    sale = {};
+    startRound();
 }
 
-void TwelveTurn::NextRound()
+void TwelveTurn::startRound()
 {
-    ::NextRound(game, random);
-    StartTurn();
+    if (::NextRound(game, random))
+        StartTurn();
 }
 
-void TwelveTurn::EndGame()
+bool TwelveTurn::EndOfRoundConfirmed(const std::function<void()> &showScoreSheet)
 {
-    ::EndGame(game);
+    const Step step(stepping);
+    if (!step || state != TurnState::RoundOver || game.GameOver)
+        return false;
+    if (game.RoundNo < RoundCount) {
+        if (showScoreSheet)
+            showScoreSheet();
+        startRound();
+        return false;
+    }
+    EndGame(game);
+    if (showScoreSheet)
+        showScoreSheet();
+    return true;
 }
 
 void TwelveTurn::StartTurn()
@@ -59,6 +108,9 @@ void TwelveTurn::StartTurn()
 
 bool TwelveTurn::PutCard(int card)
 {
+    const Step step(stepping);
+    if (!step)
+        return false;
     TurnSlotRecord &slot = game.TurnSlot[HumanSeat];
     const bool putting = state == TurnState::Travelling || state == TurnState::WaitingForPut;
     if (!putting || slot.MoveState != MoveNotPut || card < 0 || card >= CardCount
@@ -77,7 +129,8 @@ bool TwelveTurn::PutCard(int card)
 
 void TwelveTurn::CardArrived(int slot)
 {
-    if (state != TurnState::Travelling || slot < 1 || slot > SlotCount
+    const Step step(stepping);
+    if (!step || state != TurnState::Travelling || slot < 1 || slot > SlotCount
         || game.TurnSlot[slot].MoveState != MoveTravelling)
         return;
     game.TurnSlot[slot].MoveState = MoveArrived;
@@ -92,6 +145,9 @@ void TwelveTurn::CardArrived(int slot)
 
 void TwelveTurn::AnimationFinished()
 {
+    const Step step(stepping);
+    if (!step)
+        return;
     switch (state) {
     case TurnState::TurningBacks:
         state = TurnState::TurningFaces;
@@ -134,6 +190,12 @@ void TwelveTurn::chooseAgain()
 }
 
 bool TwelveTurn::ChooseCard(int slot)
+{
+    const Step step(stepping);
+    return step && chooseCard(slot);
+}
+
+bool TwelveTurn::chooseCard(int slot)
 {
     if (state != TurnState::Choosing || game.Bought[HumanSeat] || slot < 1 || slot > SlotCount
         || !game.TurnSlot[slot].FaceUp)
@@ -197,11 +259,17 @@ void TwelveTurn::StartAuction()
 
 BidOutcome TwelveTurn::BidStep()
 {
+    const Step step(stepping);
+    return step ? bidStep() : BidOutcome::Ignored;
+}
+
+BidOutcome TwelveTurn::bidStep()
+{
     if (state != TurnState::Bidding)
         return BidOutcome::Ignored;
     const int slot = game.AuctionSlot;
-    for (int step = 1; step < SeatCount; ++step) {
-        const int seat = (game.Leader - 1 + step) % SeatCount + 1;
+    for (int after = 1; after < SeatCount; ++after) {
+        const int seat = (game.Leader - 1 + after) % SeatCount + 1;
         if (seat == HumanSeat || !game.InAuction[seat] || game.MaxBid[seat][slot] <= game.Bid)
             continue;
         ++game.Bid;
@@ -237,14 +305,16 @@ bool TwelveTurn::humanRaise(int step)
     return true;
 }
 
-bool TwelveTurn::RaiseBid(int step)
+bool TwelveTurn::RaiseBid(int raise)
 {
-    return step > 0 && humanRaise(step);
+    const Step step(stepping);
+    return step && raise > 0 && humanRaise(raise);
 }
 
 bool TwelveTurn::BidAtAllCosts()
 {
-    if (state != TurnState::Bidding || game.Bought[HumanSeat] || game.Leader == HumanSeat)
+    const Step step(stepping);
+    if (!step || state != TurnState::Bidding || game.Bought[HumanSeat] || game.Leader == HumanSeat)
         return false;
     game.AtAllCosts = true;
     return humanRaise(1);
@@ -252,22 +322,25 @@ bool TwelveTurn::BidAtAllCosts()
 
 BidOutcome TwelveTurn::NoMore()
 {
-    if (state != TurnState::Bidding)
+    const Step step(stepping);
+    if (!step || state != TurnState::Bidding)
         return BidOutcome::Ignored;
     status.clear();
     game.HumanNoMore = true;
-    return BidStep();
+    return bidStep();
 }
 
 void TwelveTurn::CloseAuction()
 {
-    if (state == TurnState::AtAllCostsPause)
+    const Step step(stepping);
+    if (step && state == TurnState::AtAllCostsPause)
         sell();
 }
 
 void TwelveTurn::sell()
 {
     game.Scores[game.RoundNo][game.Leader] -= game.Bid;
+    sale = {game.AuctionSlot, game.Leader, game.TurnSlot[game.AuctionSlot].Card, game.Bid};
     state = TurnState::TurningSoldFace;
 }
 
@@ -301,7 +374,7 @@ void TwelveTurn::Deliver()
         chooseAgain();
         state = TurnState::Choosing;
         if (std::all_of(game.Bought.begin() + 2, game.Bought.end(), [](bool b) { return b; }))
-            ChooseCard(lastFaceUp);
+            chooseCard(lastFaceUp);
     } else {
         game.TurnSlot[game.Wanted[HumanSeat]].Markers = 1;
         chooseAgain();

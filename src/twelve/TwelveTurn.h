@@ -39,8 +39,19 @@ inline const std::string PutPrompt = "Choose a card to put";
 inline const std::string TakePrompt = "Choose a card to take";
 inline const std::string BidPrompt = "Bid or click \"No more\"";
 
+// Who received which middle card in the last sale, and what he paid for it.
+struct Sale
+{
+    int Slot = 0;
+    int Buyer = 0;
+    int Card = 0;
+    int Price = 0;
+};
+
 // One Twelve turn as steps the window drives one at a time: it animates between the steps and
-// calls the next one when a picture has finished moving or the player clicked. No step waits.
+// calls the next one when a picture has finished moving or the player clicked. No step waits,
+// and no step can be entered while another one runs (from a callback such as onBidRaised): it
+// is refused as if it came in the wrong state.
 // The move timer runs in every state but WaitingForPut, Choosing and RoundOver; in Bidding it
 // stops when a step answers WaitingForHuman and starts again after a human raise.
 class TwelveTurn
@@ -53,12 +64,17 @@ public:
 
     TurnState GameState() const { return state; }
     const std::string &Status() const { return status; }
+    // Kept until the next sale, so the buyer is known after the next auction has begun.
+    const Sale &LastSale() const { return sale; }
+    // What a seat's score box shows: at the end of a round the points before the prizes, until
+    // the next round starts or the game ends.
+    int BoxScore(int seat) const;
 
     void NewGame();
-    // After the end-of-round panel of rounds 1..10.
-    void NextRound();
-    // After the end-of-round panel of the last round.
-    void EndGame();
+    // The player confirmed the end of a round. Before the last round the score sheet is shown
+    // and the next round dealt; after it the game ends, then the sheet shows the final result.
+    // True when the game is over. Refused (false, nothing shown) unless a round has just ended.
+    bool EndOfRoundConfirmed(const std::function<void()> &showScoreSheet);
 
     // The human puts a card; false when it is not his time to put or he does not hold it.
     bool PutCard(int card);
@@ -81,10 +97,15 @@ public:
     void CloseAuction();
 
 private:
+    class Step;
+
+    void startRound();
     void StartTurn();
     void computersChoose();
     void chooseAgain();
+    bool chooseCard(int slot);
     void StartAuction();
+    BidOutcome bidStep();
     // The checks and the raise of "+1" and "+5", also used by the answers of "At all costs".
     bool humanRaise(int step);
     void sell();
@@ -94,4 +115,6 @@ private:
     Random &random;
     TurnState state = TurnState::Idle;
     std::string status;
+    Sale sale;
+    bool stepping = false;
 };

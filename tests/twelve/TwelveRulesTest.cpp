@@ -172,9 +172,30 @@ TEST(TwelveFinalScore, EndGameStoresItAndEndsTheGame)
     NewGame(game);
     game.ScoringMode = AverageScoring;
     game.Scores[RoundCount] = {0, 1100, 1000, 1000, 900};
-    EndGame(game);
+    game.RoundNo = RoundCount - 1;
+    EXPECT_FALSE(EndGame(game)) << "a round is still to be played";
+    EXPECT_FALSE(game.GameOver);
+    game.RoundNo = RoundCount;
+    EXPECT_TRUE(EndGame(game));
     EXPECT_TRUE(game.GameOver);
     EXPECT_EQ(game.FinalScore, 1430);
+    game.Scores[RoundCount][HumanSeat] = 0;
+    EXPECT_FALSE(EndGame(game)) << "the result of a finished game stays";
+    EXPECT_EQ(game.FinalScore, 1430);
+}
+
+TEST(TwelveGameLife, NoRoundAfterTheLast)
+{
+    TwelveGame game;
+    NewGame(game);
+    SeededRandom random(5);
+    for (int round = 1; round <= RoundCount; ++round)
+        ASSERT_TRUE(NextRound(game, random));
+    const TwelveGame before = game;
+    EXPECT_FALSE(NextRound(game, random));
+    EXPECT_EQ(game.RoundNo, RoundCount);
+    EXPECT_EQ(game.Scores, before.Scores);
+    EXPECT_EQ(game.Holding, before.Holding);
 }
 
 } // namespace

@@ -337,3 +337,93 @@ TEST_F(TwelveTurnTest, TheHumanChoosesAgainWhenHisCardWentElsewhere)
 }
 
 } // namespace
+
+namespace {
+
+// Deals seat 1 the twos to fours and the ace of hearts, so every round ends at once.
+void scriptTwelveDeal(ScriptedRandom &deal)
+{
+    const Hand twelve = twelveFrom(Two);
+    int next = 0;
+    for (int card = 0; card < CardCount; ++card)
+        deal.push(twelve[card] || card == cardOf(Hearts, Ace) ? 0 : 1 + next++ % 3);
+}
+
+}
+
+TEST_F(TwelveTurnTest, RoundEndsShowThePointsBeforeThePrizesUntilTheNextRound)
+{
+    ScriptedRandom deal;
+    for (int round = 1; round <= RoundCount; ++round)
+        scriptTwelveDeal(deal);
+    TwelveTurn rounds(game, deal);
+    rounds.NewGame();
+    ASSERT_EQ(rounds.GameState(), TurnState::RoundOver);
+    EXPECT_EQ(game.Scores[1][HumanSeat], StartingPoints + PrizeTable[1]);
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        EXPECT_EQ(rounds.BoxScore(seat), StartingPoints) << "seat " << seat;
+
+    for (int round = 1; round < RoundCount; ++round) {
+        int sheetShownInRound = 0;
+        EXPECT_FALSE(rounds.EndOfRoundConfirmed([&] { sheetShownInRound = game.RoundNo; }));
+        EXPECT_EQ(sheetShownInRound, round) << "the sheet shows before the next deal";
+        EXPECT_EQ(game.RoundNo, round + 1);
+        EXPECT_EQ(rounds.BoxScore(HumanSeat), StartingPoints + round * PrizeTable[1]);
+    }
+
+    bool overWhenShown = false;
+    EXPECT_TRUE(rounds.EndOfRoundConfirmed([&] { overWhenShown = game.GameOver; }));
+    EXPECT_TRUE(overWhenShown) << "the last sheet shows the final result";
+    EXPECT_EQ(game.FinalScore, StartingPoints + RoundCount * PrizeTable[1]);
+    EXPECT_EQ(rounds.BoxScore(HumanSeat), game.FinalScore);
+
+    bool shownAgain = false;
+    EXPECT_FALSE(rounds.EndOfRoundConfirmed([&] { shownAgain = true; }));
+    EXPECT_FALSE(shownAgain);
+    EXPECT_EQ(game.RoundNo, RoundCount);
+}
+
+TEST_F(TwelveTurnTest, TheSaleIsKnownAfterTheNextAuctionBegan)
+{
+    reachChoosing();
+    value(2, {0, 0, 0, 10, 0}, {0, 0, 0, 2, 0});
+    value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 5, 0});
+    value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
+    computersChoose();
+    const int card = game.TurnSlot[3].Card;
+    ASSERT_TRUE(turn.ChooseCard(1));
+    bidUntilSettled();
+    deliver();
+    EXPECT_NE(game.AuctionSlot, 3) << "the next sale is under way";
+    EXPECT_EQ(turn.LastSale().Slot, 3);
+    EXPECT_EQ(turn.LastSale().Buyer, 3);
+    EXPECT_EQ(turn.LastSale().Card, card);
+    EXPECT_EQ(turn.LastSale().Price, 2);
+}
+
+TEST_F(TwelveTurnTest, NoStepRunsWhileARaiseIsAnnounced)
+{
+    reachChoosing();
+    value(2, {0, 0, 0, 10, 0}, {0, 0, 0, 4, 0});
+    value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 5, 0});
+    value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
+    computersChoose();
+    ASSERT_TRUE(turn.ChooseCard(3));
+    const int round = game.RoundNo;
+    bool refused = true;
+    turn.onBidRaised = [&](int) {
+        const TwelveGame during = game;
+        refused = refused && turn.NoMore() == BidOutcome::Ignored && !turn.RaiseBid(5)
+            && !turn.BidAtAllCosts() && turn.BidStep() == BidOutcome::Ignored
+            && !turn.ChooseCard(4) && !turn.EndOfRoundConfirmed({});
+        turn.NewGame();
+        turn.CloseAuction();
+        turn.AnimationFinished();
+        refused = refused && game.Bid == during.Bid && game.Leader == during.Leader
+            && !game.HumanNoMore && game.RoundNo == round && game.Holding == during.Holding;
+    };
+    EXPECT_EQ(turn.BidStep(), BidOutcome::ComputerRaised);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(turn.GameState(), TurnState::Bidding);
+    EXPECT_EQ(turn.NoMore(), BidOutcome::ComputerRaised) << "accepted once the raise is over";
+}
