@@ -55,8 +55,12 @@ void TwelveTurn::NewGame()
 
 void TwelveTurn::startRound()
 {
-    if (::NextRound(game, random))
-        StartTurn();
+    if (!::NextRound(game, random))
+        return;
+    state = TurnState::Idle;
+    if (onDealt)
+        onDealt();
+    StartTurn();
 }
 
 bool TwelveTurn::EndOfRoundConfirmed(const std::function<void()> &showScoreSheet)
@@ -356,6 +360,8 @@ void TwelveTurn::Deliver()
     game.Holding[buyer][game.TurnSlot[sold].Card] = true;
     game.HumanNoMore = false;
     game.TurnSlot[sold].FaceUp = false;
+    if (onDelivered)
+        onDelivered(sale);
     int lastFaceUp = 0;
     for (int slot = 1; slot <= SlotCount; ++slot) {
         game.TurnSlot[slot].Markers = 0;

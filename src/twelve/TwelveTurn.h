@@ -61,6 +61,10 @@ public:
 
     // Told after every raise, computer or human, with the raising seat.
     std::function<void(int seat)> onBidRaised;
+    // Told when the hands have been dealt, before the computers put their first cards.
+    std::function<void()> onDealt;
+    // Told when a sold card is in its buyer's hand, before the next auction or turn begins.
+    std::function<void(const Sale &sale)> onDelivered;
 
     TurnState GameState() const { return state; }
     const std::string &Status() const { return status; }

@@ -1,8 +1,262 @@
 #include "uTwelve.h"
 
+#include "BestScores.h"
+#include "DataDir.h"
+#include "FileError.h"
+#include "GameClock.h"
+#include "Picture.h"
+#include "Random.h"
+#include "TwelveSeatOrder.h"
+#include "TwelveSettings.h"
+#include "TwelveTable.h"
+#include "u12Beall.h"
+#include "u4NevBekerA.h"
+#include "uEredmeny.h"
+#include "uHelp1.h"
+#include "uKartyak.h"
+#include "uNevjegy.h"
+#include "uNyert.h"
+#include "uReszeredmA.h"
+#include "uValasz.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TwelveTitle = QStringLiteral("Twelve");
+constexpr int BestScorePlaces = 15;
+
+}
+
 TfrmTwelve::TfrmTwelve(QWidget *parent)
     : GameWindow(parent)
+    , MainMenu1(new QMenuBar(this))
+    , tmrKesl(new QTimer(this))
+    , turn(twelve, programRandom())
 {
-    setWindowTitle(QStringLiteral("Twelve"));
-    resize(640, 480);
+    setWindowTitle(TwelveTitle);
+    const QString iconPath = DataDir() + QStringLiteral("Twelve.ico");
+    if (QFileInfo::exists(iconPath)) {
+        const QIcon icon(iconPath);
+        if (!icon.availableSizes().isEmpty())
+            setWindowIcon(icon);
+    }
+
+    table = new TwelveTable(twelve, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins({});
+    layout->setSpacing(0);
+    layout->setMenuBar(MainMenu1);
+    layout->addWidget(table);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    createMenu();
+
+    tmrKesl->setTimerType(Qt::PreciseTimer);
+    tmrKesl->setSingleShot(true);
+    connect(tmrKesl, &QTimer::timeout, this, &TfrmTwelve::tmrKeslTimer);
+    connect(table, &TwelveTable::cardPressed, this, &TfrmTwelve::cardMouseDown);
+    connect(table->imgTet1, &Picture::pressed, this, &TfrmTwelve::imgTet1MouseDown);
+    connect(table->imgTet5, &Picture::pressed, this, &TfrmTwelve::imgTet5MouseDown);
+    connect(table->imgTetTobb, &Picture::pressed, this, &TfrmTwelve::imgTetTobbMouseDown);
+    connect(table->imgTetNoMore, &Picture::pressed, this, &TfrmTwelve::imgTetNoMoreMouseDown);
+    connect(table->bbtnFordVegeOk, &QPushButton::clicked, this, &TfrmTwelve::bbtnFordVegeOkClick);
+    connect(table->bbtnUjJat, &QPushButton::clicked, this, &TfrmTwelve::bbtnUjJatClick);
+    connect(table->bbtnKilep, &QPushButton::clicked, this, &TfrmTwelve::close);
+
+    turn.onDealt = [this] { roundDealt(); };
+    turn.onBidRaised = [this](int seat) { bidRaised(seat); };
+    turn.onDelivered = [this](const Sale &sale) { delivered(sale); };
+}
+
+TfrmTwelve::~TfrmTwelve() = default;
+
+void TfrmTwelve::createMenu()
+{
+    QMenu *gameMenu = MainMenu1->addMenu(QStringLiteral("Game"));
+    NewGame1 = gameMenu->addAction(QStringLiteral("New game"), QKeySequence(Qt::Key_F2), this,
+                                   &TfrmTwelve::NewGame1Click);
+    Points1 = gameMenu->addAction(QStringLiteral("Points"), this, &TfrmTwelve::Points1Click);
+    BestScores1
+        = gameMenu->addAction(QStringLiteral("Best Scores"), this, &TfrmTwelve::BestScores1Click);
+
+    QMenu *optionsMenu = MainMenu1->addMenu(QStringLiteral("Options"));
+    Deck1 = optionsMenu->addAction(QStringLiteral("Deck"), this, &TfrmTwelve::Deck1Click);
+    Stretch1 = optionsMenu->addAction(QStringLiteral("Stretch"), this, &TfrmTwelve::Stretch1Click);
+    Stretch1->setCheckable(true);
+    Sound1 = optionsMenu->addAction(QStringLiteral("Sound"));
+    Sound1->setCheckable(true);
+    Settings1
+        = optionsMenu->addAction(QStringLiteral("Settings"), this, &TfrmTwelve::Settings1Click);
+    Names1 = optionsMenu->addAction(QStringLiteral("Names"), this, &TfrmTwelve::Names1Click);
+
+    QMenu *helpMenu = MainMenu1->addMenu(QStringLiteral("Help"));
+    Help1 = helpMenu->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), this,
+                                &TfrmTwelve::Help1Click);
+    About1 = helpMenu->addAction(QStringLiteral("About"), this, &TfrmTwelve::About1Click);
+}
+
+void TfrmTwelve::setVisible(bool visible)
+{
+    const bool opening = visible && !isVisible();
+    if (opening) {
+        frm4NevBekerA->setWindowTitle(TwelveTitle + QStringLiteral(" - Names"));
+        frmReszeredmA->setWindowTitle(TwelveTitle + QStringLiteral(" - Points"));
+        frmValasz->setWindowTitle(TwelveTitle);
+        frmNyert->setWindowTitle(TwelveTitle);
+        frmKartyak->setWindowTitle(TwelveTitle + QStringLiteral(" - Card Decks"));
+        bestScoreList().setCount(BestScorePlaces);
+        TwelveSeatOrder = true;
+        table->paintRoom();
+        LoadSettings();
+        UpdateTitles();
+        table->DrawCardPictures(BackIndex);
+    }
+    GameWindow::setVisible(visible);
+    if (opening)
+        NewGame();
+}
+
+void TfrmTwelve::LoadSettings()
+{
+    const TwelveSettings settings = readTwelveSettings(twelve.PlayerNames);
+    BackIndex = settings.BackIndex;
+    Stretch1->setChecked(settings.Stretch);
+    Sound1->setChecked(settings.Sound);
+    frm12Beall->chbGyors->setChecked(settings.FastDraw);
+    steps = settings.Speeds;
+    twelve.Difficulty = settings.Difficulty;
+    twelve.ScoringMode = settings.ScoringMode;
+    twelve.PlayerNames = settings.PlayerNames;
+    UpdateNameLabels();
+}
+
+void TfrmTwelve::saveSettings()
+{
+    TwelveSettings settings;
+    settings.BackIndex = BackIndex;
+    settings.Stretch = Stretch1->isChecked();
+    settings.Sound = Sound1->isChecked();
+    settings.FastDraw = frm12Beall->chbGyors->isChecked();
+    settings.Speeds = steps;
+    settings.Difficulty = twelve.Difficulty;
+    settings.ScoringMode = twelve.ScoringMode;
+    settings.PlayerNames = twelve.PlayerNames;
+    try {
+        writeTwelveSettings(settings);
+    } catch (const FileError &error) {
+        ShowOkMessage(error.message());
+    }
+}
+
+void TfrmTwelve::UpdateTitles()
+{
+    const int level = difficultyLevel(twelve.Difficulty);
+    const QString code = QString::fromStdString(scoringCode(twelve.ScoringMode));
+    setWindowTitle(QStringLiteral("%1 - Difficulty: %2, Scoring: %3")
+                       .arg(TwelveTitle)
+                       .arg(level)
+                       .arg(QString::fromStdString(scoringName(twelve.ScoringMode))));
+    frmEredmeny->setWindowTitle(
+        QStringLiteral("%1 - Best scores - Diff. %2/%3").arg(TwelveTitle).arg(level).arg(code));
+    bestScoreList().setBase(DataDir() + QStringLiteral("Twelve%1%2.exe").arg(level).arg(code));
+}
+
+void TfrmTwelve::UpdateNameLabels()
+{
+    table->UpdateNameLabels();
+}
+
+bool TfrmTwelve::mayClose()
+{
+    return twelve.GameOver || AskYesNo(QStringLiteral("Are you sure to quit?")) == 'Y';
+}
+
+void TfrmTwelve::hideEvent(QHideEvent *event)
+{
+    // Nothing moves while the window is away.
+    tmrKesl->stop();
+    GameWindow::hideEvent(event);
+}
+
+bool TfrmTwelve::gameInProgress() const
+{
+    return !twelve.GameOver;
+}
+
+// Qt widgets always draw double-buffered, without flicker: the choice only lives on in the
+// settings dialog's check box and the settings file.
+void TfrmTwelve::setFastDraw(bool) { }
+
+void TfrmTwelve::NewGame()
+{
+    tmrKesl->stop();
+    table->clearMiddle();
+    turn.NewGame();
+    followTurn();
+}
+
+void TfrmTwelve::NewGame1Click()
+{
+    if (twelve.GameOver
+        || AskYesNo(QStringLiteral("Are you sure to quit this game and start a new one?")) == 'Y')
+        NewGame();
+}
+
+void TfrmTwelve::bbtnUjJatClick()
+{
+    NewGame();
+}
+
+void TfrmTwelve::Points1Click()
+{
+    frmReszeredmA->ShowScoreSheet(twelve, twelve.FinalScore);
+}
+
+void TfrmTwelve::BestScores1Click()
+{
+    ShowBestScores(0);
+}
+
+void TfrmTwelve::Deck1Click()
+{
+    frmKartyak->ChosenBack = BackIndex;
+    if (frmKartyak->exec() != QDialog::Accepted)
+        return;
+    BackIndex = frmKartyak->ChosenBack;
+    table->DrawCardPictures(BackIndex);
+}
+
+void TfrmTwelve::Stretch1Click()
+{
+    // The hands of a finished round or game stay as they were shown.
+    if (!twelve.GameOver && turn.GameState() != TurnState::RoundOver)
+        table->LayoutHands(0, Stretch1->isChecked());
+}
+
+void TfrmTwelve::Settings1Click()
+{
+    frm12Beall->ShowSettings(*this);
+    UpdateTitles();
+}
+
+void TfrmTwelve::Names1Click()
+{
+    frm4NevBekerA->editNames(twelve.PlayerNames);
+    UpdateNameLabels();
+}
+
+void TfrmTwelve::Help1Click()
+{
+    ShowHelpFile(QStringLiteral("Twelve.rtf"), true);
+}
+
+void TfrmTwelve::About1Click()
+{
+    frmNevjegy->exec();
 }

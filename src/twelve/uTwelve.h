@@ -1,11 +1,103 @@
 #pragma once
 
 #include "GameWindow.h"
+#include "TwelveRules.h"
+#include "TwelveSettingsHost.h"
+#include "TwelveTurn.h"
 
-// The Twelve game window.
-class TfrmTwelve : public GameWindow
+#include <chrono>
+
+class QAction;
+class QMenuBar;
+class QTimer;
+class TwelveTable;
+
+// The Twelve game window: the table, the menus, and the move timer that drives every turn. The
+// turn's rules are the engine's; the window animates between its steps, passes the player's
+// clicks on, and keeps the settings in "Twelve.ini" between launches.
+class TfrmTwelve : public GameWindow, private TwelveSettingsHost
 {
     Q_OBJECT
 public:
     explicit TfrmTwelve(QWidget *parent = nullptr);
+    ~TfrmTwelve() override;
+
+    const TwelveGame &state() const { return twelve; }
+    const TwelveTurn &turnFlow() const { return turn; }
+    const TwelveSpeeds &pace() const { return steps; }
+    int backIndex() const { return BackIndex; }
+
+    QMenuBar *MainMenu1;
+    QAction *NewGame1;
+    QAction *Points1;
+    QAction *BestScores1;
+    QAction *Deck1;
+    QAction *Stretch1;
+    QAction *Sound1;
+    QAction *Settings1;
+    QAction *Names1;
+    QAction *Help1;
+    QAction *About1;
+    TwelveTable *table;
+    QTimer *tmrKesl;
+
+    // One tick of the move timer: the next step of whatever moves, or the next bid.
+    void tmrKeslTimer();
+    void cardMouseDown(int card);
+    void imgTet1MouseDown();
+    void imgTet5MouseDown();
+    void imgTetTobbMouseDown();
+    void imgTetNoMoreMouseDown();
+    void bbtnFordVegeOkClick();
+    void bbtnUjJatClick();
+
+    void NewGame1Click();
+    void Points1Click();
+    void BestScores1Click();
+    void Deck1Click();
+    void Stretch1Click();
+    void Settings1Click();
+    void Names1Click();
+    void Help1Click();
+    void About1Click();
+
+    void UpdateTitles();
+    void UpdateNameLabels();
+
+    // Opening the window reads "Twelve.ini" and deals.
+    void setVisible(bool visible) override;
+
+protected:
+    bool mayClose() override;
+    void saveSettings() override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void createMenu();
+    void LoadSettings();
+    void showScoreBoxes();
+
+    // The turn flow: what the table shows when the engine has moved on.
+    void roundDealt();
+    void followTurn();
+    void startTravels();
+    void showRoundEnd();
+    void saleClosed();
+    void delivered(const Sale &sale);
+    void bidRaised(int seat);
+    void applyBidOutcome(BidOutcome outcome);
+    void humanRaised(bool raised);
+    void runTimer(std::chrono::milliseconds interval);
+
+    // What the settings dialog changes.
+    TwelveSpeeds &speeds() override { return steps; }
+    TwelveGame &game() override { return twelve; }
+    bool gameInProgress() const override;
+    void setFastDraw(bool fast) override;
+    void NewGame() override;
+
+    TwelveGame twelve;
+    TwelveTurn turn;
+    TwelveSpeeds steps;
+    int BackIndex = 0;
 };

@@ -414,8 +414,8 @@ TEST_F(TwelveTurnTest, NoStepRunsWhileARaiseIsAnnounced)
     turn.onBidRaised = [&](int) {
         const TwelveGame during = game;
         refused = refused && turn.NoMore() == BidOutcome::Ignored && !turn.RaiseBid(5)
-            && !turn.BidAtAllCosts() && turn.BidStep() == BidOutcome::Ignored
-            && !turn.ChooseCard(4) && !turn.EndOfRoundConfirmed({});
+            && !turn.BidAtAllCosts() && turn.BidStep() == BidOutcome::Ignored && !turn.ChooseCard(4)
+            && !turn.EndOfRoundConfirmed({});
         turn.NewGame();
         turn.CloseAuction();
         turn.AnimationFinished();

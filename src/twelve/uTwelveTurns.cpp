@@ -1,0 +1,253 @@
+// The Twelve window's turn flow: the move timer animates between the engine's steps, and the
+// player's clicks and bid buttons go to the engine in the states that take them.
+#include "uTwelve.h"
+
+#include "BestScores.h"
+#include "DataDir.h"
+#include "GameClock.h"
+#include "Sound.h"
+#include "TwelveTable.h"
+#include "uEredmeny.h"
+#include "uNyert.h"
+#include "uReszeredmA.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLineEdit>
+#include <QTimer>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr std::chrono::milliseconds AtAllCostsPause{AtAllCostsPauseMs};
+constexpr int SmallRaise = 1;
+constexpr int BigRaise = 5;
+
+}
+
+void TfrmTwelve::runTimer(std::chrono::milliseconds interval)
+{
+    tmrKesl->start(atLeastOneTick(interval));
+}
+
+void TfrmTwelve::tmrKeslTimer()
+{
+    tmrKesl->stop();
+    const Sale &sale = turn.LastSale();
+    switch (turn.GameState()) {
+    case TurnState::Travelling:
+        for (int slot = 1; slot <= SlotCount; ++slot)
+            if (twelve.TurnSlot[slot].MoveState == MoveTravelling
+                && table->travelStep(slot, steps.MoveStep))
+                turn.CardArrived(slot);
+        break;
+    case TurnState::TurningBacks:
+        if (table->narrowBacks(steps.TurnStep))
+            turn.AnimationFinished();
+        break;
+    case TurnState::TurningFaces:
+        if (table->widenFaces(steps.TurnStep)) {
+            turn.AnimationFinished();
+            followTurn();
+            return;
+        }
+        break;
+    case TurnState::Bidding:
+        applyBidOutcome(turn.BidStep());
+        return;
+    case TurnState::AtAllCostsPause:
+        turn.CloseAuction();
+        saleClosed();
+        break;
+    case TurnState::TurningSoldFace:
+        if (table->narrowSoldFace(sale.Slot, steps.TurnStep))
+            turn.AnimationFinished();
+        break;
+    case TurnState::TurningSoldBack:
+        if (table->widenSoldBack(sale.Slot, sale.Buyer, steps.MoveStep, steps.TurnStep))
+            turn.AnimationFinished();
+        break;
+    case TurnState::Flying:
+        if (table->flightStep()) {
+            turn.AnimationFinished();
+            followTurn();
+            return;
+        }
+        break;
+    default:
+        return;
+    }
+    // The human has still to put his card: wait for it.
+    if (turn.GameState() != TurnState::WaitingForPut)
+        runTimer(GameClockTick);
+}
+
+// After a step that may have begun a turn, an auction, a choice or the end of a round.
+void TfrmTwelve::followTurn()
+{
+    table->SetStatus(QString::fromStdString(turn.Status()));
+    switch (turn.GameState()) {
+    case TurnState::Travelling:
+        table->showMarkers(false);
+        startTravels();
+        runTimer(GameClockTick);
+        break;
+    case TurnState::Choosing:
+        table->showMarkers(false);
+        break;
+    case TurnState::Bidding:
+        table->showMarkers(false);
+        table->showAuction();
+        runTimer(GameClockTick);
+        break;
+    case TurnState::RoundOver:
+        showRoundEnd();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmTwelve::roundDealt()
+{
+    table->hideAuction();
+    table->pnlFordVege->hide();
+    showScoreBoxes();
+    table->LayoutHands(0, Stretch1->isChecked());
+}
+
+void TfrmTwelve::showScoreBoxes()
+{
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        table->showScore(seat, turn.BoxScore(seat));
+}
+
+void TfrmTwelve::startTravels()
+{
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        if (twelve.TurnSlot[slot].MoveState == MoveTravelling)
+            table->startTravel(slot);
+}
+
+void TfrmTwelve::showRoundEnd()
+{
+    tmrKesl->stop();
+    table->ShowRoundEndHands();
+    table->ShowPlaces();
+    showScoreBoxes();
+    table->CentrePanel(table->pnlFordVege);
+}
+
+void TfrmTwelve::bbtnFordVegeOkClick()
+{
+    const bool over = turn.EndOfRoundConfirmed(
+        [this] { frmReszeredmA->ShowScoreSheet(twelve, twelve.FinalScore); });
+    if (!over) {
+        followTurn();
+        return;
+    }
+    table->hideAuction();
+    table->pnlFordVege->hide();
+    showScoreBoxes();
+    if (frmNyert->edtNev->text() == QString::fromLatin1(BestScoreList::DefaultName))
+        frmNyert->edtNev->setText(QString::fromStdString(twelve.PlayerNames[HumanSeat]));
+    if (twelve.FinalScore > 0)
+        ShowBestScores(twelve.FinalScore);
+    table->CentrePanel(table->pnlJatVege);
+}
+
+void TfrmTwelve::cardMouseDown(int card)
+{
+    const TurnState state = turn.GameState();
+    if (state == TurnState::Travelling || state == TurnState::WaitingForPut) {
+        if (!turn.PutCard(card))
+            return;
+        table->SetStatus({});
+        table->startTravel(HumanSeat);
+        runTimer(GameClockTick);
+        return;
+    }
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        const TurnSlotRecord &middle = twelve.TurnSlot[slot];
+        if (middle.FaceUp && middle.Card == card) {
+            if (turn.ChooseCard(slot))
+                followTurn();
+            return;
+        }
+    }
+}
+
+// Every raise, computer or human, is announced by the bid sound, and the game waits for it.
+void TfrmTwelve::bidRaised(int seat)
+{
+    // The move timer counts from the end of the sound.
+    tmrKesl->stop();
+    table->showBid(seat);
+    if (Sound1->isChecked())
+        Sound::play(DataDir() + QStringLiteral("Licit.wav"), Sound::Wait);
+}
+
+void TfrmTwelve::applyBidOutcome(BidOutcome outcome)
+{
+    switch (outcome) {
+    case BidOutcome::ComputerRaised:
+        runTimer(std::chrono::milliseconds(steps.BidDelay));
+        break;
+    case BidOutcome::WaitingForHuman:
+        tmrKesl->stop();
+        break;
+    case BidOutcome::Pausing:
+        runTimer(AtAllCostsPause);
+        break;
+    case BidOutcome::Closed:
+        saleClosed();
+        runTimer(GameClockTick);
+        break;
+    case BidOutcome::Ignored:
+        break;
+    }
+    table->SetStatus(QString::fromStdString(turn.Status()));
+}
+
+void TfrmTwelve::saleClosed()
+{
+    table->hideAuction();
+    table->showMarkers(true);
+    table->showScore(turn.LastSale().Buyer, turn.BoxScore(turn.LastSale().Buyer));
+}
+
+void TfrmTwelve::delivered(const Sale &sale)
+{
+    table->landSoldCard(sale.Slot);
+    table->LayoutHands(sale.Buyer, Stretch1->isChecked());
+}
+
+void TfrmTwelve::humanRaised(bool raised)
+{
+    if (raised)
+        runTimer(GameClockTick);
+}
+
+void TfrmTwelve::imgTet1MouseDown()
+{
+    humanRaised(turn.RaiseBid(SmallRaise));
+}
+
+void TfrmTwelve::imgTet5MouseDown()
+{
+    humanRaised(turn.RaiseBid(BigRaise));
+}
+
+void TfrmTwelve::imgTetTobbMouseDown()
+{
+    humanRaised(turn.BidAtAllCosts());
+}
+
+void TfrmTwelve::imgTetNoMoreMouseDown()
+{
+    if (turn.GameState() != TurnState::Bidding)
+        return;
+    tmrKesl->stop();
+    applyBidOutcome(turn.NoMore());
+}
