@@ -1,5 +1,7 @@
 #include "Painting.h"
 
+#include "Noise.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -142,6 +144,13 @@ void paintPips(QPainter &painter, const QRectF &card, int rank, Suit suit)
 QColor suitColour(Suit suit)
 {
     return suit == Diamonds || suit == Hearts ? Red : Black;
+}
+
+QColor mix(const QColor &a, const QColor &b, qreal share)
+{
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * share,
+                            a.greenF() + (b.greenF() - a.greenF()) * share,
+                            a.blueF() + (b.blueF() - a.blueF()) * share);
 }
 
 QPainterPath suitPath(Suit suit, const QRectF &b)
@@ -306,6 +315,37 @@ void paintSoftShadow(QPainter &painter, const QPainterPath &shape, QPointF offse
     painter.resetTransform();
     painter.drawImage(0, 0, blurred(shadow, blur));
     painter.restore();
+}
+
+void paintRaised(QPainter &painter, const QPainterPath &shape, const QBrush &fill,
+                 const QColor &rim, QPointF shadowOffset, int blur)
+{
+    paintSoftShadow(painter, shape, shadowOffset, blur, 145);
+    painter.setPen(QPen(rim, 1.2));
+    painter.setBrush(fill);
+    painter.drawPath(shape);
+}
+
+void paintGrain(QPainter &painter, const QRectF &area, quint64 seed, int strength)
+{
+    Rng rng(seed);
+    const int dots = int(area.width() * area.height() / 3);
+    for (int i = 0; i < dots; ++i) {
+        const bool light = rng.uniform() < 0.5;
+        painter.setPen(light ? QColor(255, 255, 255, strength) : QColor(0, 0, 0, strength));
+        painter.drawPoint(QPointF(area.left() + rng.uniform() * area.width(),
+                                  area.top() + rng.uniform() * area.height()));
+    }
+}
+
+void paintFelt(QPainter &painter, const QRectF &area, QPointF centre, qreal radius,
+               const QColor &middle, const QColor &edge, quint64 seed)
+{
+    QRadialGradient felt(centre, radius);
+    felt.setColorAt(0, middle);
+    felt.setColorAt(1, edge);
+    painter.fillRect(area, felt);
+    paintGrain(painter, area, seed, 14);
 }
 
 void paintChipTop(QPainter &painter, QPointF centre, qreal radius, const QColor &colour)

@@ -64,13 +64,6 @@ QPainterPath firTree(QPointF base, qreal height, Rng &rng)
     return path;
 }
 
-QColor mix(const QColor &a, const QColor &b, qreal share)
-{
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * share,
-                            a.greenF() + (b.greenF() - a.greenF()) * share,
-                            a.blueF() + (b.blueF() - a.blueF()) * share);
-}
-
 // A row of trees on its own layer, blurred by distance, then sunk in a bank of fog.
 void paintTreeRow(QPainter &painter, const TreeRow &row, quint64 seed)
 {
@@ -81,7 +74,7 @@ void paintTreeRow(QPainter &painter, const TreeRow &row, quint64 seed)
         QPainter p(&layer);
         p.setRenderHint(QPainter::Antialiasing);
         Rng rng(seed);
-        const QColor tree = mix(Fog.darker(112), QColor(22, 36, 32), row.depth);
+        const QColor tree = Painting::mix(Fog.darker(112), QColor(22, 36, 32), row.depth);
         const TileNoise ridge(64, seed + 1);
         auto groundAt = [&](qreal x) { return row.ground + row.hills * ridge.at(x / 90.0, 0.5); };
         QPolygonF land;
@@ -160,16 +153,6 @@ void paintLightRays(QPainter &painter)
     painter.drawImage(0, 0, Painting::blurred(rays, 7));
 }
 
-// A shape standing off its background: a soft shadow, a shaded fill and a dark rim.
-void paintRaised(QPainter &painter, const QPainterPath &shape, const QGradient &fill,
-                 const QColor &rim, QPointF shadowOffset)
-{
-    Painting::paintSoftShadow(painter, shape, shadowOffset, 2, 145);
-    painter.setPen(QPen(rim, 1.2));
-    painter.setBrush(fill);
-    painter.drawPath(shape);
-}
-
 void paintGrain(QImage &image, quint64 seed)
 {
     Rng rng(seed);
@@ -240,8 +223,8 @@ QImage gameOver()
             const qreal broad = streak(u * 2.5 + v * 4.0 + t * 1.4, 2.5);
             const qreal fine = streak(u * 3.1 + v * 2.2 + t * 2.6 + 0.3, 60.0);
             const qreal cloud = 0.5 + 0.5 * cloudiness.at(u, v);
-            QColor c = mix(stone, stone.darker(118), cloud * 0.6);
-            c = mix(c, vein, broad * 0.22 + fine * 0.45);
+            QColor c = Painting::mix(stone, stone.darker(118), cloud * 0.6);
+            c = Painting::mix(c, vein, broad * 0.22 + fine * 0.45);
             image.setPixelColor(x, y, c);
         }
     }
@@ -266,7 +249,7 @@ QImage gameOver()
     brown.setColorAt(0, QColor(168, 100, 44));
     brown.setColorAt(0.5, QColor(122, 62, 22));
     brown.setColorAt(1, QColor(84, 40, 12));
-    paintRaised(painter, words, brown, QColor(60, 28, 8), QPointF(2, 3));
+    Painting::paintRaised(painter, words, brown, QColor(60, 28, 8), QPointF(2, 3));
     return image;
 }
 
@@ -289,7 +272,7 @@ QImage discardMark()
     QLinearGradient red(0, 0, DiscardSize.width(), DiscardSize.height());
     red.setColorAt(0, QColor(236, 40, 36));
     red.setColorAt(1, QColor(170, 10, 14));
-    paintRaised(painter, bar, red, QColor(110, 0, 0), QPointF(1.5, 2));
+    Painting::paintRaised(painter, bar, red, QColor(110, 0, 0), QPointF(1.5, 2));
     return image;
 }
 

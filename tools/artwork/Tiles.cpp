@@ -1,6 +1,5 @@
 #include "Tiles.h"
 
-#include "Noise.h"
 #include "Painting.h"
 
 #include <QPainter>
@@ -61,29 +60,6 @@ QImage paintedTile(const std::function<void(QPainter &, const QRectF &)> &scene,
     scene(painter, area);
     paintVignette(painter, area, vignette);
     return tile;
-}
-
-// Fine grain over a flat surface, so felt and grass do not look like plastic.
-void paintGrain(QPainter &painter, const QRectF &area, quint64 seed, int strength)
-{
-    Rng rng(seed);
-    const int dots = int(area.width() * area.height() / 3);
-    for (int i = 0; i < dots; ++i) {
-        const bool light = rng.uniform() < 0.5;
-        painter.setPen(light ? QColor(255, 255, 255, strength) : QColor(0, 0, 0, strength));
-        painter.drawPoint(QPointF(area.left() + rng.uniform() * area.width(),
-                                  area.top() + rng.uniform() * area.height()));
-    }
-}
-
-void paintFelt(QPainter &painter, const QRectF &area, QPointF centre, qreal radius,
-               const QColor &middle, const QColor &edge, quint64 seed)
-{
-    QRadialGradient felt(centre, radius);
-    felt.setColorAt(0, middle);
-    felt.setColorAt(1, edge);
-    painter.fillRect(area, felt);
-    paintGrain(painter, area, seed, 14);
 }
 
 // Twelve: four hands round a table, the four cards of a turn in the middle with a bid token,

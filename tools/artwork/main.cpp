@@ -5,6 +5,7 @@
 #include "PokerPictures.h"
 #include "Sounds.h"
 #include "Tiles.h"
+#include "TwelvePictures.h"
 #include "Walls.h"
 #include "WaveFile.h"
 
@@ -22,6 +23,8 @@ namespace {
 
 constexpr int JpegQuality = 92;
 constexpr quint64 WallSeed = 4242;
+// The Twelve pictures come plain and twice as dense, named as Qt looks for them on dense screens.
+constexpr int DenseScale = 2;
 
 // One file of the artwork: its path below the output folder and how to make its bytes.
 struct Output
@@ -61,6 +64,14 @@ std::vector<Output> outputs()
         {"Pakli.wav", [] { return WaveFile::encode(Sounds::stockFlip(), Sounds::SampleRate); }},
         {"Kartya Le.wav", [] { return WaveFile::encode(Sounds::cardDown(), Sounds::SampleRate); }},
     };
+    for (const TwelvePictures::Picture &picture : TwelvePictures::pictures()) {
+        const QString dense = QFileInfo(picture.fileName).completeBaseName()
+            + QStringLiteral("@%1x.png").arg(DenseScale);
+        all.push_back(
+            {"twelve/" + picture.fileName, [picture] { return encoded(picture.draw(1), "png"); }});
+        all.push_back(
+            {"twelve/" + dense, [picture] { return encoded(picture.draw(DenseScale), "png"); }});
+    }
     quint64 seed = WallSeed;
     for (const Walls::Wall &wall : Walls::walls()) {
         all.push_back(
