@@ -23,6 +23,8 @@ public:
     ~TfrmTwelve() override;
 
     const TwelveGame &state() const { return twelve; }
+    // The side windows read and write the game's names and settings here.
+    TwelveGame &state() { return twelve; }
     const TwelveTurn &turnFlow() const { return turn; }
     const TwelveSpeeds &pace() const { return steps; }
     int backIndex() const { return BackIndex; }

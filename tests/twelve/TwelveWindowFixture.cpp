@@ -1,0 +1,134 @@
+#include "TwelveWindowFixture.h"
+
+#include "Application.h"
+#include "ModalAnswer.h"
+#include "Picture.h"
+#include "StartUp.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+void SoundRecorder::play(const QString &, Sound::Mode)
+{
+    ++played;
+    if (whilePlaying)
+        whilePlaying();
+}
+
+TwelveWindowTest::TwelveWindowTest()
+    : program(createWindows())
+{
+    Sound::setBackend(&sounds);
+}
+
+TwelveWindowTest::~TwelveWindowTest()
+{
+    window.reset();
+    Sound::setBackend(nullptr);
+    setMainWindow(nullptr);
+}
+
+void TwelveWindowTest::open()
+{
+    window = std::make_unique<TfrmTwelve>(program.get());
+    window->show();
+}
+
+int TwelveWindowTest::tickUntilWaiting()
+{
+    constexpr int TickLimit = 100000;
+    int ticks = 0;
+    while (window->tmrKesl->isActive() && ticks < TickLimit) {
+        window->tmrKeslTimer();
+        ++ticks;
+    }
+    EXPECT_LT(ticks, TickLimit) << "the move timer never stopped";
+    return ticks;
+}
+
+void TwelveWindowTest::pressFace(int card)
+{
+    press(table().faces[card]);
+}
+
+void TwelveWindowTest::press(QWidget *widget)
+{
+    QTest::mousePress(widget, Qt::LeftButton, {}, widget->rect().center());
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+int TwelveWindowTest::heldCard(int seat, int index) const
+{
+    for (int card = 0; card < CardCount; ++card)
+        if (game().Holding[seat][card] && index-- == 0)
+            return card;
+    return -1;
+}
+
+void TwelveWindowTest::putAndTurnUp()
+{
+    pressFace(heldCard(HumanSeat));
+    tickUntilWaiting();
+}
+
+void TwelveWindowTest::answerModalsInTurn(QStringList captions)
+{
+    if (captions.isEmpty())
+        return;
+    const QString caption = captions.takeFirst();
+    onNextModal([caption, captions](QWidget *modal) {
+        answerModalsInTurn(captions);
+        const auto buttons = modal->findChildren<QPushButton *>();
+        for (QPushButton *button : buttons) {
+            if (button->isVisible() && button->text() == caption) {
+                button->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no button " << caption.toStdString();
+        modal->close();
+    });
+}
+
+void TwelveWindowTest::confirmRound()
+{
+    answerModalsInTurn({QStringLiteral("OK")});
+    table().bbtnFordVegeOk->click();
+}
+
+bool TwelveWindowTest::playUntil(const std::function<bool()> &condition, int decisions)
+{
+    for (int decision = 0; decision < decisions; ++decision) {
+        tickUntilWaiting();
+        if (condition())
+            return true;
+        switch (state()) {
+        case TurnState::Travelling:
+        case TurnState::WaitingForPut:
+            pressFace(heldCard(HumanSeat));
+            break;
+        case TurnState::Choosing:
+            for (int slot = 1; slot <= SlotCount; ++slot) {
+                if (game().TurnSlot[slot].FaceUp) {
+                    pressFace(game().TurnSlot[slot].Card);
+                    break;
+                }
+            }
+            break;
+        case TurnState::Bidding:
+            press(table().imgTetNoMore);
+            break;
+        case TurnState::RoundOver:
+            if (game().RoundNo == RoundCount)
+                return false;
+            confirmRound();
+            break;
+        default:
+            ADD_FAILURE() << "the game waits in state " << int(state());
+            return false;
+        }
+    }
+    return false;
+}
