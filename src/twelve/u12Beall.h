@@ -5,7 +5,12 @@
 #include <QDialog>
 
 class QCheckBox;
+class QFrame;
+class QLabel;
 class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
 class TwelveSettingsHost;
 
 class Tfrm12Beall;
@@ -23,14 +28,31 @@ public:
     // Shows the dialog modally for the open Twelve window and applies what OK confirms.
     void ShowSettings(TwelveSettingsHost &host);
 
+    QFrame *pnlBal;
     // Lives across showings: the Twelve window reads and writes it with its settings.
     QCheckBox *chbGyors;
+    QSlider *trbMozgSeb;
+    QSlider *trbFordSeb;
+    QSlider *trbLicitSeb;
+    QRadioButton *rbEgysz;
+    QRadioButton *rbAtlag;
+    QFrame *pnlJobb;
+    QSpinBox *seOkos;
+    QSlider *trbOkos;
+    QFrame *pnlGombok;
     QPushButton *bbtnOk;
     QPushButton *bbtnMegsem;
 
     void bbtnOkClick();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void buildLeftPanel();
+    void buildRightPanel();
+    void applyConfirmedSettings(TwelveSettingsHost &host);
+
     TwelveSettingsHost *host = nullptr;
 
 private:

@@ -1,26 +1,65 @@
 #include "u4NevBekerA.h"
 
+#include "FormParts.h"
+#include "TwelveNames.h"
 #include "TwelveSeatOrder.h"
+#include "WindowCentre.h"
+#include "uNyert.h"
+#include "uValasz.h"
 
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 Tfrm4NevBekerA *frm4NevBekerA = nullptr;
 
+namespace {
+
+constexpr QSize ClientSize{275, 196};
+constexpr QPoint YourNameLabelAt{16, 20};
+constexpr QPoint OtherNamesLabelAt{16, 52};
+constexpr int BoxLeft = 112;
+constexpr QSize BoxSize{145, 24};
+constexpr int FirstBoxTop = 16;
+constexpr int BoxPitch = 32;
+constexpr int PanelHeight = 41;
+constexpr QSize ButtonSize{75, 25};
+constexpr QPoint OkAt{184, 8};
+constexpr QPoint CancelAt{88, 8};
+constexpr std::array<const char *, SeatCount> DesignedTexts{"Player", "John", "Paul", "Eric"};
+
+}
+
 Tfrm4NevBekerA::Tfrm4NevBekerA(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
-    , bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), this))
+    , Label1(labelAt(QStringLiteral("Your name:"), YourNameLabelAt, this))
+    , Label2(labelAt(QStringLiteral("Other names:"), OtherNamesLabelAt, this))
 {
-    auto *layout = new QVBoxLayout(this);
-    for (QLineEdit *&box : edtNames) {
-        box = new QLineEdit(this);
-        box->setMaxLength(15);
-        layout->addWidget(box);
+    setWindowTitle(QStringLiteral("Twelve - Names"));
+    setModal(true);
+    setFixedSize(ClientSize);
+
+    for (int box = 0; box < SeatCount; ++box) {
+        QLineEdit *edit = new QLineEdit(QString::fromLatin1(DesignedTexts[box]), this);
+        edit->setGeometry(QRect(QPoint(BoxLeft, FirstBoxTop + box * BoxPitch), BoxSize));
+        edit->setMaxLength(PlayerNameLength);
+        edtNames[box] = edit;
     }
-    layout->addWidget(bbtnOk);
-    layout->addWidget(bbtnMegsem);
+    Label1->setBuddy(edtNames[0]);
+    Label2->setBuddy(edtNames[1]);
+    // Made at start-up, before the Twelve window has turned the seat order on: the boxes are
+    // in seat order here.
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        designedNames[seat] = tidiedName(edtNames[seat - 1]->text()).toStdString();
+
+    // Made after the boxes, so that Tab reaches the boxes first.
+    pnlGombok = raisedPanel({0, ClientSize.height() - PanelHeight, ClientSize.width(), PanelHeight},
+                            this);
+    bbtnOk = new QPushButton(QStringLiteral("OK"), pnlGombok);
+    bbtnMegsem = new QPushButton(QStringLiteral("Cancel"), pnlGombok);
+    bbtnOk->setGeometry(QRect(OkAt, ButtonSize));
+    bbtnMegsem->setGeometry(QRect(CancelAt, ButtonSize));
     bbtnOk->setDefault(true);
     connect(bbtnOk, &QPushButton::clicked, this, &Tfrm4NevBekerA::bbtnOkClick);
     connect(bbtnMegsem, &QPushButton::clicked, this, &QDialog::reject);
@@ -28,19 +67,41 @@ Tfrm4NevBekerA::Tfrm4NevBekerA(QWidget *parent)
 
 bool Tfrm4NevBekerA::editNames(PerSeat<std::string> &names)
 {
+    for (int box = 1; box <= SeatCount; ++box)
+        edtNames[box - 1]->setText(QString::fromStdString(names[seatAtPosition(box)]));
     editing = &names;
-    for (int position = 1; position <= SeatCount; ++position)
-        edtNames[position - 1]->setText(QString::fromStdString(names[seatAtPosition(position)]));
     const bool accepted = exec() == QDialog::Accepted;
     editing = nullptr;
     return accepted;
 }
 
+PerSeat<QString> Tfrm4NevBekerA::typedNames() const
+{
+    PerSeat<QString> names;
+    for (int box = 1; box <= SeatCount; ++box)
+        names[seatAtPosition(box)] = tidiedName(edtNames[box - 1]->text());
+    return names;
+}
+
 void Tfrm4NevBekerA::bbtnOkClick()
 {
+    const PerSeat<QString> names = typedNames();
+    if (!namesDiffer(names)) {
+        ShowOkMessage(QStringLiteral("Names must be different."));
+        return;
+    }
     if (editing)
-        for (int position = 1; position <= SeatCount; ++position)
-            (*editing)[seatAtPosition(position)]
-                = edtNames[position - 1]->text().trimmed().toStdString();
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            (*editing)[seat] = names[seat].toStdString();
+    if (frmNyert)
+        frmNyert->edtNev->setText(names[HumanSeat]);
     accept();
+}
+
+void Tfrm4NevBekerA::showEvent(QShowEvent *event)
+{
+    centreOnMainWindow(this);
+    QDialog::showEvent(event);
+    edtNames[0]->setFocus();
+    edtNames[0]->selectAll();
 }

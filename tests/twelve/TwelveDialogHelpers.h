@@ -1,0 +1,34 @@
+#pragma once
+
+#include "TwelveSeatOrder.h"
+
+#include <QStringList>
+#include <QTimer>
+
+class TfrmValasz;
+
+// Lists the seats round the table, as the Twelve window does on every show, for one test.
+class SeatOrderRoundTheTable
+{
+public:
+    SeatOrderRoundTheTable() { TwelveSeatOrder = true; }
+    ~SeatOrderRoundTheTable() { TwelveSeatOrder = false; }
+};
+
+// Answers every showing of the question dialog with the next scripted button, Cancel when the
+// script has run out, and notes each message, so an unexpected question shows in `asked`
+// instead of waiting forever.
+class QuestionScript
+{
+public:
+    explicit QuestionScript(TfrmValasz &question);
+
+    QStringList answers;
+    QStringList asked;
+
+private:
+    void answerWhenShown();
+
+    TfrmValasz &question;
+    QTimer poll;
+};

@@ -1,0 +1,173 @@
+#include "ModalAnswer.h"
+#include "TwelveDialogHelpers.h"
+#include "TwelveNames.h"
+#include "u4NevBekerA.h"
+#include "uNyert.h"
+#include "uValasz.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString NamesMustDiffer = QStringLiteral("Names must be different.");
+
+class TwelveNamesDialogTest : public testing::Test
+{
+protected:
+    // Types each text into its box, top to bottom, as the player would, and presses Enter.
+    void typeAndPressEnter(const std::array<QString, SeatCount> &typed)
+    {
+        for (int box = 0; box < SeatCount; ++box) {
+            QLineEdit *edit = dialog.edtNames[box];
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            // Key by key with its text, as a keyboard layout with accented letters sends them.
+            for (QChar letter : typed[box])
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter),
+                                    Qt::NoModifier);
+        }
+        QTest::keyClick(dialog.edtNames[SeatCount - 1], Qt::Key_Return);
+    }
+
+    QStringList boxTexts() const
+    {
+        QStringList texts;
+        for (const QLineEdit *edit : dialog.edtNames)
+            texts << edit->text();
+        return texts;
+    }
+
+    TfrmValasz question;
+    TfrmNyert nyert;
+    Tfrm4NevBekerA dialog;
+    QuestionScript questions{question};
+    PerSeat<std::string> seats = dialog.defaultNames();
+};
+
+TEST(TwelveNames, TidyingTakesBlanksAndControlCharactersOffBothEnds)
+{
+    const std::pair<QString, QString> cases[] = {
+        {" John ", "John"},
+        {"\tJohn\r\n", "John"},
+        {QString("\x01\x1f") + "Jo hn" + QChar(0x7f) + QChar(0x85), "Jo hn"},
+        {QString(QChar(0xa0)) + "Anna" + QChar(0x3000), "Anna"},
+        {"   ", ""},
+        {"Bartholomew Fitz-Simmons", "Bartholomew Fit"},
+        {"  Bartholomew Fitz", "Bartholomew Fit"},
+        // A letter outside the basic plane is not cut in half.
+        {QString(14, 'a') + QString::fromUcs4(U"\U0001F600"), QString(14, 'a')},
+    };
+    for (const auto &[typed, tidied] : cases)
+        EXPECT_EQ(tidiedName(typed), tidied) << typed.toStdString();
+}
+
+TEST_F(TwelveNamesDialogTest, FreshProgramListsTheSeatsRoundTheTable)
+{
+    EXPECT_EQ(seats, (PerSeat<std::string>{"", "Player", "John", "Paul", "Eric"}));
+    EXPECT_EQ(dialog.windowTitle(), "Twelve - Names");
+
+    QStringList shown;
+    onNextModal([&](QWidget *) {
+        shown = boxTexts();
+        dialog.bbtnMegsem->click();
+    });
+    {
+        SeatOrderRoundTheTable roundTheTable;
+        EXPECT_FALSE(dialog.editNames(seats));
+    }
+    EXPECT_EQ(shown, QStringList({"Player", "Eric", "Paul", "John"}));
+
+    onNextModal([&](QWidget *) {
+        shown = boxTexts();
+        dialog.bbtnMegsem->click();
+    });
+    dialog.editNames(seats);
+    EXPECT_EQ(shown, QStringList({"Player", "John", "Paul", "Eric"})) << "seat order off";
+}
+
+TEST_F(TwelveNamesDialogTest, EqualNamesAfterTidyingAreRefusedUntilMadeDifferent)
+{
+    SeatOrderRoundTheTable roundTheTable;
+    QStringList whileRefused;
+    bool openWhileRefused = false;
+    onNextModal([&](QWidget *) {
+        typeAndPressEnter({"Player", " John ", "Paul", "John"});
+        openWhileRefused = dialog.isVisible();
+        whileRefused = boxTexts();
+        EXPECT_EQ(seats[2], "John") << "nothing changes while refused";
+        typeAndPressEnter({"Player", "john", "Paul", "John"});
+    });
+    EXPECT_TRUE(dialog.editNames(seats));
+
+    EXPECT_EQ(questions.asked, QStringList({NamesMustDiffer}));
+    EXPECT_TRUE(openWhileRefused);
+    EXPECT_EQ(whileRefused, QStringList({"Player", " John ", "Paul", "John"}));
+    EXPECT_EQ(seats, (PerSeat<std::string>{"", "Player", "John", "Paul", "john"}));
+}
+
+TEST_F(TwelveNamesDialogTest, TwoEmptyNamesAreEqual)
+{
+    onNextModal([&](QWidget *) {
+        typeAndPressEnter({"Player", "  ", "", "Eric"});
+        dialog.bbtnMegsem->click();
+    });
+    EXPECT_FALSE(dialog.editNames(seats));
+    EXPECT_EQ(questions.asked, QStringList({NamesMustDiffer}));
+}
+
+TEST_F(TwelveNamesDialogTest, SwappingBoxesTwoAndFourSwapsLeftAndRight)
+{
+    SeatOrderRoundTheTable roundTheTable;
+    onNextModal([&](QWidget *) { typeAndPressEnter({"Player", "John", "Paul", "Eric"}); });
+    EXPECT_TRUE(dialog.editNames(seats));
+    EXPECT_EQ(seats[4], "John") << "left";
+    EXPECT_EQ(seats[2], "Eric") << "right";
+    EXPECT_TRUE(questions.asked.isEmpty());
+}
+
+TEST_F(TwelveNamesDialogTest, CancelAfterEditingChangesNothing)
+{
+    SeatOrderRoundTheTable roundTheTable;
+    nyert.edtNev->setText("Anonymus");
+    onNextModal([&](QWidget *) {
+        for (QLineEdit *edit : dialog.edtNames)
+            QTest::keyClicks(edit, "x");
+        QTest::keyClick(dialog.edtNames[0], Qt::Key_Escape);
+    });
+    EXPECT_FALSE(dialog.editNames(seats));
+    EXPECT_EQ(seats, dialog.defaultNames());
+    EXPECT_EQ(nyert.edtNev->text(), "Anonymus");
+}
+
+TEST_F(TwelveNamesDialogTest, OkProposesThePlayersNameForTheTopScores)
+{
+    SeatOrderRoundTheTable roundTheTable;
+    nyert.edtNev->setText("Anonymus");
+    onNextModal([&](QWidget *) {
+        typeAndPressEnter({QString("  Zs\u00f3fia Ny\u00e1ri "), "Eric", "Paul", "John"});
+    });
+    EXPECT_TRUE(dialog.editNames(seats));
+    EXPECT_EQ(seats[1], "Zs\u00f3fia Ny\u00e1ri");
+    EXPECT_EQ(nyert.edtNev->text(), QString("Zs\u00f3fia Ny\u00e1ri"));
+}
+
+TEST_F(TwelveNamesDialogTest, BoxesStandWhereTheDialogIsLaidOut)
+{
+    EXPECT_EQ(dialog.size(), QSize(275, 196));
+    for (int box = 0; box < SeatCount; ++box) {
+        EXPECT_EQ(dialog.edtNames[box]->geometry(), QRect(112, 16 + 32 * box, 145, 24));
+        EXPECT_EQ(dialog.edtNames[box]->maxLength(), 15);
+    }
+    EXPECT_EQ(dialog.Label1->pos(), QPoint(16, 20));
+    EXPECT_EQ(dialog.Label2->pos(), QPoint(16, 52));
+    EXPECT_EQ(dialog.pnlGombok->geometry(), QRect(0, 155, 275, 41));
+    EXPECT_EQ(dialog.bbtnOk->geometry(), QRect(184, 8, 75, 25));
+    EXPECT_EQ(dialog.bbtnMegsem->geometry(), QRect(88, 8, 75, 25));
+}
+
+}
