@@ -3,12 +3,13 @@
 #include "AnsiText.h"
 #include "DataDir.h"
 #include "IniFile.h"
+#include "TwelveNames.h"
+#include "TwelveSliderScale.h"
 
 namespace {
 
 const QString Section = QStringLiteral("Beallitas");
 const QString NamesSection = QStringLiteral("Nevek");
-constexpr int NameLength = 15;
 constexpr double EasiestDifficulty = 1.0;
 constexpr double HardestDifficulty = 4.0;
 
@@ -23,12 +24,12 @@ QString nameKey(int seat)
 }
 
 // A step below 1 would never move a card; one above the dialog's range would skip the turn.
-int readStep(const IniFile &file, const QString &key, int highest, int def)
+int readStep(const IniFile &file, const QString &key, SliderRange range, int def)
 {
     const int value = file.readInteger(Section, key, def);
     if (value < 1)
         return def;
-    return std::min(value, highest);
+    return std::min(value, stepAtPosition(range.Highest));
 }
 
 }
@@ -46,13 +47,15 @@ TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
     settings.FastDraw = file.readBool(Section, QStringLiteral("Gyors"), defaults.FastDraw);
 
     TwelveSpeeds &speeds = settings.Speeds;
-    speeds.TurnStep = readStep(file, QStringLiteral("FordSeb"), TwelveSpeeds::MaxTurnStep,
-                               defaults.Speeds.TurnStep);
-    speeds.MoveStep = readStep(file, QStringLiteral("MozgSeb"), TwelveSpeeds::MaxMoveStep,
-                               defaults.Speeds.MoveStep);
+    speeds.TurnStep
+        = readStep(file, QStringLiteral("FordSeb"), TurnStepRange, defaults.Speeds.TurnStep);
+    speeds.MoveStep
+        = readStep(file, QStringLiteral("MozgSeb"), MoveStepRange, defaults.Speeds.MoveStep);
     const int bidDelay
         = file.readInteger(Section, QStringLiteral("LicitInt"), defaults.Speeds.BidDelay);
-    speeds.BidDelay = bidDelay < 1 ? defaults.Speeds.BidDelay : bidDelay;
+    // A pause longer than the slowest bidding would look like a game that hangs.
+    speeds.BidDelay = bidDelay < 1 ? defaults.Speeds.BidDelay
+                                   : std::min(bidDelay, bidDelayAtPosition(BidDelayRange.Lowest));
 
     const double difficulty = file.readFloat(Section, QStringLiteral("Okos"), defaults.Difficulty);
     settings.Difficulty = difficulty >= EasiestDifficulty && difficulty <= HardestDifficulty
@@ -66,7 +69,7 @@ TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const QString name = file.readString(NamesSection, nameKey(seat),
                                              QString::fromStdString(defaultNames[seat]));
-        settings.PlayerNames[seat] = name.left(NameLength).toStdString();
+        settings.PlayerNames[seat] = name.left(PlayerNameLength).toStdString();
     }
     return settings;
 }

@@ -6,9 +6,6 @@
 // ms after a computer raises a bid.
 struct TwelveSpeeds
 {
-    static constexpr int MaxMoveStep = 144;
-    static constexpr int MaxTurnStep = 81;
-
     int MoveStep = 100;
     int TurnStep = 64;
     int BidDelay = 1;

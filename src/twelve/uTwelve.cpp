@@ -124,7 +124,7 @@ void TfrmTwelve::setVisible(bool visible)
 
 void TfrmTwelve::LoadSettings()
 {
-    const TwelveSettings settings = readTwelveSettings(twelve.PlayerNames);
+    const TwelveSettings settings = readTwelveSettings(frm4NevBekerA->defaultNames());
     BackIndex = settings.BackIndex;
     Stretch1->setChecked(settings.Stretch);
     Sound1->setChecked(settings.Sound);

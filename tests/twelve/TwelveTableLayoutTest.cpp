@@ -1,5 +1,5 @@
-#include "TwelveMotion.h"
 #include "TwelveTableLayout.h"
+#include "TwelveMotion.h"
 #include "TwelveTestHands.h"
 
 #include <QLineF>
@@ -34,8 +34,7 @@ TEST(TwelveTableLayout, ThePlayersRowsPackedOrWithAColumnPerRank)
     const Hand gap = handOf({cardOf(Clubs, Two), cardOf(Clubs, Four), cardOf(Diamonds, Ace)});
     EXPECT_EQ(lefts(handLayout(HumanSeat, gap, true), ClubsRowTop), (std::vector<int>{255, 285}))
         << "a missing three leaves its column empty";
-    EXPECT_EQ(lefts(handLayout(HumanSeat, gap, false), ClubsRowTop),
-              (std::vector<int>{330, 345}))
+    EXPECT_EQ(lefts(handLayout(HumanSeat, gap, false), ClubsRowTop), (std::vector<int>{330, 345}))
         << "packed and centred: ((392 - 15 - 35) div 15) x 15";
     EXPECT_EQ(lefts(handLayout(HumanSeat, gap, true), DiamondsRowTop),
               (std::vector<int>{255 + 12 * Overlap}))
@@ -89,8 +88,10 @@ TEST(TwelveMotion, MovementsEndExactlyOnTheirTargets)
     {
         QPoint from, to;
         int step;
-    } flights[] = {{{399, 205}, {357, 351}, 100}, {{228, 205}, {60, 205}, 7},
-                   {{314, 205}, {314, 60}, 144}, {{485, 205}, {653, 205}, 1}};
+    } flights[] = {{{399, 205}, {357, 351}, 100},
+                   {{228, 205}, {60, 205}, 7},
+                   {{314, 205}, {314, 60}, 144},
+                   {{485, 205}, {653, 205}, 1}};
     for (const auto &f : flights) {
         TwelveMotion::Flight flight(f.from, f.to, f.step);
         int ticks = 0;

@@ -4,6 +4,7 @@
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "StartUp.h"
+#include "TwelvePlayers.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -98,6 +99,16 @@ void TwelveWindowTest::confirmRound()
     table().bbtnFordVegeOk->click();
 }
 
+int TwelveWindowTest::mostWantedSlot() const
+{
+    const PerSlot<int> worths = middleCardWorths(game(), HumanSeat);
+    int best = 0;
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        if (game().TurnSlot[slot].FaceUp && (best == 0 || worths[slot] > worths[best]))
+            best = slot;
+    return best;
+}
+
 bool TwelveWindowTest::playUntil(const std::function<bool()> &condition, int decisions)
 {
     for (int decision = 0; decision < decisions; ++decision) {
@@ -107,15 +118,10 @@ bool TwelveWindowTest::playUntil(const std::function<bool()> &condition, int dec
         switch (state()) {
         case TurnState::Travelling:
         case TurnState::WaitingForPut:
-            pressFace(heldCard(HumanSeat));
+            pressFace(leastValuedCard(game().Holding[HumanSeat]));
             break;
         case TurnState::Choosing:
-            for (int slot = 1; slot <= SlotCount; ++slot) {
-                if (game().TurnSlot[slot].FaceUp) {
-                    pressFace(game().TurnSlot[slot].Card);
-                    break;
-                }
-            }
+            pressFace(game().TurnSlot[mostWantedSlot()].Card);
             break;
         case TurnState::Bidding:
             press(table().imgTetNoMore);
@@ -130,5 +136,16 @@ bool TwelveWindowTest::playUntil(const std::function<bool()> &condition, int dec
             return false;
         }
     }
+    ADD_FAILURE() << "still waiting in state " << int(state()) << " after " << decisions
+                  << " decisions";
     return false;
+}
+
+void TwelveWindowTest::tickWhile(const std::function<bool()> &condition)
+{
+    constexpr int TickLimit = 100000;
+    for (int ticks = 0; condition(); ++ticks) {
+        ASSERT_LT(ticks, TickLimit) << "stuck in state " << int(state());
+        window->tmrKeslTimer();
+    }
 }

@@ -37,13 +37,18 @@ protected:
 
     // Ticks until the game waits for the player; the number of ticks it took.
     int tickUntilWaiting();
+    // Ticks as long as the condition holds, whether the timer runs or not.
+    void tickWhile(const std::function<bool()> &condition);
     void pressFace(int card);
     void press(QWidget *widget);
     int heldCard(int seat, int index = 0) const;
     // Puts the first held card and plays the turn until the cards lie face up.
     void putAndTurnUp();
-    // Plays the player's simplest part (his first card, the first free middle card, "No more")
-    // until the condition holds while the game waits for him; false if the game ended first.
+    // The face-up middle card that would help the player's hand most.
+    int mostWantedSlot() const;
+    // Plays the player's part as a computer would choose (his least valued card, the middle card
+    // worth most to him, "No more") until the condition holds while the game waits for him;
+    // false if the game ended first.
     bool playUntil(const std::function<bool()> &condition, int decisions = 5000);
     // Answers the next modal windows, one caption each, in turn.
     static void answerModalsInTurn(QStringList captions);
