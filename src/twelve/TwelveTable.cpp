@@ -40,9 +40,13 @@ Picture *picture(QWidget *parent, QSize size, const QPixmap &pixmap = {})
     return created;
 }
 
-QLabel *centredLabel(QWidget *parent, QSize size, const QFont &font)
+// Numbers on a seat's panel: white on the dark seat colours, black on yellow.
+QLabel *centredLabel(QWidget *parent, int seat, QSize size, const QFont &font)
 {
     auto *label = new QLabel(parent);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, SeatTextColours[seat]);
+    label->setPalette(palette);
     label->resize(size);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
@@ -89,8 +93,7 @@ void TwelveTable::createFixedParts()
         name->setAlignment(Qt::AlignCenter);
         name->setFont(nameFont);
         QPalette palette = name->palette();
-        // The left wall is light: a white name would not read on it.
-        palette.setColor(QPalette::WindowText, seat == 4 ? Qt::black : Qt::white);
+        palette.setColor(QPalette::WindowText, SeatTextColours[seat]);
         name->setPalette(palette);
     }
 
@@ -147,14 +150,14 @@ void TwelveTable::createPictures()
     for (int seat = 1; seat <= SeatCount; ++seat)
         bidPanels[seat] = picture(this, BidPanelSize, seatPanelPicture(seat));
     for (int seat = 1; seat <= SeatCount; ++seat)
-        bidLabels[seat] = centredLabel(this, BidPanelSize, arialBold(BidFontPoints));
+        bidLabels[seat] = centredLabel(this, seat, BidPanelSize, arialBold(BidFontPoints));
     for (int seat = 1; seat <= SeatCount; ++seat) {
         scoreBoxes[seat] = picture(this, ScoreBoxSize, seatPanelPicture(seat));
         scoreBoxes[seat]->setGeometry(scoreBox(seat));
     }
     for (int seat = 1; seat <= SeatCount; ++seat) {
         QLabel *score = scoreLabels[seat]
-            = centredLabel(this, ScoreBoxSize, arialBold(ScoreFontPoints));
+            = centredLabel(this, seat, ScoreBoxSize, arialBold(ScoreFontPoints));
         score->setGeometry(scoreBox(seat));
         score->setText(QString::number(StartingPoints));
     }

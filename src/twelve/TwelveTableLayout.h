@@ -52,6 +52,10 @@ inline constexpr QRect ButtonBackdrop{600, 368, 113, 137};
 inline constexpr QColor SeatColours[SeatCount + 1]{
     {}, {0, 0, 255}, {255, 0, 0}, {0, 128, 0}, {255, 255, 0}};
 
+// Names and numbers on the seats' walls and panels: white, but black on the light yellow.
+inline constexpr QColor SeatTextColours[SeatCount + 1]{
+    {}, {255, 255, 255}, {255, 255, 255}, {255, 255, 255}, {0, 0, 0}};
+
 inline constexpr int BidFontPoints = 24;
 inline constexpr int ScoreFontPoints = 10;
 

@@ -65,6 +65,8 @@ public:
 
     void UpdateTitles();
     void UpdateNameLabels();
+    // Deals a new game at once; the menu and the panels ask first when they must.
+    void NewGame() override;
 
     // Opening the window reads "Twelve.ini" and deals.
     void setVisible(bool visible) override;
@@ -96,7 +98,6 @@ private:
     TwelveGame &game() override { return twelve; }
     bool gameInProgress() const override;
     void setFastDraw(bool fast) override;
-    void NewGame() override;
 
     TwelveGame twelve;
     TwelveTurn turn;
