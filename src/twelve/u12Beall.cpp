@@ -85,15 +85,11 @@ Tfrm12Beall::Tfrm12Beall(QWidget *parent)
     buildLeftPanel();
     buildRightPanel();
 
-    pnlGombok = raisedPanel({0, ClientSize.height() - PanelHeight, ClientSize.width(), PanelHeight},
-                            this);
-    bbtnOk = new QPushButton(QStringLiteral("OK"), pnlGombok);
-    bbtnMegsem = new QPushButton(QStringLiteral("Cancel"), pnlGombok);
-    bbtnOk->setGeometry(QRect(OkAt, ButtonSize));
-    bbtnMegsem->setGeometry(QRect(CancelAt, ButtonSize));
-    bbtnOk->setDefault(true);
+    const ButtonStrip strip = okCancelStrip(this, {PanelHeight, ButtonSize, OkAt, CancelAt});
+    pnlGombok = strip.panel;
+    bbtnOk = strip.ok;
+    bbtnMegsem = strip.cancel;
     connect(bbtnOk, &QPushButton::clicked, this, &Tfrm12Beall::bbtnOkClick);
-    connect(bbtnMegsem, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tfrm12Beall::buildLeftPanel()

@@ -54,15 +54,11 @@ Tfrm4NevBekerA::Tfrm4NevBekerA(QWidget *parent)
         designedNames[seat] = tidiedName(edtNames[seat - 1]->text()).toStdString();
 
     // Made after the boxes, so that Tab reaches the boxes first.
-    pnlGombok = raisedPanel({0, ClientSize.height() - PanelHeight, ClientSize.width(), PanelHeight},
-                            this);
-    bbtnOk = new QPushButton(QStringLiteral("OK"), pnlGombok);
-    bbtnMegsem = new QPushButton(QStringLiteral("Cancel"), pnlGombok);
-    bbtnOk->setGeometry(QRect(OkAt, ButtonSize));
-    bbtnMegsem->setGeometry(QRect(CancelAt, ButtonSize));
-    bbtnOk->setDefault(true);
+    const ButtonStrip strip = okCancelStrip(this, {PanelHeight, ButtonSize, OkAt, CancelAt});
+    pnlGombok = strip.panel;
+    bbtnOk = strip.ok;
+    bbtnMegsem = strip.cancel;
     connect(bbtnOk, &QPushButton::clicked, this, &Tfrm4NevBekerA::bbtnOkClick);
-    connect(bbtnMegsem, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool Tfrm4NevBekerA::editNames(PerSeat<std::string> &names)
