@@ -4,6 +4,7 @@
 #include "TwelveRoom.h"
 #include "uKartyak.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -14,9 +15,18 @@ using namespace TwelveTableLayout;
 
 namespace {
 
+// The table's pictures come in two sizes; dense screens get the one drawn at twice the size.
 QPixmap tablePicture(const QString &name)
 {
-    return QPixmap(QStringLiteral(":/twelve/") + name + QStringLiteral(".png"));
+    const QString path = QStringLiteral(":/twelve/") + name;
+    if (qApp->devicePixelRatio() > 1) {
+        QPixmap sharp(path + QStringLiteral("@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(path + QStringLiteral(".png"));
 }
 
 QPixmap seatPanelPicture(int seat)
