@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QHideEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPushButton>
@@ -179,8 +180,9 @@ bool TfrmTwelve::mayClose()
 
 void TfrmTwelve::hideEvent(QHideEvent *event)
 {
-    // Nothing moves while the window is away.
-    tmrKesl->stop();
+    // Nothing moves once the window has closed; a minimised game goes on.
+    if (!event->spontaneous())
+        tmrKesl->stop();
     GameWindow::hideEvent(event);
 }
 
