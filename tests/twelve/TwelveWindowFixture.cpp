@@ -5,6 +5,7 @@
 #include "Picture.h"
 #include "StartUp.h"
 #include "TwelvePlayers.h"
+#include "TwelveSeatOrder.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -27,6 +28,7 @@ TwelveWindowTest::TwelveWindowTest()
 TwelveWindowTest::~TwelveWindowTest()
 {
     window.reset();
+    TwelveSeatOrder = false;
     Sound::setBackend(nullptr);
     setMainWindow(nullptr);
 }
