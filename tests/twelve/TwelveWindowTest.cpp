@@ -252,6 +252,8 @@ TEST_F(TwelveWindowTest, ARoundEndsWithFramedRunsPlacesAndThePointsBeforeThePriz
                   QString::number(game().Scores[1][seat] - run.Prize));
     }
     EXPECT_EQ(framed, expectedFrames) << "a frame on every card of each best run";
+    window->Stretch1->trigger();
+    EXPECT_EQ(visibleCount(table().runFrames), framed) << "the result stays as it was shown";
 
     const PerSeat<int> afterPrizes = game().Scores[1];
     confirmRound();
