@@ -30,9 +30,10 @@ void drawAll(QPainter &painter, const std::vector<QPixmap> &pictures, QPoint ori
 void paintSheet(QPainter &painter, const TfrmKartyak &cards)
 {
     painter.fillRect(QRect(QPoint(0, 0), SheetSize), QColor(20, 100, 50));
+    const std::vector<QPixmap> &faces = cards.ilKartyak;
     for (int suit = 0; suit < 4; ++suit) {
-        const std::vector<QPixmap> row(cards.ilKartyak.begin() + suit * CardId::RankCount,
-                                       cards.ilKartyak.begin() + (suit + 1) * CardId::RankCount);
+        const std::vector<QPixmap> row(faces.begin() + suit * CardId::RankCount,
+                                       faces.begin() + (suit + 1) * CardId::RankCount);
         drawAll(painter, row, QPoint(Margin, Margin + suit * RowStep), FaceStep);
     }
     int top = Margin + 4 * RowStep + Margin;

@@ -1,7 +1,11 @@
 #include "InvariantCheck.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 InvariantCheck::InvariantCheck(const TwelveGame &game)
     : game(game)
@@ -34,51 +38,92 @@ void InvariantCheck::afterStep(TurnState state)
     for (int seat = 1; seat <= SeatCount; ++seat)
         put[seat] = put[seat] || game.TurnSlot[seat].MoveState != MoveNotPut;
     checkCards();
-    checkScores();
-    if (roundOver)
+    checkScores(game.RoundNo);
+    if (roundOver) {
+        checkScores(1);
         checkPrizes();
+    }
+}
+
+namespace {
+
+// A set of cards, bit n for card id n: the checks run after every step, so they compare whole
+// hands at once.
+using CardSet = std::uint64_t;
+
+constexpr CardSet EveryCard = (CardSet(1) << CardCount) - 1;
+
+// Eight cards at a time: each bool is a byte of 0 or 1, and the multiplication gathers the eight
+// bytes' low bits, in order, into its top byte. The last four cards come as a shorter group.
+static_assert(std::endian::native == std::endian::little, "the first card is the lowest byte");
+constexpr int GroupSize = 8;
+constexpr int FullGroups = CardCount / GroupSize;
+
+template<int Size> CardSet gathered(const bool *cards)
+{
+    std::uint64_t bytes = 0;
+    std::memcpy(&bytes, cards, Size);
+    return (bytes * 0x0102040810204080) >> 56;
+}
+
+CardSet cardSetOf(const Hand &hand)
+{
+    CardSet cards = 0;
+    for (int group = 0; group < FullGroups; ++group)
+        cards |= gathered<GroupSize>(&hand[group * GroupSize]) << (group * GroupSize);
+    constexpr int Last = FullGroups * GroupSize;
+    return cards | gathered<CardCount - Last>(&hand[Last]) << Last;
+}
+
+std::string lowestCard(CardSet cards)
+{
+    return "card " + std::to_string(std::countr_zero(cards));
+}
+
 }
 
 // Every card lies in exactly one hand or in the middle, and each hand holds 13 cards less the
 // one it put plus the one it received.
 void InvariantCheck::checkCards() const
 {
-    int inMiddle = 0;
-    for (int card = 0; card < CardCount; ++card) {
-        int holders = 0;
-        for (int seat = 1; seat <= SeatCount; ++seat)
-            holders += game.Holding[seat][card];
-        if (holders > 1)
-            fail("card " + std::to_string(card) + " is in two hands");
-        if (holders == 1)
-            continue;
-        bool put = false;
-        for (int slot = 1; slot <= SlotCount; ++slot)
-            put = put
-                || (game.TurnSlot[slot].MoveState != MoveNotPut
-                    && game.TurnSlot[slot].Card == card);
-        if (!put)
-            fail("card " + std::to_string(card) + " is lost");
-        ++inMiddle;
+    PerSeat<CardSet> hands{};
+    CardSet held = 0;
+    CardSet inTwoHands = 0;
+    for (int seat = 1; seat <= SeatCount; ++seat) {
+        hands[seat] = cardSetOf(game.Holding[seat]);
+        inTwoHands |= held & hands[seat];
+        held |= hands[seat];
     }
+    if (inTwoHands)
+        fail(lowestCard(inTwoHands) + " is in two hands");
+    CardSet put = 0;
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        if (game.TurnSlot[slot].MoveState != MoveNotPut)
+            put |= CardSet(1) << game.TurnSlot[slot].Card;
+    const CardSet inMiddle = EveryCard & ~held;
+    if (inMiddle & ~put)
+        fail(lowestCard(inMiddle & ~put) + " is lost");
+
     int notDelivered = 0;
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const bool seatPut = game.TurnSlot[seat].MoveState != MoveNotPut;
         notDelivered += int(seatPut) - int(game.Bought[seat]);
         const int expected = HandSize - int(seatPut) + int(game.Bought[seat]);
-        if (heldCount(game.Holding[seat]) != expected)
-            fail("seat " + std::to_string(seat) + " holds "
-                 + std::to_string(heldCount(game.Holding[seat])) + " cards instead of "
-                 + std::to_string(expected));
+        const int holds = std::popcount(hands[seat]);
+        if (holds != expected)
+            fail("seat " + std::to_string(seat) + " holds " + std::to_string(holds)
+                 + " cards instead of " + std::to_string(expected));
     }
-    if (inMiddle != notDelivered)
-        fail("the middle holds " + std::to_string(inMiddle) + " cards instead of "
+    if (std::popcount(inMiddle) != notDelivered)
+        fail("the middle holds " + std::to_string(std::popcount(inMiddle)) + " cards instead of "
              + std::to_string(notDelivered));
 }
 
-void InvariantCheck::checkScores() const
+// Only the current round's row changes during a round; the earlier ones are checked again at
+// every round end.
+void InvariantCheck::checkScores(int fromRound) const
 {
-    for (int round = 1; round <= game.RoundNo; ++round)
+    for (int round = std::max(fromRound, 1); round <= game.RoundNo; ++round)
         for (int seat = 1; seat <= SeatCount; ++seat)
             if (game.Scores[round][seat] < 0)
                 fail("score of seat " + std::to_string(seat) + " in round " + std::to_string(round)

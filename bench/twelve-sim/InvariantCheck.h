@@ -20,7 +20,7 @@ public:
 
 private:
     void checkCards() const;
-    void checkScores() const;
+    void checkScores(int fromRound) const;
     void checkTurnEnd() const;
     void checkPrizes() const;
     [[noreturn]] void fail(const std::string &what) const;

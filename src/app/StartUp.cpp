@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "Application.h"
+#include "Random.h"
 #include "u12Beall.h"
 #include "u4NevBekerA.h"
 #include "uEredmeny.h"
@@ -14,6 +15,9 @@
 #include "uPokerSpeed.h"
 #include "uReszeredmA.h"
 #include "uValasz.h"
+
+#include <QApplication>
+#include <QFont>
 
 TfrmFo *createWindows()
 {
@@ -33,4 +37,16 @@ TfrmFo *createWindows()
     new TfrmHelp1(launcher);
     new TfrmPokerSpeed(launcher);
     return launcher;
+}
+
+void prepareApplication()
+{
+    // The program's forms were laid out in "MS Sans Serif", which has no clone here.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QApplication::setFont([] {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPixelSize(13);
+        return font;
+    }());
+    programRandom();
 }

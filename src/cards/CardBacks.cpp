@@ -66,10 +66,9 @@ QPixmap turned(const QPixmap &upright, Turn turn)
 {
     // Quarter turns of an image move whole pixels, so the turned backs stay as sharp as the
     // upright ones.
-    const QImage image = upright.toImage().transformed(QTransform().rotate(rotationOf(turn)));
-    QPixmap result = QPixmap::fromImage(image);
-    result.setDevicePixelRatio(upright.devicePixelRatio());
-    return result;
+    QImage image = upright.toImage().transformed(QTransform().rotate(rotationOf(turn)));
+    image.setDevicePixelRatio(upright.devicePixelRatio());
+    return QPixmap::fromImage(std::move(image));
 }
 
 QPixmap paintSelectionFrame(qreal pixelRatio)

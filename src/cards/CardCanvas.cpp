@@ -24,9 +24,9 @@ QPixmap render(QSize logicalSize, qreal pixelRatio, const std::function<void(QPa
         painter.scale(pixelRatio, pixelRatio);
         paint(painter);
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(pixelRatio);
-    return pixmap;
+    // Handed over whole, so the pixmap takes the pixels without a copy.
+    image.setDevicePixelRatio(pixelRatio);
+    return QPixmap::fromImage(std::move(image));
 }
 
 }

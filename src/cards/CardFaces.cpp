@@ -130,10 +130,20 @@ void upsideDown(QPainter &painter, const std::function<void()> &paint)
     painter.restore();
 }
 
+// The rank of the corner index is the same on every suit and at both corners: laid out once.
+const QPainterPath &rankIndex(int rank)
+{
+    static std::array<QPainterPath, CardId::RankCount> fitted;
+    QPainterPath &path = fitted[rank];
+    if (path.isEmpty())
+        path = fittedText(rankText(rank), RankBox);
+    return path;
+}
+
 void paintIndex(QPainter &painter, Suit suit, int rank)
 {
     const QColor colour = SuitShapes::colour(suit);
-    painter.fillPath(fittedText(rankText(rank), RankBox), colour);
+    painter.fillPath(rankIndex(rank), colour);
     painter.fillPath(SuitShapes::path(suit, IndexSuitBelow), colour);
     painter.fillPath(SuitShapes::path(suit, IndexSuitBeside), colour);
 }

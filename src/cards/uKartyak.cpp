@@ -29,17 +29,29 @@ constexpr int CancelLeft = 104;
 constexpr int OkLeft = 200;
 constexpr QSize SelectionFrameControl{88, 114};
 
+// The backs of one orientation are turned from the upright ones, which are drawn first if need be.
+std::function<QPixmap(int)> turnedFrom(const CardPictureList &upright, CardBacks::Turn turn)
+{
+    return [&upright, turn](int back) { return CardBacks::turned(upright[back], turn); };
+}
+
 }
 
 TfrmKartyak::TfrmKartyak(QWidget *parent)
     : QDialog(parent)
+    , ilKartyak(CardId::CardCount, [this](int id) { return CardFaces::paint(id, pixelRatio); })
+    , ilHatlap0(CardBacks::BackCount,
+                [this](int back) { return CardBacks::paint(back, pixelRatio); })
+    , ilHatlapF(CardBacks::BackCount, turnedFrom(ilHatlap0, CardBacks::Turn::UpsideDown))
+    , ilHatlap90(CardBacks::BackCount, turnedFrom(ilHatlap0, CardBacks::Turn::CounterClockwise))
+    , ilHatlap270(CardBacks::BackCount, turnedFrom(ilHatlap0, CardBacks::Turn::Clockwise))
     , imgKeret(new Picture(this))
     , pnlAlso(new QFrame(this))
     , bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlAlso))
     , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlAlso))
+    , pixelRatio(qApp->devicePixelRatio())
 {
     setWindowTitle(applicationTitle() + QStringLiteral(" - Card Decks"));
-    loadPictures(qApp->devicePixelRatio());
 
     const QSize client = QSize(OuterWidth, PanelHeight + BackAreaHeight) - DialogFrame;
     setFixedSize(client);
@@ -52,7 +64,7 @@ TfrmKartyak::TfrmKartyak(QWidget *parent)
 
     // The frame lies under the backs and lets clicks through to them.
     imgKeret->resize(SelectionFrameControl);
-    imgKeret->setPixmap(CardBacks::paintSelectionFrame(qApp->devicePixelRatio()));
+    imgKeret->setPixmapSource([this] { return CardBacks::paintSelectionFrame(pixelRatio); });
     imgKeret->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int i = 0; i < CardBacks::BackCount; ++i) {
         auto *picture = new Picture(this);
@@ -60,23 +72,10 @@ TfrmKartyak::TfrmKartyak(QWidget *parent)
                              (i / GridColumns) * GridRowStep + GridMargin,
                              CardCanvas::CardSize.width(), CardCanvas::CardSize.height());
         picture->setTag(i);
-        picture->setPixmap(ilHatlap0[i]);
+        picture->setPixmapSource([this, i] { return ilHatlap0[i]; });
         picture->setCursor(Qt::PointingHandCursor);
         connect(picture, &Picture::clicked, this, [this, picture] { img0Click(picture); });
         backPictures.push_back(picture);
-    }
-}
-
-void TfrmKartyak::loadPictures(qreal pixelRatio)
-{
-    for (int id = 0; id < CardId::CardCount; ++id)
-        ilKartyak.push_back(CardFaces::paint(id, pixelRatio));
-    for (int back = 0; back < CardBacks::BackCount; ++back) {
-        const QPixmap upright = CardBacks::paint(back, pixelRatio);
-        ilHatlap0.push_back(upright);
-        ilHatlapF.push_back(CardBacks::turned(upright, CardBacks::Turn::UpsideDown));
-        ilHatlap90.push_back(CardBacks::turned(upright, CardBacks::Turn::CounterClockwise));
-        ilHatlap270.push_back(CardBacks::turned(upright, CardBacks::Turn::Clockwise));
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "CardPictureList.h"
 #include "SharedWindow.h"
 
 #include <QDialog>
-#include <QPixmap>
 #include <vector>
 
 class Picture;
@@ -23,12 +23,12 @@ public:
     explicit TfrmKartyak(QWidget *parent = nullptr);
 
     // Faces by card id (71 x 96), backs by back index: upright and upside down (71 x 96), turned
-    // counter-clockwise and clockwise (96 x 71).
-    std::vector<QPixmap> ilKartyak;
-    std::vector<QPixmap> ilHatlap0;
-    std::vector<QPixmap> ilHatlapF;
-    std::vector<QPixmap> ilHatlap90;
-    std::vector<QPixmap> ilHatlap270;
+    // counter-clockwise and clockwise (96 x 71). Each picture is drawn when first asked for.
+    const CardPictureList ilKartyak;
+    const CardPictureList ilHatlap0;
+    const CardPictureList ilHatlapF;
+    const CardPictureList ilHatlap90;
+    const CardPictureList ilHatlap270;
 
     // The back a game hands to the chooser and reads back after OK, and the back clicked while
     // the chooser is open.
@@ -48,8 +48,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void loadPictures(qreal pixelRatio);
-
-private:
+    // The screen's pixel ratio when the library was made; every picture is drawn at it.
+    const qreal pixelRatio;
     SharedWindowSlot<TfrmKartyak> instance{frmKartyak, this};
 };

@@ -72,7 +72,8 @@ TfrmNevjegy::TfrmNevjegy(QWidget *parent)
     setAutoFillBackground(true);
 
     imgLogo->setGeometry(LogoRect);
-    imgLogo->setPixmap(drawAboutLogo(LogoRect.size(), devicePixelRatioF()));
+    imgLogo->setPixmapSource(
+        [this] { return drawAboutLogo(LogoRect.size(), devicePixelRatioF()); });
 
     lblHonlap->move(8, 195);
     lblHonlap->adjustSize();

@@ -125,7 +125,7 @@ void TfrmGolf::createCards()
         card->hide();
         card->resize(GolfTable::CardSize);
         card->setTag(id);
-        card->setPixmap(frmKartyak->ilKartyak[id]);
+        card->setPixmapSource(frmKartyak->ilKartyak.source(id));
         connect(card, &Picture::pressed, this,
                 [this, card](Qt::MouseButton button) { img0MouseDown(card, button); });
         imgKartyak[id] = card;

@@ -9,13 +9,31 @@ Picture::Picture(QWidget *parent)
 
 void Picture::setPixmap(const QPixmap &pixmap)
 {
+    pending = nullptr;
     shown = pixmap;
     update();
 }
 
+void Picture::setPixmapSource(std::function<QPixmap()> source)
+{
+    pending = std::move(source);
+    shown = QPixmap();
+    update();
+}
+
+const QPixmap &Picture::pixmap() const
+{
+    if (pending) {
+        const std::function<QPixmap()> source = std::move(pending);
+        pending = nullptr;
+        shown = source();
+    }
+    return shown;
+}
+
 void Picture::paintEvent(QPaintEvent *)
 {
-    if (shown.isNull())
+    if (pixmap().isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

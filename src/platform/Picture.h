@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 // A picture control: paints its pixmap stretched over its whole rectangle, letting whatever
 // lies below show through the pixmap's transparent pixels, and reports mouse presses.
@@ -12,7 +13,10 @@ public:
     explicit Picture(QWidget *parent = nullptr);
 
     void setPixmap(const QPixmap &pixmap);
-    const QPixmap &pixmap() const { return shown; }
+    // The pixmap is asked of the source when it is first painted or read, so a picture that
+    // nobody looks at is never drawn.
+    void setPixmapSource(std::function<QPixmap()> source);
+    const QPixmap &pixmap() const;
 
     // A number the owner attaches to the picture, such as a card id.
     int tag() const { return tagValue; }
@@ -28,6 +32,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap shown;
+    mutable QPixmap shown;
+    mutable std::function<QPixmap()> pending;
     int tagValue = 0;
 };

@@ -1,86 +1,41 @@
 #include "Sound.h"
 
-#include <QAudioDevice>
+#include "AudioPlayer.h"
+
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include <QLibrary>
 #include <QtEndian>
-#include <map>
 
 namespace Sound {
 
 namespace {
 
-// Extra time a waiting sound may take to load and start before the wait gives up.
-constexpr std::chrono::milliseconds StartAllowance{300};
+// The multimedia libraries come with the first sound, not at start. Without the module no sound
+// plays, as on a machine without audio output.
+AudioPlayer *audioPlayer()
+{
+    static AudioPlayer *const player = []() -> AudioPlayer * {
+        // The module stays loaded when the QLibrary goes: the player lives on.
+        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                        + QLatin1String(AudioModuleName));
+        const auto entry = reinterpret_cast<AudioPlayerEntry>(module.resolve(AudioPlayerEntryName));
+        return entry ? entry() : nullptr;
+    }();
+    return player;
+}
 
 class AudioOutput : public Backend
 {
 public:
     void play(const QString &path, Mode mode) override
     {
-        if (!QFileInfo::exists(path) || QMediaDevices::audioOutputs().isEmpty())
+        if (!QFileInfo::exists(path))
             return;
-        QSoundEffect &effect = effectFor(path);
-        effect.stop();
-        effect.play();
-        if (mode == Wait)
-            waitForEnd(effect, waveLength(path));
+        if (AudioPlayer *player = audioPlayer())
+            player->play(path, mode == Wait ? waveLength(path) : std::chrono::milliseconds{});
     }
-
-private:
-    // Effects belong to the application object, so they go before the audio system does.
-    QSoundEffect &effectFor(const QString &path)
-    {
-        QPointer<QSoundEffect> &effect = effects[path];
-        if (!effect) {
-            effect = new QSoundEffect(QCoreApplication::instance());
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
-        return *effect;
-    }
-
-    // The effect's own "finished" report is not reliable, so the wait is measured from the
-    // moment the sound really starts, by the length its header gives.
-    static void waitForEnd(QSoundEffect &effect, std::chrono::milliseconds length)
-    {
-        if (length.count() <= 0)
-            return;
-        QEventLoop loop;
-        QTimer end;
-        end.setTimerType(Qt::PreciseTimer);
-        end.setSingleShot(true);
-        QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
-        auto startEnd = [&] {
-            if (!end.isActive())
-                end.start(length);
-        };
-        QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-            if (effect.isPlaying())
-                startEnd();
-        });
-        QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
-            if (effect.status() == QSoundEffect::Error)
-                loop.quit();
-        });
-        QTimer cap;
-        cap.setTimerType(Qt::PreciseTimer);
-        cap.setSingleShot(true);
-        QObject::connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
-        cap.start(length + StartAllowance);
-        if (effect.isPlaying())
-            startEnd();
-        if (effect.status() != QSoundEffect::Error)
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-
-    std::map<QString, QPointer<QSoundEffect>> effects;
 };
 
 Backend *replacement = nullptr;

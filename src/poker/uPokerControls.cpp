@@ -102,7 +102,7 @@ void TfrmPoker::createCards()
     for (int card = 0; card < DeckSize; ++card) {
         auto *picture = new Picture(table);
         picture->resize(Layout::CardSize);
-        picture->setPixmap(frmKartyak->ilKartyak.at(card));
+        picture->setPixmapSource(frmKartyak->ilKartyak.source(card));
         picture->setTag(card);
         picture->hide();
         connect(picture, &Picture::pressed, this,

@@ -200,10 +200,10 @@ void TwelveTable::paintEvent(QPaintEvent *)
 void TwelveTable::DrawCardPictures(int backIndex)
 {
     for (int card = 0; card < CardCount; ++card)
-        faces[card]->setPixmap(frmKartyak->ilKartyak[card]);
-    const std::vector<QPixmap> *backLists[SeatCount + 1]{
-        nullptr, &frmKartyak->ilHatlap0, &frmKartyak->ilHatlap90, &frmKartyak->ilHatlapF,
-        &frmKartyak->ilHatlap270};
+        faces[card]->setPixmapSource(frmKartyak->ilKartyak.source(card));
+    const CardPictureList *backLists[SeatCount + 1]{nullptr, &frmKartyak->ilHatlap0,
+                                                    &frmKartyak->ilHatlap90, &frmKartyak->ilHatlapF,
+                                                    &frmKartyak->ilHatlap270};
     for (int index = 0; index < CardCount; ++index)
         backs[index]->setPixmap((*backLists[index / HandSize + 1])[backIndex]);
 }

@@ -93,7 +93,6 @@ TfrmReszeredmA::TfrmReszeredmA(QWidget *parent)
     sbx1->setGeometry(0, 0, ClientSize.width(), SheetHeight);
     sbx1->setWidget(imgHatter);
     buildGrid();
-    paintWall();
 
     QFont finalFont = arialBold();
     finalFont.setPixelSize(FinalLinePixels);
@@ -191,6 +190,10 @@ void TfrmReszeredmA::fitSheetToCells()
 
 void TfrmReszeredmA::showEvent(QShowEvent *event)
 {
+    // The texture is read when the sheet is first shown, not while the program starts; until a
+    // texture has been found each showing looks again.
+    if (imgHatter->palette().brush(QPalette::Window).texture().isNull())
+        paintWall();
     centreOnMainWindow(this);
     QDialog::showEvent(event);
 }

@@ -307,8 +307,8 @@ TEST_F(TwelveWindowTest, ANewDeckRedrawsEveryBackAtOnceMidTurn)
     });
     window->Deck1->trigger();
     ASSERT_EQ(window->backIndex(), 3);
-    const std::vector<QPixmap> *lists[] = {nullptr, &frmKartyak->ilHatlap0, &frmKartyak->ilHatlap90,
-                                           &frmKartyak->ilHatlapF, &frmKartyak->ilHatlap270};
+    const CardPictureList *lists[] = {nullptr, &frmKartyak->ilHatlap0, &frmKartyak->ilHatlap90,
+                                      &frmKartyak->ilHatlapF, &frmKartyak->ilHatlap270};
     for (int index = 0; index < CardCount; ++index)
         EXPECT_EQ(table().backs[index]->pixmap().cacheKey(),
                   (*lists[index / HandSize + 1])[3].cacheKey())
