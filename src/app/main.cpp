@@ -1,3 +1,4 @@
+#include "Application.h"
 #include "Random.h"
 #include "StartUp.h"
 #include "uFo.h"
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    setProgramNames();
     // The program's forms were laid out in "MS Sans Serif", which has no clone here.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QApplication::setFont([] {
