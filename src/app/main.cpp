@@ -1,3 +1,4 @@
+#include "Application.h"
 #include "StartUp.h"
 #include "uFo.h"
 
@@ -7,6 +8,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    setProgramNames();
     prepareApplication();
     const std::unique_ptr<TfrmFo> launcher(createWindows());
     launcher->show();

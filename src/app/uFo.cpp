@@ -152,10 +152,10 @@ void TfrmFo::launch(const Launch &launch)
     open = launch.game;
     hide();
     setApplicationTitle(launch.title);
-    loadApplicationIcon(DataDir() + launch.iconFile);
+    loadApplicationIcon(DataFile(launch.iconFile));
     game->exec();
     setApplicationTitle(LauncherTitle);
-    loadApplicationIcon(DataDir() + QStringLiteral("KVR1.ico"));
+    loadApplicationIcon(DataFile(QStringLiteral("KVR1.ico")));
     tmrFelszab->start();
 }
 

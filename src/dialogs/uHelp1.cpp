@@ -41,7 +41,7 @@ TfrmHelp1::TfrmHelp1(QWidget *parent)
 
 bool TfrmHelp1::showHelpFile(const QString &fileName, bool modal)
 {
-    const QString path = DataDir() + fileName;
+    const QString path = DataFile(fileName);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowOkMessage(QStringLiteral("Cannot open file:\n") + QDir::toNativeSeparators(path));

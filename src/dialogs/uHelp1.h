@@ -18,7 +18,7 @@ class TfrmHelp1 : public QDialog
 public:
     explicit TfrmHelp1(QWidget *parent = nullptr);
 
-    // Loads DataDir() + fileName and shows it, modally or not. A file that cannot be read is
+    // Loads the help text fileName and shows it, modally or not. A file that cannot be read is
     // reported to the player; the window is then not shown and the result is false.
     bool showHelpFile(const QString &fileName, bool modal);
 

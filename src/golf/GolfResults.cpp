@@ -12,7 +12,7 @@ const QString GamesKey = QStringLiteral("JatSz");
 
 QString resultsPath()
 {
-    return DataDir() + QStringLiteral("Golf.ere");
+    return UserFile(QStringLiteral("Golf.ere"));
 }
 
 }

@@ -11,7 +11,7 @@ constexpr int MaximizedState = 2;
 
 QString settingsPath()
 {
-    return DataDir() + QStringLiteral("Golf.ini");
+    return UserFile(QStringLiteral("Golf.ini"));
 }
 
 int readInRange(const IniFile &file, const QString &key, int lowest, int highest, int def)

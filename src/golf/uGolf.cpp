@@ -62,7 +62,7 @@ TfrmGolf::TfrmGolf(QWidget *parent)
 {
     setWindowTitle(GolfTitle);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    const QString iconPath = DataDir() + QStringLiteral("Golf.ico");
+    const QString iconPath = DataFile(QStringLiteral("Golf.ico"));
     if (QFileInfo::exists(iconPath)) {
         const QIcon icon(iconPath);
         if (!icon.availableSizes().isEmpty())
@@ -396,5 +396,5 @@ void TfrmGolf::playSound(Sound sound)
         return;
     const QString file
         = sound == Sound::CardPlayed ? QStringLiteral("Licit.wav") : QStringLiteral("Pakli.wav");
-    ::Sound::play(DataDir() + file, ::Sound::Wait);
+    ::Sound::play(DataFile(file), ::Sound::Wait);
 }

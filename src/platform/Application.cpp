@@ -21,6 +21,12 @@ void setApplicationTitle(const QString &newTitle)
     title = newTitle;
 }
 
+void setProgramNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("kovra"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KOVRA_APP_ID));
+}
+
 QWidget *mainWindow()
 {
     return mainWidget;

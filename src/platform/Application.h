@@ -9,6 +9,10 @@ class QWidget;
 QString applicationTitle();
 void setApplicationTitle(const QString &title);
 
+// The names the desktop knows the program by: they name the player's data folder and tie the
+// windows to the desktop entry. The window titles stay the program's own.
+void setProgramNames();
+
 QWidget *mainWindow();
 void setMainWindow(QWidget *window);
 

@@ -3,7 +3,9 @@
 #include "AnsiText.h"
 #include "FileError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <SimpleIni.h>
 
@@ -118,11 +120,12 @@ QByteArray IniFile::serialized() const
     return text;
 }
 
+// The player's data folder does not exist until the program first writes there.
 void IniFile::save() const
 {
     QSaveFile file(filePath);
-    const bool written
-        = file.open(QIODevice::WriteOnly) && file.write(serialized()) >= 0 && file.commit();
+    const bool written = QDir().mkpath(QFileInfo(filePath).absolutePath())
+        && file.open(QIODevice::WriteOnly) && file.write(serialized()) >= 0 && file.commit();
     if (!written)
         throw FileError(QStringLiteral("Unable to write to ") + filePath);
 }

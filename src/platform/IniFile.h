@@ -36,7 +36,8 @@ public:
     void writeFloat(const QString &section, const QString &key, double value);
     void eraseSection(const QString &section);
 
-    // Writes the whole file atomically; throws FileError "Unable to write to " + path.
+    // Writes the whole file atomically, making its folder first when needed; throws FileError
+    // "Unable to write to " + path.
     void save() const;
 
 private:

@@ -12,16 +12,25 @@ namespace Sound {
 
 namespace {
 
-// The multimedia libraries come with the first sound, not at start. Without the module no sound
-// plays, as on a machine without audio output.
+// Set by the build: where the installed module lies, relative to the installed program.
+const QString InstalledModuleFromProgram = QStringLiteral(KOVRA_INSTALLED_MODULE_DIR);
+
+// The multimedia libraries come with the first sound, not at start. The module lies beside the
+// program (a build, a portable copy) or in the installed lib/kovra. Without it no sound plays,
+// as on a machine without audio output.
 AudioPlayer *audioPlayer()
 {
     static AudioPlayer *const player = []() -> AudioPlayer * {
-        // The module stays loaded when the QLibrary goes: the player lives on.
-        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/')
-                        + QLatin1String(AudioModuleName));
-        const auto entry = reinterpret_cast<AudioPlayerEntry>(module.resolve(AudioPlayerEntryName));
-        return entry ? entry() : nullptr;
+        const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        for (const QString &folder :
+             {programFolder, programFolder + InstalledModuleFromProgram + QLatin1Char('/')}) {
+            // The module stays loaded when the QLibrary goes: the player lives on.
+            QLibrary module(folder + QLatin1String(AudioModuleName));
+            if (const auto entry
+                = reinterpret_cast<AudioPlayerEntry>(module.resolve(AudioPlayerEntryName)))
+                return entry();
+        }
+        return nullptr;
     }();
     return player;
 }

@@ -13,7 +13,7 @@ const QString SoundKey = QStringLiteral("Hang");
 
 QString settingsPath()
 {
-    return DataDir() + QStringLiteral("Poker.ini");
+    return UserFile(QStringLiteral("Poker.ini"));
 }
 
 }

@@ -64,7 +64,7 @@ TfrmPoker::TfrmPoker(QWidget *parent)
     , pokerGame(programRandom())
 {
     setWindowTitle(PokerTitle);
-    const QString icon = DataDir() + QStringLiteral("Poker.ico");
+    const QString icon = DataFile(QStringLiteral("Poker.ico"));
     if (QFileInfo::exists(icon))
         setWindowIcon(QIcon(icon));
 
@@ -86,8 +86,11 @@ TfrmPoker::TfrmPoker(QWidget *parent)
     tmrMozg->setInterval(GameClockTick);
     tmrMozg->setTimerType(Qt::PreciseTimer);
     connect(tmrMozg, &QTimer::timeout, this, &TfrmPoker::MoveTick);
-    chooseGameFile
-        = [this](QFileDialog::AcceptMode mode) { return choosePokerFile(this, DataDir(), mode); };
+    // Where the program keeps the player's other files: an installed program's own folder is not
+    // the player's to write.
+    chooseGameFile = [this](QFileDialog::AcceptMode mode) {
+        return choosePokerFile(this, fileFolders().user, mode);
+    };
 }
 
 TfrmPoker::~TfrmPoker() = default;
@@ -128,7 +131,7 @@ void TfrmPoker::prepareSharedWindows()
         if (window)
             window->setWindowTitle(caption);
     }
-    bestScoreList().setBase(DataDir() + QStringLiteral("Poker.exe"));
+    bestScoreList().setBase(UserFile(QStringLiteral("Poker.exe")));
     bestScoreList().setCount(BestScorePlaces);
 }
 
@@ -275,7 +278,7 @@ void TfrmPoker::MoveTick()
 void TfrmPoker::playCardSound()
 {
     if (Sound1->isChecked())
-        Sound::play(DataDir() + QStringLiteral("Kartya Le.wav"), Sound::NoWait);
+        Sound::play(DataFile(QStringLiteral("Kartya Le.wav")), Sound::NoWait);
 }
 
 void TfrmPoker::chooseSpeed()

@@ -1,6 +1,7 @@
 #include "BestScores.h"
 
 #include "AnsiText.h"
+#include "DataDir.h"
 #include "FileError.h"
 #include "IniFile.h"
 
@@ -156,6 +157,7 @@ QByteArray BestScoreList::storedName(const QString &typed)
 BestScoreList &bestScoreList()
 {
     // Named after the program until a game sets its base.
-    static BestScoreList list(QCoreApplication::applicationFilePath());
+    static BestScoreList list(
+        UserFile(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
     return list;
 }

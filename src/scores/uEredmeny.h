@@ -48,7 +48,7 @@ private:
 // the player's name when it enters; 0 shows the list; a negative score clears it. The list is
 // saved and shown, except when a positive score does not enter an intact list: then nothing is
 // shown. The game says first which list and whose captions, for example:
-//     bestScoreList().setBase(DataDir() + "Poker.exe"); // the file Poker.ere
+//     bestScoreList().setBase(UserFile("Poker.exe")); // the file Poker.ere
 //     bestScoreList().setCount(15);
 //     frmNyert->setWindowTitle("Kovra - Poker");
 //     frmEredmeny->setWindowTitle("Kovra - Poker - Best scores");

@@ -65,7 +65,7 @@ std::array<Face, 5> faces()
 
 QBrush wallBrush(const Face &face)
 {
-    const QPixmap texture(DataDir() + QString::fromUtf8(face.texture));
+    const QPixmap texture(DataFile(QString::fromUtf8(face.texture)));
     return texture.isNull() ? QBrush(face.plain) : QBrush(texture);
 }
 

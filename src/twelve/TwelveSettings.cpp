@@ -15,7 +15,7 @@ constexpr double HardestDifficulty = 4.0;
 
 QString settingsPath()
 {
-    return DataDir() + QStringLiteral("Twelve.ini");
+    return UserFile(QStringLiteral("Twelve.ini"));
 }
 
 QString nameKey(int seat)

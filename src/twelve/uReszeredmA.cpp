@@ -130,7 +130,7 @@ void TfrmReszeredmA::buildGrid()
 // A missing or unreadable picture leaves the sheet plain: the window's face shows through.
 void TfrmReszeredmA::paintWall()
 {
-    const QPixmap wall(DataDir() + QStringLiteral("Fal - Feh\u00e9r.bmp"));
+    const QPixmap wall(DataFile(QStringLiteral("Fal - Feh\u00e9r.bmp")));
     if (wall.isNull())
         return;
     QPalette palette = imgHatter->palette();

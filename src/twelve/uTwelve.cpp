@@ -42,7 +42,7 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
     , turn(twelve, programRandom())
 {
     setWindowTitle(TwelveTitle);
-    const QString iconPath = DataDir() + QStringLiteral("Twelve.ico");
+    const QString iconPath = DataFile(QStringLiteral("Twelve.ico"));
     if (QFileInfo::exists(iconPath)) {
         const QIcon icon(iconPath);
         if (!icon.availableSizes().isEmpty())
@@ -165,7 +165,7 @@ void TfrmTwelve::UpdateTitles()
                        .arg(QString::fromStdString(scoringName(twelve.ScoringMode))));
     frmEredmeny->setWindowTitle(
         QStringLiteral("%1 - Best scores - Diff. %2/%3").arg(TwelveTitle).arg(level).arg(code));
-    bestScoreList().setBase(DataDir() + QStringLiteral("Twelve%1%2.exe").arg(level).arg(code));
+    bestScoreList().setBase(UserFile(QStringLiteral("Twelve%1%2.exe").arg(level).arg(code)));
 }
 
 void TfrmTwelve::UpdateNameLabels()

@@ -185,7 +185,7 @@ void TfrmTwelve::bidRaised(int seat)
     tmrKesl->stop();
     table->showBid(seat);
     if (Sound1->isChecked())
-        Sound::play(DataDir() + QStringLiteral("Licit.wav"), Sound::Wait);
+        Sound::play(DataFile(QStringLiteral("Licit.wav")), Sound::Wait);
 }
 
 void TfrmTwelve::applyBidOutcome(BidOutcome outcome)

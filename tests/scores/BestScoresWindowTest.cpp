@@ -231,6 +231,8 @@ TEST_F(BestScoresWindowTest, ChangedScoreIsReportedOnceAndTheListStartsAgain)
 
 TEST_F(BestScoresWindowTest, UnwritableFileShowsTheErrorInsteadOfTheList)
 {
+    // A file stands where the list's folder would be made.
+    writeDataFile("missing", {});
     const QString base = dataPath(QStringLiteral("missing/Poker.exe"));
     bestScoreList().setBase(base);
     const Seen seen = show(0);

@@ -12,7 +12,7 @@ TempDataDir::TempDataDir()
 
 QString TempDataDir::dataPath(const QString &fileName) const
 {
-    return DataDir() + fileName;
+    return UserFile(fileName);
 }
 
 void TempDataDir::writeDataFile(const QString &fileName, const QByteArray &bytes) const

@@ -4,13 +4,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// Points DataDir at a fresh, empty folder for the length of one test.
+// Points the program's data and its written files at one fresh, empty folder for the length of
+// one test.
 class TempDataDir : public testing::Test
 {
 protected:
     TempDataDir();
 
-    // The full path of a file in the data folder.
+    // The full path of a file in that folder.
     QString dataPath(const QString &fileName) const;
     void writeDataFile(const QString &fileName, const QByteArray &bytes) const;
     QByteArray readDataFile(const QString &fileName) const;

@@ -72,6 +72,10 @@ std::vector<Output> outputs()
         all.push_back(
             {"twelve/" + dense, [picture] { return encoded(picture.draw(DenseScale), "png"); }});
     }
+    for (const int size : Icons::ThemeIconSizes) {
+        all.push_back({QStringLiteral("icons/kovra-%1.png").arg(size),
+                       [size] { return encoded(Icons::icon(Icons::Product, size), "png"); }});
+    }
     quint64 seed = WallSeed;
     for (const Walls::Wall &wall : Walls::walls()) {
         all.push_back(
