@@ -307,6 +307,27 @@ TEST_F(GolfWindowTest, SettingsThatCannotBeWrittenAreReportedAndTheOldFileKept)
     EXPECT_EQ(readDataFile("Golf.ini"), old);
 }
 
+// A quick second press reaches the window as a double-click event; it turns the stock again.
+TEST_F(GolfWindowTest, EveryPressCountsHoweverQuickly)
+{
+    open(fourOnFive());
+    const struct
+    {
+        QWidget *widget;
+        Qt::MouseButton button;
+    } presses[] = {{window->table, Qt::RightButton},
+                   {window->table, Qt::MiddleButton},
+                   {window->imgHatlap, Qt::LeftButton},
+                   {picture(card(Two)), Qt::RightButton}};
+    int stockLeft = 16;
+    for (const auto &press : presses) {
+        doubleClickWidget(press.widget, press.button, {1, 1});
+        stockLeft -= 2;
+        EXPECT_EQ(window->lblMaradt->text(), QString::number(stockLeft))
+            << press.widget->metaObject()->className() << " " << press.button;
+    }
+}
+
 TEST_F(GolfWindowTest, QuestionsGuardARunningGame)
 {
     open(fourOnFive());

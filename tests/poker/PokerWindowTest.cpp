@@ -214,6 +214,37 @@ TEST_F(PokerWindow, APressWithAnyButtonButTheLeftIsOkAnywhereOnTheTable)
     }
 }
 
+// A quick second press reaches the window as a double-click event. Two Oks evaluate the hand
+// and start clearing it away; two left presses on a card mark it and take the mark off again.
+TEST_F(PokerWindow, EveryPressCountsHoweverQuickly)
+{
+    // The card is pressed above the result panel, which the first Ok shows over it.
+    const struct
+    {
+        const char *target;
+        std::function<QWidget *()> widget;
+        QPoint point;
+        Qt::MouseButton button;
+    } cases[] = {
+        {"background", [this] { return window->table; }, EmptyTable, Qt::RightButton},
+        {"Ok", [this] { return window->bbtnOk; }, {-1, -1}, Qt::LeftButton},
+        {"Invert", [this] { return window->bbtnInv; }, {-1, -1}, Qt::RightButton},
+        {"a card", [this] { return window->cardPictures[1]; }, {35, 10}, Qt::RightButton},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.target);
+        open(RuntDeal);
+        doubleClickWidget(c.widget(), c.button, c.point);
+        EXPECT_EQ(window->game().phase(), PokerPhase::ClearingAway);
+    }
+
+    open(RuntDeal);
+    doubleClickWidget(window->cardPictures[1]);
+    EXPECT_FALSE(window->game().isMarked(1));
+    EXPECT_FALSE(window->DiscardMarks[1]->isVisible());
+    EXPECT_EQ(window->HoldLabels[1]->text(), QStringLiteral("Hold"));
+}
+
 TEST_F(PokerWindow, NeitherCardsNorInvertChangeMarksWhileCardsSlide)
 {
     open(RuntDeal);
