@@ -3,6 +3,8 @@
 #include "DataDir.h"
 #include "IniFile.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString Section = QStringLiteral("Beallitas");
@@ -18,6 +20,21 @@ int readInRange(const IniFile &file, const QString &key, int lowest, int highest
 {
     const int value = file.readInteger(Section, key, def);
     return value < lowest || value > highest ? def : value;
+}
+
+int readClamped(const IniFile &file, const QString &key, int lowest, int highest, int def)
+{
+    return std::clamp(file.readInteger(Section, key, def), lowest, highest);
+}
+
+int readSize(const IniFile &file, const QString &key, int def)
+{
+    return readClamped(file, key, 0, GolfWindowGeometry::Limit, def);
+}
+
+int readPlace(const IniFile &file, const QString &key, int def)
+{
+    return readClamped(file, key, -GolfWindowGeometry::Limit, GolfWindowGeometry::Limit, def);
 }
 
 }
@@ -39,10 +56,10 @@ GolfSettings readGolfSettings()
         layout.rows = GolfLayout::DeckSize / layout.columns;
 
     GolfWindowGeometry &geometry = settings.geometry;
-    geometry.width = file.readInteger(Section, QStringLiteral("FormSzel"), geometry.width);
-    geometry.height = file.readInteger(Section, QStringLiteral("FormMag"), geometry.height);
-    geometry.left = file.readInteger(Section, QStringLiteral("FormBal"), geometry.left);
-    geometry.top = file.readInteger(Section, QStringLiteral("FormTeto"), geometry.top);
+    geometry.width = readSize(file, QStringLiteral("FormSzel"), geometry.width);
+    geometry.height = readSize(file, QStringLiteral("FormMag"), geometry.height);
+    geometry.left = readPlace(file, QStringLiteral("FormBal"), geometry.left);
+    geometry.top = readPlace(file, QStringLiteral("FormTeto"), geometry.top);
     geometry.maximized
         = file.readInteger(Section, QStringLiteral("FormStatusz"), NormalState) != NormalState;
     return settings;
