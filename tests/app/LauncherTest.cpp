@@ -215,6 +215,16 @@ TEST_F(LauncherTest, TwelveNeedsAScreenAtLeast800Wide)
     release();
 }
 
+// The program's own icon is compiled in: it shows from the start, with no icon file anywhere.
+TEST_F(LauncherTest, TheProgramIconShowsFromTheStartWithoutIconFiles)
+{
+    const QIcon atStart = QApplication::windowIcon();
+    ASSERT_FALSE(atStart.availableSizes().isEmpty());
+    EXPECT_EQ(visit(launcher.pnlGolf).icon, iconColour());
+    release();
+    EXPECT_EQ(QApplication::windowIcon().cacheKey(), atStart.cacheKey());
+}
+
 TEST_F(LauncherTest, IconsComeFromTheDataFolderWhateverTheWorkingFolder)
 {
     QTemporaryDir elsewhere;
