@@ -101,7 +101,8 @@ TEST_F(LauncherTest, StartUpMakesTheSharedWindowsInTheirOrder)
     }
     EXPECT_EQ(
         made,
-        (QStringList{"TfrmKartyak", "TfrmValasz", "TfrmEredmeny", "TfrmNyert", "TfrmGolfBeall",
+        (QStringList{"TfrmKartyak", "TfrmValasz", "TfrmReszeredmA", "Tfrm4NevBekerA",
+                     "TfrmEredmeny", "TfrmNyert", "Tfrm12Beall", "TfrmGolfBeall",
                      "TfrmGolfPontok", "TfrmNevjegy", "TfrmHelp1", "TfrmPokerSpeed"}));
     EXPECT_EQ(mainWindow(), &launcher);
     EXPECT_EQ(question.windowTitle(), "Kovra - Card Games 1");
