@@ -5,6 +5,7 @@
 #include "WholeFile.h"
 
 #include <QFile>
+#include <QLocale>
 #include <SimpleIni.h>
 #include <utility>
 
@@ -152,7 +153,8 @@ void IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 void IniFile::writeFloat(const QString &section, const QString &key, double value)
 {
-    writeBytes(section, key, QByteArray::number(value, 'g', 15));
+    // The shortest text that reads back as exactly this number.
+    writeBytes(section, key, QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
 void IniFile::eraseSection(const QString &section)

@@ -41,6 +41,7 @@ public:
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, qint64 value);
     void writeBool(const QString &section, const QString &key, bool value);
+    // Written so that it reads back as exactly the same number.
     void writeFloat(const QString &section, const QString &key, double value);
     void eraseSection(const QString &section);
 

@@ -177,8 +177,12 @@ TEST_F(IniFileTest, AValueIsKeptAsTheFileWillGiveItBack)
     IniFile ini(dataPath("Test.ini"));
     ini.writeBytes("A", "k", " two\r\nlines\t");
     EXPECT_EQ(ini.readBytes("A", "k", {}), "two  lines");
+    const double closeToOne = 1.0000000000000002;
+    ini.writeFloat("A", "f", closeToOne);
     ini.save();
-    EXPECT_EQ(IniFile(dataPath("Test.ini")).readBytes("A", "k", {}), "two  lines");
+    const IniFile reread(dataPath("Test.ini"));
+    EXPECT_EQ(reread.readBytes("A", "k", {}), "two  lines");
+    EXPECT_EQ(reread.readFloat("A", "f", 0), closeToOne);
 }
 
 // Written over, the file would lose every entry that could not be read.
