@@ -14,6 +14,8 @@ struct GolfWindowGeometry
     int left = 20;
     int top = 20;
     bool maximized = false;
+
+    friend bool operator==(const GolfWindowGeometry &, const GolfWindowGeometry &) = default;
 };
 
 // What "Golf.ini" keeps between launches.
@@ -25,6 +27,8 @@ struct GolfSettings
     int backIndex = 0;
     GolfLayout layout;
     GolfWindowGeometry geometry;
+
+    friend bool operator==(const GolfSettings &, const GolfSettings &) = default;
 };
 
 // Missing keys give the defaults; a back, column or row count out of range gives its default,
