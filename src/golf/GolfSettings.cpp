@@ -27,16 +27,6 @@ int readClamped(const IniFile &file, const QString &key, int lowest, int highest
     return std::clamp(file.readInteger(Section, key, def), lowest, highest);
 }
 
-int readSize(const IniFile &file, const QString &key, int def)
-{
-    return readClamped(file, key, 0, GolfWindowGeometry::Limit, def);
-}
-
-int readPlace(const IniFile &file, const QString &key, int def)
-{
-    return readClamped(file, key, -GolfWindowGeometry::Limit, GolfWindowGeometry::Limit, def);
-}
-
 }
 
 GolfSettings readGolfSettings()
@@ -56,10 +46,11 @@ GolfSettings readGolfSettings()
         layout.rows = GolfLayout::DeckSize / layout.columns;
 
     GolfWindowGeometry &geometry = settings.geometry;
-    geometry.width = readSize(file, QStringLiteral("FormSzel"), geometry.width);
-    geometry.height = readSize(file, QStringLiteral("FormMag"), geometry.height);
-    geometry.left = readPlace(file, QStringLiteral("FormBal"), geometry.left);
-    geometry.top = readPlace(file, QStringLiteral("FormTeto"), geometry.top);
+    const int limit = GolfWindowGeometry::Limit;
+    geometry.width = readClamped(file, QStringLiteral("FormSzel"), 0, limit, geometry.width);
+    geometry.height = readClamped(file, QStringLiteral("FormMag"), 0, limit, geometry.height);
+    geometry.left = readClamped(file, QStringLiteral("FormBal"), -limit, limit, geometry.left);
+    geometry.top = readClamped(file, QStringLiteral("FormTeto"), -limit, limit, geometry.top);
     geometry.maximized
         = file.readInteger(Section, QStringLiteral("FormStatusz"), NormalState) != NormalState;
     return settings;
