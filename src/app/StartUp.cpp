@@ -21,6 +21,10 @@
 
 TfrmFo *createWindows()
 {
+    // The program's own icon is compiled in: it shows before any game has been opened, and
+    // when no icon file lies beside the program.
+    Q_INIT_RESOURCE(ProgramIcon);
+    loadApplicationIcon(QStringLiteral(":/app/KVR1.ico"));
     setApplicationTitle(QStringLiteral("Kovra - Card Games 1"));
     auto *launcher = new TfrmFo;
     setMainWindow(launcher);

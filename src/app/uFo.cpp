@@ -28,6 +28,15 @@ constexpr int PokerLeft = 392;
 constexpr int TwelveMinimumScreenWidth = 800;
 constexpr QColor PanelFace{240, 240, 240};
 
+// A left-button release with the pointer still over the watched panel.
+bool releasedOver(QObject *watched, QEvent *release)
+{
+    const auto *mouse = static_cast<QMouseEvent *>(release);
+    const auto *panel = qobject_cast<QWidget *>(watched);
+    return mouse->button() == Qt::LeftButton && panel
+        && panel->rect().contains(mouse->position().toPoint());
+}
+
 }
 
 struct TfrmFo::Launch
@@ -106,10 +115,11 @@ QLabel *TfrmFo::makeCaptionPanel(const QString &caption, int left)
     return panel;
 }
 
+// A panel launches when the left button is released over it. The release goes to the panel
+// that had the press wherever the pointer is; one dragged off the panel cancels, as on a tile.
 bool TfrmFo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && releasedOver(watched, event)) {
         if (watched == pnlTwelve)
             pnlTwelveClick();
         else if (watched == pnlGolf)

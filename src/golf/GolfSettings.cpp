@@ -3,6 +3,8 @@
 #include "DataDir.h"
 #include "IniFile.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString Section = QStringLiteral("Beallitas");
@@ -18,6 +20,11 @@ int readInRange(const IniFile &file, const QString &key, int lowest, int highest
 {
     const int value = file.readInteger(Section, key, def);
     return value < lowest || value > highest ? def : value;
+}
+
+int readClamped(const IniFile &file, const QString &key, int lowest, int highest, int def)
+{
+    return std::clamp(file.readInteger(Section, key, def), lowest, highest);
 }
 
 }
@@ -39,10 +46,11 @@ GolfSettings readGolfSettings()
         layout.rows = GolfLayout::DeckSize / layout.columns;
 
     GolfWindowGeometry &geometry = settings.geometry;
-    geometry.width = file.readInteger(Section, QStringLiteral("FormSzel"), geometry.width);
-    geometry.height = file.readInteger(Section, QStringLiteral("FormMag"), geometry.height);
-    geometry.left = file.readInteger(Section, QStringLiteral("FormBal"), geometry.left);
-    geometry.top = file.readInteger(Section, QStringLiteral("FormTeto"), geometry.top);
+    const int limit = GolfWindowGeometry::Limit;
+    geometry.width = readClamped(file, QStringLiteral("FormSzel"), 0, limit, geometry.width);
+    geometry.height = readClamped(file, QStringLiteral("FormMag"), 0, limit, geometry.height);
+    geometry.left = readClamped(file, QStringLiteral("FormBal"), -limit, limit, geometry.left);
+    geometry.top = readClamped(file, QStringLiteral("FormTeto"), -limit, limit, geometry.top);
     geometry.maximized
         = file.readInteger(Section, QStringLiteral("FormStatusz"), NormalState) != NormalState;
     return settings;

@@ -5,6 +5,7 @@
 #include "GameClock.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
+#include "MousePress.h"
 #include "Picture.h"
 #include "Random.h"
 #include "Sound.h"
@@ -194,7 +195,7 @@ bool TfrmGolf::eventFilter(QObject *watched, QEvent *event)
     if (watched == table) {
         if (event->type() == QEvent::Resize) {
             tableResized();
-        } else if (event->type() == QEvent::MouseButtonPress) {
+        } else if (isPress(event)) {
             const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
             if (button == Qt::RightButton || button == Qt::MiddleButton)
                 turnStock();

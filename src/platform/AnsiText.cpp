@@ -1,5 +1,6 @@
 #include "AnsiText.h"
 
+#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -14,9 +15,17 @@ QString decode(const QByteArray &bytes)
 QByteArray encode(const QString &text)
 {
     QStringEncoder encoder("windows-1250");
-    QByteArray bytes = encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
-    // The converter substitutes the control character SUB for letters the code page lacks.
-    bytes.replace('\x1a', '?');
+    if (!encoder.isValid())
+        return text.toLatin1();
+    // The converter writes the control character SUB for a letter the code page lacks. Taken
+    // letter by letter, those become '?', while a SUB that stands in the text keeps its byte.
+    constexpr char32_t Sub = 0x1a;
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const char32_t letter : text.toUcs4()) {
+        const QByteArray encoded = encoder.encode(QString::fromUcs4(&letter, 1));
+        bytes += encoded == QByteArrayView("\x1a") && letter != Sub ? QByteArray("?") : encoded;
+    }
     return bytes;
 }
 

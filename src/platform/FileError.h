@@ -16,3 +16,9 @@ public:
 private:
     QString text;
 };
+
+// The message for a file that could not be written, as the player has always seen it.
+inline FileError writeError(const QString &path)
+{
+    return FileError(QStringLiteral("Unable to write to ") + path);
+}

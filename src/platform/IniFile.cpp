@@ -2,12 +2,75 @@
 
 #include "AnsiText.h"
 #include "FileError.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLocale>
 #include <SimpleIni.h>
+#include <utility>
+
+namespace {
+
+bool isLineEnd(char byte)
+{
+    return byte == '\r' || byte == '\n';
+}
+
+// The blanks that reading drops around names and values.
+bool isBlank(char byte)
+{
+    return byte == ' ' || byte == '\t';
+}
+
+// Damaged lines made plain before the parser sees them, so that a rewrite repeats nothing. A
+// section line that lacks its "]" gets one: the parser would otherwise take the following lines
+// into the section's name, and each rewrite would add one more. A NUL ends its line, so what
+// follows it is still read.
+QByteArray repaired(QByteArray text)
+{
+    text.replace('\0', '\n');
+    QByteArray result;
+    result.reserve(text.size() + 1);
+    bool lineStarted = false;
+    bool openSection = false;
+    const auto endLine = [&] {
+        if (openSection)
+            result += ']';
+        lineStarted = openSection = false;
+    };
+    for (const char byte : std::as_const(text)) {
+        if (isLineEnd(byte)) {
+            endLine();
+        } else if (!lineStarted && !isBlank(byte)) {
+            lineStarted = true;
+            openSection = byte == '[';
+        } else if (byte == ']') {
+            openSection = false;
+        }
+        result += byte;
+    }
+    endLine();
+    return result;
+}
+
+}
+
+QByteArray IniFile::valueAsStored(QByteArray value)
+{
+    for (char &byte : value) {
+        if (isLineEnd(byte) || byte == '\0')
+            byte = ' ';
+    }
+    qsizetype first = 0;
+    qsizetype end = value.size();
+    while (first < end && isBlank(value[first]))
+        ++first;
+    while (end > first && isBlank(value[end - 1]))
+        --end;
+    return value.sliced(first, end - first);
+}
 
 struct IniFile::Data
 {
@@ -21,10 +84,12 @@ IniFile::IniFile(const QString &path)
 {
     data->ini.SetSpaces(false);
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        data->ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size()));
-    }
+    if (!file.exists())
+        return;
+    const QByteArray text
+        = repaired(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    readFailed = file.error() != QFileDevice::NoError;
+    data->ini.LoadData(text.constData(), static_cast<size_t>(text.size()));
 }
 
 IniFile::~IniFile() = default;
@@ -70,7 +135,7 @@ double IniFile::readFloat(const QString &section, const QString &key, double def
 void IniFile::writeBytes(const QString &section, const QString &key, const QByteArray &value)
 {
     data->ini.SetValue(section.toLatin1().constData(), key.toLatin1().constData(),
-                       value.constData(), nullptr, true);
+                       valueAsStored(value).constData(), nullptr, true);
 }
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
@@ -90,7 +155,8 @@ void IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 void IniFile::writeFloat(const QString &section, const QString &key, double value)
 {
-    writeBytes(section, key, QByteArray::number(value, 'g', 15));
+    // The shortest text that reads back as exactly this number.
+    writeBytes(section, key, QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
 void IniFile::eraseSection(const QString &section)
@@ -123,9 +189,8 @@ QByteArray IniFile::serialized() const
 // The player's data folder does not exist until the program first writes there.
 void IniFile::save() const
 {
-    QSaveFile file(filePath);
-    const bool written = QDir().mkpath(QFileInfo(filePath).absolutePath())
-        && file.open(QIODevice::WriteOnly) && file.write(serialized()) >= 0 && file.commit();
-    if (!written)
-        throw FileError(QStringLiteral("Unable to write to ") + filePath);
+    // Written over, a file that could not be read would lose every entry this object never saw.
+    if (readFailed || !QDir().mkpath(QFileInfo(filePath).absolutePath()))
+        throw writeError(filePath);
+    writeWholeFile(filePath, serialized());
 }

@@ -8,7 +8,8 @@
 // the Windows profile functions do it: names are case-insensitive, the first of two equal keys
 // wins, values are raw bytes (strings are Windows-1250), and a rewrite keeps every other section
 // and key in its order. A missing or unreadable file reads as empty, so every read gives its
-// default. Changes are kept in memory until save().
+// default. Damaged lines are ignored or repaired, so a rewrite gives a clean file that reads
+// back the same. Changes are kept in memory until save().
 class IniFile
 {
 public:
@@ -18,6 +19,8 @@ public:
     IniFile &operator=(const IniFile &) = delete;
 
     const QString &path() const { return filePath; }
+    // The file exists but could not be read; save() will not replace it.
+    bool unreadable() const { return readFailed; }
 
     bool hasKey(const QString &section, const QString &key) const;
     QByteArray readBytes(const QString &section, const QString &key, const QByteArray &def) const;
@@ -29,15 +32,21 @@ public:
     // Either '.' or ',' is taken as the decimal separator.
     double readFloat(const QString &section, const QString &key, double def) const;
 
+    // What a value reads back as once written: line breaks become blanks, and blanks at either
+    // end are dropped.
+    static QByteArray valueAsStored(QByteArray value);
+
+    // Values are kept as the file will give them back (see valueAsStored).
     void writeBytes(const QString &section, const QString &key, const QByteArray &value);
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, qint64 value);
     void writeBool(const QString &section, const QString &key, bool value);
+    // Written so that it reads back as exactly the same number.
     void writeFloat(const QString &section, const QString &key, double value);
     void eraseSection(const QString &section);
 
-    // Writes the whole file atomically, making its folder first when needed; throws FileError
-    // "Unable to write to " + path.
+    // Writes the whole file or leaves the old one as it was, making its folder first when
+    // needed; throws FileError "Unable to write to " + path.
     void save() const;
 
 private:
@@ -46,4 +55,5 @@ private:
     struct Data;
     QString filePath;
     std::unique_ptr<Data> data;
+    bool readFailed = false;
 };

@@ -45,6 +45,11 @@ void Picture::mousePressEvent(QMouseEvent *event)
     Q_EMIT pressed(event->button());
 }
 
+void Picture::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    Q_EMIT pressed(event->button());
+}
+
 void Picture::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -5,7 +5,8 @@
 #include <functional>
 
 // A picture control: paints its pixmap stretched over its whole rectangle, letting whatever
-// lies below show through the pixmap's transparent pixels, and reports mouse presses.
+// lies below show through the pixmap's transparent pixels, and reports mouse presses. A quick
+// second press, which Qt delivers as a double-click, is reported as a press too.
 class Picture : public QWidget
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:

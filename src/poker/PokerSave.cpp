@@ -2,9 +2,9 @@
 
 #include "FileError.h"
 #include "PokerGame.h"
+#include "WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <limits>
@@ -67,9 +67,7 @@ std::optional<PokerScore> decode(const QByteArray &bytes)
 
 void saveGame(const QString &path, PokerGame &game)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(game)) != FileSize || !file.commit())
-        throw FileError(QStringLiteral("Unable to write to ") + path);
+    writeWholeFile(path, encode(game));
     game.markSaved();
 }
 

@@ -11,6 +11,8 @@ struct PokerSettings
     // Pixels a sliding card moves per timer tick.
     int MoveStep = DefaultMoveStep;
     bool sound = true;
+
+    friend bool operator==(const PokerSettings &, const PokerSettings &) = default;
 };
 
 // Missing values give the defaults; a step below 1 would never move a card, so it gives the

@@ -4,6 +4,7 @@
 #include "DataDir.h"
 #include "FileError.h"
 #include "GameClock.h"
+#include "MousePress.h"
 #include "Picture.h"
 #include "PokerTableLayout.h"
 #include "PressButton.h"
@@ -169,7 +170,7 @@ void TfrmPoker::saveSettings()
 // A press with any button but the left one, anywhere on the table, is the player's Ok.
 bool TfrmPoker::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == table && event->type() == QEvent::MouseButtonPress) {
+    if (watched == table && isPress(event)) {
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             Proceed();
         return true;

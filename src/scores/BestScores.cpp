@@ -59,7 +59,8 @@ void BestScoreList::ShowBestScores(int score, BestScoreView &view)
     bool damaged = false;
     if (!read(file)) {
         ResetBestScores();
-        if (existed)
+        // A file that could not be read is not known to be damaged; saving reports it.
+        if (existed && !file.unreadable())
             view.reportDamagedFile();
         damaged = true;
     }
@@ -131,8 +132,14 @@ bool BestScoreList::read(const IniFile &file)
         places[k - 1] = {file.readBytes(placeSection(k), NameKey, DefaultName).left(NameLength),
                          file.readInteger(placeSection(k), ScoreKey, 0)};
     }
-    return QString::fromLatin1(file.readBytes(ChecksumSection, ChecksumKey, MissingChecksum))
+    const bool sound
+        = QString::fromLatin1(file.readBytes(ChecksumSection, ChecksumKey, MissingChecksum))
         == BestScoreChecksum();
+    // A cut can leave a name ending in a blank, which a line of the file cannot keep. The name
+    // is held as the file will give it back, so that the list saved next reads back sound.
+    for (BestScoreEntry &place : places)
+        place.Name = IniFile::valueAsStored(place.Name);
+    return sound;
 }
 
 void BestScoreList::write(IniFile &file) const

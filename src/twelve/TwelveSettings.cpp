@@ -69,7 +69,8 @@ TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const QString name = file.readString(NamesSection, nameKey(seat),
                                              QString::fromStdString(defaultNames[seat]));
-        settings.PlayerNames[seat] = name.left(PlayerNameLength).toStdString();
+        // Cut, a name may end in a blank that the file would not keep.
+        settings.PlayerNames[seat] = tidiedName(name.left(PlayerNameLength)).toStdString();
     }
     return settings;
 }

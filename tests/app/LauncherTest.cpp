@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Click.h"
 #include "GameWindow.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
@@ -130,6 +131,38 @@ TEST_F(LauncherTest, EachTileAndPanelOpensItsGameWithItsTitle)
     }
 }
 
+// The release goes to the pressed panel wherever the pointer is; only one over it launches.
+TEST_F(LauncherTest, APanelPressReleasedOutsideThePanelOpensNothing)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&launcher));
+    QPointer<QWidget> opened;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            opened = modal;
+            closeGame(modal);
+        }
+    });
+    closer.start(0);
+    const QPoint aboveTheTile = launcher.Image1->geometry().center();
+    const QPoint besidePanels(launcher.pnlGolf->x() - 6, launcher.pnlGolf->geometry().center().y());
+    for (QLabel *panel : {launcher.pnlTwelve, launcher.pnlGolf, launcher.pnlPoker}) {
+        for (const QPoint release : {aboveTheTile, besidePanels, launcher.pnlPoker->pos()}) {
+            if (panel->geometry().contains(release))
+                continue;
+            pressAndReleaseAt(panel, release);
+            EXPECT_FALSE(opened) << panel->text().toStdString() << " released at " << release.x()
+                                 << "," << release.y();
+            EXPECT_EQ(launcher.openGame(), OpenGame::None);
+        }
+    }
+
+    pressAndReleaseAt(launcher.pnlGolf, launcher.pnlGolf->geometry().center() + QPoint(60, 0));
+    closer.stop();
+    EXPECT_TRUE(opened) << "a release anywhere over the pressed panel launches";
+    release();
+}
+
 TEST_F(LauncherTest, LaunchingTheSameGameTwiceMakesTwoWindows)
 {
     const Visit first = visit(launcher.pnlGolf);
@@ -180,6 +213,16 @@ TEST_F(LauncherTest, TwelveNeedsAScreenAtLeast800Wide)
     launcher.primaryScreenWidth = [] { return 800; };
     EXPECT_EQ(visit(launcher.pnlTwelve).title, "Twelve");
     release();
+}
+
+// The program's own icon is compiled in: it shows from the start, with no icon file anywhere.
+TEST_F(LauncherTest, TheProgramIconShowsFromTheStartWithoutIconFiles)
+{
+    const QIcon atStart = QApplication::windowIcon();
+    ASSERT_FALSE(atStart.availableSizes().isEmpty());
+    EXPECT_EQ(visit(launcher.pnlGolf).icon, iconColour());
+    release();
+    EXPECT_EQ(QApplication::windowIcon().cacheKey(), atStart.cacheKey());
 }
 
 TEST_F(LauncherTest, IconsComeFromTheDataFolderWhateverTheWorkingFolder)

@@ -1,4 +1,6 @@
 #include "GolfResults.h"
+#include "FileError.h"
+#include "FileFaults.h"
 #include "IniFile.h"
 #include "TempDataDir.h"
 
@@ -55,4 +57,41 @@ TEST_F(GolfResultsTest, TakeBackAfterClearingStaysAtZero)
     EXPECT_EQ(file.readInteger("Palya7x5", "Lap_11_15", -1), 0);
     EXPECT_EQ(file.readInteger("Palya7x5", "JatSz", -1), 0);
     EXPECT_EQ(file.readInteger("Palya7x5", "Lap_36_40", -1), 1);
+}
+
+// The section line of this layout lost its "]": its counts are found again, and the file
+// stays the same size however many games are counted.
+TEST_F(GolfResultsTest, ASectionLineWithoutItsBracketIsRepairedOnce)
+{
+    writeDataFile("Golf.ere",
+                  "[Palya6x5]\r\nLap_0_0=1\r\nJatSz=4\r\n[Palya7x5\r\nLap_11_15=1\r\n"
+                  "JatSz=2\r\n[Palya8x5]\r\nJatSz=7\r\n");
+    GolfResultsFile results;
+    QList<qsizetype> sizes;
+    for (int game = 0; game < 3; ++game) {
+        results.RecordResult({7, 5}, 12, +1);
+        sizes << readDataFile("Golf.ere").size();
+    }
+    EXPECT_EQ(sizes, QList<qsizetype>(3, sizes[0]));
+    const IniFile file(dataPath("Golf.ere"));
+    EXPECT_EQ(file.readInteger("Palya7x5", "Lap_11_15", -1), 4);
+    EXPECT_EQ(file.readInteger("Palya7x5", "JatSz", -1), 5);
+    EXPECT_EQ(file.readInteger("Palya6x5", "Lap_0_0", -1), 1);
+    EXPECT_EQ(file.readInteger("Palya6x5", "JatSz", -1), 4);
+    EXPECT_EQ(file.readInteger("Palya8x5", "JatSz", -1), 7);
+}
+
+// Written over, the file would lose the results of every other layout.
+TEST_F(GolfResultsTest, AFileThatCannotBeReadIsReportedAndKept)
+{
+    const QByteArray old = "[Palya6x5]\r\nJatSz=4\r\n";
+    writeDataFile("Golf.ere", old);
+    try {
+        const UnreadableFile locked(dataPath("Golf.ere"));
+        GolfResultsFile().RecordResult({7, 5}, 12, +1);
+        ADD_FAILURE() << "the result was counted in a file that could not be read";
+    } catch (const FileError &error) {
+        EXPECT_EQ(error.message(), "Unable to write to " + dataPath("Golf.ere"));
+    }
+    EXPECT_EQ(readDataFile("Golf.ere"), old);
 }

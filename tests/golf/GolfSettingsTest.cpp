@@ -69,6 +69,34 @@ TEST_F(GolfSettingsTest, WrittenSettingsReadBack)
     EXPECT_TRUE(file.contains("Kept=1\r\n"));
 }
 
+// Sizes and places beyond any window are brought within what a window can have, so placing the
+// window cannot overflow.
+TEST_F(GolfSettingsTest, ExtremeGeometryIsKeptWithinWhatAWindowCanHave)
+{
+    const int limit = GolfWindowGeometry::Limit;
+    const struct
+    {
+        const char *stored;
+        int value;
+    } cases[] = {{"2147483647", limit}, {"-2147483648", -limit}, {"16777215", limit}};
+    const QRect primary(0, 0, 1920, 1080);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored);
+        writeDataFile("Golf.ini",
+                      QByteArray("[Beallitas]\r\nFormSzel=") + c.stored + "\r\nFormMag=" + c.stored
+                          + "\r\nFormBal=" + c.stored + "\r\nFormTeto=" + c.stored + "\r\n");
+        const GolfWindowGeometry geometry = readGolfSettings().geometry;
+        EXPECT_EQ(geometry.left, c.value);
+        EXPECT_EQ(geometry.top, c.value);
+        EXPECT_EQ(geometry.width, std::max(c.value, 0));
+        EXPECT_EQ(geometry.height, std::max(c.value, 0));
+        const QRect placed
+            = keepOnScreens(QRect(geometry.left, geometry.top, geometry.width, geometry.height),
+                            {primary}, primary);
+        EXPECT_EQ(placed.topLeft(), QPoint(20, 20)) << "it is off every screen";
+    }
+}
+
 TEST(GolfWindowPlacement, ResizeSnapsToTheLayoutWithinTheMonitor)
 {
     const QSize monitor(1024, 768);

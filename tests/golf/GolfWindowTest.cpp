@@ -1,4 +1,5 @@
 #include "Click.h"
+#include "FileFaults.h"
 #include "GolfFixtures.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
@@ -21,6 +22,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -249,20 +251,81 @@ TEST_F(GolfWindowTest, AWonGameCountsAsAWin)
     EXPECT_EQ(foundationPlace(52), stock() + QPoint(25 * 15 + 79, 30));
 }
 
+// A folder in the file's place, or a disk that fills up: either way the player is told, the
+// old results stay as they were, and the game goes on.
 TEST_F(GolfWindowTest, AResultThatCannotBeWrittenIsReportedAndPlayGoesOn)
 {
-    writeDataFile("Golf.ini", "[Beallitas]\r\nAktOszlSzam=10\r\nAktSorSzam=5\r\n");
-    ASSERT_TRUE(QDir(folder.path()).mkdir("Golf.ere"));
+    const QByteArray otherLayouts = "[Palya7x5]\r\nLap_0_0=3\r\nJatSz=8\r\n";
+    for (const bool fullDisk : {false, true}) {
+        SCOPED_TRACE(fullDisk ? "full disk" : "folder");
+        writeDataFile("Golf.ini", "[Beallitas]\r\nAktOszlSzam=10\r\nAktSorSzam=5\r\n");
+        if (fullDisk)
+            writeDataFile("Golf.ere", otherLayouts);
+        else
+            ASSERT_TRUE(QDir(folder.path()).mkdir("Golf.ere"));
+        open(stockOfTwoKings());
+        QString message;
+        onNextModal([&](QWidget *) {
+            message = question.lblKerdes->text().remove('\n');
+            question.bbtnOk->click();
+        });
+        {
+            const std::optional<FileSizeLimit> full
+                = fullDisk ? std::make_optional<FileSizeLimit>(4) : std::nullopt;
+            clickWidget(window->imgHatlap);
+        }
+        EXPECT_EQ(message, "Unable to write to " + dataPath("Golf.ere"));
+        EXPECT_TRUE(window->game().GameOver());
+        EXPECT_TRUE(window->lblEredm->isVisible());
+        if (fullDisk) {
+            EXPECT_EQ(readDataFile("Golf.ere"), otherLayouts);
+        } else {
+            QDir(folder.path()).rmdir("Golf.ere");
+        }
+    }
+}
+
+TEST_F(GolfWindowTest, SettingsThatCannotBeWrittenAreReportedAndTheOldFileKept)
+{
+    const QByteArray old = "[Beallitas]\r\nHang=0\r\nAktOszlSzam=10\r\nAktSorSzam=5\r\n";
+    writeDataFile("Golf.ini", old);
     open(stockOfTwoKings());
+    clickWidget(window->imgHatlap);
+    ASSERT_TRUE(window->game().GameOver()) << "the window closes without a question";
+    window->Sound1->trigger();
     QString message;
     onNextModal([&](QWidget *) {
-        message = question.lblKerdes->text();
+        message = question.lblKerdes->text().remove('\n');
         question.bbtnOk->click();
     });
-    clickWidget(window->imgHatlap);
-    EXPECT_TRUE(message.startsWith("Unable to write to ")) << message.toStdString();
-    EXPECT_TRUE(window->game().GameOver());
-    EXPECT_TRUE(window->lblEredm->isVisible());
+    {
+        const FileSizeLimit full(4);
+        window->close();
+    }
+    EXPECT_EQ(message, "Unable to write to " + dataPath("Golf.ini"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(readDataFile("Golf.ini"), old);
+}
+
+// A quick second press reaches the window as a double-click event; it turns the stock again.
+TEST_F(GolfWindowTest, EveryPressCountsHoweverQuickly)
+{
+    open(fourOnFive());
+    const struct
+    {
+        QWidget *widget;
+        Qt::MouseButton button;
+    } presses[] = {{window->table, Qt::RightButton},
+                   {window->table, Qt::MiddleButton},
+                   {window->imgHatlap, Qt::LeftButton},
+                   {picture(card(Two)), Qt::RightButton}};
+    int stockLeft = 16;
+    for (const auto &press : presses) {
+        doubleClickWidget(press.widget, press.button, {1, 1});
+        stockLeft -= 2;
+        EXPECT_EQ(window->lblMaradt->text(), QString::number(stockLeft))
+            << press.widget->metaObject()->className() << " " << press.button;
+    }
 }
 
 TEST_F(GolfWindowTest, QuestionsGuardARunningGame)

@@ -1,10 +1,30 @@
 #include "IniFile.h"
 #include "FileError.h"
+#include "FileFaults.h"
 #include "TempDataDir.h"
+#include "WholeFile.h"
 
 #include <QDir>
 
 using IniFileTest = TempDataDir;
+
+namespace {
+
+// Text with its NUL bytes, which a plain literal would end at.
+template<std::size_t N> QByteArray bytes(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+
+// Saves the file with one more key, opening it anew, as each save of the program does.
+void saveWithKey(const QString &path, const QString &key)
+{
+    IniFile ini(path);
+    ini.writeInteger("Added", key, 1);
+    ini.save();
+}
+
+}
 
 TEST_F(IniFileTest, WrittenValuesReadBackAsKeyEqualsValue)
 {
@@ -71,4 +91,113 @@ TEST_F(IniFileTest, UnwritableFileRaisesTheMessageAndKeepsTheOldFile)
         EXPECT_EQ(error.message(), "Unable to write to " + dataPath("Folder.ini"));
     }
     EXPECT_EQ(readDataFile("Test.ini"), "[A]\nb=1\n");
+}
+
+// Qt's commit() writes the last buffered bytes and renames even when that write failed; a
+// small file is all buffer, a large one is written on the way.
+TEST_F(IniFileTest, ASaveThatRunsOutOfSpaceRaisesTheMessageAndKeepsTheOldFile)
+{
+    const QByteArray old = "[A]\r\nb=1\r\n";
+    for (const int keys : {3, 5000}) {
+        SCOPED_TRACE(keys);
+        writeDataFile("Test.ini", old);
+        IniFile ini(dataPath("Test.ini"));
+        for (int key = 0; key < keys; ++key)
+            ini.writeInteger("Beallitas", QStringLiteral("Key%1").arg(key), key);
+        try {
+            const FileSizeLimit full(4);
+            ini.save();
+            ADD_FAILURE() << "the save reported success";
+        } catch (const FileError &error) {
+            EXPECT_EQ(error.message(), "Unable to write to " + dataPath("Test.ini"));
+        }
+        EXPECT_EQ(readDataFile("Test.ini"), old);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Test.ini"})
+            << "the temporary file is gone";
+    }
+}
+
+TEST_F(IniFileTest, AWholeFileWriteThatRunsOutOfSpaceKeepsTheOldFile)
+{
+    writeDataFile("Game.kp1", "old bytes");
+    try {
+        const FileSizeLimit full(4);
+        writeWholeFile(dataPath("Game.kp1"), QByteArray(44, 'x'));
+        ADD_FAILURE() << "the write reported success";
+    } catch (const FileError &error) {
+        EXPECT_EQ(error.message(), "Unable to write to " + dataPath("Game.kp1"));
+    }
+    EXPECT_EQ(readDataFile("Game.kp1"), "old bytes");
+
+    writeWholeFile(dataPath("Game.kp1"), "new");
+    EXPECT_EQ(readDataFile("Game.kp1"), "new");
+}
+
+// Every rewrite after the first gives the same bytes, and the keys the damage left readable
+// keep their values.
+TEST_F(IniFileTest, DamagedLinesAreRepairedOrDroppedOnceAndNeverMultiplied)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray text;
+        QList<std::pair<QString, QString>> kept; // section and key that read "v"
+    } cases[] = {
+        {"section without ]", QByteArray("[A\nk=v\n"), {{"A", "k"}}},
+        {"section without ] among others",
+         QByteArray("[A]\r\nk=v\r\n[B\r\nj=v\r\n[C]\r\ni=v"),
+         {{"A", "k"}, {"B", "j"}, {"C", "i"}}},
+        {"lone [", QByteArray("[\n[A]\nk=v\n"), {{"A", "k"}}},
+        {"line without =", QByteArray("[A]\nnonsense\nk=v\n=v\n"), {{"A", "k"}}},
+        {"key before any section", QByteArray("k=v\n[A]\nk=v\n"), {{"", "k"}, {"A", "k"}}},
+        {"NUL bytes and junk",
+         bytes("[A]\0k=v\0\0\xff\xfe\x01\n[B\x01\nj=v\r\r\n"),
+         {{"A", "k"}, {"B\x01", "j"}}},
+        {"zero-filled tail", QByteArray("[A]\r\nk=v\r\n") + QByteArray(64, '\0'), {{"A", "k"}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeDataFile("Test.ini", c.text);
+        QList<qsizetype> sizes;
+        for (int save = 0; save < 3; ++save) {
+            saveWithKey(dataPath("Test.ini"), "Seen");
+            sizes << readDataFile("Test.ini").size();
+        }
+        EXPECT_EQ(sizes[1], sizes[0]);
+        EXPECT_EQ(sizes[2], sizes[0]);
+        const IniFile reread(dataPath("Test.ini"));
+        for (const auto &[section, key] : c.kept)
+            EXPECT_EQ(reread.readBytes(section, key, {}), "v") << section.toStdString();
+        EXPECT_FALSE(readDataFile("Test.ini").contains('\0'));
+    }
+}
+
+TEST_F(IniFileTest, AValueIsKeptAsTheFileWillGiveItBack)
+{
+    IniFile ini(dataPath("Test.ini"));
+    ini.writeBytes("A", "k", " two\r\nlines\t");
+    EXPECT_EQ(ini.readBytes("A", "k", {}), "two  lines");
+    const double closeToOne = 1.0000000000000002;
+    ini.writeFloat("A", "f", closeToOne);
+    ini.save();
+    const IniFile reread(dataPath("Test.ini"));
+    EXPECT_EQ(reread.readBytes("A", "k", {}), "two  lines");
+    EXPECT_EQ(reread.readFloat("A", "f", 0), closeToOne);
+}
+
+// Written over, the file would lose every entry that could not be read.
+TEST_F(IniFileTest, AFileThatExistsButCannotBeReadIsNeverWrittenOver)
+{
+    writeDataFile("Golf.ere", "[Palya7x5]\r\nJatSz=3\r\n");
+    std::unique_ptr<IniFile> ini;
+    {
+        const UnreadableFile locked(dataPath("Golf.ere"));
+        ini = std::make_unique<IniFile>(dataPath("Golf.ere"));
+    }
+    EXPECT_TRUE(ini->unreadable());
+    EXPECT_EQ(ini->readInteger("Palya7x5", "JatSz", -1), -1) << "reads give their defaults";
+    ini->writeInteger("Palya8x5", "JatSz", 1);
+    EXPECT_THROW(ini->save(), FileError);
+    EXPECT_EQ(readDataFile("Golf.ere"), "[Palya7x5]\r\nJatSz=3\r\n");
+    EXPECT_FALSE(IniFile(dataPath("Missing.ini")).unreadable());
 }

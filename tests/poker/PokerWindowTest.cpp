@@ -1,4 +1,5 @@
 #include "Click.h"
+#include "FileFaults.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "PokerSave.h"
@@ -17,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QtEndian>
 #include <functional>
@@ -212,6 +214,37 @@ TEST_F(PokerWindow, APressWithAnyButtonButTheLeftIsOkAnywhereOnTheTable)
     }
 }
 
+// A quick second press reaches the window as a double-click event. Two Oks evaluate the hand
+// and start clearing it away; two left presses on a card mark it and take the mark off again.
+TEST_F(PokerWindow, EveryPressCountsHoweverQuickly)
+{
+    // The card is pressed above the result panel, which the first Ok shows over it.
+    const struct
+    {
+        const char *target;
+        std::function<QWidget *()> widget;
+        QPoint point;
+        Qt::MouseButton button;
+    } cases[] = {
+        {"background", [this] { return window->table; }, EmptyTable, Qt::RightButton},
+        {"Ok", [this] { return window->bbtnOk; }, {-1, -1}, Qt::LeftButton},
+        {"Invert", [this] { return window->bbtnInv; }, {-1, -1}, Qt::RightButton},
+        {"a card", [this] { return window->cardPictures[1]; }, {35, 10}, Qt::RightButton},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.target);
+        open(RuntDeal);
+        doubleClickWidget(c.widget(), c.button, c.point);
+        EXPECT_EQ(window->game().phase(), PokerPhase::ClearingAway);
+    }
+
+    open(RuntDeal);
+    doubleClickWidget(window->cardPictures[1]);
+    EXPECT_FALSE(window->game().isMarked(1));
+    EXPECT_FALSE(window->DiscardMarks[1]->isVisible());
+    EXPECT_EQ(window->HoldLabels[1]->text(), QStringLiteral("Hold"));
+}
+
 TEST_F(PokerWindow, NeitherCardsNorInvertChangeMarksWhileCardsSlide)
 {
     open(RuntDeal);
@@ -369,6 +402,53 @@ TEST_F(PokerWindow, ADeclinedOverwriteKeepsTheCurrentFile)
     window->Save();
     EXPECT_EQ(readDataFile(QStringLiteral("theirs.kp1")), theirs);
     EXPECT_EQ(readDataFile(QStringLiteral("mine.kp1")), savedGame({1}, 495));
+}
+
+// The disk fills up while the game is saved, and again while the settings are: each time the
+// player is told, the old file stays, and the game is still unsaved, so closing asks.
+TEST_F(PokerWindow, WritesThatRunOutOfSpaceAreReportedAndChangeNothing)
+{
+    const QByteArray oldSettings = "[Beallitas]\r\nMozgSeb=9\r\nHang=1\r\n";
+    writeDataFile(QStringLiteral("Poker.ini"), oldSettings);
+    open(RuntDeal);
+    const QString path = dataPath(QStringLiteral("game.kp1"));
+    saveAs(path);
+    const QByteArray saved = readDataFile(QStringLiteral("game.kp1"));
+    window->Proceed();
+    ASSERT_FALSE(window->game().isSaved());
+
+    QStringList messages;
+    const auto noteMessage = [&](QWidget *) {
+        messages << frmValasz->lblKerdes->text().remove(QLatin1Char('\n'));
+        frmValasz->bbtnOk->click();
+    };
+    onNextModal(noteMessage);
+    {
+        const FileSizeLimit full(4);
+        window->Save();
+    }
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Unable to write to ") + path});
+    EXPECT_EQ(readDataFile(QStringLiteral("game.kp1")), saved);
+    EXPECT_FALSE(window->game().isSaved());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - game.kp1"));
+
+    window->Sound1->trigger();
+    onNextModal([&](QWidget *question) {
+        messages << frmValasz->lblKerdes->text();
+        onNextModal(noteMessage);
+        for (QPushButton *button : question->findChildren<QPushButton *>()) {
+            if (button->isVisible() && button->text() == QStringLiteral("No"))
+                button->click();
+        }
+    });
+    {
+        const FileSizeLimit full(4);
+        window->close();
+    }
+    EXPECT_EQ(messages.value(1), QStringLiteral("Would you like to save the current game?"));
+    EXPECT_EQ(messages.value(2), QStringLiteral("Unable to write to ") + dataPath("Poker.ini"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(readDataFile(QStringLiteral("Poker.ini")), oldSettings);
 }
 
 TEST_F(PokerWindow, ClosingAnUnsavedGameAsksFirst)

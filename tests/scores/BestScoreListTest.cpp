@@ -1,11 +1,26 @@
 #include "AnsiText.h"
 #include "BestScores.h"
+#include "FileFaults.h"
 #include "IniFile.h"
 #include "TempDataDir.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Notes what the list asks of its windows.
+class NotingView : public BestScoreView
+{
+public:
+    QString askName(int) override { return QStringLiteral("Typed"); }
+    void reportDamagedFile() override { ++damagedReports; }
+    void reportWriteError(const QString &message) override { writeErrors << message; }
+    void showList() override { ++listsShown; }
+
+    int damagedReports = 0;
+    QStringList writeErrors;
+    int listsShown = 0;
+};
 
 class BestScoreListTest : public TempDataDir
 {
@@ -157,4 +172,42 @@ TEST_F(BestScoreListTest, ReadingCutsLongNamesAndTakesBadScoresAsZero)
         EXPECT_EQ(reread.entry(2).Name, longName) << c.to.toStdString();
         EXPECT_EQ(reread.entry(2).Score, 0) << c.to.toStdString();
     }
+}
+
+// A one-place list of Poker.ere whose name is cut after its 25th byte, a blank. The checksum is
+// that of the cut name, blank included: A = 65, B = 24 x 65 + 32 = 1592, C = 25,
+// D = 65 x (1 + ... + 24) + 25 x 32 = 20300, S = M = W = 7, F = 875 for "Poker.ere"; its nine
+// numbers are 11, 46375, 8002, 50951, 933807, 10432, 4273, 2559 and 20503.
+TEST_F(BestScoreListTest, ANameCutAfterABlankIsSavedAsItReadsBack)
+{
+    const QByteArray cut(24, 'A');
+    writeDataFile("Poker.ere",
+                  "[Hely1]\r\nNev=" + cut
+                      + " and more\r\nPont=7\r\n[CS]\r\n"
+                        "CS=1146375800250951933807104324273255920503\r\n");
+    BestScoreList list = listFor(QStringLiteral("Poker.exe"), 1);
+    NotingView view;
+    for (int showing = 0; showing < 3; ++showing)
+        list.ShowBestScores(0, view);
+    EXPECT_EQ(view.damagedReports, 0) << "every showing finds the list sound";
+    EXPECT_EQ(view.listsShown, 3);
+    EXPECT_EQ(list.entry(1).Name, cut);
+    EXPECT_EQ(list.entry(1).Score, 7);
+}
+
+// The list is not known to be damaged, and written over it would be lost.
+TEST_F(BestScoreListTest, AFileThatCannotBeReadIsReportedAsUnwritableAndKept)
+{
+    BestScoreList list = listFor(QStringLiteral("Poker.exe"), 15);
+    NotingView view;
+    list.ShowBestScores(500, view);
+    const QByteArray saved = readDataFile("Poker.ere");
+    {
+        const UnreadableFile locked(dataPath("Poker.ere"));
+        list.ShowBestScores(0, view);
+    }
+    EXPECT_EQ(view.damagedReports, 0);
+    EXPECT_EQ(view.writeErrors, QStringList{"Unable to write to " + dataPath("Poker.ere")});
+    EXPECT_EQ(view.listsShown, 1) << "only the first showing";
+    EXPECT_EQ(readDataFile("Poker.ere"), saved);
 }

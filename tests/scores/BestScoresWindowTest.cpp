@@ -1,4 +1,5 @@
 #include "BestScores.h"
+#include "FileFaults.h"
 #include "IniFile.h"
 #include "TempDataDir.h"
 #include "uEredmeny.h"
@@ -239,6 +240,23 @@ TEST_F(BestScoresWindowTest, UnwritableFileShowsTheErrorInsteadOfTheList)
     EXPECT_EQ(seen.messages,
               QStringList{QStringLiteral("Unable to write to ") + dataPath("missing/Poker.ere")});
     EXPECT_TRUE(seen.lists.isEmpty());
+}
+
+TEST_F(BestScoresWindowTest, AFullDiskShowsTheErrorAndKeepsTheOldList)
+{
+    writeFullList();
+    const QByteArray old = readDataFile(listFile());
+    Responder responder;
+    responder.typedName = QStringLiteral("Winner");
+    const Seen seen = responder.run([] {
+        const FileSizeLimit full(4);
+        ShowBestScores(1550);
+    });
+    EXPECT_EQ(seen.scorePrompts.size(), 1);
+    EXPECT_EQ(seen.messages,
+              QStringList{QStringLiteral("Unable to write to ") + dataPath(listFile())});
+    EXPECT_TRUE(seen.lists.isEmpty());
+    EXPECT_EQ(readDataFile(listFile()), old);
 }
 
 TEST_F(BestScoresWindowTest, ClearAsksAndEmptiesTheOpenListInPlace)

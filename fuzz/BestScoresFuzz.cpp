@@ -1,0 +1,134 @@
+// A best-scores list file through a whole ShowBestScores, with the name typed for a new score
+// and the windows answered: names are ones the file can hold, a list in order stays in order, a
+// new score that enters is where the list says, and a saved list reads back sound and the same.
+//
+// Input: a flags byte (whether the file gets the checksum of the list it holds, so that sound
+// lists are explored too; how many places), the score, the typed name up to a line break, then
+// the file.
+
+#include "BestScores.h"
+#include "DataDir.h"
+#include "FuzzSupport.h"
+#include "IniFile.h"
+
+namespace {
+
+const QString FileName = QStringLiteral("Poker.ere");
+
+// The windows of the list, answered at once.
+class AnsweringView : public BestScoreView
+{
+public:
+    explicit AnsweringView(const QString &name)
+        : typed(name)
+    { }
+
+    QString askName(int) override
+    {
+        ++namesAsked;
+        return typed;
+    }
+    void reportDamagedFile() override { ++damagedReports; }
+    void reportWriteError(const QString &) override { ++writeErrors; }
+    void showList() override { ++listsShown; }
+
+    QString typed;
+    int namesAsked = 0;
+    int damagedReports = 0;
+    int writeErrors = 0;
+    int listsShown = 0;
+};
+
+BestScoreList listOf(int places)
+{
+    BestScoreList list(UserFile(QStringLiteral("Poker.exe")));
+    list.setCount(places);
+    return list;
+}
+
+// Gives the file the checksum of the list as it reads.
+void seal(int places)
+{
+    IniFile file(UserFile(FileName));
+    BestScoreList list = listOf(places);
+    list.read(file);
+    file.writeBytes(QStringLiteral("CS"), QStringLiteral("CS"),
+                    list.BestScoreChecksum().toLatin1());
+    file.save();
+}
+
+bool holdable(const QByteArray &name)
+{
+    return name.size() <= BestScoreList::NameLength && IniFile::valueAsStored(name) == name;
+}
+
+bool inOrder(const BestScoreList &list)
+{
+    for (int place = 2; place <= list.count(); ++place) {
+        if (list.entry(place - 1).Score < list.entry(place).Score)
+            return false;
+    }
+    return true;
+}
+
+// A list whose checksum fails is reset, which is in order; a sound one is taken as it stands,
+// in whatever order whoever gave it its checksum left it.
+bool startsInOrder(int places)
+{
+    BestScoreList list = listOf(places);
+    return !list.read(IniFile(UserFile(FileName))) || inOrder(list);
+}
+
+bool sameEntries(const BestScoreList &a, const BestScoreList &b)
+{
+    for (int place = 1; place <= a.count(); ++place) {
+        if (a.entry(place).Name != b.entry(place).Name
+            || a.entry(place).Score != b.entry(place).Score)
+            return false;
+    }
+    return true;
+}
+
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzInput input(data, size);
+    const int flags = input.takeByte();
+    const bool sealed = flags & 1;
+    const int places = 1 + (flags >> 1) % BestScoreList::MaxPlaces;
+    const int score = input.takeInt32();
+    AnsweringView view(QString::fromUtf8(input.takeLine(2 * BestScoreList::NameLength)));
+    writeDataFile(FileName, input.rest());
+    if (sealed)
+        seal(places);
+
+    const bool ordered = startsInOrder(places);
+    BestScoreList list = listOf(places);
+    list.ShowBestScores(score, view);
+    FUZZ_EXPECT(view.writeErrors == 0);
+    FUZZ_EXPECT(view.namesAsked <= 1 && view.damagedReports <= 1 && view.listsShown <= 1);
+    for (int place = 1; place <= places; ++place)
+        FUZZ_EXPECT(holdable(list.entry(place).Name));
+    FUZZ_EXPECT(!ordered || inOrder(list));
+    if (view.namesAsked == 1) {
+        FUZZ_EXPECT(score > 0 && list.entry(list.highlightPlace()).Score == score);
+        FUZZ_EXPECT(list.entry(list.highlightPlace()).Name
+                    == BestScoreList::storedName(view.typed));
+    }
+    if (view.listsShown == 0) {
+        // Only a score that does not enter a sound list shows nothing, and nothing is saved.
+        FUZZ_EXPECT(score > 0 && view.damagedReports == 0);
+        return 0;
+    }
+
+    BestScoreList reread = listOf(places);
+    FUZZ_EXPECT(reread.read(IniFile(UserFile(FileName))));
+    FUZZ_EXPECT(sameEntries(reread, list));
+    expectStableRewrite(FileName);
+
+    AnsweringView again(view.typed);
+    reread.ShowBestScores(0, again);
+    FUZZ_EXPECT(again.damagedReports == 0 && again.listsShown == 1);
+    return 0;
+}

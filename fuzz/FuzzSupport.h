@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+// What every fuzz target shares: the program's data folder in a temporary place, files in it,
+// the input split into fields, and checks whose failure libFuzzer reports as a finding.
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
+
+[[noreturn]] void fuzzFailure(const char *condition, const char *file, int line);
+
+// A result the target expects of the program; a wrong one aborts the run.
+#define FUZZ_EXPECT(condition) ((condition) ? void() : fuzzFailure(#condition, __FILE__, __LINE__))
+
+void writeDataFile(const QString &fileName, const QByteArray &bytes);
+QByteArray readDataFile(const QString &fileName);
+
+// Loading an ini file the program has just written and saving it unchanged gives the same
+// bytes: damage is repaired once and never multiplied.
+void expectStableRewrite(const QString &fileName);
+
+// The fuzzer's bytes, taken field by field from the front; past the end every field is 0.
+class FuzzInput
+{
+public:
+    FuzzInput(const std::uint8_t *data, std::size_t size);
+
+    int takeByte();
+    // Four bytes, little-endian.
+    std::int32_t takeInt32();
+    // An integer within lowest..highest: one byte for up to 256 values, else four.
+    int takeInRange(int lowest, int highest);
+    // The bytes up to the next line break (which is dropped), at most maxLength of them.
+    QByteArray takeLine(int maxLength);
+    QByteArray rest();
+
+private:
+    QByteArray bytes;
+    qsizetype position = 0;
+};

@@ -1,0 +1,45 @@
+// Ini text as "Golf.ini" into the Golf settings reader: every value it gives is in its range,
+// the window can be placed with them, and what it writes reads back the same.
+
+#include "FuzzSupport.h"
+#include "GolfSettings.h"
+#include "GolfWindowPlacement.h"
+
+#include <QRect>
+
+namespace {
+
+bool within(int value, int lowest, int highest)
+{
+    return value >= lowest && value <= highest;
+}
+
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    writeDataFile("Golf.ini", QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const GolfSettings read = readGolfSettings();
+    FUZZ_EXPECT(within(read.backIndex, 0, GolfSettings::BackDesigns - 1));
+    const GolfLayout layout = read.layout;
+    FUZZ_EXPECT(within(layout.columns, 1, GolfLayout::MaxColumns));
+    FUZZ_EXPECT(within(layout.rows, 1, GolfLayout::MaxRows));
+    FUZZ_EXPECT(layout.dealtCards() <= GolfLayout::DeckSize);
+    const GolfWindowGeometry &geometry = read.geometry;
+    const int limit = GolfWindowGeometry::Limit;
+    FUZZ_EXPECT(within(geometry.width, 0, limit) && within(geometry.height, 0, limit));
+    FUZZ_EXPECT(within(geometry.left, -limit, limit) && within(geometry.top, -limit, limit));
+
+    // The window is placed as the Golf window places it; the sanitizers watch the arithmetic.
+    const QRect primary(0, 0, 1920, 1080);
+    const QSize windowSize(geometry.width, geometry.height);
+    const QRect placed
+        = keepOnScreens(QRect(QPoint(geometry.left, geometry.top), windowSize), {primary}, primary);
+    FUZZ_EXPECT(placed.size() == windowSize);
+    FUZZ_EXPECT(within(snapToLayout(windowSize, layout, primary.size()).width(), 0, limit));
+
+    writeGolfSettings(read);
+    FUZZ_EXPECT(readGolfSettings() == read);
+    expectStableRewrite("Golf.ini");
+    return 0;
+}

@@ -1,0 +1,17 @@
+// Ini text as "Poker.ini" into the Poker settings reader: the card step is one the table can
+// move with, and what it writes reads back the same.
+
+#include "FuzzSupport.h"
+#include "PokerSettings.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    writeDataFile("Poker.ini", QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const PokerSettings read = loadPokerSettings();
+    FUZZ_EXPECT(read.MoveStep >= 1 && read.MoveStep <= PokerSettings::MaxMoveStep);
+
+    savePokerSettings(read);
+    FUZZ_EXPECT(loadPokerSettings() == read);
+    expectStableRewrite("Poker.ini");
+    return 0;
+}
