@@ -3,32 +3,16 @@
 
 #include "FuzzSupport.h"
 #include "IniFile.h"
+#include "TwelveNames.h"
 #include "TwelveSettings.h"
+#include "TwelveSliderScale.h"
 
 namespace {
 
 const PerSeat<std::string> DefaultNames{"", "Player", "John", "Paul", "Eric"};
 // The game's limits, as the settings dialog offers them.
-constexpr int NameLength = 15;
 constexpr double EasiestDifficulty = 1.0;
 constexpr double HardestDifficulty = 4.0;
-
-// A name as a line of the file keeps it. The reader cuts a long name to 15 characters, and the
-// cut may end in a blank, which no key=value line keeps: the name read back lacks it. That is
-// the reader's to mend; the comparison allows for it and for nothing else.
-std::string asKept(const std::string &name)
-{
-    return IniFile::valueAsStored(QByteArray::fromStdString(name)).toStdString();
-}
-
-bool sameNames(const PerSeat<std::string> &read, const PerSeat<std::string> &reread)
-{
-    for (int seat = 1; seat <= SeatCount; ++seat) {
-        if (asKept(read[seat]) != reread[seat])
-            return false;
-    }
-    return true;
-}
 
 // The settings read back after writing what was read first.
 bool sameSettings(const TwelveSettings &reread, const TwelveSettings &read)
@@ -38,8 +22,7 @@ bool sameSettings(const TwelveSettings &reread, const TwelveSettings &read)
         && reread.Speeds.MoveStep == read.Speeds.MoveStep
         && reread.Speeds.TurnStep == read.Speeds.TurnStep
         && reread.Speeds.BidDelay == read.Speeds.BidDelay && reread.Difficulty == read.Difficulty
-        && reread.ScoringMode == read.ScoringMode
-        && sameNames(read.PlayerNames, reread.PlayerNames);
+        && reread.ScoringMode == read.ScoringMode && reread.PlayerNames == read.PlayerNames;
 }
 
 }
@@ -50,13 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const TwelveSettings read = readTwelveSettings(DefaultNames);
     FUZZ_EXPECT(read.BackIndex >= 0 && read.BackIndex < TwelveSettings::BackDesigns);
     const TwelveSpeeds &speeds = read.Speeds;
-    FUZZ_EXPECT(speeds.MoveStep >= 1 && speeds.MoveStep <= TwelveSpeeds::MaxMoveStep);
-    FUZZ_EXPECT(speeds.TurnStep >= 1 && speeds.TurnStep <= TwelveSpeeds::MaxTurnStep);
-    FUZZ_EXPECT(speeds.BidDelay >= 1);
+    FUZZ_EXPECT(speeds.MoveStep >= 1 && speeds.MoveStep <= stepAtPosition(MoveStepRange.Highest));
+    FUZZ_EXPECT(speeds.TurnStep >= 1 && speeds.TurnStep <= stepAtPosition(TurnStepRange.Highest));
+    FUZZ_EXPECT(speeds.BidDelay >= 1
+                && speeds.BidDelay <= bidDelayAtPosition(BidDelayRange.Lowest));
     FUZZ_EXPECT(read.Difficulty >= EasiestDifficulty && read.Difficulty <= HardestDifficulty);
     FUZZ_EXPECT(read.ScoringMode == SimpleScoring || read.ScoringMode == AverageScoring);
     for (int seat = 1; seat <= SeatCount; ++seat)
-        FUZZ_EXPECT(QString::fromStdString(read.PlayerNames[seat]).size() <= NameLength);
+        FUZZ_EXPECT(QString::fromStdString(read.PlayerNames[seat]).size() <= PlayerNameLength);
 
     writeTwelveSettings(read);
     FUZZ_EXPECT(sameSettings(readTwelveSettings(DefaultNames), read));

@@ -15,5 +15,8 @@ TEST(AnsiTextTest, LettersOutsideTheCodePageBecomeQuestionMarks)
     EXPECT_EQ(AnsiText::encode(QStringLiteral("a\u4e2db")), QByteArray("a?b"));
     EXPECT_EQ(AnsiText::encode(QStringLiteral("\U0001F600")), QByteArray("?"));
     // A control character the file held comes back as the same byte.
-    EXPECT_EQ(AnsiText::encode(AnsiText::decode("a\x1a\x81b")), QByteArray("a\x1a\x81b"));
+    EXPECT_EQ(AnsiText::encode(AnsiText::decode("a\x1a\x81"
+                                                "b")),
+              QByteArray("a\x1a\x81"
+                         "b"));
 }
