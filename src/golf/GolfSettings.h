@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardBacks.h"
 #include "GolfLayout.h"
 
 // The window's size and place in its normal state, and whether it was maximized.
@@ -21,7 +22,7 @@ struct GolfWindowGeometry
 // What "Golf.ini" keeps between launches.
 struct GolfSettings
 {
-    static constexpr int BackDesigns = 9;
+    static constexpr int BackDesigns = CardBacks::BackCount;
 
     bool sound = true;
     int backIndex = 0;

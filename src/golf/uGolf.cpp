@@ -1,5 +1,6 @@
 #include "uGolf.h"
 
+#include "Application.h"
 #include "DataDir.h"
 #include "FileError.h"
 #include "GameClock.h"
@@ -16,9 +17,7 @@
 #include "uNevjegy.h"
 #include "uValasz.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -63,12 +62,7 @@ TfrmGolf::TfrmGolf(QWidget *parent)
 {
     setWindowTitle(GolfTitle);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    const QString iconPath = DataFile(QStringLiteral("Golf.ico"));
-    if (QFileInfo::exists(iconPath)) {
-        const QIcon icon(iconPath);
-        if (!icon.availableSizes().isEmpty())
-            setWindowIcon(icon);
-    }
+    loadWindowIcon(this, DataFile(QStringLiteral("Golf.ico")));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins({});

@@ -37,11 +37,22 @@ void setMainWindow(QWidget *window)
     mainWidget = window;
 }
 
-void loadApplicationIcon(const QString &path)
+QIcon iconFromFile(const QString &path)
 {
     if (!QFileInfo::exists(path))
-        return;
+        return {};
     const QIcon icon(path);
-    if (!icon.availableSizes().isEmpty())
+    return icon.availableSizes().isEmpty() ? QIcon() : icon;
+}
+
+void loadApplicationIcon(const QString &path)
+{
+    if (const QIcon icon = iconFromFile(path); !icon.isNull())
         QApplication::setWindowIcon(icon);
+}
+
+void loadWindowIcon(QWidget *window, const QString &path)
+{
+    if (const QIcon icon = iconFromFile(path); !icon.isNull())
+        window->setWindowIcon(icon);
 }

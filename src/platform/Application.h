@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 
 class QWidget;
@@ -16,6 +17,12 @@ void setProgramNames();
 QWidget *mainWindow();
 void setMainWindow(QWidget *window);
 
+// The icon in an .ico file; null when the file is missing or holds no image.
+QIcon iconFromFile(const QString &path);
+
 // Loads the application icon from an .ico file; a missing or broken file leaves the icon as it
 // was.
 void loadApplicationIcon(const QString &path);
+
+// A game window's own icon from an .ico file; a missing or broken file leaves it as it was.
+void loadWindowIcon(QWidget *window, const QString &path);

@@ -1,5 +1,6 @@
 #include "uPoker.h"
 
+#include "Application.h"
 #include "BestScores.h"
 #include "DataDir.h"
 #include "FileError.h"
@@ -19,7 +20,6 @@
 #include "uPokerSpeed.h"
 #include "uValasz.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -65,9 +65,7 @@ TfrmPoker::TfrmPoker(QWidget *parent)
     , pokerGame(programRandom())
 {
     setWindowTitle(PokerTitle);
-    const QString icon = DataFile(QStringLiteral("Poker.ico"));
-    if (QFileInfo::exists(icon))
-        setWindowIcon(QIcon(icon));
+    loadWindowIcon(this, DataFile(QStringLiteral("Poker.ico")));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardBacks.h"
 #include "TwelveRules.h"
 
 // How fast the table moves: pixels per tick for travelling and turning cards, and the pause in
@@ -14,7 +15,7 @@ struct TwelveSpeeds
 // What "Twelve.ini" keeps between launches.
 struct TwelveSettings
 {
-    static constexpr int BackDesigns = 9;
+    static constexpr int BackDesigns = CardBacks::BackCount;
 
     int BackIndex = 0;
     bool Stretch = true;
@@ -23,7 +24,7 @@ struct TwelveSettings
     TwelveSpeeds Speeds;
     double Difficulty = 1.0;
     int ScoringMode = SimpleScoring;
-    PerSeat<std::string> PlayerNames{"", "Player", "John", "Paul", "Eric"};
+    PerSeat<std::string> PlayerNames;
 };
 
 // Missing keys give the defaults, names default to defaultNames; values that would stall an

@@ -272,15 +272,19 @@ void TwelveTable::ShowRoundEndHands()
 
 void TwelveTable::ShowPlaces()
 {
-    for (int seat = 1; seat <= SeatCount; ++seat) {
-        for (QWidget *part :
-             {static_cast<QWidget *>(bidPanels[seat]), static_cast<QWidget *>(bidLabels[seat])}) {
-            part->setGeometry(placePanel(seat));
-            part->raise();
-            part->show();
-        }
-        bidLabels[seat]->setText(QString::number(game.HandRun[seat].Place));
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        showSeatPanel(seat, placePanel(seat), QString::number(game.HandRun[seat].Place));
+}
+
+void TwelveTable::showSeatPanel(int seat, QRect place, const QString &text)
+{
+    for (QWidget *part :
+         {static_cast<QWidget *>(bidPanels[seat]), static_cast<QWidget *>(bidLabels[seat])}) {
+        part->setGeometry(place);
+        part->raise();
+        part->show();
     }
+    bidLabels[seat]->setText(text);
 }
 
 void TwelveTable::CentrePanel(QWidget *panel)
@@ -342,13 +346,7 @@ void TwelveTable::showAuction()
 
 void TwelveTable::ShowBidPanel(int seat)
 {
-    for (QWidget *part :
-         {static_cast<QWidget *>(bidPanels[seat]), static_cast<QWidget *>(bidLabels[seat])}) {
-        part->setGeometry(bidPanel(seat));
-        part->raise();
-        part->show();
-    }
-    bidLabels[seat]->setText(QStringLiteral("0"));
+    showSeatPanel(seat, bidPanel(seat), QStringLiteral("0"));
 }
 
 void TwelveTable::showBid(int seat)

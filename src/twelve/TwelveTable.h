@@ -90,6 +90,8 @@ protected:
 private:
     void createFixedParts();
     void createPictures();
+    // A seat's panel with its label, brought to the front: bid panels and places share them.
+    void showSeatPanel(int seat, QRect place, const QString &text);
     Picture *travelling(int slot) const { return backs[slot]; }
     Picture *handBack(int seat, int index) const { return backs[(seat - 1) * HandSize + index]; }
 

@@ -45,12 +45,16 @@ constexpr QSize ButtonSize{75, 24};
 constexpr QPoint OkAt{208, 9};
 constexpr QPoint CancelAt{112, 9};
 
-const QString DifficultyQuestion = QStringLiteral(
-    "While playing you can't change difficulty level.\nTo change it start a new game.\n"
-    "Do you want to change it and start a new game?");
-const QString ScoringQuestion = QStringLiteral(
-    "While playing you can't change scoring system.\nTo change it start a new game.\n"
-    "Do you want to change it and start a new game?");
+// Difficulty and scoring change during a game only with a new one.
+QString restartQuestion(const QString &setting)
+{
+    return QStringLiteral("While playing you can't change %1.\nTo change it start a new game.\n"
+                          "Do you want to change it and start a new game?")
+        .arg(setting);
+}
+
+const QString DifficultyQuestion = restartQuestion(QStringLiteral("difficulty level"));
+const QString ScoringQuestion = restartQuestion(QStringLiteral("scoring system"));
 
 QSlider *slider(Qt::Orientation orientation, SliderRange range, int pageStep, QRect place,
                 QWidget *parent)

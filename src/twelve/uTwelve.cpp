@@ -1,5 +1,6 @@
 #include "uTwelve.h"
 
+#include "Application.h"
 #include "BestScores.h"
 #include "DataDir.h"
 #include "FileError.h"
@@ -20,9 +21,7 @@
 #include "uValasz.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QHideEvent>
-#include <QIcon>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -42,12 +41,7 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
     , turn(twelve, programRandom())
 {
     setWindowTitle(TwelveTitle);
-    const QString iconPath = DataFile(QStringLiteral("Twelve.ico"));
-    if (QFileInfo::exists(iconPath)) {
-        const QIcon icon(iconPath);
-        if (!icon.availableSizes().isEmpty())
-            setWindowIcon(icon);
-    }
+    loadWindowIcon(this, DataFile(QStringLiteral("Twelve.ico")));
 
     table = new TwelveTable(twelve, this);
     auto *layout = new QVBoxLayout(this);

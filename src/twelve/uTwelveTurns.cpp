@@ -16,8 +16,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-using namespace std::chrono_literals;
-
 namespace {
 
 constexpr std::chrono::milliseconds AtAllCostsPause{AtAllCostsPauseMs};

@@ -46,6 +46,14 @@ protected:
         game.MaxBid[seat] = maxBids;
     }
 
+    // Seats 2 and 3 contest slot 3 up to these limits; seat 4 wants slot 4 alone.
+    void contestSlotThree(int limit2, int limit3)
+    {
+        value(2, {0, 0, 0, 10, 0}, {0, 0, 0, limit2, 0});
+        value(3, {0, 0, 0, 10, 0}, {0, 0, 0, limit3, 0});
+        value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
+    }
+
     void computersChoose()
     {
         for (int slot = 1; slot <= SlotCount; ++slot)
@@ -186,9 +194,7 @@ TEST_F(TwelveTurnTest, TwoComputersAuctionUpToTheirLimits)
     for (const ComputerAuctionCase &c : cases) {
         SCOPED_TRACE(testing::Message() << "limits " << c.maxBid2 << " and " << c.maxBid3);
         reachChoosing();
-        value(2, {0, 0, 0, 10, 0}, {0, 0, 0, c.maxBid2, 0});
-        value(3, {0, 0, 0, 10, 0}, {0, 0, 0, c.maxBid3, 0});
-        value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
+        contestSlotThree(c.maxBid2, c.maxBid3);
         computersChoose();
         ASSERT_TRUE(turn.ChooseCard(1));
         EXPECT_EQ(game.Bid, c.maxBid2 > 0 || c.maxBid3 > 0 ? 1 : 0);
@@ -204,9 +210,7 @@ TEST_F(TwelveTurnTest, TwoComputersAuctionUpToTheirLimits)
 TEST_F(TwelveTurnTest, TheHumanMayJoinTheComputersAuction)
 {
     reachChoosing();
-    value(2, {0, 0, 0, 10, 0}, {0, 0, 0, 3, 0});
-    value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 5, 0});
-    value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
+    contestSlotThree(3, 5);
     computersChoose();
     ASSERT_TRUE(turn.ChooseCard(1));
     const int card = game.TurnSlot[3].Card;
@@ -386,9 +390,7 @@ TEST_F(TwelveTurnTest, RoundEndsShowThePointsBeforeThePrizesUntilTheNextRound)
 TEST_F(TwelveTurnTest, TheSaleIsKnownAfterTheNextAuctionBegan)
 {
     reachChoosing();
-    value(2, {0, 0, 0, 10, 0}, {0, 0, 0, 2, 0});
-    value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 5, 0});
-    value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
+    contestSlotThree(2, 5);
     computersChoose();
     const int card = game.TurnSlot[3].Card;
     ASSERT_TRUE(turn.ChooseCard(1));
@@ -404,9 +406,7 @@ TEST_F(TwelveTurnTest, TheSaleIsKnownAfterTheNextAuctionBegan)
 TEST_F(TwelveTurnTest, NoStepRunsWhileARaiseIsAnnounced)
 {
     reachChoosing();
-    value(2, {0, 0, 0, 10, 0}, {0, 0, 0, 4, 0});
-    value(3, {0, 0, 0, 10, 0}, {0, 0, 0, 5, 0});
-    value(4, {0, 0, 0, 0, 10}, {0, 0, 0, 0, 10});
+    contestSlotThree(4, 5);
     computersChoose();
     ASSERT_TRUE(turn.ChooseCard(3));
     const int round = game.RoundNo;
