@@ -4,7 +4,6 @@
 #include "IniFile.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstdio>
@@ -23,8 +22,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Text documents need the application object for the whole run.
-    static QGuiApplication application(*argc, *argv);
+    startFuzzApplication(*argc, *argv);
     static QTemporaryDir dataFolder;
     if (!dataFolder.isValid()) {
         std::fprintf(stderr, "no temporary folder for the data files\n");

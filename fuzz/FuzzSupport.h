@@ -11,6 +11,11 @@
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
 
+// The application object for the whole run: a core one for the rules' formats, a GUI one where
+// a target lays out text (each target links one of FuzzCoreApplication.cpp and
+// FuzzGuiApplication.cpp).
+void startFuzzApplication(int &argc, char **argv);
+
 [[noreturn]] void fuzzFailure(const char *condition, const char *file, int line);
 
 // A result the target expects of the program; a wrong one aborts the run.
