@@ -313,8 +313,9 @@ void TwelveTable::showScore(int seat, int points)
     scoreLabels[seat]->setText(QString::number(points));
 }
 
-void TwelveTable::showMarkers(bool saleUnderWay)
+void TwelveTable::showMarkers(MarkerMoment moment)
 {
+    const bool saleUnderWay = moment == MarkerMoment::SaleClosed;
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const int slot = game.Wanted[seat];
         // While a card is sold only the player's claim on another card stays marked.

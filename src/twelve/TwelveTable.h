@@ -62,7 +62,11 @@ public:
     void showScore(int seat, int points);
 
     // Markers show which seat wants which middle card; the frame marks the card on sale.
-    void showMarkers(bool saleUnderWay);
+    enum class MarkerMoment {
+        Choosing, // every seat's claim
+        SaleClosed, // only the player's claim on a card still in the middle
+    };
+    void showMarkers(MarkerMoment moment);
     void showAuction();
     void ShowBidPanel(int seat);
     void showBid(int seat);

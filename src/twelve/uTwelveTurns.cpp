@@ -87,15 +87,15 @@ void TfrmTwelve::followTurn()
     table->SetStatus(QString::fromStdString(turn.Status()));
     switch (turn.GameState()) {
     case TurnState::Travelling:
-        table->showMarkers(false);
+        table->showMarkers(TwelveTable::MarkerMoment::Choosing);
         startTravels();
         runTimer(GameClockTick);
         break;
     case TurnState::Choosing:
-        table->showMarkers(false);
+        table->showMarkers(TwelveTable::MarkerMoment::Choosing);
         break;
     case TurnState::Bidding:
-        table->showMarkers(false);
+        table->showMarkers(TwelveTable::MarkerMoment::Choosing);
         table->showAuction();
         runTimer(GameClockTick);
         break;
@@ -211,7 +211,7 @@ void TfrmTwelve::applyBidOutcome(BidOutcome outcome)
 void TfrmTwelve::saleClosed()
 {
     table->hideAuction();
-    table->showMarkers(true);
+    table->showMarkers(TwelveTable::MarkerMoment::SaleClosed);
     table->showScore(turn.LastSale().Buyer, turn.BoxScore(turn.LastSale().Buyer));
 }
 

@@ -196,10 +196,10 @@ void TwelveTurn::chooseAgain()
 bool TwelveTurn::ChooseCard(int slot)
 {
     const Step step(stepping);
-    return step && chooseCard(slot);
+    return step && humanChoose(slot);
 }
 
-bool TwelveTurn::chooseCard(int slot)
+bool TwelveTurn::humanChoose(int slot)
 {
     if (state != TurnState::Choosing || game.Bought[HumanSeat] || slot < 1 || slot > SlotCount
         || !game.TurnSlot[slot].FaceUp)
@@ -264,10 +264,10 @@ void TwelveTurn::StartAuction()
 BidOutcome TwelveTurn::BidStep()
 {
     const Step step(stepping);
-    return step ? bidStep() : BidOutcome::Ignored;
+    return step ? nextBid() : BidOutcome::Ignored;
 }
 
-BidOutcome TwelveTurn::bidStep()
+BidOutcome TwelveTurn::nextBid()
 {
     if (state != TurnState::Bidding)
         return BidOutcome::Ignored;
@@ -331,7 +331,7 @@ BidOutcome TwelveTurn::NoMore()
         return BidOutcome::Ignored;
     status.clear();
     game.HumanNoMore = true;
-    return bidStep();
+    return nextBid();
 }
 
 void TwelveTurn::CloseAuction()
@@ -380,7 +380,7 @@ void TwelveTurn::Deliver()
         chooseAgain();
         state = TurnState::Choosing;
         if (std::all_of(game.Bought.begin() + 2, game.Bought.end(), [](bool b) { return b; }))
-            chooseCard(lastFaceUp);
+            humanChoose(lastFaceUp);
     } else {
         game.TurnSlot[game.Wanted[HumanSeat]].Markers = 1;
         chooseAgain();

@@ -107,9 +107,9 @@ private:
     void StartTurn();
     void computersChoose();
     void chooseAgain();
-    bool chooseCard(int slot);
+    bool humanChoose(int slot);
     void StartAuction();
-    BidOutcome bidStep();
+    BidOutcome nextBid();
     // The checks and the raise of "+1" and "+5", also used by the answers of "At all costs".
     bool humanRaise(int step);
     void sell();
