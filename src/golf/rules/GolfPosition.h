@@ -1,0 +1,55 @@
+#pragma once
+
+#include "GolfLayout.h"
+
+#include <array>
+
+class GolfGame;
+
+// One move of the player: play the exposed card of a column, or turn the stock.
+struct GolfMove
+{
+    enum Kind { Play, Turn } kind = Turn;
+    int column = -1;
+
+    static GolfMove play(int column) { return {Play, column}; }
+    static GolfMove turn() { return {Turn, -1}; }
+
+    friend bool operator==(const GolfMove &, const GolfMove &) = default;
+};
+
+// A copy of a game's position without its window: what the solver and the hints work on, in
+// the game's own terms (the same tables, lengths and counts as GolfGame keeps).
+struct GolfPosition
+{
+    GolfLayout layout;
+    std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> tableau{};
+    std::array<int, GolfLayout::MaxColumns> columnLen{};
+    // Stock[stockCount - 1] is turned next.
+    std::array<int, GolfLayout::DeckSize - 1> stock{};
+    int stockCount = 0;
+    std::array<int, GolfLayout::DeckSize> foundation{};
+    int foundationCount = 0;
+
+    static GolfPosition of(const GolfGame &game);
+    // A deal as NewGame makes it: the dealt cards column by column (row 0 first), then the
+    // stock from Stock[0] on, and the first stock card already turned. The layout must leave at
+    // least one card for the stock; ids must be the 52 cards once each.
+    static GolfPosition dealt(GolfLayout layout,
+                              const std::array<int, GolfLayout::DeckSize> &ids);
+
+    int top() const { return foundation[foundationCount - 1]; }
+    // The card a column exposes, or -1 for an empty column.
+    int exposed(int column) const;
+    bool canPlay(int column) const;
+    bool canTurn() const { return stockCount > 0; }
+    bool allowed(GolfMove move) const;
+    // The move must be allowed.
+    void apply(GolfMove move);
+    // Backup's step: the card on top of the foundation goes back where it came from. False
+    // when only the first card is left.
+    bool takeBack();
+    // The game's end: the stock is empty and no exposed card fits, or every card is played.
+    bool over() const;
+    int cardsLeft() const { return GolfLayout::DeckSize - foundationCount; }
+};

@@ -1,0 +1,358 @@
+#include "GolfSolver.h"
+
+#include "GolfGame.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int Ranks = 13;
+constexpr int NoColour = -1;
+
+// What the solver needs of the rank rule, taken from GolfGame::Fits once.
+struct RankRule
+{
+    std::array<std::array<bool, Ranks>, Ranks> fits{};
+    // The ranks a card of each rank can be played on.
+    std::array<std::vector<int>, Ranks> below;
+    // Whether anything can be played on a card of this rank.
+    std::array<bool, Ranks> takesAny{};
+    // Two colours such that a card is only ever played on one of the other colour; NoColour
+    // everywhere if the rule allows no such split.
+    std::array<int, Ranks> colour{};
+
+    RankRule()
+    {
+        for (int t = 0; t < Ranks; ++t)
+            for (int k = 0; k < Ranks; ++k)
+                if (GolfGame::Fits(t, k)) {
+                    fits[t][k] = true;
+                    below[k].push_back(t);
+                    takesAny[t] = true;
+                }
+        colour.fill(NoColour);
+        for (int start = 0; start < Ranks; ++start) {
+            if (colour[start] != NoColour)
+                continue;
+            colour[start] = 0;
+            std::vector<int> todo{start};
+            while (!todo.empty()) {
+                const int r = todo.back();
+                todo.pop_back();
+                for (int n = 0; n < Ranks; ++n) {
+                    if (!fits[r][n] && !fits[n][r])
+                        continue;
+                    if (colour[n] == NoColour) {
+                        colour[n] = 1 - colour[r];
+                        todo.push_back(n);
+                    } else if (colour[n] == colour[r]) {
+                        colour.fill(NoColour);
+                        return;
+                    }
+                }
+            }
+        }
+    }
+};
+
+const RankRule &rankRule()
+{
+    static const RankRule rule;
+    return rule;
+}
+
+}
+
+// Positions searched to the end, by their key: the column lengths, the stock count and the
+// rank on top, which is all that decides the rest of the game. Each entry also carries the
+// number of the search that stored it, so a new search starts with an empty table without
+// clearing it. Slots are overwritten when a bucket is full.
+class GolfSolver::SeenTable
+{
+public:
+    static constexpr int SlotBits = 21; // 16 MB
+    static constexpr int BucketSize = 4;
+    static constexpr int KeyBits = 50;
+    static constexpr std::uint64_t KeyMask = (std::uint64_t(1) << KeyBits) - 1;
+    static constexpr std::uint64_t LastSearch = (std::uint64_t(1) << (64 - KeyBits)) - 1;
+
+    SeenTable()
+        : slots((std::size_t(1) << SlotBits) + BucketSize, 0)
+    { }
+
+    void startSearch()
+    {
+        if (++search > LastSearch) {
+            std::fill(slots.begin(), slots.end(), 0);
+            search = 1;
+        }
+    }
+
+    bool contains(std::uint64_t key) const
+    {
+        const std::uint64_t entry = stamped(key);
+        const std::size_t first = bucket(key);
+        for (std::size_t i = first; i < first + BucketSize; ++i)
+            if (slots[i] == entry)
+                return true;
+        return false;
+    }
+
+    void insert(std::uint64_t key)
+    {
+        const std::size_t first = bucket(key);
+        for (std::size_t i = first; i < first + BucketSize; ++i) {
+            if (slots[i] >> KeyBits != search) {
+                slots[i] = stamped(key);
+                return;
+            }
+        }
+        slots[first + (++evictions % BucketSize)] = stamped(key);
+    }
+
+private:
+    std::uint64_t stamped(std::uint64_t key) const { return search << KeyBits | key; }
+    static std::size_t bucket(std::uint64_t key)
+    {
+        return std::size_t((key * 0x9E3779B97F4A7C15ull) >> (64 - SlotBits));
+    }
+
+    std::vector<std::uint64_t> slots;
+    std::uint64_t search = 0;
+    std::uint64_t evictions = 0;
+};
+
+class GolfSolver::Search
+{
+public:
+    Search(const GolfPosition &position, SeenTable &seen, const std::atomic<bool> *cancel,
+           const Progress &progress)
+        : rule(rankRule())
+        , seen(seen)
+        , cancel(cancel)
+        , progress(progress)
+        , columns(position.layout.columns)
+        , stockCount(position.stockCount)
+        , top(position.top() % Ranks)
+    {
+        for (int c = 0; c < columns; ++c) {
+            len[c] = position.columnLen[c];
+            tableauCards += len[c];
+            for (int r = 0; r < len[c]; ++r)
+                rank[c][r] = position.tableau[c][r] % Ranks;
+        }
+        for (int i = 0; i < stockCount; ++i) {
+            stockRank[i] = position.stock[i] % Ranks;
+            stockRanks[i + 1] = stockRanks[i];
+            ++stockRanks[i + 1][stockRank[i]];
+        }
+    }
+
+    GolfSolution run()
+    {
+        GolfSolution solution;
+        best = tableauCards + 1;
+        floor = lowerBound();
+        seen.startSearch();
+        visit();
+        solution.states = states;
+        if (cancelled)
+            return solution;
+        solution.complete = true;
+        solution.fewestCardsLeft = best;
+        solution.line = bestLine;
+        return solution;
+    }
+
+private:
+    bool stopped() const { return cancelled || best <= floor; }
+
+    void visit()
+    {
+        if (++states % CancelInterval == 0) {
+            if (cancel && cancel->load(std::memory_order_relaxed)) {
+                cancelled = true;
+                return;
+            }
+            if (progress && states % ProgressInterval == 0)
+                progress(states);
+        }
+        if (tableauCards == 0) {
+            finish();
+            return;
+        }
+        std::array<int, GolfLayout::MaxColumns> plays;
+        int playCount = 0;
+        for (int c = 0; c < columns; ++c)
+            if (len[c] > 0 && rule.fits[top][rank[c][len[c] - 1]])
+                plays[playCount++] = c;
+        if (playCount == 0 && stockCount == 0) {
+            finish();
+            return;
+        }
+        const std::uint64_t key = this->key();
+        if (seen.contains(key) || lowerBound() >= best)
+            return;
+        // Longer columns first: their buried cards are the hardest to free.
+        std::sort(plays.begin(), plays.begin() + playCount,
+                  [this](int a, int b) { return len[a] > len[b]; });
+        for (int i = 0; i < playCount && !stopped(); ++i)
+            play(plays[i]);
+        if (stockCount > 0 && !stopped())
+            turn();
+        if (!cancelled)
+            seen.insert(key);
+    }
+
+    void play(int c)
+    {
+        const int before = top;
+        top = rank[c][--len[c]];
+        --tableauCards;
+        line.push_back(GolfMove::play(c));
+        visit();
+        line.pop_back();
+        ++tableauCards;
+        ++len[c];
+        top = before;
+    }
+
+    void turn()
+    {
+        const int before = top;
+        top = stockRank[--stockCount];
+        line.push_back(GolfMove::turn());
+        visit();
+        line.pop_back();
+        ++stockCount;
+        top = before;
+    }
+
+    // The game ends here (or, with the columns cleared, once the stock is turned).
+    void finish()
+    {
+        if (tableauCards >= best)
+            return;
+        best = tableauCards;
+        bestLine = line;
+        bestLine.insert(bestLine.end(), stockCount, GolfMove::turn());
+    }
+
+    std::uint64_t key() const
+    {
+        std::uint64_t k = 0;
+        for (int c = 0; c < columns; ++c)
+            k = k << 4 | std::uint64_t(len[c]);
+        return (k << 6 | std::uint64_t(stockCount)) << 4 | std::uint64_t(top);
+    }
+
+    // Cards that must be left whatever is played. A card is stuck when no card it could be
+    // played on will ever be on top while it is exposed: none of those ranks is on top, in the
+    // stock, or in the columns outside the cards it covers; everything it covers is stuck with
+    // it. Of the rest, each run of plays after a stock card alternates the two colours of
+    // ranks, so one colour can outnumber the other by at most the number of runs that start
+    // on the other.
+    int lowerBound() const
+    {
+        std::array<int, Ranks> live = stockRanks[stockCount];
+        std::array<int, Ranks> starts = live;
+        ++live[top];
+        ++starts[top];
+        for (int c = 0; c < columns; ++c)
+            for (int r = 0; r < len[c]; ++r)
+                ++live[rank[c][r]];
+
+        std::array<int, GolfLayout::MaxColumns> stuck{};
+        int stuckCards = 0;
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (int c = 0; c < columns; ++c) {
+                std::array<int, Ranks> above{};
+                int deepest = stuck[c];
+                for (int r = stuck[c]; r < len[c]; ++r) {
+                    const int k = rank[c][r];
+                    int reachable = 0;
+                    for (int t : rule.below[k])
+                        reachable += live[t] - above[t];
+                    if (reachable == 0)
+                        deepest = r + 1;
+                    ++above[k];
+                }
+                for (int r = stuck[c]; r < deepest; ++r)
+                    --live[rank[c][r]];
+                if (deepest > stuck[c]) {
+                    stuckCards += deepest - stuck[c];
+                    stuck[c] = deepest;
+                    changed = true;
+                }
+            }
+        }
+        // Nothing is played on a sink (a King): each ends its run.
+        int usableRuns = 0;
+        int sinks = 0;
+        for (int t = 0; t < Ranks; ++t) {
+            if (rule.takesAny[t]) {
+                usableRuns += starts[t];
+                continue;
+            }
+            for (int c = 0; c < columns; ++c)
+                for (int r = stuck[c]; r < len[c]; ++r)
+                    sinks += rank[c][r] == t;
+        }
+        const int sinkExcess = std::max(0, sinks - usableRuns);
+        if (rule.colour[0] == NoColour)
+            return stuckCards + sinkExcess;
+
+        std::array<int, 2> freeCards{};
+        std::array<int, 2> runs{};
+        for (int c = 0; c < columns; ++c)
+            for (int r = stuck[c]; r < len[c]; ++r)
+                ++freeCards[rule.colour[rank[c][r]]];
+        for (int t = 0; t < Ranks; ++t)
+            if (rule.takesAny[t])
+                runs[rule.colour[t]] += starts[t];
+        // A run starting on colour 0 plays colour 1 first.
+        const int excess = std::max({0, freeCards[1] - freeCards[0] - runs[0],
+                                     freeCards[0] - freeCards[1] - runs[1]});
+        return stuckCards + std::max(excess, sinkExcess);
+    }
+
+    static constexpr std::int64_t CancelInterval = 1024;
+
+    const RankRule &rule;
+    SeenTable &seen;
+    const std::atomic<bool> *cancel;
+    const Progress &progress;
+
+    int columns;
+    std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> rank{};
+    std::array<int, GolfLayout::MaxColumns> len{};
+    int tableauCards = 0;
+    std::array<int, GolfLayout::DeckSize - 1> stockRank{};
+    // stockRanks[n]: how many of each rank the first n stock cards hold.
+    std::array<std::array<int, Ranks>, GolfLayout::DeckSize> stockRanks{};
+    int stockCount;
+    int top;
+
+    std::vector<GolfMove> line;
+    std::vector<GolfMove> bestLine;
+    int best = 0;
+    int floor = 0;
+    std::int64_t states = 0;
+    bool cancelled = false;
+};
+
+GolfSolver::GolfSolver()
+    : seen(std::make_unique<SeenTable>())
+{ }
+
+GolfSolver::~GolfSolver() = default;
+
+GolfSolution GolfSolver::solve(const GolfPosition &position, const std::atomic<bool> *cancel,
+                               const Progress &progress)
+{
+    if (position.over())
+        return {true, position.cardsLeft(), {}, 0};
+    return Search(position, *seen, cancel, progress).run();
+}
