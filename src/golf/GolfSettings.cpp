@@ -35,6 +35,9 @@ GolfSettings readGolfSettings()
     GolfSettings settings;
     const GolfSettings defaults;
     settings.sound = file.readBool(Section, QStringLiteral("Hang"), defaults.sound);
+    settings.winnableOnly
+        = file.readBool(Section, QStringLiteral("CsakNyerheto"), defaults.winnableOnly);
+    settings.hints = file.readBool(Section, QStringLiteral("Tippek"), defaults.hints);
     settings.backIndex = readInRange(file, QStringLiteral("AktHatlapSSz"), 0,
                                      GolfSettings::BackDesigns - 1, defaults.backIndex);
     GolfLayout &layout = settings.layout;
@@ -60,6 +63,8 @@ void writeGolfSettings(const GolfSettings &settings)
 {
     IniFile file(settingsPath());
     file.writeBool(Section, QStringLiteral("Hang"), settings.sound);
+    file.writeBool(Section, QStringLiteral("CsakNyerheto"), settings.winnableOnly);
+    file.writeBool(Section, QStringLiteral("Tippek"), settings.hints);
     file.writeInteger(Section, QStringLiteral("AktHatlapSSz"), settings.backIndex);
     file.writeInteger(Section, QStringLiteral("AktOszlSzam"), settings.layout.columns);
     file.writeInteger(Section, QStringLiteral("AktSorSzam"), settings.layout.rows);

@@ -25,6 +25,10 @@ struct GolfSettings
     static constexpr int BackDesigns = CardBacks::BackCount;
 
     bool sound = true;
+    // New deals only those the solver can win.
+    bool winnableOnly = false;
+    // The solver's status line and hints.
+    bool hints = true;
     int backIndex = 0;
     GolfLayout layout;
     GolfWindowGeometry geometry;

@@ -4,6 +4,8 @@
 #include "DataDir.h"
 #include "FileError.h"
 #include "GameClock.h"
+#include "GolfHintMarker.h"
+#include "GolfSolver.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
 #include "MousePress.h"
@@ -22,6 +24,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -35,6 +38,8 @@ constexpr int LabelPixelHeight = 20;
 // measured on (a 629 x 459 window had a 621 x 403 client area), so a stored size gives the
 // same table here whatever our own menu bar takes.
 constexpr QSize WindowChrome{8, 56};
+// Solve plays one move every this many ticks, slowly enough to follow.
+constexpr int SolveTicksPerMove = 15;
 
 QLabel *yellowLabel(QWidget *parent)
 {
@@ -58,7 +63,12 @@ TfrmGolf::TfrmGolf(QWidget *parent)
     , lblMaradt(yellowLabel(table))
     , lblEredm(yellowLabel(table))
     , tmrMeretez(new QTimer(this))
-    , golf(programRandom(), *this, results)
+    , sbStatusz(new QStatusBar(this))
+    , lblSolver(new QLabel(sbStatusz))
+    , hintMarker(new GolfHintMarker(table))
+    , tmrSolve(new QTimer(this))
+    , dealRandom(programRandom())
+    , golf(dealRandom, *this, resultsGate)
 {
     setWindowTitle(GolfTitle);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -68,7 +78,10 @@ TfrmGolf::TfrmGolf(QWidget *parent)
     layout->setContentsMargins({});
     layout->setSpacing(0);
     layout->setMenuBar(MainMenu1);
-    layout->addWidget(table);
+    layout->addWidget(table, 1);
+    layout->addWidget(sbStatusz);
+    sbStatusz->setSizeGripEnabled(false);
+    sbStatusz->addWidget(lblSolver, 1);
     createMenu();
 
     QPalette green = palette();
@@ -87,6 +100,11 @@ TfrmGolf::TfrmGolf(QWidget *parent)
     tmrMeretez->setSingleShot(true);
     tmrMeretez->setInterval(atLeastOneTick(std::chrono::milliseconds(1)));
     connect(tmrMeretez, &QTimer::timeout, this, &TfrmGolf::tmrMeretezTimer);
+
+    tmrSolve->setInterval(GameClockTick * SolveTicksPerMove);
+    tmrSolve->setTimerType(Qt::PreciseTimer);
+    connect(tmrSolve, &QTimer::timeout, this, &TfrmGolf::tmrSolveTimer);
+    connect(&advisor, &GolfAdvisor::advised, this, &TfrmGolf::adviceArrived);
 }
 
 TfrmGolf::~TfrmGolf() = default;
@@ -99,12 +117,21 @@ void TfrmGolf::createMenu()
     Backup1 = gameMenu->addAction(QStringLiteral("Backup"), QKeySequence(Qt::Key_Backspace), this,
                                   &TfrmGolf::Backup1Click);
     Results1 = gameMenu->addAction(QStringLiteral("Results"), this, &TfrmGolf::Results1Click);
+    gameMenu->addSeparator();
+    Hint1 = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
+                                &TfrmGolf::Hint1Click);
+    Solve1 = gameMenu->addAction(QStringLiteral("Solve"), this, &TfrmGolf::Solve1Click);
 
     QMenu *optionsMenu = MainMenu1->addMenu(QStringLiteral("Options"));
     Deck1 = optionsMenu->addAction(QStringLiteral("Deck"), this, &TfrmGolf::Deck1Click);
     Sound1 = optionsMenu->addAction(QStringLiteral("Sound"));
     Sound1->setCheckable(true);
     Sound1->setChecked(true);
+    WinnableOnly1 = optionsMenu->addAction(QStringLiteral("Winnable deals only"));
+    WinnableOnly1->setCheckable(true);
+    Hints1 = optionsMenu->addAction(QStringLiteral("Hints"), this, &TfrmGolf::Hints1Click);
+    Hints1->setCheckable(true);
+    Hints1->setChecked(true);
     Settings1 = optionsMenu->addAction(QStringLiteral("Settings"), this, &TfrmGolf::Settings1Click);
 
     QMenu *helpMenu = MainMenu1->addMenu(QStringLiteral("Help"));
@@ -144,7 +171,7 @@ void TfrmGolf::setVisible(bool visible)
     connect(windowHandle(), &QWindow::screenChanged, this, &TfrmGolf::updateMinimumSize,
             Qt::UniqueConnection);
     // Dealt once the window shows, so the deal is seen while the first turn sounds.
-    golf.NewGame();
+    dealNewGame();
     tmrMeretez->start();
 }
 
@@ -155,6 +182,9 @@ void TfrmGolf::readSettings()
 
     settings = readGolfSettings();
     Sound1->setChecked(settings.sound);
+    WinnableOnly1->setChecked(settings.winnableOnly);
+    Hints1->setChecked(settings.hints);
+    showHintsOption();
     golf.setLayout(settings.layout);
     updateMinimumSize();
     placeWindow(settings.geometry);
@@ -186,6 +216,17 @@ void TfrmGolf::updateMinimumSize()
 
 bool TfrmGolf::eventFilter(QObject *watched, QEvent *event)
 {
+    // While Solve plays, any click or key only stops it.
+    if (solving()) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        if (isPress(event) || event->type() == QEvent::KeyPress) {
+            stopSolving();
+            return true;
+        }
+    }
     if (watched == table) {
         if (event->type() == QEvent::Resize) {
             tableResized();
@@ -255,6 +296,8 @@ void TfrmGolf::saveSettings()
     if (tmrMeretez->isActive())
         tmrMeretezTimer();
     settings.sound = Sound1->isChecked();
+    settings.winnableOnly = WinnableOnly1->isChecked();
+    settings.hints = Hints1->isChecked();
     settings.layout = golf.layout();
     try {
         writeGolfSettings(settings);
@@ -270,6 +313,7 @@ void TfrmGolf::reportFileErrors(const std::function<void()> &move)
     } catch (const FileError &error) {
         ShowOkMessage(error.message());
     }
+    positionChanged();
 }
 
 void TfrmGolf::img0MouseDown(const Picture *card, Qt::MouseButton button)
@@ -289,7 +333,7 @@ void TfrmGolf::NewGame1Click()
 {
     if (golf.GameOver()
         || AskYesNo(QStringLiteral("Are you sure to quit this game and start a new one?")) == 'Y')
-        golf.NewGame();
+        dealNewGame();
 }
 
 void TfrmGolf::Backup1Click()
@@ -318,7 +362,7 @@ void TfrmGolf::Settings1Click()
         return;
     golf.setLayout(layout);
     updateMinimumSize();
-    golf.NewGame();
+    dealNewGame();
 }
 
 void TfrmGolf::Help1Click()

@@ -1,17 +1,25 @@
 #pragma once
 
 #include "GameWindow.h"
+#include "GolfAdvisor.h"
+#include "GolfDealRandom.h"
 #include "GolfGame.h"
 #include "GolfResults.h"
+#include "GolfResultsGate.h"
 #include "GolfSettings.h"
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
+class GolfHintMarker;
+class GolfSolver;
 class Picture;
 class QAction;
 class QLabel;
 class QMenuBar;
+class QStatusBar;
 class QTimer;
 
 // The Golf game window: the table with the 52 card pictures, the stock and the foundation, the
@@ -31,8 +39,12 @@ public:
     QAction *NewGame1;
     QAction *Backup1;
     QAction *Results1;
+    QAction *Hint1;
+    QAction *Solve1;
     QAction *Deck1;
     QAction *Sound1;
+    QAction *WinnableOnly1;
+    QAction *Hints1;
     QAction *Settings1;
     QAction *Help1;
     QAction *About1;
@@ -43,6 +55,11 @@ public:
     QLabel *lblMaradt;
     QLabel *lblEredm;
     QTimer *tmrMeretez;
+    // The solver's status line under the table, the hint's frame, and the clock of Solve.
+    QStatusBar *sbStatusz;
+    QLabel *lblSolver;
+    GolfHintMarker *hintMarker;
+    QTimer *tmrSolve;
 
     void img0MouseDown(const Picture *card, Qt::MouseButton button);
     void NewGame1Click();
@@ -52,6 +69,14 @@ public:
     void Settings1Click();
     void Help1Click();
     void About1Click();
+    void Hint1Click();
+    void Solve1Click();
+    void Hints1Click();
+    // Plays the next move of Solve's line.
+    void tmrSolveTimer();
+    bool solving() const;
+    // The latest answer of the solver, once it has one for the position on the table.
+    const std::optional<GolfAdvice> &advice() const { return currentAdvice; }
     // Notes the window's state and, in the normal state, its size and place.
     void tmrMeretezTimer();
 
@@ -76,6 +101,15 @@ private:
     // Runs a move of the game; a results file that cannot be written is reported and the
     // game goes on.
     void reportFileErrors(const std::function<void()> &move);
+    // A new deal, one the solver can win if the player asked for that.
+    void dealNewGame();
+    // Every change of the position: the old advice goes, new advice is asked for.
+    void positionChanged();
+    void adviceArrived(const GolfPosition &position, const GolfAdvice &advice);
+    void showHint();
+    void startSolving();
+    void stopSolving();
+    void showHintsOption();
 
     void hideAllCards() override;
     void hideCard(int id) override;
@@ -89,5 +123,17 @@ private:
 
     GolfSettings settings;
     GolfResultsFile results;
+    GolfResultsGate resultsGate{results};
+    GolfDealRandom dealRandom;
     GolfGame golf;
+
+    GolfAdvisor advisor;
+    std::optional<GolfPosition> askedAbout;
+    std::optional<GolfAdvice> currentAdvice;
+    bool hintWanted = false;
+    bool solveWanted = false;
+    std::vector<GolfMove> solveLine;
+    std::size_t solveNext = 0;
+    // Tries deals for "Winnable deals only"; made when first needed.
+    std::unique_ptr<GolfSolver> dealSolver;
 };

@@ -1,6 +1,9 @@
 #include "Click.h"
 #include "FileFaults.h"
 #include "GolfFixtures.h"
+#include "GolfHintMarker.h"
+#include "GolfSolver.h"
+#include "GolfSolverStatus.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
 #include "IniFile.h"
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <optional>
@@ -67,6 +71,34 @@ protected:
         return GolfTable::foundationCard(position, stock());
     }
     int topCard() const { return window->game().Foundation(window->game().FoundationCount()); }
+
+    // Waits, without blocking the window, for the solver's answer on the position shown.
+    bool adviceArrives() const
+    {
+        return QTest::qWaitFor([this] { return window->advice().has_value(); }, 30000);
+    }
+    // What a solver of our own says about the position on the table.
+    static GolfSolution solved(const GolfGame &game)
+    {
+        return GolfSolver().solve(GolfPosition::of(game));
+    }
+    void playMove(GolfMove move)
+    {
+        if (move.kind == GolfMove::Turn)
+            clickWidget(window->imgHatlap);
+        else
+            clickWidget(picture(window->game().Tableau(
+                move.column, window->game().ColumnLen(move.column) - 1)));
+    }
+    // A small layout keeps the solver quick under the sanitizers.
+    void writeLayout(GolfLayout layout, bool winnableOnly = false)
+    {
+        IniFile file(dataPath("Golf.ini"));
+        file.writeInteger("Beallitas", "AktOszlSzam", layout.columns);
+        file.writeInteger("Beallitas", "AktSorSzam", layout.rows);
+        file.writeBool("Beallitas", "CsakNyerheto", winnableOnly);
+        file.save();
+    }
 
     // Closes the window, answering the quit question if it asks one; gives what it asked.
     QStringList closeAnswering(const QString &button)
@@ -428,4 +460,111 @@ TEST_F(GolfWindowTest, MinimizingKeepsTheStateToRestore)
     EXPECT_TRUE(window->isMinimized());
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     EXPECT_TRUE(window->isMaximized()) << "restored to the state it had";
+}
+
+TEST_F(GolfWindowTest, StatusLineTellsTheBestEndAndFollowsTheMoves)
+{
+    open(fourOnFive());
+    ASSERT_TRUE(adviceArrives());
+    const GolfSolution atDeal = solved(window->game());
+    EXPECT_EQ(window->advice()->fewestCardsLeft, atDeal.fewestCardsLeft);
+    EXPECT_TRUE(window->lblSolver->isVisible());
+    EXPECT_EQ(window->lblSolver->text(), solverStatusText(*window->advice()));
+    const QString expected[] = {"This deal can still be won", "At best 1 card can be left",
+                                QString("At best %1 cards can be left").arg(atDeal.fewestCardsLeft)};
+    EXPECT_EQ(window->lblSolver->text(), expected[std::min(atDeal.fewestCardsLeft, 2)]);
+
+    // Moves made while the solver thinks: no answer for an older position is shown.
+    clickWidget(picture(card(Four)));
+    EXPECT_FALSE(window->advice().has_value());
+    EXPECT_EQ(window->lblSolver->text(), "") << "nothing stale while the solver thinks";
+    clickWidget(window->imgHatlap);
+    clickWidget(window->imgHatlap);
+    ASSERT_TRUE(adviceArrives());
+    QTest::qWait(50);
+    EXPECT_EQ(window->advice()->fewestCardsLeft, solved(window->game()).fewestCardsLeft);
+    ASSERT_FALSE(window->advice()->line.empty());
+    EXPECT_TRUE(GolfPosition::of(window->game()).allowed(window->advice()->line.front()));
+
+    window->Hints1->trigger();
+    EXPECT_FALSE(window->sbStatusz->isVisible());
+    EXPECT_FALSE(window->Hint1->isEnabled());
+}
+
+TEST_F(GolfWindowTest, HintFramesTheCardOrStockOfTheBestLine)
+{
+    writeLayout({4, 3});
+    open();
+    for (int hints = 0; hints < 6 && !window->game().GameOver(); ++hints) {
+        ASSERT_TRUE(adviceArrives());
+        QTest::keyClick(window.get(), Qt::Key_H);
+        const GolfMove move = window->advice()->line.front();
+        const QWidget *target
+            = move.kind == GolfMove::Turn
+            ? static_cast<QWidget *>(window->imgHatlap)
+            : picture(window->game().Tableau(move.column,
+                                             window->game().ColumnLen(move.column) - 1));
+        ASSERT_TRUE(window->hintMarker->isVisible());
+        EXPECT_TRUE(window->hintMarker->geometry().contains(target->geometry()));
+        playMove(move);
+        EXPECT_FALSE(window->hintMarker->isVisible()) << "a move takes the hint away";
+    }
+}
+
+TEST_F(GolfWindowTest, SolvePlaysToTheEndUnrecordedAndCanBeTakenBack)
+{
+    writeLayout({4, 3});
+    open();
+    window->Solve1->trigger();
+    ASSERT_TRUE(adviceArrives());
+    const int promised = window->advice()->fewestCardsLeft;
+    QTest::qWait(0);
+    ASSERT_TRUE(window->solving());
+    int moves = 0;
+    while (window->solving()) {
+        window->tmrSolveTimer();
+        ++moves;
+    }
+    EXPECT_TRUE(window->game().GameOver());
+    EXPECT_EQ(window->game().cardsLeft(), promised);
+    EXPECT_EQ(stored("JatSz", {4, 3}), 0) << "a solved game is not counted";
+    QTest::keyClick(window.get(), Qt::Key_Backspace);
+    EXPECT_FALSE(window->game().GameOver());
+    EXPECT_EQ(stored("JatSz", {4, 3}), 0);
+    EXPECT_GT(moves, 1);
+}
+
+TEST_F(GolfWindowTest, AnyClickOrKeyStopsSolve)
+{
+    writeLayout({4, 3});
+    open();
+    for (const bool byKey : {false, true}) {
+        window->Solve1->trigger();
+        ASSERT_TRUE(adviceArrives());
+        QTest::qWait(0);
+        ASSERT_TRUE(window->solving());
+        window->tmrSolveTimer();
+        const int foundation = window->game().FoundationCount();
+        if (byKey)
+            QTest::keyClick(window.get(), Qt::Key_Backspace);
+        else
+            clickWidget(window->table, Qt::RightButton);
+        EXPECT_FALSE(window->solving());
+        EXPECT_EQ(window->game().FoundationCount(), foundation) << "the stopping input only stops";
+    }
+}
+
+TEST_F(GolfWindowTest, WinnableDealsOnlyDealsGamesTheSolverCanWin)
+{
+    writeLayout({5, 3}, true);
+    open(ScriptedRandom(11));
+    EXPECT_TRUE(window->WinnableOnly1->isChecked());
+    for (int deal = 0; deal < 3; ++deal) {
+        EXPECT_EQ(solved(window->game()).fewestCardsLeft, 0);
+        answerNextModal("Yes");
+        window->NewGame1Click();
+    }
+    closeAnswering("Yes");
+    EXPECT_TRUE(IniFile(dataPath("Golf.ini")).readBool("Beallitas", "CsakNyerheto", false));
+    EXPECT_TRUE(IniFile(dataPath("Golf.ini")).readBool("Beallitas", "Tippek", false));
 }

@@ -52,4 +52,6 @@ struct GolfPosition
     // The game's end: the stock is empty and no exposed card fits, or every card is played.
     bool over() const;
     int cardsLeft() const { return GolfLayout::DeckSize - foundationCount; }
+
+    friend bool operator==(const GolfPosition &, const GolfPosition &) = default;
 };
