@@ -108,7 +108,7 @@ TEST(GolfSolver, HandBuiltPositionsHaveTheirKnownAnswers)
 TEST(GolfSolver, TheLinePlayedThroughTheGameLeavesWhatItPromised)
 {
     GolfSolver solver;
-    for (unsigned seed = 1; seed <= 6; ++seed) {
+    for (unsigned seed = 1; seed <= 3; ++seed) {
         SCOPED_TRACE(seed);
         SeededRandom random(seed);
         NoView view;

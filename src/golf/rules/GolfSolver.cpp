@@ -3,6 +3,7 @@
 #include "GolfGame.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -21,6 +22,43 @@ struct RankRule
     // Two colours such that a card is only ever played on one of the other colour; NoColour
     // everywhere if the rule allows no such split.
     std::array<int, Ranks> colour{};
+    // The ranks in a row in which only neighbours fit on each other, when there is one.
+    std::array<int, Ranks> path{};
+    bool onPath = false;
+
+    bool neighbours(int a, int b) const { return fits[a][b] || fits[b][a]; }
+
+    void findPath()
+    {
+        int end = -1;
+        for (int r = 0; r < Ranks && end < 0; ++r) {
+            int degree = 0;
+            for (int n = 0; n < Ranks; ++n)
+                degree += n != r && neighbours(r, n);
+            if (degree == 1)
+                end = r;
+        }
+        if (end < 0)
+            return;
+        std::array<bool, Ranks> used{};
+        path[0] = end;
+        used[end] = true;
+        for (int i = 1; i < Ranks; ++i) {
+            int next = -1;
+            for (int n = 0; n < Ranks; ++n)
+                if (!used[n] && neighbours(path[i - 1], n))
+                    next = next < 0 ? n : Ranks;
+            if (next < 0 || next == Ranks)
+                return;
+            path[i] = next;
+            used[next] = true;
+        }
+        for (int a = 0; a < Ranks; ++a)
+            for (int b = 0; b < Ranks; ++b)
+                if (neighbours(path[a], path[b]) && std::abs(a - b) != 1)
+                    return;
+        onPath = true;
+    }
 
     RankRule()
     {
@@ -31,6 +69,7 @@ struct RankRule
                     below[k].push_back(t);
                     takesAny[t] = true;
                 }
+        findPath();
         colour.fill(NoColour);
         for (int start = 0; start < Ranks; ++start) {
             if (colour[start] != NoColour)
@@ -272,7 +311,8 @@ private:
                 int deepest = stuck[c];
                 for (int r = stuck[c]; r < len[c]; ++r) {
                     const int k = rank[c][r];
-                    int reachable = 0;
+                    // The card on top now only takes a card exposed now.
+                    int reachable = r + 1 < len[c] && rule.fits[top][k] ? -1 : 0;
                     for (int t : rule.below[k])
                         reachable += live[t] - above[t];
                     if (reachable == 0)
@@ -301,8 +341,9 @@ private:
                     sinks += rank[c][r] == t;
         }
         const int sinkExcess = std::max(0, sinks - usableRuns);
+        const int unmatched = unmatchedCards(stuck, starts);
         if (rule.colour[0] == NoColour)
-            return stuckCards + sinkExcess;
+            return stuckCards + std::max(sinkExcess, unmatched);
 
         std::array<int, 2> freeCards{};
         std::array<int, 2> runs{};
@@ -315,7 +356,44 @@ private:
         // A run starting on colour 0 plays colour 1 first.
         const int excess = std::max({0, freeCards[1] - freeCards[0] - runs[0],
                                      freeCards[0] - freeCards[1] - runs[1]});
-        return stuckCards + std::max(excess, sinkExcess);
+        return stuckCards + std::max({excess, sinkExcess, unmatched});
+    }
+
+    // Every card played from a column lies on a card of a neighbouring rank, and each card
+    // takes at most one: the cards that cannot all get one of their own are left.
+    int unmatchedCards(const std::array<int, GolfLayout::MaxColumns> &stuck,
+                       const std::array<int, Ranks> &starts) const
+    {
+        if (!rule.onPath)
+            return 0;
+        std::array<int, Ranks> wanted{};
+        for (int c = 0; c < columns; ++c)
+            for (int r = stuck[c]; r < len[c]; ++r)
+                ++wanted[rank[c][r]];
+        std::array<int, Ranks + 1> takers{};
+        for (int i = 0; i < Ranks; ++i) {
+            const int t = rule.path[i];
+            takers[i] = rule.takesAny[t] ? starts[t] + wanted[t] : 0;
+        }
+        // Along the row of ranks, a card takes the leftover of the rank before it first: no
+        // later rank can use that.
+        int unmatched = 0;
+        for (int i = 0; i < Ranks; ++i) {
+            const int k = rule.path[i];
+            int need = wanted[k];
+            if (i > 0 && rule.fits[rule.path[i - 1]][k]) {
+                const int used = std::min(need, takers[i - 1]);
+                need -= used;
+                takers[i - 1] -= used;
+            }
+            if (i + 1 < Ranks && rule.fits[rule.path[i + 1]][k]) {
+                const int used = std::min(need, takers[i + 1]);
+                need -= used;
+                takers[i + 1] -= used;
+            }
+            unmatched += need;
+        }
+        return unmatched;
     }
 
     static constexpr std::int64_t CancelInterval = 1024;
