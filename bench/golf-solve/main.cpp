@@ -233,7 +233,7 @@ int solveRandom(const Options &options)
     std::printf("layout %dx%d, %ld deals, seed %u\n", options.layout.columns,
                 options.layout.rows, deals, options.seed);
     std::printf("won: %ld (%.2f%%, 95%% interval %.2f%% .. %.2f%%)\n", won, 100 * share,
-                100 * (centre - half), 100 * (centre + half));
+                std::max(0.0, 100 * (centre - half)), std::min(100.0, 100 * (centre + half)));
     std::printf("fewest cards left: deals\n");
     for (const auto &[left, count] : cardsLeft)
         std::printf("  %2d: %ld\n", left, count);
