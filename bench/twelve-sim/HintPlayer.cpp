@@ -2,11 +2,6 @@
 
 #include "TwelveHint.h"
 
-HintPlayer::HintPlayer(TwelveGame &game, TwelveTurn &turn)
-    : game(game)
-    , turn(turn)
-{ }
-
 void HintPlayer::put()
 {
     turn.PutCard(hintPutCard(game));

@@ -1,8 +1,7 @@
 #include "RandomPlayer.h"
 
 RandomPlayer::RandomPlayer(TwelveGame &game, TwelveTurn &turn, unsigned seed)
-    : game(game)
-    , turn(turn)
+    : SeatOnePlayer(game, turn)
     , random(seed)
 { }
 

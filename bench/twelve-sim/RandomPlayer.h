@@ -2,7 +2,6 @@
 
 #include "Random.h"
 #include "SeatOnePlayer.h"
-#include "TwelveTurn.h"
 
 // A careless player for seat 1: puts any held card, wants any face-up card and presses any bid
 // button, all at random from a generator of its own, so the game's draws stay as they were.
@@ -16,7 +15,5 @@ public:
     void bid() override;
 
 private:
-    TwelveGame &game;
-    TwelveTurn &turn;
     SeededRandom random;
 };

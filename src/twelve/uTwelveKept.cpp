@@ -29,11 +29,14 @@ bool TfrmTwelve::continueKeptGame()
         return false;
     }
     const GameRules settings{twelve.Difficulty, twelve.ScoringMode};
-    keptRules = {kept.game->Difficulty, kept.game->ScoringMode};
-    settingsRules = settings;
     tmrKesl->stop();
     table->clearMiddle();
-    turn.ResumeGame(*kept.game);
+    if (!turn.ResumeGame(*kept.game)) {
+        keptGameUnreadable();
+        return false;
+    }
+    keptRules = {kept.game->Difficulty, kept.game->ScoringMode};
+    settingsRules = settings;
     UpdateTitles();
     UpdateNameLabels();
     followTurn();
