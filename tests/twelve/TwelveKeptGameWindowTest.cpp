@@ -2,6 +2,7 @@
 
 #include "FileFaults.h"
 #include "ModalAnswer.h"
+#include "Picture.h"
 #include "TwelveHint.h"
 #include "TwelveHintView.h"
 #include "TwelveKeptGame.h"
@@ -10,6 +11,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 
@@ -41,11 +43,9 @@ protected:
         return message;
     }
 
-    void pressKey(Qt::Key key)
-    {
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        QTest::keyClick(target, key);
-    }
+    // A key as the window system delivers it: to the active window's focused widget, through
+    // the shortcuts.
+    void pressKey(Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
 
     QString status() const { return table().stb1->currentMessage(); }
 };
@@ -185,9 +185,11 @@ TEST_F(TwelveKeptGameWindow, HShowsTheHintForPuttingChoosingAndBidding)
 {
     open();
     window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     ASSERT_EQ(state(), TurnState::Travelling);
     pressKey(Qt::Key_H);
-    EXPECT_EQ(window->hint->framedCard(), table().faces[hintPutCard(game())]);
+    EXPECT_EQ(window->hint->framedCard(),
+              static_cast<QWidget *>(table().faces[hintPutCard(game())]));
     pressFace(hintPutCard(game()));
     EXPECT_EQ(window->hint->framedCard(), nullptr) << "a press takes the frame away";
 
@@ -195,7 +197,7 @@ TEST_F(TwelveKeptGameWindow, HShowsTheHintForPuttingChoosingAndBidding)
     ASSERT_EQ(state(), TurnState::Choosing);
     pressKey(Qt::Key_H);
     EXPECT_EQ(window->hint->framedCard(),
-              table().faces[game().TurnSlot[hintChooseSlot(game())].Card]);
+              static_cast<QWidget *>(table().faces[game().TurnSlot[hintChooseSlot(game())].Card]));
 
     ASSERT_TRUE(playUntil([this] { return state() == TurnState::Bidding; }));
     pressKey(Qt::Key_H);
