@@ -137,6 +137,7 @@ TEST_F(TwelveKeptGameWindow, AnUnreadableKeptGameIsPutAsideAndANewGameStarts)
         {"from a later version", future},
         {"foreign", "[Beallitas]\r\nOkos=1\r\n"},
         {"empty", ""},
+        {"too large", good + QByteArray(TwelveKeptGame::MaxFileSize, '\n')},
     };
     for (const UnreadableCase &c : cases) {
         SCOPED_TRACE(c.what);

@@ -133,9 +133,12 @@ TEST(TwelveSteadyPlay, PastItsTurnARoundHasNoHelpAndFewRandomPuts)
         {cardOf(Clubs, Two), cardOf(Clubs, Three), cardOf(Diamonds, Three), cardOf(Hearts, King)});
     const SteadyCase cases[] = {
         {1.0, 45, 49, true}, // the level's own chance up to its turn
-        {1.0, 46, 49, false}, {1.0, 46, SteadyShuffleChance - 1, true},
+        {1.0, 46, 49, false},
+        {1.0, 46, SteadyShuffleChance - 1, true},
         {4.0, 300, 0, false}, // level 7 never blunders before
-        {4.0, 301, 0, true},  {2.7, 301, 0, true}, // nor does a difficulty between the levels
+        {4.0, 301, LevelTable[6].SteadyShuffleChance - 1, true},
+        {4.0, 301, LevelTable[6].SteadyShuffleChance, false},
+        {2.7, 301, 0, true}, // nor does a difficulty between the levels
     };
     for (const SteadyCase &c : cases) {
         SCOPED_TRACE(testing::Message() << c.difficulty << " turn " << c.turnNo);

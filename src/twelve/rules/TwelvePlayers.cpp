@@ -73,10 +73,19 @@ int cardValueTotal(const Hand &hand)
     return totalOf(rankCounts(hand));
 }
 
-int steadyAfterTurn(double difficulty)
+namespace {
+
+const LevelRow &steadyRow(double difficulty)
 {
     const LevelRow *row = levelRow(difficulty);
-    return row ? row->SteadyAfterTurn : SteadyAfterTurnOffLevel;
+    return row ? *row : OffLevelRow;
+}
+
+} // namespace
+
+int steadyAfterTurn(double difficulty)
+{
+    return steadyRow(difficulty).SteadyAfterTurn;
 }
 
 bool playingSteady(const TwelveGame &game)
@@ -126,8 +135,9 @@ int choosePutCard(TwelveGame &game, int seat, Random &random)
     Hand &hand = game.Holding[seat];
     int card = leastValuedCard(hand);
     const LevelRow *row = levelRow(game.Difficulty);
-    const bool blunders = playingSteady(game) ? percentDraw(random, SteadyShuffleChance)
-                                              : row && percentDraw(random, row->BlunderChance);
+    const bool blunders = playingSteady(game)
+        ? percentDraw(random, steadyRow(game.Difficulty).SteadyShuffleChance)
+        : row && percentDraw(random, row->BlunderChance);
     if (blunders) {
         do {
             const int suit = random.random(SuitCount);
