@@ -134,7 +134,7 @@ TEST(TwelveSteadyPlay, PastItsTurnARoundHasNoHelpAndFewRandomPuts)
     const SteadyCase cases[] = {
         {1.0, 45, 49, true}, // the level's own chance up to its turn
         {1.0, 46, 49, false},
-        {1.0, 46, SteadyShuffleChance - 1, true},
+        {1.0, 46, LevelTable[0].SteadyShuffleChance - 1, true},
         {4.0, 300, 0, false}, // level 7 never blunders before
         {4.0, 301, LevelTable[6].SteadyShuffleChance - 1, true},
         {4.0, 301, LevelTable[6].SteadyShuffleChance, false},
