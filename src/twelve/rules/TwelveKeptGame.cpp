@@ -3,8 +3,8 @@
 #include "TwelveNames.h"
 #include "WholeFile.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <cmath>
