@@ -4,11 +4,6 @@
 
 #include <algorithm>
 
-StandInPlayer::StandInPlayer(TwelveGame &game, TwelveTurn &turn)
-    : game(game)
-    , turn(turn)
-{ }
-
 void StandInPlayer::put()
 {
     turn.PutCard(leastValuedCard(game.Holding[HumanSeat]));

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "TwelveTurn.h"
+#include "SeatOnePlayer.h"
 
 // A simple player for seat 1: puts its card of least value, wants the card of greatest worth
 // and bids "+1" while the price stays within that card's worth above the least worth.
-class StandInPlayer
+class StandInPlayer : public SeatOnePlayer
 {
 public:
-    StandInPlayer(TwelveGame &game, TwelveTurn &turn);
+    using SeatOnePlayer::SeatOnePlayer;
 
-    void put();
-    void choose();
-    void bid();
-
-private:
-    TwelveGame &game;
-    TwelveTurn &turn;
+    void put() override;
+    void choose() override;
+    void bid() override;
 };

@@ -1,12 +1,17 @@
-// Plays whole Twelve games without a window, seat 1 driven by a stand-in player, at every
-// difficulty level, checking the bookkeeping after every step.
+// Plays whole Twelve games without a window, seat 1 driven by a player of the chosen kind, at
+// every difficulty level, checking the bookkeeping after every step.
 //
-//   twelve-sim [seed] [games per level]
+//   twelve-sim [--player standin|random|hint] [seed] [games per level]
+//
+// standin plays by the computers' own measure, random makes any legal move, hint follows the
+// window's hint.
 //
 // Time it from a Release build; the sanitizer build is some thirty times slower.
 
+#include "HintPlayer.h"
 #include "InvariantCheck.h"
 #include "Random.h"
+#include "RandomPlayer.h"
 #include "StandInPlayer.h"
 #include "TwelveLevels.h"
 #include "TwelvePlayers.h"
@@ -17,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,15 +42,18 @@ struct LevelResult
     long long computerTotal = 0;
     int roundsWon = 0;
     int games = 0;
+    std::vector<int> turnsPerRound;
 };
+
+enum class PlayerKind { StandIn, Random, Hint };
 
 class Simulator
 {
 public:
-    explicit Simulator(unsigned seed)
+    Simulator(unsigned seed, PlayerKind kind)
         : random(seed)
         , turn(game, random)
-        , human(game, turn)
+        , human(makePlayer(kind, seed))
         , check(game)
     { }
 
@@ -52,16 +61,30 @@ public:
     const std::vector<int> &turnsPerRound() const { return turns; }
 
 private:
+    std::unique_ptr<SeatOnePlayer> makePlayer(PlayerKind kind, unsigned seed);
     void playRound();
     void step();
 
     TwelveGame game;
     SeededRandom random;
     TwelveTurn turn;
-    StandInPlayer human;
+    std::unique_ptr<SeatOnePlayer> human;
     InvariantCheck check;
     std::vector<int> turns;
 };
+
+std::unique_ptr<SeatOnePlayer> Simulator::makePlayer(PlayerKind kind, unsigned seed)
+{
+    switch (kind) {
+    case PlayerKind::Random:
+        return std::make_unique<RandomPlayer>(game, turn, seed);
+    case PlayerKind::Hint:
+        return std::make_unique<HintPlayer>(game, turn);
+    case PlayerKind::StandIn:
+        break;
+    }
+    return std::make_unique<StandInPlayer>(game, turn);
+}
 
 LevelResult Simulator::playLevel(double difficulty, int games)
 {
@@ -76,6 +99,7 @@ LevelResult Simulator::playLevel(double difficulty, int games)
         for (;;) {
             playRound();
             turns.push_back(game.TurnNo);
+            result.turnsPerRound.push_back(game.TurnNo);
             result.roundsWon += game.HandRun[HumanSeat].Place == 1;
             if (game.RoundNo == RoundCount)
                 break;
@@ -113,7 +137,7 @@ void Simulator::step()
     case TurnState::Travelling:
         // On odd turns the computers' cards arrive before the human puts.
         if (game.TurnSlot[HumanSeat].MoveState == MoveNotPut && game.TurnNo % 2 == 0) {
-            human.put();
+            human->put();
             return;
         }
         for (int slot = 1; slot <= SlotCount; ++slot)
@@ -121,14 +145,14 @@ void Simulator::step()
                 turn.CardArrived(slot);
         return;
     case TurnState::WaitingForPut:
-        human.put();
+        human->put();
         return;
     case TurnState::Choosing:
-        human.choose();
+        human->choose();
         return;
     case TurnState::Bidding:
         if (turn.BidStep() == BidOutcome::WaitingForHuman)
-            human.bid();
+            human->bid();
         return;
     case TurnState::AtAllCostsPause:
         turn.CloseAuction();
@@ -150,18 +174,78 @@ int percentile(std::vector<int> values, double fraction)
     return *at;
 }
 
+double meanOf(const std::vector<int> &values)
+{
+    double sum = 0;
+    for (int value : values)
+        sum += value;
+    return sum / values.size();
+}
+
+struct Options
+{
+    PlayerKind player = PlayerKind::StandIn;
+    unsigned seed = DefaultSeed;
+    int games = DefaultGamesPerLevel;
+};
+
+bool parsePlayer(const std::string &name, PlayerKind &kind)
+{
+    if (name == "standin")
+        kind = PlayerKind::StandIn;
+    else if (name == "random")
+        kind = PlayerKind::Random;
+    else if (name == "hint")
+        kind = PlayerKind::Hint;
+    else
+        return false;
+    return true;
+}
+
+// False on anything it does not understand.
+bool parseOptions(int argc, char *argv[], Options &options)
+{
+    std::vector<std::string> numbers;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--player") {
+            if (++i == argc || !parsePlayer(argv[i], options.player))
+                return false;
+        } else if (arg.rfind("--player=", 0) == 0) {
+            if (!parsePlayer(arg.substr(9), options.player))
+                return false;
+        } else {
+            numbers.push_back(arg);
+        }
+    }
+    if (numbers.size() > 2)
+        return false;
+    try {
+        if (numbers.size() > 0)
+            options.seed = static_cast<unsigned>(std::stoul(numbers[0]));
+        if (numbers.size() > 1)
+            options.games = std::stoi(numbers[1]);
+    } catch (const std::exception &) {
+        return false;
+    }
+    return options.games >= 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const unsigned seed = argc > 1 ? static_cast<unsigned>(std::stoul(argv[1])) : DefaultSeed;
-    const int games = argc > 2 ? std::stoi(argv[2]) : DefaultGamesPerLevel;
-    if (games < 1) {
-        std::fprintf(stderr, "usage: twelve-sim [seed] [games per level >= 1]\n");
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: twelve-sim [--player standin|random|hint] [seed] [games per "
+                     "level >= 1]\n");
         return EXIT_FAILURE;
     }
+    const unsigned seed = options.seed;
+    const int games = options.games;
 
-    Simulator simulator(seed);
+    Simulator simulator(seed, options.player);
     std::vector<LevelResult> results;
     const auto started = std::chrono::steady_clock::now();
     const std::clock_t cpuStarted = std::clock();
@@ -171,10 +255,7 @@ int main(int argc, char *argv[])
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
 
     const std::vector<int> &turns = simulator.turnsPerRound();
-    double meanTurns = 0;
-    for (int count : turns)
-        meanTurns += count;
-    meanTurns /= turns.size();
+    const double meanTurns = meanOf(turns);
     std::printf("seed %u, %d games per level, %zu rounds, every step checked\n", seed, games,
                 turns.size());
     // The machine may be shared: CPU time tells the simulator's own speed, wall time what it
@@ -191,5 +272,18 @@ int main(int argc, char *argv[])
                     double(result.averageTotal) / result.games,
                     double(result.computerTotal) / (3.0 * result.games),
                     100.0 * result.roundsWon / (result.games * RoundCount));
+    // Rounds longer than the steady turn were ended by the computers' steady play.
+    std::printf("\nlevel  turns per round: mean  median  99th percentile  maximum  "
+                "rounds past turn\n");
+    for (const LevelResult &result : results) {
+        const std::vector<int> &levelTurns = result.turnsPerRound;
+        const int steadyTurn = steadyAfterTurn(result.difficulty);
+        const auto past = std::count_if(levelTurns.begin(), levelTurns.end(),
+                                        [steadyTurn](int turns) { return turns > steadyTurn; });
+        std::printf(
+            "%5d  %21.1f  %6d  %15d  %7d  %11ld of %d\n", difficultyLevel(result.difficulty),
+            meanOf(levelTurns), percentile(levelTurns, 0.5), percentile(levelTurns, 0.99),
+            *std::max_element(levelTurns.begin(), levelTurns.end()), long(past), steadyTurn);
+    }
     return EXIT_SUCCESS;
 }

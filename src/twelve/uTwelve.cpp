@@ -7,6 +7,7 @@
 #include "GameClock.h"
 #include "Picture.h"
 #include "Random.h"
+#include "TwelveHintView.h"
 #include "TwelveSeatOrder.h"
 #include "TwelveSettings.h"
 #include "TwelveTable.h"
@@ -44,6 +45,7 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
     loadWindowIcon(this, DataFile(QStringLiteral("Twelve.ico")));
 
     table = new TwelveTable(twelve, this);
+    hint = new TwelveHintView(table);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins({});
     layout->setSpacing(0);
@@ -79,6 +81,8 @@ void TfrmTwelve::createMenu()
     Points1 = gameMenu->addAction(QStringLiteral("Points"), this, &TfrmTwelve::Points1Click);
     BestScores1
         = gameMenu->addAction(QStringLiteral("Best Scores"), this, &TfrmTwelve::BestScores1Click);
+    Hint1 = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
+                                &TfrmTwelve::Hint1Click);
 
     QMenu *optionsMenu = MainMenu1->addMenu(QStringLiteral("Options"));
     Deck1 = optionsMenu->addAction(QStringLiteral("Deck"), this, &TfrmTwelve::Deck1Click);
@@ -113,7 +117,7 @@ void TfrmTwelve::setVisible(bool visible)
         table->DrawCardPictures(BackIndex);
     }
     GameWindow::setVisible(visible);
-    if (opening)
+    if (opening && !continueKeptGame())
         NewGame();
 }
 
@@ -139,24 +143,28 @@ void TfrmTwelve::saveSettings()
     settings.Sound = Sound1->isChecked();
     settings.FastDraw = frm12Beall->chbGyors->isChecked();
     settings.Speeds = steps;
-    settings.Difficulty = twelve.Difficulty;
-    settings.ScoringMode = twelve.ScoringMode;
+    const GameRules rules
+        = playingKeptRules() ? *settingsRules : GameRules{twelve.Difficulty, twelve.ScoringMode};
+    settings.Difficulty = rules.Difficulty;
+    settings.ScoringMode = rules.ScoringMode;
     settings.PlayerNames = twelve.PlayerNames;
     try {
         writeTwelveSettings(settings);
     } catch (const FileError &error) {
         ShowOkMessage(error.message());
     }
+    keepGame();
 }
 
 void TfrmTwelve::UpdateTitles()
 {
     const int level = difficultyLevel(twelve.Difficulty);
     const QString code = QString::fromStdString(scoringCode(twelve.ScoringMode));
-    setWindowTitle(QStringLiteral("%1 - Difficulty: %2, Scoring: %3")
+    const QString keptNote = playingKeptRules() ? QStringLiteral(" (kept game)") : QString();
+    setWindowTitle(QStringLiteral("%1 - Difficulty: %2, Scoring: %3%4")
                        .arg(TwelveTitle)
                        .arg(level)
-                       .arg(QString::fromStdString(scoringName(twelve.ScoringMode))));
+                       .arg(QString::fromStdString(scoringName(twelve.ScoringMode)), keptNote));
     frmEredmeny->setWindowTitle(
         QStringLiteral("%1 - Best scores - Diff. %2/%3").arg(TwelveTitle).arg(level).arg(code));
     bestScoreList().setBase(UserFile(QStringLiteral("Twelve%1%2.exe").arg(level).arg(code)));
@@ -191,6 +199,8 @@ void TfrmTwelve::setFastDraw(bool) { }
 
 void TfrmTwelve::NewGame()
 {
+    forgetKeptGame();
+    restoreSettingsRules();
     tmrKesl->stop();
     table->clearMiddle();
     turn.NewGame();
@@ -217,6 +227,11 @@ void TfrmTwelve::Points1Click()
 void TfrmTwelve::BestScores1Click()
 {
     ShowBestScores(0);
+}
+
+void TfrmTwelve::Hint1Click()
+{
+    hint->showHint(twelve, turn.GameState());
 }
 
 void TfrmTwelve::Deck1Click()

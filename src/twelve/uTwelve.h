@@ -6,10 +6,12 @@
 #include "TwelveTurn.h"
 
 #include <chrono>
+#include <optional>
 
 class QAction;
 class QMenuBar;
 class QTimer;
+class TwelveHintView;
 class TwelveTable;
 
 // The Twelve game window: the table, the menus, and the move timer that drives every turn. The
@@ -33,6 +35,7 @@ public:
     QAction *NewGame1;
     QAction *Points1;
     QAction *BestScores1;
+    QAction *Hint1;
     QAction *Deck1;
     QAction *Stretch1;
     QAction *Sound1;
@@ -41,6 +44,7 @@ public:
     QAction *Help1;
     QAction *About1;
     TwelveTable *table;
+    TwelveHintView *hint;
     QTimer *tmrKesl;
 
     // One tick of the move timer: the next step of whatever moves, or the next bid.
@@ -56,6 +60,7 @@ public:
     void NewGame1Click();
     void Points1Click();
     void BestScores1Click();
+    void Hint1Click();
     void Deck1Click();
     void Stretch1Click();
     void Settings1Click();
@@ -68,7 +73,7 @@ public:
     // Deals a new game at once; the menu and the panels ask first when they must.
     void NewGame() override;
 
-    // Opening the window reads "Twelve.ini" and deals.
+    // Opening the window reads "Twelve.ini", then goes on with a kept game or deals.
     void setVisible(bool visible) override;
 
 protected:
@@ -79,6 +84,15 @@ protected:
 private:
     void createMenu();
     void LoadSettings();
+
+    // An unfinished game kept between launches.
+    bool continueKeptGame();
+    void keepGame();
+    void forgetKeptGame();
+    void keptGameUnreadable();
+    // A kept game goes on by its own level and scoring when they are not the player's settings.
+    bool playingKeptRules() const;
+    void restoreSettingsRules();
     void showScoreBoxes();
 
     // The turn flow: what the table shows when the engine has moved on.
@@ -103,4 +117,16 @@ private:
     TwelveTurn turn;
     TwelveSpeeds steps;
     int BackIndex = 0;
+
+    struct GameRules
+    {
+        double Difficulty = 1.0;
+        int ScoringMode = SimpleScoring;
+        bool operator==(const GameRules &) const = default;
+    };
+    // Set while a kept game plays by rules of its own: the player's settings, and the kept ones.
+    std::optional<GameRules> settingsRules;
+    GameRules keptRules;
+    // An unreadable kept game stayed where it was: it is neither replaced nor removed.
+    bool keptFileStuck = false;
 };

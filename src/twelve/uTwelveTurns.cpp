@@ -145,6 +145,7 @@ void TfrmTwelve::bbtnFordVegeOkClick()
         followTurn();
         return;
     }
+    forgetKeptGame();
     table->hideAuction();
     table->pnlFordVege->hide();
     showScoreBoxes();

@@ -1,5 +1,6 @@
 #include "TwelvePlayers.h"
 #include "ScriptedRandom.h"
+#include "TwelveLevels.h"
 #include "TwelveTestHands.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,49 @@ TEST(TwelveHelpMode, StartsByLevelOrWhenARankKeepsCirculating)
         if (c.helpMode) { // the first three not held raises the human's total most
             EXPECT_EQ(game.HelpCard, cardOf(Spades, Three));
         }
+    }
+}
+
+struct SteadyCase
+{
+    double difficulty;
+    int turnNo;
+    int draw;
+    bool blunders;
+};
+
+// Late in a long round the computers stop helping and keep only a few random puts.
+TEST(TwelveSteadyPlay, PastItsTurnARoundHasNoHelpAndFewRandomPuts)
+{
+    const Hand hand = handOf(
+        {cardOf(Clubs, Two), cardOf(Clubs, Three), cardOf(Diamonds, Three), cardOf(Hearts, King)});
+    const SteadyCase cases[] = {
+        {1.0, 45, 49, true}, // the level's own chance up to its turn
+        {1.0, 46, 49, false},
+        {1.0, 46, LevelTable[0].SteadyShuffleChance - 1, true},
+        {4.0, 300, 0, false}, // level 7 never blunders before
+        {4.0, 301, LevelTable[6].SteadyShuffleChance - 1, true},
+        {4.0, 301, LevelTable[6].SteadyShuffleChance, false},
+        {2.7, 301, 0, true}, // nor does a difficulty between the levels
+    };
+    for (const SteadyCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.difficulty << " turn " << c.turnNo);
+        TwelveGame game;
+        game.Difficulty = c.difficulty;
+        game.TurnNo = c.turnNo;
+        game.Holding[HumanSeat] = handOf({cardOf(Clubs, Four)});
+        game.RankPutCount[Nine] = 5;
+        ScriptedRandom helpDraws{0, 99};
+        updateHelpMode(game, helpDraws);
+        const bool steady = c.turnNo > steadyAfterTurn(c.difficulty);
+        EXPECT_EQ(game.HelpMode, !steady);
+        EXPECT_EQ(helpDraws.draws(), steady ? 0 : 2);
+
+        game.Holding[2] = hand;
+        game.HelpMode = false;
+        ScriptedRandom putDraws{c.draw, Clubs, Two};
+        EXPECT_EQ(choosePutCard(game, 2, putDraws),
+                  c.blunders ? cardOf(Clubs, Two) : cardOf(Hearts, King));
     }
 }
 

@@ -73,6 +73,26 @@ int cardValueTotal(const Hand &hand)
     return totalOf(rankCounts(hand));
 }
 
+namespace {
+
+const LevelRow &steadyRow(double difficulty)
+{
+    const LevelRow *row = levelRow(difficulty);
+    return row ? *row : OffLevelRow;
+}
+
+} // namespace
+
+int steadyAfterTurn(double difficulty)
+{
+    return steadyRow(difficulty).SteadyAfterTurn;
+}
+
+bool playingSteady(const TwelveGame &game)
+{
+    return game.TurnNo > steadyAfterTurn(game.Difficulty);
+}
+
 void updateHelpMode(TwelveGame &game, Random &random)
 {
     game.HelpMode = false;
@@ -80,6 +100,10 @@ void updateHelpMode(TwelveGame &game, Random &random)
         if (count > 0)
             --count;
         game.HelpMode = game.HelpMode || count > CirculatingRankCount;
+    }
+    if (playingSteady(game)) {
+        game.HelpMode = false;
+        return;
     }
     if (const LevelRow *row = levelRow(game.Difficulty);
         row && percentDraw(random, row->HelpChance))
@@ -110,8 +134,11 @@ int choosePutCard(TwelveGame &game, int seat, Random &random)
 {
     Hand &hand = game.Holding[seat];
     int card = leastValuedCard(hand);
-    if (const LevelRow *row = levelRow(game.Difficulty);
-        row && percentDraw(random, row->BlunderChance)) {
+    const LevelRow *row = levelRow(game.Difficulty);
+    const bool blunders = playingSteady(game)
+        ? percentDraw(random, steadyRow(game.Difficulty).SteadyShuffleChance)
+        : row && percentDraw(random, row->BlunderChance);
+    if (blunders) {
         do {
             const int suit = random.random(SuitCount);
             card = cardOf(suit, random.random(RankCount));

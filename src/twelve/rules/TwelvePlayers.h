@@ -17,6 +17,10 @@ int leastValuedCard(const Hand &hand);
 // The sum of the whole matrix.
 int cardValueTotal(const Hand &hand);
 
+// Past this turn of a round the computers neither help the human nor blunder.
+int steadyAfterTurn(double difficulty);
+bool playingSteady(const TwelveGame &game);
+
 // Start of a turn: ages the put-rank counts and decides help mode and the human's HelpCard.
 void updateHelpMode(TwelveGame &game, Random &random);
 // The card a computer seat puts; it leaves the seat's hand.

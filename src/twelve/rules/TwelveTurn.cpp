@@ -53,6 +53,23 @@ void TwelveTurn::NewGame()
     startRound();
 }
 
+bool TwelveTurn::ResumeGame(const TwelveGame &kept)
+{
+    const Step step(stepping);
+    if (!step || kept.GameOver || kept.RoundNo < 1 || kept.RoundNo > RoundCount)
+        return false;
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        if (heldCount(kept.Holding[seat]) != HandSize)
+            return false;
+    game = kept;
+    sale = {};
+    state = TurnState::Idle;
+    if (onDealt)
+        onDealt();
+    StartTurn();
+    return true;
+}
+
 void TwelveTurn::startRound()
 {
     if (!::NextRound(game, random))
@@ -87,6 +104,7 @@ void TwelveTurn::StartTurn()
     game.TurnSlot = {};
     game.CardWorth = {};
     game.Bought = {};
+    turnStart = game;
     if (EvaluateHands(game)) {
         RankRound(game);
         status.clear();

@@ -75,6 +75,12 @@ public:
     int BoxScore(int seat) const;
 
     void NewGame();
+    // Goes on with a kept game (one TurnStart gave) from the start of its turn; refused, and
+    // nothing changes, while a step runs or when the game is over or holds no dealt round.
+    bool ResumeGame(const TwelveGame &kept);
+    // The game as it stood when the current turn began (the round-end test included), which a
+    // kept game starts from again.
+    const TwelveGame &TurnStart() const { return turnStart; }
     // The player confirmed the end of a round. Before the last round the score sheet is shown
     // and the next round dealt; after it the game ends, then the sheet shows the final result.
     // True when the game is over. Refused (false, nothing shown) unless a round has just ended.
@@ -117,6 +123,7 @@ private:
 
     TwelveGame &game;
     Random &random;
+    TwelveGame turnStart;
     TurnState state = TurnState::Idle;
     std::string status;
     Sale sale;

@@ -1,0 +1,234 @@
+#include "TwelveKeptGame.h"
+
+#include "TwelveNames.h"
+#include "WholeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <cmath>
+
+namespace TwelveKeptGame {
+
+namespace {
+
+const QByteArray Magic = "Kovra Twelve kept game";
+constexpr int LowestDifficulty = 1;
+constexpr int HighestDifficulty = 4;
+// Points only fall through bids, which never exceed them, and rise by at most a prize a round.
+constexpr int HighestPoints = StartingPoints + RoundCount * PrizeTable[1];
+// The put-rank counts fall by one a turn; four puts a turn bound them far below this.
+constexpr int HighestRankPutCount = 1000000;
+constexpr int HighestTurnNo = 100000000;
+
+QByteArray numbers(const auto &values, int from, int to)
+{
+    QByteArray line;
+    for (int i = from; i <= to; ++i)
+        line += ' ' + QByteArray::number(values[i]);
+    return line;
+}
+
+QByteArray handLine(const Hand &hand)
+{
+    QByteArray cards(CardCount, '0');
+    for (int card = 0; card < CardCount; ++card)
+        if (hand[card])
+            cards[card] = '1';
+    return cards;
+}
+
+QByteArray checksumLine(QByteArrayView body)
+{
+    return "sum " + QByteArray::number(qChecksum(body)) + '\n';
+}
+
+// Reads the lines of a kept game in their fixed order; any deviation makes it fail for good.
+class LineReader
+{
+public:
+    explicit LineReader(const QList<QByteArray> &lines)
+        : lines(lines)
+    { }
+
+    // The words after the keyword of the next line.
+    QList<QByteArray> next(const QByteArray &keyword, int wordCount)
+    {
+        if (!ok || at >= lines.size()) {
+            ok = false;
+            return {};
+        }
+        QList<QByteArray> words = lines[at++].split(' ');
+        if (words.size() != wordCount + 1 || words.takeFirst() != keyword)
+            ok = false;
+        return ok ? words : QList<QByteArray>(wordCount);
+    }
+
+    int integer(const QByteArray &word, int lowest, int highest)
+    {
+        bool converted = false;
+        const int value = word.toInt(&converted);
+        if (!converted || value < lowest || value > highest)
+            ok = false;
+        return value;
+    }
+
+    bool atEnd() const { return at == lines.size(); }
+
+    bool ok = true;
+
+private:
+    const QList<QByteArray> &lines;
+    int at = 0;
+};
+
+bool validDifficulty(double difficulty)
+{
+    return std::isfinite(difficulty) && difficulty >= LowestDifficulty
+        && difficulty <= HighestDifficulty;
+}
+
+// Every card in exactly one hand, thirteen to a seat, as at the start of every turn.
+bool handsDealt(const TwelveGame &game)
+{
+    for (int card = 0; card < CardCount; ++card) {
+        int holders = 0;
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            holders += game.Holding[seat][card];
+        if (holders != 1)
+            return false;
+    }
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        if (heldCount(game.Holding[seat]) != HandSize)
+            return false;
+    return true;
+}
+
+bool scoresPlayed(const TwelveGame &game)
+{
+    for (int round = 1; round <= RoundCount; ++round)
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            if ((round > game.RoundNo) != (game.Scores[round][seat] == NotPlayed))
+                return false;
+    return true;
+}
+
+} // namespace
+
+QByteArray encode(const TwelveGame &game)
+{
+    QByteArray body = Magic + '\n';
+    body += "version " + QByteArray::number(Version) + '\n';
+    body += "difficulty " + QByteArray::number(game.Difficulty, 'g', 17) + '\n';
+    body += "scoring " + QByteArray::number(game.ScoringMode) + '\n';
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        body += "name " + QByteArray::fromStdString(game.PlayerNames[seat]).toHex() + '\n';
+    body += "round " + QByteArray::number(game.RoundNo) + '\n';
+    body += "turn " + QByteArray::number(game.TurnNo) + '\n';
+    for (int round = 1; round <= RoundCount; ++round)
+        body += "scores" + numbers(game.Scores[round], 1, SeatCount) + '\n';
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        body += "hand " + handLine(game.Holding[seat]) + '\n';
+    body += "put" + numbers(game.RankPutCount, 0, RankCount - 1) + '\n';
+    return body + checksumLine(body);
+}
+
+std::optional<TwelveGame> decode(QByteArrayView bytes)
+{
+    const QByteArray text = bytes.toByteArray();
+    if (!text.endsWith('\n'))
+        return std::nullopt;
+    // The checksum covers every byte before its own line.
+    const qsizetype sumAt = text.lastIndexOf("sum ", text.size() - 1);
+    if (sumAt <= 0 || text[sumAt - 1] != '\n'
+        || text.mid(sumAt) != checksumLine(QByteArrayView(text).first(sumAt)))
+        return std::nullopt;
+    QList<QByteArray> lines = text.first(sumAt).split('\n');
+    lines.removeLast(); // after the last line break
+    if (lines.isEmpty() || lines.takeFirst() != Magic)
+        return std::nullopt;
+
+    LineReader reader(lines);
+    if (reader.integer(reader.next("version", 1).value(0), Version, Version) != Version)
+        return std::nullopt;
+    TwelveGame game;
+    bool converted = false;
+    game.Difficulty = reader.next("difficulty", 1).value(0).toDouble(&converted);
+    reader.ok = reader.ok && converted && validDifficulty(game.Difficulty);
+    game.ScoringMode
+        = reader.integer(reader.next("scoring", 1).value(0), SimpleScoring, AverageScoring);
+    for (int seat = 1; seat <= SeatCount; ++seat) {
+        const QByteArray hex = reader.next("name", 1).value(0);
+        const QByteArray utf8 = QByteArray::fromHex(hex);
+        const QString name = QString::fromUtf8(utf8);
+        // Only a name as the names dialog would leave it, written back exactly.
+        reader.ok
+            = reader.ok && utf8.toHex() == hex && name.toUtf8() == utf8 && tidiedName(name) == name;
+        game.PlayerNames[seat] = utf8.toStdString();
+    }
+    game.RoundNo = reader.integer(reader.next("round", 1).value(0), 1, RoundCount);
+    game.TurnNo = reader.integer(reader.next("turn", 1).value(0), 0, HighestTurnNo);
+    for (int round = 1; round <= RoundCount; ++round) {
+        const QList<QByteArray> row = reader.next("scores", SeatCount);
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            game.Scores[round][seat]
+                = reader.integer(row.value(seat - 1), NotPlayed, HighestPoints);
+    }
+    for (int seat = 1; seat <= SeatCount; ++seat) {
+        const QByteArray cards = reader.next("hand", 1).value(0);
+        reader.ok = reader.ok && cards.size() == CardCount
+            && cards.count('0') + cards.count('1') == CardCount;
+        for (int card = 0; card < CardCount && reader.ok; ++card)
+            game.Holding[seat][card] = cards[card] == '1';
+    }
+    const QList<QByteArray> put = reader.next("put", RankCount);
+    for (int rank = 0; rank < RankCount; ++rank)
+        game.RankPutCount[rank] = reader.integer(put.value(rank), 0, HighestRankPutCount);
+    // Numbers only as they are written ("1", not "01" or "+1"): the file is what encode gives.
+    if (!reader.ok || !reader.atEnd() || !handsDealt(game) || !scoresPlayed(game)
+        || encode(game) != text)
+        return std::nullopt;
+    return game;
+}
+
+void write(const QString &path, const TwelveGame &game)
+{
+    writeWholeFile(path, encode(game));
+}
+
+ReadResult read(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {true, std::nullopt};
+    // One byte more than the limit tells a file that is too large.
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError)
+        return {true, std::nullopt};
+    return {true, decode(bytes)};
+}
+
+QString setAside(const QString &path)
+{
+    const QFileInfo info(path);
+    for (int number = 1; number < 1000; ++number) {
+        const QString aside = info.dir().filePath(QStringLiteral("%1.unreadable-%2.%3")
+                                                      .arg(info.completeBaseName())
+                                                      .arg(number)
+                                                      .arg(info.suffix()));
+        if (QFileInfo::exists(aside))
+            continue;
+        return QFile::rename(path, aside) ? aside : QString();
+    }
+    return {};
+}
+
+bool remove(const QString &path)
+{
+    return !QFileInfo::exists(path) || QFile::remove(path);
+}
+
+} // namespace TwelveKeptGame

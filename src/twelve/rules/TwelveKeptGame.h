@@ -1,0 +1,42 @@
+#pragma once
+
+#include "TwelveRules.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+// An unfinished Twelve game kept between launches: the game as it stood at the start of its
+// current turn, with its own level, scoring and names. A text file of keyword lines with a
+// version and a checksum of every line before it, so a damaged, cut or foreign file is told
+// apart from a game.
+namespace TwelveKeptGame {
+
+inline constexpr char FileName[] = "Twelve.kept";
+inline constexpr int Version = 1;
+// A kept game takes under a kilobyte; anything much larger is not one.
+inline constexpr qint64 MaxFileSize = 16 * 1024;
+
+// The bytes for a game at the start of a turn (its TurnSlot and auction state are not kept).
+QByteArray encode(const TwelveGame &game);
+// The game, or nothing when the bytes are not a whole, consistent kept game of this version.
+std::optional<TwelveGame> decode(QByteArrayView bytes);
+
+// Replaces the file whole; throws FileError and leaves the old file when that fails.
+void write(const QString &path, const TwelveGame &game);
+
+struct ReadResult
+{
+    bool found = false; // a file was there
+    std::optional<TwelveGame> game; // and it held a game
+};
+ReadResult read(const QString &path);
+
+// Moves an unreadable file out of the way under a name not taken yet, beside it; the new path,
+// or an empty one when it could not be moved.
+QString setAside(const QString &path);
+// True when no kept game is left at path.
+bool remove(const QString &path);
+
+} // namespace TwelveKeptGame

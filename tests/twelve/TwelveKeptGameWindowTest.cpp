@@ -1,0 +1,211 @@
+#include "TwelveWindowFixture.h"
+
+#include "FileFaults.h"
+#include "ModalAnswer.h"
+#include "Picture.h"
+#include "TwelveHint.h"
+#include "TwelveHintView.h"
+#include "TwelveKeptGame.h"
+#include "TwelvePlayers.h"
+#include "uValasz.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+const QString KeptName = QString::fromLatin1(TwelveKeptGame::FileName);
+
+class TwelveKeptGameWindow : public TwelveWindowTest
+{
+protected:
+    // Closes the window during a game, answering the quit question.
+    void quit()
+    {
+        answerNextModal(QStringLiteral("Yes"));
+        window->close();
+        ASSERT_FALSE(window->isVisible());
+        window.reset();
+    }
+
+    // Opens the window and reads the one sentence it shows, answering it with OK.
+    QString openReadingMessage()
+    {
+        QString message;
+        onNextModal([&message](QWidget *) {
+            message = frmValasz->lblKerdes->text();
+            frmValasz->bbtnOk->click();
+        });
+        open();
+        return message;
+    }
+
+    // A key as the window system delivers it: to the active window's focused widget, through
+    // the shortcuts.
+    void pressKey(Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
+
+    QString status() const { return table().stb1->currentMessage(); }
+};
+
+TEST_F(TwelveKeptGameWindow, AGameClosedMidTurnContinuesAtTheStartOfThatTurn)
+{
+    open();
+    window->state().PlayerNames = {"", "Ann", "Ben", "Cid", "Dee"};
+    ASSERT_TRUE(
+        playUntil([this] { return game().RoundNo == 3 && state() == TurnState::Choosing; }));
+    pressFace(game().TurnSlot[mostWantedSlot()].Card);
+    tickUntilWaiting();
+    const TwelveGame atTurnStart = window->turnFlow().TurnStart();
+    ASSERT_NE(atTurnStart.Holding, game().Holding) << "the turn is under way";
+    ASSERT_NO_FATAL_FAILURE(quit());
+    ASSERT_TRUE(QFile::exists(dataPath(KeptName)));
+
+    open();
+    EXPECT_EQ(game().RoundNo, 3);
+    EXPECT_EQ(game().Scores, atTurnStart.Scores);
+    EXPECT_EQ(game().PlayerNames, atTurnStart.PlayerNames);
+    EXPECT_EQ(table().lblNev[3]->text(), "Cid");
+    EXPECT_EQ(state(), TurnState::Travelling);
+    // The turn begins again: the player holds his cards, each computer all but the one it put.
+    EXPECT_EQ(game().Holding[HumanSeat], atTurnStart.Holding[HumanSeat]);
+    for (int seat = 2; seat <= SeatCount; ++seat) {
+        Hand hand = game().Holding[seat];
+        hand[game().TurnSlot[seat].Card] = true;
+        EXPECT_EQ(hand, atTurnStart.Holding[seat]) << "seat " << seat;
+    }
+    EXPECT_TRUE(status().startsWith("Your unfinished game continues.")) << status().toStdString();
+    EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 1, Scoring: Simple");
+
+    // The game goes on and, answered Yes, New game forgets the kept one.
+    ASSERT_TRUE(playUntil([this] { return state() == TurnState::Choosing; }));
+    answerNextModal(QStringLiteral("Yes"));
+    window->NewGame1->trigger();
+    EXPECT_EQ(game().RoundNo, 1);
+    EXPECT_FALSE(QFile::exists(dataPath(KeptName)));
+}
+
+TEST_F(TwelveKeptGameWindow, AKeptGameKeepsItsOwnLevelAndScoringUntilANewGame)
+{
+    TwelveGame kept;
+    kept.Difficulty = 2.0;
+    kept.ScoringMode = AverageScoring;
+    SeededRandom deal(3);
+    NewGame(kept);
+    NextRound(kept, deal);
+    TwelveKeptGame::write(dataPath(KeptName), kept);
+
+    open();
+    EXPECT_EQ(game().Difficulty, 2.0);
+    EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 3, Scoring: Average based (kept game)");
+    answerNextModal(QStringLiteral("Yes"));
+    window->NewGame1->trigger();
+    EXPECT_EQ(game().Difficulty, 1.0);
+    EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 1, Scoring: Simple");
+
+    // Closing a kept game leaves the player's own settings as they were.
+    TwelveKeptGame::write(dataPath(KeptName), kept);
+    window.reset();
+    open();
+    ASSERT_NO_FATAL_FAILURE(quit());
+    EXPECT_TRUE(readDataFile("Twelve.ini").contains("PontozMod=1"));
+    EXPECT_TRUE(QFile::exists(dataPath(KeptName)));
+}
+
+struct UnreadableCase
+{
+    const char *what;
+    QByteArray bytes;
+};
+
+TEST_F(TwelveKeptGameWindow, AnUnreadableKeptGameIsPutAsideAndANewGameStarts)
+{
+    TwelveGame kept;
+    SeededRandom deal(5);
+    NewGame(kept);
+    NextRound(kept, deal);
+    const QByteArray good = TwelveKeptGame::encode(kept);
+    QByteArray future = good;
+    future.replace("version 1", "version 2");
+    QByteArray flipped = good;
+    flipped[good.indexOf("hand ") + 7] ^= 1;
+    const UnreadableCase cases[] = {
+        {"short", good.left(good.size() / 2)},
+        {"damaged", flipped},
+        {"from a later version", future},
+        {"foreign", "[Beallitas]\r\nOkos=1\r\n"},
+        {"empty", ""},
+        {"too large", good + QByteArray(TwelveKeptGame::MaxFileSize, '\n')},
+    };
+    for (const UnreadableCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeDataFile(KeptName, c.bytes);
+        const QString message = openReadingMessage();
+        EXPECT_EQ(message.toStdString(),
+                  "The kept game could not be read, so it was put aside as "
+                  "Twelve.unreadable-1.kept and a new game starts.");
+        EXPECT_EQ(readDataFile("Twelve.unreadable-1.kept"), c.bytes);
+        EXPECT_FALSE(QFile::exists(dataPath(KeptName)));
+        EXPECT_EQ(game().RoundNo, 1);
+        EXPECT_EQ(game().TurnNo, 1);
+        window.reset();
+        QFile::remove(dataPath("Twelve.unreadable-1.kept"));
+    }
+}
+
+TEST_F(TwelveKeptGameWindow, AFailedWriteKeepsThePreviousKeptGame)
+{
+    open();
+    ASSERT_TRUE(
+        playUntil([this] { return game().RoundNo == 2 && state() == TurnState::Choosing; }));
+    ASSERT_NO_FATAL_FAILURE(quit());
+    const QByteArray before = readDataFile(KeptName);
+
+    open();
+    ASSERT_TRUE(playUntil([this] { return game().RoundNo == 3; }));
+    // The settings still fit, the kept game does not.
+    QString message;
+    onNextModal([&message](QWidget *) {
+        onNextModal([&message](QWidget *) {
+            message = frmValasz->lblKerdes->text();
+            frmValasz->bbtnOk->click();
+        });
+        frmValasz->bbtnOk->click(); // "Yes" to the quit question
+    });
+    {
+        const FileSizeLimit full(500);
+        window->close();
+    }
+    EXPECT_TRUE(message.startsWith("Unable to write to ")) << message.toStdString();
+    EXPECT_EQ(readDataFile(KeptName), before);
+}
+
+TEST_F(TwelveKeptGameWindow, HShowsTheHintForPuttingChoosingAndBidding)
+{
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_EQ(state(), TurnState::Travelling);
+    pressKey(Qt::Key_H);
+    EXPECT_EQ(window->hint->framedCard(),
+              static_cast<QWidget *>(table().faces[hintPutCard(game())]));
+    pressFace(hintPutCard(game()));
+    EXPECT_EQ(window->hint->framedCard(), nullptr) << "a press takes the frame away";
+
+    tickUntilWaiting();
+    ASSERT_EQ(state(), TurnState::Choosing);
+    pressKey(Qt::Key_H);
+    EXPECT_EQ(window->hint->framedCard(),
+              static_cast<QWidget *>(table().faces[game().TurnSlot[hintChooseSlot(game())].Card]));
+
+    ASSERT_TRUE(playUntil([this] { return state() == TurnState::Bidding; }));
+    pressKey(Qt::Key_H);
+    EXPECT_EQ(status().toStdString(),
+              QStringLiteral("This card is worth %1 points to you.")
+                  .arg(hintCardWorth(game(), game().AuctionSlot))
+                  .toStdString());
+}
+
+} // namespace
