@@ -1,6 +1,7 @@
 #include "RtfReader.h"
 
 #include "AnsiText.h"
+#include "FileLimits.h"
 #include "RtfFormat.h"
 #include "RtfLexer.h"
 #include "RtfWords.h"
@@ -45,14 +46,18 @@ public:
         groups.emplace_back();
     }
 
+    // One edit, so that a window showing the document lays it out once, not at every
+    // paragraph.
     void read(QByteArrayView source)
     {
+        cursor.beginEditBlock();
         RtfLexer lexer(source);
         for (Token token = lexer.next(); token.kind != Token::End; token = lexer.next()) {
             if (!consumedByUnicodeSkip(token) && !handle(token))
                 break;
         }
         finishParagraph();
+        cursor.endEditBlock();
     }
 
 private:
@@ -370,10 +375,21 @@ bool isRtf(QByteArrayView source)
 
 void readRtf(QByteArrayView source, QTextDocument &document)
 {
+    // A load is no edit to take back: kept for undo, each paragraph would cost memory.
+    const bool undoEnabled = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     document.clear();
-    if (!isRtf(source)) {
+    if (isRtf(source))
+        Reader(document).read(source.trimmed());
+    else
         document.setPlainText(AnsiText::decode(source.toByteArray()));
-        return;
-    }
-    Reader(document).read(source.trimmed());
+    document.setUndoRedoEnabled(undoEnabled);
+}
+
+WholeFileRead::Outcome readRtfFile(const QString &path, QTextDocument &document)
+{
+    const WholeFileRead file = readWholeFile(path, FileLimits::MaxHelpTextSize);
+    if (file.outcome == WholeFileRead::Read)
+        readRtf(file.bytes, document);
+    return file.outcome;
 }

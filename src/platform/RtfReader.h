@@ -1,6 +1,9 @@
 #pragma once
 
+#include "WholeFile.h"
+
 #include <QByteArrayView>
+#include <QString>
 
 class QTextDocument;
 
@@ -10,3 +13,8 @@ class QTextDocument;
 // input shows as much as could be read; input that is not RTF at all shows as plain
 // Windows-1250 text.
 void readRtf(QByteArrayView source, QTextDocument &document);
+
+// Reads an RTF file into the document, as readRtf does. A file that is missing, cannot be read
+// or is larger than any help text should be (FileLimits) leaves the document as it was, and the
+// outcome says which.
+WholeFileRead::Outcome readRtfFile(const QString &path, QTextDocument &document);

@@ -1,5 +1,7 @@
 #include "Application.h"
+#include "FileLimits.h"
 #include "ModalAnswer.h"
+#include "SizedFile.h"
 #include "TempDataDir.h"
 #include "uHelp1.h"
 #include "uValasz.h"
@@ -89,6 +91,20 @@ TEST_F(HelpViewerTest, MissingFileIsReportedWithItsFullPathAndNoWindow)
     // The question dialog may break a long path over lines.
     EXPECT_TRUE(message.startsWith("Cannot open file:\n")) << message.toStdString();
     EXPECT_EQ(message.mid(18).remove('\n').toStdString(), expected.mid(18).toStdString());
+}
+
+// Laid out, a help text of many megabytes would keep the program busy for minutes.
+TEST_F(HelpViewerTest, AFileOverTheSizeLimitGivesAShortMessageAndNoWindow)
+{
+    writeDataFile("Golf.rtf",
+                  sizedFile("{\\rtf1 ", FileLimits::MaxHelpTextSize + 1, 'x'));
+    QString message;
+    readNextMessage(message);
+    EXPECT_FALSE(ShowHelpFile("Golf.rtf", true));
+    EXPECT_FALSE(help.isVisible());
+    const QString expected = "File too large to show:\n" + QDir::toNativeSeparators(dataPath("Golf.rtf"));
+    EXPECT_TRUE(message.startsWith("File too large to show:\n")) << message.toStdString();
+    EXPECT_EQ(message.remove('\n').toStdString(), expected.remove('\n').toStdString());
 }
 
 TEST_F(HelpViewerTest, CaptionStaysTheTitleAtCreationAndTheWindowIsModal)

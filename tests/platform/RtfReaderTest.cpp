@@ -1,4 +1,7 @@
 #include "RtfReader.h"
+#include "FileLimits.h"
+#include "SizedFile.h"
+#include "TempDataDir.h"
 
 #include <QFile>
 #include <QTextBlock>
@@ -206,10 +209,29 @@ TEST(RtfReaderTest, OnlyTextThatStartsWithTheRtfHeaderIsReadAsRtf)
     EXPECT_EQ(plainText(""), "");
 }
 
-TEST(RtfReaderTest, ReadingReplacesThePreviousContent)
+// A load is not an edit: there is nothing to undo after it, and the setting stays the caller's.
+TEST(RtfReaderTest, ReadingReplacesThePreviousContentAndLeavesNothingToUndo)
 {
     QTextDocument document;
     readRtf("{\\rtf1 first}", document);
-    readRtf("{\\rtf1 second}", document);
-    EXPECT_EQ(textOf(document), "second");
+    readRtf("{\\rtf1 second\\par third}", document);
+    EXPECT_EQ(textOf(document), "second\nthird");
+    EXPECT_FALSE(document.isUndoAvailable());
+    EXPECT_TRUE(document.isUndoRedoEnabled());
+}
+
+using RtfFileTest = TempDataDir;
+
+// What lies after the document's last brace still counts towards the file's size.
+TEST_F(RtfFileTest, AFileOverTheSizeLimitIsRefusedAndTheDocumentKept)
+{
+    const QByteArray help = "{\\rtf1 Help\\par}";
+    writeDataFile("Limit.rtf", sizedFile(help, FileLimits::MaxHelpTextSize, ' '));
+    writeDataFile("Over.rtf", sizedFile(help, FileLimits::MaxHelpTextSize + 1, ' '));
+    QTextDocument document;
+    EXPECT_EQ(readRtfFile(dataPath("Limit.rtf"), document), WholeFileRead::Read);
+    EXPECT_EQ(textOf(document), "Help\n");
+    EXPECT_EQ(readRtfFile(dataPath("Over.rtf"), document), WholeFileRead::TooLarge);
+    EXPECT_EQ(readRtfFile(dataPath("Missing.rtf"), document), WholeFileRead::Missing);
+    EXPECT_EQ(textOf(document), "Help\n");
 }
