@@ -13,6 +13,6 @@ inline constexpr qint64 MaxIniFileSize = 1024 * 1024;
 // A saved Poker game is 44 bytes; a little more is read as before, with the rest ignored.
 inline constexpr qint64 MaxPokerSaveSize = 4 * 1024;
 // The longest manual is under 14 KiB; the help window lays out this much in well under a second.
-inline constexpr qint64 MaxHelpTextSize = 1024 * 1024;
+inline constexpr qint64 MaxHelpTextSize = 256 * 1024;
 
 }
