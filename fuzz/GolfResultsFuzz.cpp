@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QList<int> before = valuesOf(entries);
     GolfResultsFile results;
     if (overIniLimit(file.size())) {
-        FUZZ_EXPECT(std::all_of(before.begin(), before.end(), [](int value) { return value == 0; }));
+        FUZZ_EXPECT(
+            std::all_of(before.begin(), before.end(), [](int value) { return value == 0; }));
         expectWriteRefused(FileName, [&] { results.RecordResult(layout, cardsLeft, delta); });
         return 0;
     }

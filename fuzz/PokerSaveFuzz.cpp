@@ -151,9 +151,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     game.proceed(); // a hand is evaluated: the game is unsaved
     const Snapshot before(game);
     const bool loaded = loads(FileName, game);
-    const std::optional<PokerScore> file = bytes.size() <= FileLimits::MaxPokerSaveSize
-        ? PokerSave::decode(bytes)
-        : std::nullopt;
+    const std::optional<PokerScore> file
+        = bytes.size() <= FileLimits::MaxPokerSaveSize ? PokerSave::decode(bytes) : std::nullopt;
     FUZZ_EXPECT(loaded == file.has_value());
     if (!loaded) {
         FUZZ_EXPECT(Snapshot(game) == before);

@@ -1,8 +1,8 @@
 // Times the help window from the call that opens it to a text laid out to its end, for the
 // manuals and for generated help texts just within the size limit, each pattern also at a
 // quarter of that size: a time that grows more than fourfold shows work that is not linear.
-// help-text [repeats [KiB]], KiB in place of the limit; HELP_BENCH_PATTERN=name times one
-// pattern only. Run it from a Release build.
+// help-text [repeats [KiB]], KiB (below the limit) in place of the limit; HELP_BENCH_PATTERN=name
+// times one pattern only. Run it from a Release build.
 #include "Application.h"
 #include "DataDir.h"
 #include "FileLimits.h"
@@ -135,8 +135,8 @@ int main(int argc, char *argv[])
         manualBytes = std::max<qint64>(manualBytes, text.size());
     }
 
-    const qint64 full = argc > 2 ? std::max(4, std::atoi(argv[2])) * qint64(1024)
-                                 : FileLimits::MaxHelpTextSize;
+    const qint64 full
+        = argc > 2 ? std::max(4, std::atoi(argv[2])) * qint64(1024) : FileLimits::MaxHelpTextSize;
     std::printf("\n%-22s %10s %10s %10s %8s %8s %10s\n", "pattern at the limit", "read ms",
                 "quarter ms", "full ms", "growth", "read", "x manual");
     const QByteArray only = qgetenv("HELP_BENCH_PATTERN");

@@ -103,8 +103,7 @@ TEST_F(HelpViewerTest, MissingFileIsReportedWithItsFullPathAndNoWindow)
 // Laid out, a help text of many megabytes would keep the program busy for minutes.
 TEST_F(HelpViewerTest, AFileOverTheSizeLimitGivesAShortMessageAndNoWindow)
 {
-    writeDataFile("Golf.rtf",
-                  sizedFile("{\\rtf1 ", FileLimits::MaxHelpTextSize + 1, 'x'));
+    writeDataFile("Golf.rtf", sizedFile("{\\rtf1 ", FileLimits::MaxHelpTextSize + 1, 'x'));
     QString message;
     readNextMessage(message);
     EXPECT_FALSE(ShowHelpFile("Golf.rtf", true));

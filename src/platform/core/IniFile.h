@@ -8,8 +8,9 @@
 // the Windows profile functions do it: names are case-insensitive, the first of two equal keys
 // wins, values are raw bytes (strings are Windows-1250), and a rewrite keeps every other section
 // and key in its order. A missing or unreadable file, or one far larger than any settings file
-// (see FileLimits), reads as empty, so every read gives its default. Damaged lines are ignored or repaired, so a rewrite gives a clean file that reads
-// back the same. Changes are kept in memory until save().
+// (see FileLimits), reads as empty, so every read gives its default. Damaged lines are ignored or
+// repaired, so a rewrite gives a clean file that reads back the same. Changes are kept in memory
+// until save().
 class IniFile
 {
 public:
