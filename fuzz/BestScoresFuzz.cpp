@@ -1,6 +1,7 @@
 // A best-scores list file through a whole ShowBestScores, with the name typed for a new score
 // and the windows answered: names are ones the file can hold, a list in order stays in order, a
 // new score that enters is where the list says, and a saved list reads back sound and the same.
+// A file over the size limit is reported as damaged and never written over.
 //
 // Input: a flags byte (whether the file gets the checksum of the list it holds, so that sound
 // lists are explored too; how many places), the score, the typed name up to a line break, then
@@ -8,6 +9,7 @@
 
 #include "BestScores.h"
 #include "DataDir.h"
+#include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "IniFile.h"
 
@@ -91,6 +93,14 @@ bool sameEntries(const BestScoreList &a, const BestScoreList &b)
 
 }
 
+QByteArray overLimitInput()
+{
+    const QByteArray unsealedOnePlace(1, '\0');
+    const QByteArray score("\x64\0\0\0", 4);
+    return unsealedOnePlace + score + "Anna\n"
+        + overLimitFile("[Hely1]\r\nNev=Anna\r\nPont=900\r\n;", FileLimits::MaxIniFileSize, 'x');
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzInput input(data, size);
@@ -99,13 +109,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int places = 1 + (flags >> 1) % BestScoreList::MaxPlaces;
     const int score = input.takeInt32();
     AnsweringView view(QString::fromUtf8(input.takeLine(2 * BestScoreList::NameLength)));
-    writeDataFile(FileName, input.rest());
-    if (sealed)
+    const QByteArray file = input.rest();
+    writeDataFile(FileName, file);
+    const bool overLimit = overIniLimit(file.size());
+    if (sealed && !overLimit)
         seal(places);
 
     const bool ordered = startsInOrder(places);
     BestScoreList list = listOf(places);
     list.ShowBestScores(score, view);
+    if (overLimit) {
+        // The list that could not be saved is not shown.
+        FUZZ_EXPECT(view.damagedReports == 1 && view.writeErrors == 1 && view.listsShown == 0);
+        FUZZ_EXPECT(readDataFile(FileName) == file);
+        return 0;
+    }
     FUZZ_EXPECT(view.writeErrors == 0);
     FUZZ_EXPECT(view.namesAsked <= 1 && view.damagedReports <= 1 && view.listsShown <= 1);
     for (int place = 1; place <= places; ++place)

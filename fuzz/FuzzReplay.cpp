@@ -1,6 +1,7 @@
 // Runs every file in the given folders, and every file given, once through a fuzz target's
-// entry point, as libFuzzer would. So the seed corpus and the past findings guard the program
-// in every test run, with the compiler and sanitizers of that build.
+// entry point, as libFuzzer would, and then the target's input over its size limit. So the seed
+// corpus and the past findings guard the program in every test run, with the compiler and
+// sanitizers of that build.
 
 #include "FuzzSupport.h"
 
@@ -45,7 +46,12 @@ int main(int argc, char *argv[])
             ++replayed;
         }
     }
-    std::printf("%d inputs replayed\n", replayed);
+    const QByteArray overLimit = overLimitInput();
+    std::printf("an input whose file is one byte over its size limit\n");
+    std::fflush(stdout);
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(overLimit.constData()),
+                           std::size_t(overLimit.size()));
+    std::printf("%d inputs replayed, and the one over the limit\n", replayed);
     // A corpus that went missing would otherwise pass unnoticed.
     return replayed > 0 ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #include "FuzzSupport.h"
 
 #include "DataDir.h"
+#include "FileError.h"
+#include "FileLimits.h"
 #include "IniFile.h"
 
 #include <QFile>
@@ -48,6 +50,29 @@ QByteArray readDataFile(const QString &fileName)
 {
     QFile file(UserFile(fileName));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray overLimitFile(const QByteArray &head, qint64 limit, char filler)
+{
+    return head + QByteArray(limit + 1 - head.size(), filler);
+}
+
+bool overIniLimit(qsizetype size)
+{
+    return size > FileLimits::MaxIniFileSize;
+}
+
+void expectWriteRefused(const QString &fileName, const std::function<void()> &write)
+{
+    const QByteArray before = readDataFile(fileName);
+    bool refused = false;
+    try {
+        write();
+    } catch (const FileError &) {
+        refused = true;
+    }
+    FUZZ_EXPECT(refused);
+    FUZZ_EXPECT(readDataFile(fileName) == before);
 }
 
 void expectStableRewrite(const QString &fileName)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 // What every fuzz target shares: the program's data folder in a temporary place, files in it,
 // the input split into fields, and checks whose failure libFuzzer reports as a finding.
@@ -23,6 +24,17 @@ void startFuzzApplication(int &argc, char **argv);
 
 void writeDataFile(const QString &fileName, const QByteArray &bytes);
 QByteArray readDataFile(const QString &fileName);
+
+// An input whose file is one byte over its reader's size limit: each target makes its own, and
+// the replay runs it after the files it was given, so that no fuzz run has to reach that size.
+QByteArray overLimitInput();
+// head followed by filler bytes up to one byte over the limit.
+QByteArray overLimitFile(const QByteArray &head, qint64 limit, char filler);
+
+// Whether ini text of this many bytes is over the readers' limit, and so is never read.
+bool overIniLimit(qsizetype size);
+// A file refused for its size is never written over: the write fails, the file stays the same.
+void expectWriteRefused(const QString &fileName, const std::function<void()> &write);
 
 // Loading an ini file the program has just written and saving it unchanged gives the same
 // bytes: damage is repaired once and never multiplied.

@@ -1,10 +1,12 @@
 // A "Golf.ere" through RecordResult: the finished game's bucket and the games count move by one
 // (never below zero, never past the largest integer), nothing else in the file changes, and a
-// result counted and taken back leaves the file as it was.
+// result counted and taken back leaves the file as it was. A file over the size limit reads as
+// no results and is never written over.
 //
 // Input: columns, rows, cards left, +1 or -1, then the file.
 
 #include "DataDir.h"
+#include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "GolfResults.h"
 #include "IniFile.h"
@@ -52,6 +54,13 @@ QList<int> valuesOf(const QList<Entry> &entries)
 
 }
 
+QByteArray overLimitInput()
+{
+    const QByteArray sevenByFiveTwelveLeftCounted("\x06\x04\x0c\x00", 4);
+    return sevenByFiveTwelveLeftCounted
+        + overLimitFile("[Palya7x5]\r\nJatSz=4\r\n;", FileLimits::MaxIniFileSize, 'x');
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static const QList<Entry> entries = allEntries();
@@ -62,10 +71,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                            GolfLayout::DeckSize / layout.columns);
     const int cardsLeft = input.takeInRange(0, GolfLayout::DeckSize - 1);
     const int delta = input.takeByte() % 2 == 0 ? +1 : -1;
-    writeDataFile(FileName, input.rest());
+    const QByteArray file = input.rest();
+    writeDataFile(FileName, file);
 
     const QList<int> before = valuesOf(entries);
     GolfResultsFile results;
+    if (overIniLimit(file.size())) {
+        FUZZ_EXPECT(
+            std::all_of(before.begin(), before.end(), [](int value) { return value == 0; }));
+        expectWriteRefused(FileName, [&] { results.RecordResult(layout, cardsLeft, delta); });
+        return 0;
+    }
     results.RecordResult(layout, cardsLeft, delta);
     const QList<int> after = valuesOf(entries);
     const QString section = GolfResultsFile::section(layout);

@@ -1,6 +1,8 @@
 // Ini text as "Golf.ini" into the Golf settings reader: every value it gives is in its range,
-// the window can be placed with them, and what it writes reads back the same.
+// the window can be placed with them, and what it writes reads back the same. A file over the
+// size limit gives the defaults and is never written over.
 
+#include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "GolfSettings.h"
 #include "GolfWindowPlacement.h"
@@ -14,6 +16,11 @@ bool within(int value, int lowest, int highest)
     return value >= lowest && value <= highest;
 }
 
+}
+
+QByteArray overLimitInput()
+{
+    return overLimitFile("[Beallitas]\r\nAktOszlSzam=10\r\n;", FileLimits::MaxIniFileSize, 'x');
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -38,6 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_EXPECT(placed.size() == windowSize);
     FUZZ_EXPECT(within(snapToLayout(windowSize, layout, primary.size()).width(), 0, limit));
 
+    if (overIniLimit(qsizetype(size))) {
+        FUZZ_EXPECT(read == GolfSettings{});
+        expectWriteRefused("Golf.ini", [&] { writeGolfSettings(read); });
+        return 0;
+    }
     writeGolfSettings(read);
     FUZZ_EXPECT(readGolfSettings() == read);
     expectStableRewrite("Golf.ini");

@@ -1,11 +1,13 @@
-// A ".kp1" file through load, play and save. A file too short to load changes nothing; a loaded
-// game holds the file's counts and its money less the new stake; every move keeps the game
-// consistent and pays exactly the pay table; and a saved game loads back the same.
+// A ".kp1" file through load, play and save. A file too short or too large to load changes
+// nothing; a loaded game holds the file's counts and its money less the new stake; every move
+// keeps the game consistent and pays exactly the pay table; and a saved game loads back the
+// same.
 //
 // Input: a seed for the deals, the moves up to a line break (one byte each), then the file.
 
 #include "DataDir.h"
 #include "FileError.h"
+#include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "PokerGame.h"
 #include "PokerSave.h"
@@ -129,19 +131,28 @@ std::int64_t asStored(std::int64_t value)
 
 }
 
+QByteArray overLimitInput()
+{
+    const QByteArray seedAndNoMoves("\x01\0\0\0\n", 5);
+    const QByteArray freshGame = QByteArray(40, '\0') + QByteArray("\xf4\x01\0\0", 4);
+    return seedAndNoMoves + overLimitFile(freshGame, FileLimits::MaxPokerSaveSize, '\0');
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzInput input(data, size);
     SeededRandom random(std::uint32_t(input.takeInt32()));
     const QByteArray moves = input.takeLine(MaxMoves);
-    writeDataFile(FileName, input.rest());
+    const QByteArray bytes = input.rest();
+    writeDataFile(FileName, bytes);
 
     PokerGame game(random);
     game.newGame();
     game.proceed(); // a hand is evaluated: the game is unsaved
     const Snapshot before(game);
     const bool loaded = loads(FileName, game);
-    const std::optional<PokerScore> file = PokerSave::decode(readDataFile(FileName));
+    const std::optional<PokerScore> file
+        = bytes.size() <= FileLimits::MaxPokerSaveSize ? PokerSave::decode(bytes) : std::nullopt;
     FUZZ_EXPECT(loaded == file.has_value());
     if (!loaded) {
         FUZZ_EXPECT(Snapshot(game) == before);

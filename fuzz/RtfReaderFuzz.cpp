@@ -1,15 +1,32 @@
-// RTF text into the reader of the help files: whatever it is given, it neither crashes nor
-// leaks, and it ends.
+// An RTF file into the reader of the help files: whatever it is given, it neither crashes nor
+// leaks, and it ends; a file over the size limit is not read at all.
 
+#include "DataDir.h"
+#include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "RtfReader.h"
 
 #include <QTextDocument>
 
+namespace {
+
+const QString FileName = QStringLiteral("Help.rtf");
+
+}
+
+QByteArray overLimitInput()
+{
+    return overLimitFile("{\\rtf1 ", FileLimits::MaxHelpTextSize, 'x');
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    writeDataFile(FileName, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     QTextDocument document;
-    readRtf(QByteArrayView(data, static_cast<qsizetype>(size)), document);
+    const bool overLimit = qint64(size) > FileLimits::MaxHelpTextSize;
+    FUZZ_EXPECT(readRtfFile(UserFile(FileName), document)
+                == (overLimit ? WholeFileRead::TooLarge : WholeFileRead::Read));
+    FUZZ_EXPECT(!overLimit || document.isEmpty());
     // Laying the text out would spend the time in font matching for invented font names, not
     // in the reader.
     document.toRawText();

@@ -1,6 +1,8 @@
 // Ini text as "Twelve.ini" into the Twelve settings reader: every value it gives is one the
-// game can run with, and what it writes reads back the same.
+// game can run with, and what it writes reads back the same. A file over the size limit is
+// never written over.
 
+#include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "IniFile.h"
 #include "TwelveNames.h"
@@ -27,6 +29,11 @@ bool sameSettings(const TwelveSettings &reread, const TwelveSettings &read)
 
 }
 
+QByteArray overLimitInput()
+{
+    return overLimitFile("[Nevek]\r\nNev1=Anna\r\n;", FileLimits::MaxIniFileSize, 'x');
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     writeDataFile("Twelve.ini", QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
@@ -42,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int seat = 1; seat <= SeatCount; ++seat)
         FUZZ_EXPECT(QString::fromStdString(read.PlayerNames[seat]).size() <= PlayerNameLength);
 
+    if (overIniLimit(qsizetype(size))) {
+        expectWriteRefused("Twelve.ini", [&] { writeTwelveSettings(read); });
+        return 0;
+    }
     writeTwelveSettings(read);
     FUZZ_EXPECT(sameSettings(readTwelveSettings(DefaultNames), read));
     expectStableRewrite("Twelve.ini");

@@ -8,7 +8,6 @@
 #include "uValasz.h"
 
 #include <QDir>
-#include <QFile>
 #include <QShowEvent>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -18,7 +17,6 @@ TfrmHelp1 *frmHelp1 = nullptr;
 namespace {
 
 constexpr QSize OuterSize{635, 459};
-// What a resizable Windows border and title bar take around the client area.
 
 }
 
@@ -42,12 +40,17 @@ TfrmHelp1::TfrmHelp1(QWidget *parent)
 bool TfrmHelp1::showHelpFile(const QString &fileName, bool modal)
 {
     const QString path = DataFile(fileName);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    switch (readRtfFile(path, *reHelp->document())) {
+    case WholeFileRead::Read:
+        break;
+    case WholeFileRead::TooLarge:
+        ShowOkMessage(QStringLiteral("File too large to show:\n") + QDir::toNativeSeparators(path));
+        return false;
+    case WholeFileRead::Missing:
+    case WholeFileRead::Unreadable:
         ShowOkMessage(QStringLiteral("Cannot open file:\n") + QDir::toNativeSeparators(path));
         return false;
     }
-    readRtf(file.readAll(), *reHelp->document());
     reHelp->moveCursor(QTextCursor::Start);
     if (modal) {
         exec();

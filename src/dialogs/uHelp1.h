@@ -18,8 +18,9 @@ class TfrmHelp1 : public QDialog
 public:
     explicit TfrmHelp1(QWidget *parent = nullptr);
 
-    // Loads the help text fileName and shows it, modally or not. A file that cannot be read is
-    // reported to the player; the window is then not shown and the result is false.
+    // Loads the help text fileName and shows it, modally or not. A file that cannot be read, or
+    // is too large to show, is reported to the player; the window is then not shown and the
+    // result is false.
     bool showHelpFile(const QString &fileName, bool modal);
 
     QTextEdit *reHelp;

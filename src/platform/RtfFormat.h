@@ -36,6 +36,7 @@ struct Paragraph
     int beforeTwips = 0;
     int afterTwips = 0;
     QList<int> tabTwips;
+    bool operator==(const Paragraph &) const = default;
 };
 
 // What the document's header declares: fonts by number and the colour table in order, where

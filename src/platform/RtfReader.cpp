@@ -1,6 +1,8 @@
 #include "RtfReader.h"
 
 #include "AnsiText.h"
+#include "FileLimits.h"
+#include "LongWords.h"
 #include "RtfFormat.h"
 #include "RtfLexer.h"
 #include "RtfWords.h"
@@ -8,6 +10,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,6 +23,9 @@ using Token = RtfLexer::Token;
 constexpr std::size_t MaxGroupDepth = 256;
 constexpr int MaxUnicodeSkip = 8;
 constexpr qsizetype MaxTabStops = 64;
+// A tab that lands on a set tab stop costs the layout a pass over the rest of its paragraph, so
+// a paragraph with more tabs than this is laid out with the standard stops.
+constexpr int MaxTabsWithStops = 32;
 
 enum class Destination { Text, Skip, FontTable, ColourTable };
 
@@ -45,14 +52,18 @@ public:
         groups.emplace_back();
     }
 
+    // One edit, so that a window showing the document lays it out once, not at every
+    // paragraph.
     void read(QByteArrayView source)
     {
+        cursor.beginEditBlock();
         RtfLexer lexer(source);
         for (Token token = lexer.next(); token.kind != Token::End; token = lexer.next()) {
             if (!consumedByUnicodeSkip(token) && !handle(token))
                 break;
         }
         finishParagraph();
+        cursor.endEditBlock();
     }
 
 private:
@@ -274,6 +285,7 @@ private:
         case Destination::ColourTable:
             for (QChar c : decoded) {
                 if (c == u';') {
+                    charFormatMade.reset();
                     tables.colours.append(
                         colour.given ? QColor(colour.red, colour.green, colour.blue) : QColor());
                     colour = {};
@@ -290,6 +302,7 @@ private:
     {
         for (QChar c : decoded) {
             if (c == u';') {
+                charFormatMade.reset();
                 tables.fonts.insert(fontNumber, fontName.trimmed());
                 fontName.clear();
             } else if (fontName.size() < MaxFontNameLength) {
@@ -312,14 +325,15 @@ private:
         if (!pending.isEmpty() && pendingFormat != group().character)
             flush();
         pendingFormat = group().character;
-        pending.append(visible);
+        pending.append(longWords.broken(visible));
+        tabsInParagraph += static_cast<int>(visible.count(u'\t'));
     }
 
     void flush()
     {
         if (pending.isEmpty())
             return;
-        cursor.insertText(pending, RtfFormat::charFormat(pendingFormat, tables));
+        cursor.insertText(pending, charFormat(pendingFormat));
         pending.clear();
     }
 
@@ -329,14 +343,34 @@ private:
         if (group().destination != Destination::Text)
             return;
         finishParagraph();
-        cursor.insertBlock(RtfFormat::blockFormat(group().paragraph),
-                           RtfFormat::charFormat(group().character, tables));
+        cursor.insertBlock(blockFormat(group().paragraph), charFormat(group().character));
+        longWords.reset();
+        tabsInParagraph = 0;
     }
 
     void finishParagraph()
     {
         flush();
-        cursor.setBlockFormat(RtfFormat::blockFormat(group().paragraph));
+        RtfFormat::Paragraph paragraph = group().paragraph;
+        if (tabsInParagraph > MaxTabsWithStops)
+            paragraph.tabTwips.clear();
+        cursor.setBlockFormat(blockFormat(paragraph));
+    }
+
+    // Most runs and paragraphs repeat the formats of the one before, and a format made anew
+    // costs more than the text it formats.
+    const QTextCharFormat &charFormat(const RtfFormat::Character &character)
+    {
+        if (!charFormatMade || charFormatMade->first != character)
+            charFormatMade.emplace(character, RtfFormat::charFormat(character, tables));
+        return charFormatMade->second;
+    }
+
+    const QTextBlockFormat &blockFormat(const RtfFormat::Paragraph &paragraph)
+    {
+        if (!blockFormatMade || blockFormatMade->first != paragraph)
+            blockFormatMade.emplace(paragraph, RtfFormat::blockFormat(paragraph));
+        return blockFormatMade->second;
     }
 
     struct Colour
@@ -359,6 +393,12 @@ private:
     int fontNumber = 0;
     QString fontName;
     Colour colour;
+    LongWords longWords;
+    int tabsInParagraph = 0;
+    // The last format made, with the state it was made for; the character format also depends
+    // on the tables, so it goes when they change.
+    std::optional<std::pair<RtfFormat::Character, QTextCharFormat>> charFormatMade;
+    std::optional<std::pair<RtfFormat::Paragraph, QTextBlockFormat>> blockFormatMade;
 };
 
 bool isRtf(QByteArrayView source)
@@ -370,10 +410,21 @@ bool isRtf(QByteArrayView source)
 
 void readRtf(QByteArrayView source, QTextDocument &document)
 {
+    // A load is no edit to take back: kept for undo, each paragraph would cost memory.
+    const bool undoEnabled = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     document.clear();
-    if (!isRtf(source)) {
-        document.setPlainText(AnsiText::decode(source.toByteArray()));
-        return;
-    }
-    Reader(document).read(source.trimmed());
+    if (isRtf(source))
+        Reader(document).read(source.trimmed());
+    else
+        document.setPlainText(LongWords().broken(AnsiText::decode(source.toByteArray())));
+    document.setUndoRedoEnabled(undoEnabled);
+}
+
+WholeFileRead::Outcome readRtfFile(const QString &path, QTextDocument &document)
+{
+    const WholeFileRead file = readWholeFile(path, FileLimits::MaxHelpTextSize);
+    if (file.outcome == WholeFileRead::Read)
+        readRtf(file.bytes, document);
+    return file.outcome;
 }

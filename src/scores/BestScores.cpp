@@ -59,8 +59,9 @@ void BestScoreList::ShowBestScores(int score, BestScoreView &view)
     bool damaged = false;
     if (!read(file)) {
         ResetBestScores();
-        // A file that could not be read is not known to be damaged; saving reports it.
-        if (existed && !file.unreadable())
+        // A file that could not be read is not known to be damaged; saving reports it. One
+        // far too large to be a list is.
+        if (existed && (file.tooLarge() || !file.unreadable()))
             view.reportDamagedFile();
         damaged = true;
     }

@@ -1,5 +1,7 @@
 #include "Application.h"
+#include "FileLimits.h"
 #include "ModalAnswer.h"
+#include "SizedFile.h"
 #include "TempDataDir.h"
 #include "uHelp1.h"
 #include "uValasz.h"
@@ -30,6 +32,15 @@ protected:
             message = frmValasz->lblKerdes->text();
             frmValasz->bbtnOk->click();
         });
+    }
+
+    // The message names the file's full path after its first line.
+    void expectMessageWithPath(QString message, const QString &firstLine, const QString &fileName)
+    {
+        EXPECT_TRUE(message.startsWith(firstLine)) << message.toStdString();
+        // The question dialog may break a long path over lines.
+        EXPECT_EQ(message.mid(firstLine.size()).remove('\n').toStdString(),
+                  QDir::toNativeSeparators(dataPath(fileName)).toStdString());
     }
 
     LauncherTitle title;
@@ -68,6 +79,7 @@ TEST_F(HelpViewerTest, EachGameManualOpensFormatted)
             EXPECT_TRUE(text.contains(mention)) << mention.toStdString();
         EXPECT_FALSE(text.contains('\\') || text.contains('{') || text.contains('}'))
             << "RTF source leaked into the text";
+        EXPECT_FALSE(text.contains(QChar(0x200B))) << "a real word was broken";
 
         const QTextCharFormat title = document.begin().begin().fragment().charFormat();
         const QTextCharFormat body = document.begin().next().next().begin().fragment().charFormat();
@@ -85,10 +97,18 @@ TEST_F(HelpViewerTest, MissingFileIsReportedWithItsFullPathAndNoWindow)
     readNextMessage(message);
     EXPECT_FALSE(ShowHelpFile("Golf.rtf", true));
     EXPECT_FALSE(help.isVisible());
-    const QString expected = "Cannot open file:\n" + QDir::toNativeSeparators(dataPath("Golf.rtf"));
-    // The question dialog may break a long path over lines.
-    EXPECT_TRUE(message.startsWith("Cannot open file:\n")) << message.toStdString();
-    EXPECT_EQ(message.mid(18).remove('\n').toStdString(), expected.mid(18).toStdString());
+    expectMessageWithPath(message, "Cannot open file:\n", "Golf.rtf");
+}
+
+// Laid out, a help text of many megabytes would keep the program busy for minutes.
+TEST_F(HelpViewerTest, AFileOverTheSizeLimitGivesAShortMessageAndNoWindow)
+{
+    writeDataFile("Golf.rtf", sizedFile("{\\rtf1 ", FileLimits::MaxHelpTextSize + 1, 'x'));
+    QString message;
+    readNextMessage(message);
+    EXPECT_FALSE(ShowHelpFile("Golf.rtf", true));
+    EXPECT_FALSE(help.isVisible());
+    expectMessageWithPath(message, "File too large to show:\n", "Golf.rtf");
 }
 
 TEST_F(HelpViewerTest, CaptionStaysTheTitleAtCreationAndTheWindowIsModal)

@@ -1,7 +1,9 @@
 #include "GolfResults.h"
 #include "FileError.h"
 #include "FileFaults.h"
+#include "FileLimits.h"
 #include "IniFile.h"
+#include "SizedFile.h"
 #include "TempDataDir.h"
 
 namespace {
@@ -94,4 +96,21 @@ TEST_F(GolfResultsTest, AFileThatCannotBeReadIsReportedAndKept)
         EXPECT_EQ(error.message(), "Unable to write to " + dataPath("Golf.ere"));
     }
     EXPECT_EQ(readDataFile("Golf.ere"), old);
+}
+
+// Far larger than the results of every layout together, the file reads as no results and is
+// never written over.
+TEST_F(GolfResultsTest, AFileOverTheSizeLimitReadsAsEmptyAndIsKept)
+{
+    const QByteArray head = "[Palya7x5]\r\nJatSz=4\r\n";
+    writeDataFile("Golf.ere", sizedIniFile(head, FileLimits::MaxIniFileSize));
+    GolfResultsFile().RecordResult({7, 5}, 12, +1);
+    EXPECT_EQ(GolfResultsFile().shownResults({7, 5}).back(), 5) << "at the limit it counts";
+
+    const QByteArray tooLarge = sizedIniFile(head, FileLimits::MaxIniFileSize + 1);
+    writeDataFile("Golf.ere", tooLarge);
+    EXPECT_EQ(GolfResultsFile().shownResults({7, 5}).back(), 0);
+    EXPECT_THROW(GolfResultsFile().RecordResult({7, 5}, 12, +1), FileError);
+    EXPECT_THROW(GolfResultsFile().clearShownResults({7, 5}), FileError);
+    EXPECT_TRUE(readDataFile("Golf.ere") == tooLarge);
 }

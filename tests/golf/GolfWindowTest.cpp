@@ -1,5 +1,6 @@
 #include "Click.h"
 #include "FileFaults.h"
+#include "FileLimits.h"
 #include "GolfFixtures.h"
 #include "GolfHintMarker.h"
 #include "GolfSolver.h"
@@ -9,6 +10,7 @@
 #include "IniFile.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
+#include "SizedFile.h"
 #include "Sound.h"
 #include "TempDataDir.h"
 #include "uGolf.h"
@@ -100,6 +102,13 @@ protected:
         file.save();
     }
 
+    void pressQuestionButton(const QString &caption)
+    {
+        for (QPushButton *shown : question.findChildren<QPushButton *>())
+            if (shown->isVisible() && shown->text() == caption)
+                shown->click();
+    }
+
     // Closes the window, answering the quit question if it asks one; gives what it asked.
     QStringList closeAnswering(const QString &button)
     {
@@ -108,9 +117,7 @@ protected:
             if (!question.isVisible())
                 return;
             asked << question.lblKerdes->text();
-            for (QPushButton *shown : question.findChildren<QPushButton *>())
-                if (shown->isVisible() && shown->text() == button)
-                    shown->click();
+            pressQuestionButton(button);
         });
         window->close();
         QCoreApplication::processEvents();
@@ -337,6 +344,31 @@ TEST_F(GolfWindowTest, SettingsThatCannotBeWrittenAreReportedAndTheOldFileKept)
     EXPECT_EQ(message, "Unable to write to " + dataPath("Golf.ini"));
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(readDataFile("Golf.ini"), old);
+}
+
+// As for a file that cannot be read: the defaults, and the old file kept when the window closes.
+TEST_F(GolfWindowTest, SettingsOverTheSizeLimitGiveTheDefaultsAndAreKept)
+{
+    const QByteArray tooLarge = sizedIniFile("[Beallitas]\r\nHang=0\r\nAktOszlSzam=10\r\n",
+                                             FileLimits::MaxIniFileSize + 1);
+    writeDataFile("Golf.ini", tooLarge);
+    open(fourOnFive());
+    EXPECT_EQ(window->game().layout().columns, 7);
+    EXPECT_TRUE(window->Sound1->isChecked());
+
+    QStringList messages;
+    onNextModal([&](QWidget *) {
+        messages << question.lblKerdes->text();
+        onNextModal([&](QWidget *) {
+            messages << question.lblKerdes->text().remove('\n');
+            question.bbtnOk->click();
+        });
+        pressQuestionButton("Yes");
+    });
+    window->close();
+    EXPECT_EQ(messages, (QStringList{QuitQuestion, "Unable to write to " + dataPath("Golf.ini")}));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(readDataFile("Golf.ini") == tooLarge);
 }
 
 // A quick second press reaches the window as a double-click event; it turns the stock again.

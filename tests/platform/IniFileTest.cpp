@@ -1,10 +1,14 @@
 #include "IniFile.h"
 #include "FileError.h"
 #include "FileFaults.h"
+#include "FileLimits.h"
+#include "SizedFile.h"
 #include "TempDataDir.h"
 #include "WholeFile.h"
 
 #include <QDir>
+#include <QFile>
+#include <sys/stat.h>
 
 using IniFileTest = TempDataDir;
 
@@ -200,4 +204,56 @@ TEST_F(IniFileTest, AFileThatExistsButCannotBeReadIsNeverWrittenOver)
     EXPECT_THROW(ini->save(), FileError);
     EXPECT_EQ(readDataFile("Golf.ere"), "[Palya7x5]\r\nJatSz=3\r\n");
     EXPECT_FALSE(IniFile(dataPath("Missing.ini")).unreadable());
+}
+
+// A settings file far larger than the program ever writes is refused unread, as an unreadable
+// one: its reads give the defaults and it is never written over.
+TEST_F(IniFileTest, AFileOverTheSizeLimitIsRefusedUnreadAndNeverWrittenOver)
+{
+    const QByteArray head = "[Beallitas]\r\nHang=0\r\n";
+    for (const qint64 size : {FileLimits::MaxIniFileSize, FileLimits::MaxIniFileSize + 1}) {
+        const bool overLimit = size > FileLimits::MaxIniFileSize;
+        SCOPED_TRACE(overLimit ? "one byte over the limit" : "at the limit");
+        const QByteArray text = sizedIniFile(head, size);
+        writeDataFile("Golf.ini", text);
+        IniFile ini(dataPath("Golf.ini"));
+        EXPECT_EQ(ini.tooLarge(), overLimit);
+        EXPECT_EQ(ini.unreadable(), overLimit);
+        EXPECT_EQ(ini.readInteger("Beallitas", "Hang", 1), overLimit ? 1 : 0);
+        ini.writeInteger("Beallitas", "Hang", 1);
+        if (overLimit) {
+            EXPECT_THROW(ini.save(), FileError);
+            EXPECT_TRUE(readDataFile("Golf.ini") == text) << "the file is kept as it was";
+        } else {
+            ini.save();
+            EXPECT_EQ(readDataFile("Golf.ini"), "[Beallitas]\r\nHang=1\r\n");
+        }
+    }
+}
+
+// Reading a device or a pipe might never end, so only plain files are read.
+TEST_F(IniFileTest, AWholeFileReadTellsWhyItGaveNothing)
+{
+    writeDataFile("Limit.txt", "1234");
+    writeDataFile("Over.txt", "12345");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Folder.txt"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dataPath("Pipe.txt")).constData(), 0600), 0);
+    const struct
+    {
+        QString path;
+        WholeFileRead::Outcome outcome;
+    } cases[] = {
+        {dataPath("Limit.txt"), WholeFileRead::Read},
+        {dataPath("Over.txt"), WholeFileRead::TooLarge},
+        {dataPath("Missing.txt"), WholeFileRead::Missing},
+        {dataPath("Folder.txt"), WholeFileRead::Unreadable},
+        {dataPath("Pipe.txt"), WholeFileRead::Unreadable},
+        {QStringLiteral("/dev/zero"), WholeFileRead::Unreadable},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const WholeFileRead read = readWholeFile(c.path, 4);
+        EXPECT_EQ(read.outcome, c.outcome);
+        EXPECT_EQ(read.bytes, c.outcome == WholeFileRead::Read ? "1234" : "");
+    }
 }

@@ -1,4 +1,8 @@
 #include "RtfReader.h"
+#include "FileLimits.h"
+#include "LongWords.h"
+#include "SizedFile.h"
+#include "TempDataDir.h"
 
 #include <QFile>
 #include <QTextBlock>
@@ -206,10 +210,69 @@ TEST(RtfReaderTest, OnlyTextThatStartsWithTheRtfHeaderIsReadAsRtf)
     EXPECT_EQ(plainText(""), "");
 }
 
-TEST(RtfReaderTest, ReadingReplacesThePreviousContent)
+// A load is not an edit: there is nothing to undo after it, and the setting stays the caller's.
+TEST(RtfReaderTest, ReadingReplacesThePreviousContentAndLeavesNothingToUndo)
 {
     QTextDocument document;
     readRtf("{\\rtf1 first}", document);
-    readRtf("{\\rtf1 second}", document);
-    EXPECT_EQ(textOf(document), "second");
+    readRtf("{\\rtf1 second\\par third}", document);
+    EXPECT_EQ(textOf(document), "second\nthird");
+    EXPECT_FALSE(document.isUndoAvailable());
+    EXPECT_TRUE(document.isUndoRedoEnabled());
+}
+
+// Laid out, a word longer than any line is measured anew at every line, to its end; an invisible
+// break every so often keeps that short.
+TEST(RtfReaderTest, AWordTooLongForAnyLineGetsInvisibleBreaks)
+{
+    const int run = LongWords::MaxRun;
+    const std::string zwsp = "\u200B";
+    const std::string x(run, 'x');
+    const QByteArray xs(run, 'x');
+    const struct
+    {
+        QByteArray source;
+        std::string text;
+    } cases[] = {
+        {"{\\rtf1 " + xs + xs + "x}", x + zwsp + x + zwsp + "x"},
+        {"{\\rtf1 {\\b " + xs.left(150) + "}{\\i " + xs.left(150) + "}}",
+         x + zwsp + std::string(100, 'x')},
+        {"{\\rtf1 " + xs + " " + xs + "\\tab " + xs + "\\par " + xs + "}",
+         x + " " + x + "\t" + x + "\n" + x},
+        {xs + xs, x + zwsp + x},
+        {xs + "\n" + xs, x + "\n" + x},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(plainText(c.source), c.text) << c.source.left(40).toStdString();
+}
+
+// Each tab that lands on a set stop costs the layout a pass over the rest of the paragraph.
+TEST(RtfReaderTest, AParagraphOfVeryManyTabsIsLaidOutWithTheStandardStops)
+{
+    const auto tabStops = [](int tabs) {
+        QByteArray rtf = "{\\rtf1 \\tx720 ";
+        for (int tab = 0; tab < tabs; ++tab)
+            rtf += "a\\tab ";
+        QTextDocument document;
+        readRtf(rtf + "\\par b}", document);
+        return document.begin().blockFormat().tabPositions().size();
+    };
+    EXPECT_EQ(tabStops(32), 1);
+    EXPECT_EQ(tabStops(33), 0);
+}
+
+using RtfFileTest = TempDataDir;
+
+// What lies after the document's last brace still counts towards the file's size.
+TEST_F(RtfFileTest, AFileOverTheSizeLimitIsRefusedAndTheDocumentKept)
+{
+    const QByteArray help = "{\\rtf1 Help\\par}";
+    writeDataFile("Limit.rtf", sizedFile(help, FileLimits::MaxHelpTextSize, ' '));
+    writeDataFile("Over.rtf", sizedFile(help, FileLimits::MaxHelpTextSize + 1, ' '));
+    QTextDocument document;
+    EXPECT_EQ(readRtfFile(dataPath("Limit.rtf"), document), WholeFileRead::Read);
+    EXPECT_EQ(textOf(document), "Help\n");
+    EXPECT_EQ(readRtfFile(dataPath("Over.rtf"), document), WholeFileRead::TooLarge);
+    EXPECT_EQ(readRtfFile(dataPath("Missing.rtf"), document), WholeFileRead::Missing);
+    EXPECT_EQ(textOf(document), "Help\n");
 }

@@ -1,7 +1,9 @@
 #include "PokerSave.h"
 #include "FileError.h"
+#include "FileLimits.h"
 #include "PokerGame.h"
 #include "ScriptedRandom.h"
+#include "SizedFile.h"
 #include "TempDataDir.h"
 
 #include <QDir>
@@ -100,9 +102,20 @@ TEST_F(PokerSaveTest, LoadingAFinishedGameEndsItAtOnce)
     EXPECT_FALSE(game.canSave());
 }
 
-TEST_F(PokerSaveTest, AMissingShortOrUnreadableFileChangesNothing)
+TEST_F(PokerSaveTest, BytesAfterTheGameAreIgnoredUpToTheSizeLimit)
 {
-    writeDataFile("short.kp1", fileOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}).left(43));
+    const QByteArray saved = fileOf({600, 300, 50, 30, 5, 5, 5, 3, 1, 1, 2500});
+    writeDataFile("padded.kp1", sizedFile(saved, FileLimits::MaxPokerSaveSize, '\xff'));
+    PokerSave::loadGame(dataPath("padded.kp1"), game);
+    EXPECT_EQ(game.score().HandCounts[RoyalFlush], 1);
+    EXPECT_EQ(game.score().Money, 2500);
+}
+
+TEST_F(PokerSaveTest, AMissingShortUnreadableOrTooLargeFileChangesNothing)
+{
+    const QByteArray saved = fileOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    writeDataFile("short.kp1", saved.left(43));
+    writeDataFile("large.kp1", sizedFile(saved, FileLimits::MaxPokerSaveSize + 1, '\0'));
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.kp1"));
     game.proceed(); // the first hand is evaluated: the game is now unsaved
     const PokerCards hand = game.hand();
@@ -114,7 +127,8 @@ TEST_F(PokerSaveTest, AMissingShortOrUnreadableFileChangesNothing)
         QString message;
     } cases[] = {{"short.kp1", "Read beyond end of file"},
                  {"missing.kp1", "File not found"},
-                 {"folder.kp1", "Cannot read file"}};
+                 {"folder.kp1", "Cannot read file"},
+                 {"large.kp1", "File too large"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         try {

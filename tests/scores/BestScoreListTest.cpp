@@ -1,7 +1,9 @@
 #include "AnsiText.h"
 #include "BestScores.h"
 #include "FileFaults.h"
+#include "FileLimits.h"
 #include "IniFile.h"
+#include "SizedFile.h"
 #include "TempDataDir.h"
 
 #include <gtest/gtest.h>
@@ -210,4 +212,27 @@ TEST_F(BestScoreListTest, AFileThatCannotBeReadIsReportedAsUnwritableAndKept)
     EXPECT_EQ(view.writeErrors, QStringList{"Unable to write to " + dataPath("Poker.ere")});
     EXPECT_EQ(view.listsShown, 1) << "only the first showing";
     EXPECT_EQ(readDataFile("Poker.ere"), saved);
+}
+
+// Far larger than any list, the file is reported as damaged; written over, it would lose
+// whatever it holds, so it is kept as it is.
+TEST_F(BestScoreListTest, AFileOverTheSizeLimitIsReportedDamagedAndKept)
+{
+    BestScoreList list = listFor(QStringLiteral("Poker.exe"), 15);
+    NotingView view;
+    list.ShowBestScores(500, view);
+    const QByteArray sound = readDataFile("Poker.ere");
+
+    writeDataFile("Poker.ere", sizedIniFile(sound, FileLimits::MaxIniFileSize));
+    list.ShowBestScores(0, view);
+    EXPECT_EQ(view.damagedReports, 0) << "at the limit the list is read";
+    EXPECT_EQ(list.entry(1).Score, 500);
+
+    const QByteArray tooLarge = sizedIniFile(sound, FileLimits::MaxIniFileSize + 1);
+    writeDataFile("Poker.ere", tooLarge);
+    list.ShowBestScores(600, view);
+    EXPECT_EQ(view.damagedReports, 1);
+    EXPECT_EQ(view.writeErrors, QStringList{"Unable to write to " + dataPath("Poker.ere")});
+    EXPECT_EQ(view.listsShown, 2) << "the list that was not saved is not shown";
+    EXPECT_TRUE(readDataFile("Poker.ere") == tooLarge);
 }

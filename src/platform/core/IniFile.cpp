@@ -2,10 +2,10 @@
 
 #include "AnsiText.h"
 #include "FileError.h"
+#include "FileLimits.h"
 #include "WholeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <SimpleIni.h>
@@ -83,12 +83,10 @@ IniFile::IniFile(const QString &path)
     , data(std::make_unique<Data>())
 {
     data->ini.SetSpaces(false);
-    QFile file(path);
-    if (!file.exists())
-        return;
-    const QByteArray text
-        = repaired(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    readFailed = file.error() != QFileDevice::NoError;
+    const WholeFileRead file = readWholeFile(path, FileLimits::MaxIniFileSize);
+    refusedForSize = file.outcome == WholeFileRead::TooLarge;
+    readFailed = refusedForSize || file.outcome == WholeFileRead::Unreadable;
+    const QByteArray text = repaired(file.bytes);
     data->ini.LoadData(text.constData(), static_cast<size_t>(text.size()));
 }
 

@@ -7,9 +7,10 @@
 // A sectioned settings file (sections in brackets, key=value lines), read and written the way
 // the Windows profile functions do it: names are case-insensitive, the first of two equal keys
 // wins, values are raw bytes (strings are Windows-1250), and a rewrite keeps every other section
-// and key in its order. A missing or unreadable file reads as empty, so every read gives its
-// default. Damaged lines are ignored or repaired, so a rewrite gives a clean file that reads
-// back the same. Changes are kept in memory until save().
+// and key in its order. A missing or unreadable file, or one far larger than any settings file
+// (see FileLimits), reads as empty, so every read gives its default. Damaged lines are ignored or
+// repaired, so a rewrite gives a clean file that reads back the same. Changes are kept in memory
+// until save().
 class IniFile
 {
 public:
@@ -19,8 +20,11 @@ public:
     IniFile &operator=(const IniFile &) = delete;
 
     const QString &path() const { return filePath; }
-    // The file exists but could not be read; save() will not replace it.
+    // The file exists but could not be read, or was too large to read; save() will not
+    // replace it.
     bool unreadable() const { return readFailed; }
+    // The file was refused unread for its size.
+    bool tooLarge() const { return refusedForSize; }
 
     bool hasKey(const QString &section, const QString &key) const;
     QByteArray readBytes(const QString &section, const QString &key, const QByteArray &def) const;
@@ -56,4 +60,5 @@ private:
     QString filePath;
     std::unique_ptr<Data> data;
     bool readFailed = false;
+    bool refusedForSize = false;
 };

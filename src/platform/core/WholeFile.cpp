@@ -2,6 +2,8 @@
 
 #include "FileError.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 void writeWholeFile(const QString &path, QByteArrayView bytes)
@@ -15,4 +17,25 @@ void writeWholeFile(const QString &path, QByteArrayView bytes)
         && file.error() == QFileDevice::NoError && file.commit();
     if (!written)
         throw writeError(path);
+}
+
+WholeFileRead readWholeFile(const QString &path, qint64 sizeLimit)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {WholeFileRead::Missing, {}};
+    if (!info.isFile())
+        return {WholeFileRead::Unreadable, {}};
+    if (info.size() > sizeLimit)
+        return {WholeFileRead::TooLarge, {}};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {WholeFileRead::Unreadable, {}};
+    // One byte more than allowed shows a file that grew after it was measured.
+    QByteArray bytes = file.read(sizeLimit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {WholeFileRead::Unreadable, {}};
+    if (bytes.size() > sizeLimit)
+        return {WholeFileRead::TooLarge, {}};
+    return {WholeFileRead::Read, std::move(bytes)};
 }

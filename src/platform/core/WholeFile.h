@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -7,3 +8,16 @@
 // which takes the file's place only when every byte reached it. Otherwise the old file stays
 // as it was, byte for byte, and FileError "Unable to write to " + path is thrown.
 void writeWholeFile(const QString &path, QByteArrayView bytes);
+
+struct WholeFileRead
+{
+    enum Outcome { Read, Missing, Unreadable, TooLarge };
+
+    Outcome outcome = Missing;
+    QByteArray bytes; // Read: the whole file
+};
+
+// Reads a file whole unless it is missing, cannot be read, or holds more than sizeLimit bytes,
+// which is found before any of it is read. Anything but a plain file (a folder, a device, a
+// pipe) counts as unreadable: reading it might never end.
+WholeFileRead readWholeFile(const QString &path, qint64 sizeLimit);

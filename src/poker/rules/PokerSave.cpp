@@ -1,10 +1,10 @@
 #include "PokerSave.h"
 
 #include "FileError.h"
+#include "FileLimits.h"
 #include "PokerGame.h"
 #include "WholeFile.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <algorithm>
 #include <limits>
@@ -73,13 +73,18 @@ void saveGame(const QString &path, PokerGame &game)
 
 void loadGame(const QString &path, PokerGame &game)
 {
-    QFile file(path);
-    if (!file.exists())
+    const WholeFileRead file = readWholeFile(path, FileLimits::MaxPokerSaveSize);
+    switch (file.outcome) {
+    case WholeFileRead::Missing:
         throw FileError(fileMessage(QStringLiteral("File not found"), path));
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(FileSize) : QByteArray();
-    if (file.error() != QFileDevice::NoError)
+    case WholeFileRead::Unreadable:
         throw FileError(fileMessage(QStringLiteral("Cannot read file"), path));
-    const std::optional<PokerScore> score = decode(bytes);
+    case WholeFileRead::TooLarge:
+        throw FileError(fileMessage(QStringLiteral("File too large"), path));
+    case WholeFileRead::Read:
+        break;
+    }
+    const std::optional<PokerScore> score = decode(file.bytes);
     if (!score)
         throw FileError(fileMessage(QStringLiteral("Read beyond end of file"), path));
     game.restore(*score);

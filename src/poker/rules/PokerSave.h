@@ -29,8 +29,8 @@ std::optional<PokerScore> decode(const QByteArray &bytes);
 // Writes the game atomically and marks it saved; throws FileError and leaves the game's saved
 // state alone when the file cannot be written.
 void saveGame(const QString &path, PokerGame &game);
-// Reads the whole record first: a missing, unreadable or short file throws FileError and
-// leaves the game unchanged.
+// Reads the whole record first: a missing, unreadable, short or far too large file throws
+// FileError and leaves the game unchanged.
 void loadGame(const QString &path, PokerGame &game);
 
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The largest file each reader takes, in bytes. A larger one is refused before it is read, so
+// that a stray or damaged file cannot keep the program busy or fill the memory. Each limit
+// leaves a wide margin over the largest file the program writes or ships.
+namespace FileLimits {
+
+// Settings, best scores and Golf results. The largest the program writes, the Golf results
+// of every layout with every count at its largest, is about 20 KiB.
+inline constexpr qint64 MaxIniFileSize = 1024 * 1024;
+// A saved Poker game is 44 bytes; a little more is read as before, with the rest ignored.
+inline constexpr qint64 MaxPokerSaveSize = 4 * 1024;
+// The longest manual is under 14 KiB. The help window lays out a manual of this size in a
+// fraction of a second (bench/help-text); a larger one would keep the player waiting.
+inline constexpr qint64 MaxHelpTextSize = 256 * 1024;
+
+}
