@@ -7,7 +7,9 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
+class GolfKeys;
 class Picture;
 class QAction;
 class QLabel;
@@ -35,6 +37,7 @@ public:
     QAction *Sound1;
     QAction *Settings1;
     QAction *Help1;
+    QAction *Keys1;
     QAction *About1;
     // The green client area under the menu; every position on it is in its coordinates.
     QWidget *table;
@@ -45,6 +48,7 @@ public:
     QTimer *tmrMeretez;
 
     void img0MouseDown(const Picture *card, Qt::MouseButton button);
+    void turnStock();
     void NewGame1Click();
     void Backup1Click();
     void Results1Click();
@@ -72,7 +76,6 @@ private:
     void placeWindow(const GolfWindowGeometry &geometry);
     void updateMinimumSize();
     void tableResized();
-    void turnStock();
     // Runs a move of the game; a results file that cannot be written is reported and the
     // game goes on.
     void reportFileErrors(const std::function<void()> &move);
@@ -90,4 +93,5 @@ private:
     GolfSettings settings;
     GolfResultsFile results;
     GolfGame golf;
+    std::unique_ptr<GolfKeys> keys;
 };
