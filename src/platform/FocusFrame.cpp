@@ -84,6 +84,14 @@ void FocusFrame::settle(const QList<QWidget *> &row)
     }
 }
 
+void FocusFrame::restart()
+{
+    index = 0;
+    if (target)
+        target->removeEventFilter(this);
+    target = nullptr;
+}
+
 void FocusFrame::conceal()
 {
     shown = false;

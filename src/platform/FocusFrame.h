@@ -27,6 +27,8 @@ public:
     void settle(const QList<QWidget *> &row);
     // Hides the frame; the place is remembered for the next showOn.
     void conceal();
+    // Forgets the place, for a row of other pictures: the next step starts at its first.
+    void restart();
     QWidget *picture() const { return target; }
     bool isShown() const { return shown; }
     // Shown on a picture of the row that is still on the table.
