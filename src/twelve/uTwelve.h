@@ -6,10 +6,12 @@
 #include "TwelveTurn.h"
 
 #include <chrono>
+#include <memory>
 
 class QAction;
 class QMenuBar;
 class QTimer;
+class TwelveKeys;
 class TwelveTable;
 
 // The Twelve game window: the table, the menus, and the move timer that drives every turn. The
@@ -39,6 +41,7 @@ public:
     QAction *Settings1;
     QAction *Names1;
     QAction *Help1;
+    QAction *Keys1;
     QAction *About1;
     TwelveTable *table;
     QTimer *tmrKesl;
@@ -103,4 +106,5 @@ private:
     TwelveTurn turn;
     TwelveSpeeds steps;
     int BackIndex = 0;
+    std::unique_ptr<TwelveKeys> keys;
 };

@@ -22,6 +22,12 @@ public:
     std::function<void()> whilePlaying;
 };
 
+// An auction waits for the player to raise or give up.
+inline bool waitingForHumanBid(const TwelveGame &game, TurnState state)
+{
+    return state == TurnState::Bidding && game.InAuction[HumanSeat] && game.Leader != HumanSeat;
+}
+
 // A Twelve window over the program's shared windows, driven as the move timer would drive it:
 // each tick is a direct call, so nothing waits for real time.
 class TwelveWindowTest : public TempDataDir
