@@ -16,8 +16,8 @@
 
 namespace {
 
-// The Twelve window played from the keyboard alone: the player's part goes through key
-// presses, as the window system delivers them to the active window.
+// The Twelve window played from the keyboard alone: every move of the player's part is a key
+// press, as the window system delivers it to the active window.
 class TwelveKeysTest : public TwelveWindowTest
 {
 protected:
@@ -53,45 +53,19 @@ protected:
     }
 
     // Walks the hand with Right to the card and puts it with Return.
-    void putByKeys(int card)
+    void put(int card) override
     {
         for (int step = 0; step <= HandSize && framed() != table().faces[card]; ++step)
             key(Qt::Key_Right);
         ASSERT_EQ(framed(), table().faces[card]);
         key(Qt::Key_Return);
     }
-
-    // Plays the player's part by keys as playUntil plays it by clicks.
-    bool playByKeysUntil(const std::function<bool()> &condition)
+    void choose(int slot) override { key(placeKey(slot)); }
+    void giveUp() override { key(Qt::Key_N); }
+    void confirm() override
     {
-        for (int decision = 0; decision < 5000; ++decision) {
-            tickUntilWaiting();
-            if (condition())
-                return true;
-            switch (state()) {
-            case TurnState::Travelling:
-            case TurnState::WaitingForPut:
-                putByKeys(leastValuedCard(game().Holding[HumanSeat]));
-                break;
-            case TurnState::Choosing:
-                key(placeKey(mostWantedSlot()));
-                break;
-            case TurnState::Bidding:
-                key(Qt::Key_N);
-                break;
-            case TurnState::RoundOver:
-                if (game().RoundNo == RoundCount)
-                    return false;
-                answerModalsInTurn({QStringLiteral("OK")});
-                key(Qt::Key_Return);
-                break;
-            default:
-                ADD_FAILURE() << "the game waits in state " << int(state());
-                return false;
-            }
-        }
-        ADD_FAILURE() << "still waiting in state " << int(state());
-        return false;
+        answerModalsInTurn({QStringLiteral("OK")});
+        key(Qt::Key_Return);
     }
 };
 
@@ -100,7 +74,7 @@ protected:
 TEST_F(TwelveKeysTest, ATurnPutAndChosenByKeys)
 {
     openActive();
-    ASSERT_TRUE(playByKeysUntil([&] { return mayPut(); }));
+    ASSERT_TRUE(playUntil([&] { return mayPut(); }));
     EXPECT_EQ(framed(), nullptr);
 
     key(Qt::Key_1);
@@ -149,7 +123,7 @@ TEST_F(TwelveKeysTest, AnAuctionWonWithPlusOneAndOneLostWithNoMore)
     openActive();
     for (const bool win : {true, false}) {
         SCOPED_TRACE(win ? "won" : "lost");
-        ASSERT_TRUE(playByKeysUntil([&] { return waitingForHumanBid(game(), state()); }));
+        ASSERT_TRUE(playUntil([&] { return waitingForHumanBid(game(), state()); }));
         const int slot = game().AuctionSlot;
         const int card = game().TurnSlot[slot].Card;
         const int points = game().Scores[game().RoundNo][HumanSeat];
@@ -178,14 +152,13 @@ TEST_F(TwelveKeysTest, AnAuctionWonWithPlusOneAndOneLostWithNoMore)
 TEST_F(TwelveKeysTest, ReturnConfirmsTheEndOfARound)
 {
     openActive();
-    ASSERT_TRUE(playByKeysUntil([&] { return state() == TurnState::RoundOver; }));
+    ASSERT_TRUE(playUntil([&] { return state() == TurnState::RoundOver; }));
     ASSERT_TRUE(table().pnlFordVege->isVisible());
     for (const Qt::Key refused : {Qt::Key_Plus, Qt::Key_5, Qt::Key_A, Qt::Key_N, Qt::Key_1})
         key(refused);
     EXPECT_EQ(state(), TurnState::RoundOver);
 
-    answerModalsInTurn({QStringLiteral("OK")});
-    key(Qt::Key_Return);
+    confirm();
     EXPECT_EQ(game().RoundNo, 2);
     EXPECT_FALSE(table().pnlFordVege->isVisible());
 }

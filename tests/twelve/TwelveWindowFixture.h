@@ -52,6 +52,11 @@ protected:
     void putAndTurnUp();
     // The face-up middle card that would help the player's hand most.
     int mostWantedSlot() const;
+    // The player's moves as playUntil makes them: clicks here, keys in a fixture of keys.
+    virtual void put(int card) { pressFace(card); }
+    virtual void choose(int slot) { pressFace(game().TurnSlot[slot].Card); }
+    virtual void giveUp();
+    virtual void confirm() { confirmRound(); }
     // Plays the player's part as a computer would choose (his least valued card, the middle card
     // worth most to him, "No more") until the condition holds while the game waits for him;
     // false if the game ended first.
