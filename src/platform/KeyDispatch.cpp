@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWidget>
 
 KeyDispatch::KeyDispatch(QWidget *window)
@@ -40,7 +41,9 @@ bool KeyDispatch::eventFilter(QObject *watched, QEvent *event)
             onMousePress();
         return false;
     }
-    if (event->type() != QEvent::KeyPress || !inWindow(watched))
+    // The menu bar, opened with Alt or F10, keeps its arrows and Return.
+    if (event->type() != QEvent::KeyPress || !inWindow(watched)
+        || qobject_cast<QMenuBar *>(watched))
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
