@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 
 namespace {
@@ -155,4 +156,18 @@ TEST_F(GolfKeysTest, HelpKeysListsTheKeys)
     window->Keys1->trigger();
     EXPECT_TRUE(shown.contains("S: turn the stock")) << shown.toStdString();
     EXPECT_FALSE(question.isVisible());
+}
+
+// Alt or F10 hands the keys to the menu bar; its arrows must not move the frame.
+TEST_F(GolfKeysTest, TheMenuBarKeepsItsKeys)
+{
+    open(fourOnFive());
+    QTest::keyPress(window->windowHandle(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(window->windowHandle(), Qt::Key_Alt, Qt::NoModifier);
+    ASSERT_TRUE(window->MainMenu1->hasFocus()) << "Alt opens the menu bar";
+    press(Qt::Key_Right);
+    EXPECT_EQ(framed(), nullptr);
+    press(Qt::Key_Escape);
+    press(Qt::Key_Right);
+    EXPECT_NE(framed(), nullptr);
 }
