@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "DataDir.h"
+#include "LauncherKeys.h"
 #include "Picture.h"
 #include "WindowCentre.h"
 #include "uGolf.h"
@@ -78,13 +79,16 @@ TfrmFo::TfrmFo(QWidget *parent)
         Picture *tile;
         int left;
         const char *picture;
-    } tiles[] = {{Image2, TwelveLeft, ":/tiles/Twelve.jpg"},
-                 {Image1, GolfLeft, ":/tiles/Golf.jpg"},
-                 {Image3, PokerLeft, ":/tiles/Poker.jpg"}};
+        QString name;
+    } tiles[] = {{Image2, TwelveLeft, ":/tiles/Twelve.jpg", pnlTwelve->text()},
+                 {Image1, GolfLeft, ":/tiles/Golf.jpg", pnlGolf->text()},
+                 {Image3, PokerLeft, ":/tiles/Poker.jpg", pnlPoker->text()}};
     for (const auto &tile : tiles) {
         tile.tile->setGeometry(QRect(QPoint(tile.left, TileTop), TileSize));
         tile.tile->setPixmap(QPixmap(QString::fromLatin1(tile.picture)));
         tile.tile->setCursor(Qt::PointingHandCursor);
+        tile.tile->setAccessibleName(tile.name);
+        tile.tile->setAccessibleDescription(QStringLiteral("Opens the game"));
     }
     connect(Image2, &Picture::clicked, this, &TfrmFo::pnlTwelveClick);
     connect(Image1, &Picture::clicked, this, &TfrmFo::pnlGolfClick);
@@ -92,7 +96,10 @@ TfrmFo::TfrmFo(QWidget *parent)
 
     tmrFelszab->setInterval(1);
     connect(tmrFelszab, &QTimer::timeout, this, &TfrmFo::tmrFelszabTimer);
+    keys = std::make_unique<LauncherKeys>(*this);
 }
+
+TfrmFo::~TfrmFo() = default;
 
 QLabel *TfrmFo::makeCaptionPanel(const QString &caption, int left)
 {

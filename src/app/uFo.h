@@ -5,7 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
+class LauncherKeys;
 class Picture;
 class QLabel;
 class QTimer;
@@ -20,6 +22,7 @@ class TfrmFo : public QWidget
     Q_OBJECT
 public:
     explicit TfrmFo(QWidget *parent = nullptr);
+    ~TfrmFo() override;
 
     Picture *Image2; // Twelve tile
     Picture *Image1; // Golf tile
@@ -34,6 +37,7 @@ public:
     void pnlPokerClick();
     void tmrFelszabTimer();
 
+    LauncherKeys *keyboard() const { return keys.get(); }
     OpenGame openGame() const { return open; }
     GameWindow *gameWindow() const { return game; }
 
@@ -50,4 +54,5 @@ private:
 
     OpenGame open = OpenGame::None;
     QPointer<GameWindow> game;
+    std::unique_ptr<LauncherKeys> keys;
 };

@@ -5,9 +5,11 @@
 #include "CardCanvas.h"
 #include "CardFaces.h"
 #include "CardId.h"
+#include "KeyDispatch.h"
 #include "Picture.h"
 #include "WindowFrame.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QPushButton>
@@ -75,8 +77,30 @@ TfrmKartyak::TfrmKartyak(QWidget *parent)
         picture->setPixmapSource([this, i] { return ilHatlap0[i]; });
         picture->setCursor(Qt::PointingHandCursor);
         connect(picture, &Picture::clicked, this, [this, picture] { img0Click(picture); });
+        picture->setAccessibleName(QStringLiteral("Card back %1").arg(i + 1));
         backPictures.push_back(picture);
     }
+
+    // The arrows move the choice through the grid; Return is OK and Esc Cancel, as anywhere.
+    auto *keys = new KeyDispatch(this);
+    const std::pair<Qt::Key, int> moves[]{{Qt::Key_Left, -1},
+                                          {Qt::Key_Right, +1},
+                                          {Qt::Key_Up, -GridColumns},
+                                          {Qt::Key_Down, +GridColumns}};
+    for (const auto &[key, step] : moves)
+        keys->on({key}, [this, step] {
+            const int back = PendingBack + step;
+            if (back >= 0 && back < CardBacks::BackCount)
+                chooseByKey(backPictures[back]);
+            return true;
+        });
+}
+
+void TfrmKartyak::chooseByKey(Picture *picture)
+{
+    img0Click(picture);
+    QAccessibleEvent focus(picture, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void TfrmKartyak::img0Click(Picture *picture)
@@ -84,6 +108,8 @@ void TfrmKartyak::img0Click(Picture *picture)
     imgKeret->move(picture->pos()
                    - QPoint(CardBacks::SelectionFrameWidth, CardBacks::SelectionFrameWidth));
     PendingBack = picture->tag();
+    for (Picture *back : backPictures)
+        back->setAccessibleDescription(back == picture ? QStringLiteral("chosen") : QString());
 }
 
 void TfrmKartyak::bbtnOkClick()

@@ -48,6 +48,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The arrows' choice: as a click, and screen readers are told of it.
+    void chooseByKey(Picture *picture);
+
     // The screen's pixel ratio when the library was made; every picture is drawn at it.
     const qreal pixelRatio;
     SharedWindowSlot<TfrmKartyak> instance{frmKartyak, this};

@@ -3,9 +3,11 @@
 #include "Application.h"
 #include "DataDir.h"
 #include "FileError.h"
+#include "CardName.h"
 #include "GameClock.h"
 #include "GolfHintMarker.h"
 #include "GolfSolver.h"
+#include "GolfKeys.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
 #include "MousePress.h"
@@ -97,6 +99,8 @@ TfrmGolf::TfrmGolf(QWidget *parent)
     lblEredm->setAlignment(Qt::AlignCenter);
     lblEredm->hide();
 
+    keys = std::make_unique<GolfKeys>(*this);
+
     tmrMeretez->setSingleShot(true);
     tmrMeretez->setInterval(atLeastOneTick(std::chrono::milliseconds(1)));
     connect(tmrMeretez, &QTimer::timeout, this, &TfrmGolf::tmrMeretezTimer);
@@ -137,6 +141,8 @@ void TfrmGolf::createMenu()
     QMenu *helpMenu = MainMenu1->addMenu(QStringLiteral("Help"));
     Help1 = helpMenu->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), this,
                                 &TfrmGolf::Help1Click);
+    Keys1 = helpMenu->addAction(QStringLiteral("Keys"), this,
+                                [] { ShowOkMessage(GolfKeys::summary()); });
     About1 = helpMenu->addAction(QStringLiteral("About"), this, &TfrmGolf::About1Click);
 }
 
@@ -148,6 +154,7 @@ void TfrmGolf::createCards()
         card->resize(GolfTable::CardSize);
         card->setTag(id);
         card->setPixmapSource(frmKartyak->ilKartyak.source(id));
+        card->setAccessibleName(cardName(id));
         connect(card, &Picture::pressed, this,
                 [this, card](Qt::MouseButton button) { img0MouseDown(card, button); });
         imgKartyak[id] = card;
@@ -390,6 +397,7 @@ void TfrmGolf::PlaceInColumn(int column, int row, int id)
 {
     Picture *card = imgKartyak[id];
     card->move(GolfTable::columnCard(column, row));
+    card->setAccessibleDescription(QStringLiteral("in column %1").arg(column + 1));
     card->raise();
     card->show();
 }
@@ -398,6 +406,7 @@ void TfrmGolf::PlaceOnFoundation(int id, int foundationCount)
 {
     Picture *card = imgKartyak[id];
     card->move(GolfTable::foundationCard(foundationCount, imgHatlap->pos()));
+    card->setAccessibleDescription(QStringLiteral("on the foundation"));
     card->raise();
     card->show();
 }
@@ -411,6 +420,8 @@ void TfrmGolf::showStock(bool shown)
 void TfrmGolf::setStockCount(int count)
 {
     lblMaradt->setText(QString::number(count));
+    imgHatlap->setAccessibleName(count == 1 ? QStringLiteral("Stock: 1 card")
+                                            : QStringLiteral("Stock: %1 cards").arg(count));
     lblMaradt->adjustSize();
     lblMaradt->move(GolfTable::CounterRight - lblMaradt->width(),
                     GolfTable::counterTop(imgHatlap->pos()));

@@ -15,6 +15,8 @@
 
 class GolfHintMarker;
 class GolfSolver;
+
+class GolfKeys;
 class Picture;
 class QAction;
 class QLabel;
@@ -47,6 +49,7 @@ public:
     QAction *Hints1;
     QAction *Settings1;
     QAction *Help1;
+    QAction *Keys1;
     QAction *About1;
     // The green client area under the menu; every position on it is in its coordinates.
     QWidget *table;
@@ -62,6 +65,7 @@ public:
     QTimer *tmrSolve;
 
     void img0MouseDown(const Picture *card, Qt::MouseButton button);
+    void turnStock();
     void NewGame1Click();
     void Backup1Click();
     void Results1Click();
@@ -97,7 +101,6 @@ private:
     void placeWindow(const GolfWindowGeometry &geometry);
     void updateMinimumSize();
     void tableResized();
-    void turnStock();
     // Runs a move of the game; a results file that cannot be written is reported and the
     // game goes on.
     void reportFileErrors(const std::function<void()> &move);
@@ -136,4 +139,5 @@ private:
     std::size_t solveNext = 0;
     // Tries deals for "Winnable deals only"; made when first needed.
     std::unique_ptr<GolfSolver> dealSolver;
+    std::unique_ptr<GolfKeys> keys;
 };

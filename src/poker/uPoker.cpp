@@ -7,6 +7,7 @@
 #include "GameClock.h"
 #include "MousePress.h"
 #include "Picture.h"
+#include "PokerKeys.h"
 #include "PokerTableLayout.h"
 #include "PressButton.h"
 #include "Random.h"
@@ -82,6 +83,8 @@ TfrmPoker::TfrmPoker(QWidget *parent)
     pnlEredm->raise();
     pnlJatVege->raise();
 
+    keys = std::make_unique<PokerKeys>(*this);
+
     tmrMozg->setInterval(GameClockTick);
     tmrMozg->setTimerType(Qt::PreciseTimer);
     connect(tmrMozg, &QTimer::timeout, this, &TfrmPoker::MoveTick);
@@ -117,6 +120,8 @@ void TfrmPoker::createMenu()
     Help1 = helpMenu->addAction(QStringLiteral("Help"), this,
                                 [] { ShowHelpFile(QStringLiteral("Poker.rtf"), true); });
     Help1->setShortcut(Qt::Key_F1);
+    Keys1 = helpMenu->addAction(QStringLiteral("Keys"), this,
+                                [] { ShowOkMessage(PokerKeys::summary()); });
     About1 = helpMenu->addAction(QStringLiteral("About"), this, [] { frmNevjegy->exec(); });
 }
 
@@ -317,6 +322,10 @@ void TfrmPoker::showMarks()
         DiscardMarks[position]->move(Layout::CardPlace(position));
         DiscardMarks[position]->setVisible(marked);
         HoldLabels[position]->setText(marked ? QStringLiteral("Discard") : QStringLiteral("Hold"));
+        cardPictures[pokerGame.hand()[position]]->setAccessibleDescription(
+            QStringLiteral("card %1, %2")
+                .arg(position + 1)
+                .arg(marked ? QStringLiteral("to discard") : QStringLiteral("held")));
         HoldLabels[position]->setVisible(deciding);
     }
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class Picture;
+class PokerKeys;
 class PressButton;
 class QAction;
 class QFrame;
@@ -55,6 +56,7 @@ public:
     QAction *Speed1;
     QAction *Sound1;
     QAction *Help1;
+    QAction *Keys1;
     QAction *About1;
     // One picture per card id, the discard crosses and the labels under the five positions.
     std::array<Picture *, DeckSize> cardPictures{};
@@ -71,6 +73,9 @@ public:
     // The player's Ok: draws, or clears the evaluated hand away.
     void Proceed();
     void Invert();
+    // A left press marks a card, one on its discard cross unmarks it; any other button is Ok.
+    void cardPressed(int card, Qt::MouseButton button);
+    void markPressed(int position, Qt::MouseButton button);
     // Starts a new game without asking.
     void NewGame();
 
@@ -94,8 +99,6 @@ private:
     void prepareSharedWindows();
 
     void askNewGame();
-    void cardPressed(int card, Qt::MouseButton button);
-    void markPressed(int position, Qt::MouseButton button);
     void chooseSpeed();
     void playCardSound();
 
@@ -121,4 +124,5 @@ private:
     // Set from showing the window until the timer's first tick; the game waits for it.
     bool waitingForFirstTick = false;
     bool opened = false;
+    std::unique_ptr<PokerKeys> keys;
 };

@@ -3,6 +3,7 @@
 
 #include "uPoker.h"
 
+#include "CardName.h"
 #include "Picture.h"
 #include "PokerTableLayout.h"
 #include "PressButton.h"
@@ -104,6 +105,7 @@ void TfrmPoker::createCards()
         picture->resize(Layout::CardSize);
         picture->setPixmapSource(frmKartyak->ilKartyak.source(card));
         picture->setTag(card);
+        picture->setAccessibleName(cardName(card));
         picture->hide();
         connect(picture, &Picture::pressed, this,
                 [this, card](Qt::MouseButton button) { cardPressed(card, button); });
@@ -115,6 +117,7 @@ void TfrmPoker::createCards()
         mark->resize(Layout::CardSize);
         mark->setPixmap(cross);
         mark->setTag(position + 1);
+        mark->setAccessibleName(QStringLiteral("Discard mark on card %1").arg(position + 1));
         mark->hide();
         connect(mark, &Picture::pressed, this,
                 [this, position](Qt::MouseButton button) { markPressed(position, button); });
@@ -141,6 +144,7 @@ void TfrmPoker::createGameOverPanel()
     pnlJatVege->setFrameStyle(QFrame::Box | QFrame::Plain);
     imgJatVege->setGeometry(Layout::GameOverPictureRect);
     imgJatVege->setPixmap(QPixmap(QStringLiteral(":/poker/GameOver.jpg")));
+    pnlJatVege->setAccessibleName(QStringLiteral("Game over"));
     bbtnUjJat->setGeometry(QRect(Layout::NewGameButtonPlace, Layout::GameOverButtonSize));
     bbtnKilep->setGeometry(QRect(Layout::ExitButtonPlace, Layout::GameOverButtonSize));
     bbtnUjJat->setDefault(true);

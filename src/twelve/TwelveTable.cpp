@@ -1,5 +1,6 @@
 #include "TwelveTable.h"
 
+#include "CardName.h"
 #include "Picture.h"
 #include "TwelveRoom.h"
 #include "uKartyak.h"
@@ -119,14 +120,21 @@ void TwelveTable::createFixedParts()
         (*button)->move(BidButtonPlaces[place++]);
         (*button)->setCursor(Qt::PointingHandCursor);
     }
+    imgTet1->setAccessibleName(QStringLiteral("+1"));
+    imgTet5->setAccessibleName(QStringLiteral("+5"));
+    imgTetTobb->setAccessibleName(QStringLiteral("At all costs"));
+    imgTetNoMore->setAccessibleName(QStringLiteral("No more"));
 
     imgKeret = picture(this, AuctionFrameSize, tablePicture(QStringLiteral("AuctionFrame")));
+    imgKeret->setAccessibleName(QStringLiteral("Card on sale"));
     imgKeret->hide();
 
     pnlFordVege = centrePanel(this, QStringLiteral("EndOfRound"));
+    pnlFordVege->setAccessibleName(QStringLiteral("End of round"));
     bbtnFordVegeOk = panelButton(pnlFordVege, QStringLiteral("OK"), EndOfRoundOkPlace);
     bbtnFordVegeOk->setDefault(true);
     pnlJatVege = centrePanel(this, QStringLiteral("GameOver"));
+    pnlJatVege->setAccessibleName(QStringLiteral("Game over"));
     bbtnKilep = panelButton(pnlJatVege, QStringLiteral("Exit"), GameOverExitPlace);
     bbtnUjJat = panelButton(pnlJatVege, QStringLiteral("New game"), GameOverNewGamePlace);
     bbtnUjJat->setDefault(true);
@@ -141,6 +149,7 @@ void TwelveTable::createPictures()
     for (int index = 0; index < CardCount; ++index) {
         const int seat = index / HandSize + 1;
         backs[index] = picture(this, uprightSeat(seat) ? UprightCard : LyingCard);
+        backs[index]->setAccessibleName(QStringLiteral("Card back"));
     }
     for (int card = 0; card < CardCount; ++card) {
         Picture *face = faces[card] = picture(this, UprightCard);
@@ -199,8 +208,10 @@ void TwelveTable::paintEvent(QPaintEvent *)
 
 void TwelveTable::DrawCardPictures(int backIndex)
 {
-    for (int card = 0; card < CardCount; ++card)
+    for (int card = 0; card < CardCount; ++card) {
         faces[card]->setPixmapSource(frmKartyak->ilKartyak.source(card));
+        faces[card]->setAccessibleName(cardName(card));
+    }
     const CardPictureList *backLists[SeatCount + 1]{nullptr, &frmKartyak->ilHatlap0,
                                                     &frmKartyak->ilHatlap90, &frmKartyak->ilHatlapF,
                                                     &frmKartyak->ilHatlap270};
@@ -272,8 +283,11 @@ void TwelveTable::ShowRoundEndHands()
 
 void TwelveTable::ShowPlaces()
 {
-    for (int seat = 1; seat <= SeatCount; ++seat)
+    for (int seat = 1; seat <= SeatCount; ++seat) {
         showSeatPanel(seat, placePanel(seat), QString::number(game.HandRun[seat].Place));
+        describeSeatPanel(bidPanels[seat], seat, QStringLiteral("Place: %1"),
+                          game.HandRun[seat].Place);
+    }
 }
 
 void TwelveTable::showSeatPanel(int seat, QRect place, const QString &text)
@@ -285,6 +299,13 @@ void TwelveTable::showSeatPanel(int seat, QRect place, const QString &text)
         part->show();
     }
     bidLabels[seat]->setText(text);
+}
+
+// Read out as the seat's name with what its panel shows.
+void TwelveTable::describeSeatPanel(QWidget *panel, int seat, const QString &what, int number)
+{
+    panel->setAccessibleName(QString::fromStdString(game.PlayerNames[seat]));
+    panel->setAccessibleDescription(what.arg(number));
 }
 
 void TwelveTable::CentrePanel(QWidget *panel)
@@ -311,6 +332,7 @@ void TwelveTable::UpdateNameLabels()
 void TwelveTable::showScore(int seat, int points)
 {
     scoreLabels[seat]->setText(QString::number(points));
+    describeSeatPanel(scoreBoxes[seat], seat, QStringLiteral("Score: %1 points"), points);
 }
 
 void TwelveTable::showMarkers(MarkerMoment moment)
@@ -321,8 +343,11 @@ void TwelveTable::showMarkers(MarkerMoment moment)
         // While a card is sold only the player's claim on another card stays marked.
         const bool shown
             = slot != 0 && (!saleUnderWay || (seat == HumanSeat && slot != game.AuctionSlot));
-        if (shown)
+        if (shown) {
             markers[seat]->setGeometry(marker(seat, middleCard(slot)));
+            markers[seat]->setAccessibleName(
+                QStringLiteral("Wanted by %1").arg(QString::fromStdString(game.PlayerNames[seat])));
+        }
         markers[seat]->setVisible(shown);
     }
 }
@@ -356,6 +381,7 @@ void TwelveTable::showBid(int seat)
     if (bidPanels[seat]->isHidden())
         ShowBidPanel(seat);
     bidLabels[seat]->setText(QString::number(game.Bid));
+    describeSeatPanel(bidPanels[seat], seat, QStringLiteral("Bid: %1 points"), game.Bid);
 }
 
 void TwelveTable::hideAuction()

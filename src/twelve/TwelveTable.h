@@ -96,6 +96,7 @@ private:
     void createPictures();
     // A seat's panel with its label, brought to the front: bid panels and places share them.
     void showSeatPanel(int seat, QRect place, const QString &text);
+    void describeSeatPanel(QWidget *panel, int seat, const QString &what, int number);
     Picture *travelling(int slot) const { return backs[slot]; }
     Picture *handBack(int seat, int index) const { return backs[(seat - 1) * HandSize + index]; }
 

@@ -8,6 +8,7 @@
 #include "Picture.h"
 #include "Random.h"
 #include "TwelveHintView.h"
+#include "TwelveKeys.h"
 #include "TwelveSeatOrder.h"
 #include "TwelveSettings.h"
 #include "TwelveTable.h"
@@ -66,6 +67,8 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
     connect(table->bbtnUjJat, &QPushButton::clicked, this, &TfrmTwelve::bbtnUjJatClick);
     connect(table->bbtnKilep, &QPushButton::clicked, this, &TfrmTwelve::close);
 
+    keys = std::make_unique<TwelveKeys>(*this);
+
     turn.onDealt = [this] { roundDealt(); };
     turn.onBidRaised = [this](int seat) { bidRaised(seat); };
     turn.onDelivered = [this](const Sale &sale) { delivered(sale); };
@@ -97,6 +100,8 @@ void TfrmTwelve::createMenu()
     QMenu *helpMenu = MainMenu1->addMenu(QStringLiteral("Help"));
     Help1 = helpMenu->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), this,
                                 &TfrmTwelve::Help1Click);
+    Keys1 = helpMenu->addAction(QStringLiteral("Keys"), this,
+                                [] { ShowOkMessage(TwelveKeys::summary()); });
     About1 = helpMenu->addAction(QStringLiteral("About"), this, &TfrmTwelve::About1Click);
 }
 

@@ -7,11 +7,13 @@
 
 #include <chrono>
 #include <optional>
+#include <memory>
 
 class QAction;
 class QMenuBar;
 class QTimer;
 class TwelveHintView;
+class TwelveKeys;
 class TwelveTable;
 
 // The Twelve game window: the table, the menus, and the move timer that drives every turn. The
@@ -42,6 +44,7 @@ public:
     QAction *Settings1;
     QAction *Names1;
     QAction *Help1;
+    QAction *Keys1;
     QAction *About1;
     TwelveTable *table;
     TwelveHintView *hint;
@@ -129,4 +132,5 @@ private:
     GameRules keptRules;
     // An unreadable kept game stayed where it was: it is neither replaced nor removed.
     bool keptFileStuck = false;
+    std::unique_ptr<TwelveKeys> keys;
 };

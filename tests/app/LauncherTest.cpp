@@ -1,6 +1,8 @@
 #include "Application.h"
 #include "Click.h"
+#include "FocusFrame.h"
 #include "GameWindow.h"
+#include "Keys.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "StartUp.h"
@@ -64,6 +66,12 @@ protected:
     // Opens a game with a click, notes what shows while it is open, and closes it again.
     Visit visit(QWidget *clicked, std::function<void(QWidget *)> play = {})
     {
+        return visitBy([clicked] { QTest::mouseClick(clicked, Qt::LeftButton); }, play);
+    }
+
+    // The same for a game opened another way, by keys say.
+    Visit visitBy(const std::function<void()> &open, std::function<void(QWidget *)> play = {})
+    {
         Visit seen;
         onNextModal([&](QWidget *modal) {
             seen = {modal, applicationTitle(), modal->windowTitle(), launcher.isHidden(),
@@ -72,7 +80,7 @@ protected:
                 play(modal);
             closeGame(modal);
         });
-        QTest::mouseClick(clicked, Qt::LeftButton);
+        open();
         return seen;
     }
 
@@ -248,4 +256,34 @@ TEST_F(LauncherTest, IconsComeFromTheDataFolderWhateverTheWorkingFolder)
     EXPECT_EQ(twelve.icon, QColor(Qt::blue));
     release();
     QDir::setCurrent(previous);
+}
+
+TEST_F(LauncherTest, KeysOpenEachGame)
+{
+    const struct
+    {
+        std::vector<Qt::Key> keys;
+        QString title;
+    } cases[] = {
+        {{Qt::Key_1}, "Twelve"},
+        {{Qt::Key_2}, "Kovra - Golf"},
+        {{Qt::Key_3}, "Kovra - Poker"},
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}, "Kovra - Golf"},
+        {{Qt::Key_Tab, Qt::Key_Space}, "Kovra - Poker"},
+        {{Qt::Key_Right, Qt::Key_Enter}, "Twelve"},
+    };
+    const auto *frame = launcher.findChild<FocusFrame *>();
+    for (const auto &c : cases) {
+        launcher.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&launcher));
+        const Visit seen = visitBy([&] {
+            for (const Qt::Key key : c.keys)
+                pressKey(&launcher, key);
+        });
+        EXPECT_EQ(seen.title, c.title);
+        release();
+    }
+    ASSERT_TRUE(frame->isShown());
+    EXPECT_EQ(frame->picture(), launcher.Image2);
+    EXPECT_EQ(launcher.Image2->accessibleName(), "Twelve");
 }

@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "Click.h"
+#include "Keys.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "uKartyak.h"
@@ -133,4 +134,35 @@ TEST_F(DeckChooserTest, UnknownBackIndexFramesTheFirstBack)
         EXPECT_EQ(framed, gridPosition(0));
         EXPECT_EQ(chooser.ChosenBack, 0);
     }
+}
+
+// The arrows walk the grid and stop at its edges; Return takes the choice, Esc keeps the back.
+TEST_F(DeckChooserTest, ArrowsChooseReturnTakesAndEscKeeps)
+{
+    const struct
+    {
+        std::vector<Qt::Key> keys;
+        int framed;
+        int chosen;
+    } cases[] = {
+        {{Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}, 4, 4},
+        {{Qt::Key_Left, Qt::Key_Up, Qt::Key_Return}, 0, 0},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+          Qt::Key_Enter},
+         8,
+         8},
+        {{Qt::Key_Right, Qt::Key_Escape}, 1, 0},
+    };
+    for (const auto &c : cases) {
+        choose(0, [&] {
+            for (const Qt::Key key : c.keys) {
+                if (&key == &c.keys.back())
+                    EXPECT_EQ(framedBack(chooser), gridPosition(c.framed));
+                pressKey(&chooser, key);
+            }
+        });
+        EXPECT_EQ(chooser.ChosenBack, c.chosen);
+        EXPECT_FALSE(chooser.isVisible());
+    }
+    EXPECT_EQ(chooser.backPictures[0]->accessibleName(), "Card back 1");
 }

@@ -76,6 +76,11 @@ void TwelveWindowTest::putAndTurnUp()
     tickUntilWaiting();
 }
 
+void TwelveWindowTest::giveUp()
+{
+    press(table().imgTetNoMore);
+}
+
 void TwelveWindowTest::answerModalsInTurn(QStringList captions)
 {
     if (captions.isEmpty())
@@ -120,18 +125,18 @@ bool TwelveWindowTest::playUntil(const std::function<bool()> &condition, int dec
         switch (state()) {
         case TurnState::Travelling:
         case TurnState::WaitingForPut:
-            pressFace(leastValuedCard(game().Holding[HumanSeat]));
+            put(leastValuedCard(game().Holding[HumanSeat]));
             break;
         case TurnState::Choosing:
-            pressFace(game().TurnSlot[mostWantedSlot()].Card);
+            choose(mostWantedSlot());
             break;
         case TurnState::Bidding:
-            press(table().imgTetNoMore);
+            giveUp();
             break;
         case TurnState::RoundOver:
             if (game().RoundNo == RoundCount)
                 return false;
-            confirmRound();
+            confirm();
             break;
         default:
             ADD_FAILURE() << "the game waits in state " << int(state());

@@ -22,6 +22,12 @@ public:
     std::function<void()> whilePlaying;
 };
 
+// An auction waits for the player to raise or give up.
+inline bool waitingForHumanBid(const TwelveGame &game, TurnState state)
+{
+    return state == TurnState::Bidding && game.InAuction[HumanSeat] && game.Leader != HumanSeat;
+}
+
 // A Twelve window over the program's shared windows, driven as the move timer would drive it:
 // each tick is a direct call, so nothing waits for real time.
 class TwelveWindowTest : public TempDataDir
@@ -46,6 +52,11 @@ protected:
     void putAndTurnUp();
     // The face-up middle card that would help the player's hand most.
     int mostWantedSlot() const;
+    // The player's moves as playUntil makes them: clicks here, keys in a fixture of keys.
+    virtual void put(int card) { pressFace(card); }
+    virtual void choose(int slot) { pressFace(game().TurnSlot[slot].Card); }
+    virtual void giveUp();
+    virtual void confirm() { confirmRound(); }
     // Plays the player's part as a computer would choose (his least valued card, the middle card
     // worth most to him, "No more") until the condition holds while the game waits for him;
     // false if the game ended first.

@@ -23,11 +23,6 @@ using namespace TwelveTableLayout;
 
 namespace {
 
-bool waitingForHumanBid(const TwelveGame &game, TurnState state)
-{
-    return state == TurnState::Bidding && game.InAuction[HumanSeat] && game.Leader != HumanSeat;
-}
-
 int visibleCount(const std::array<Picture *, CardCount> &pictures)
 {
     return static_cast<int>(

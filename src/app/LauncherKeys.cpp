@@ -1,0 +1,50 @@
+#include "LauncherKeys.h"
+
+#include "FocusFrame.h"
+#include "KeyDispatch.h"
+#include "Picture.h"
+#include "uFo.h"
+
+LauncherKeys::LauncherKeys(TfrmFo &launcher)
+    : launcher(launcher)
+    , mark(new FocusFrame(&launcher))
+    , keys(new KeyDispatch(&launcher))
+{
+    keys->on({Qt::Key_Left, Qt::Key_Backtab}, [this] { return move(-1); });
+    keys->on({Qt::Key_Right, Qt::Key_Tab}, [this] { return move(+1); });
+    keys->on({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
+             [this] { return open(int(tiles().indexOf(mark->placeIn(tiles()))) + 1); });
+    keys->onDigits(3, [this](int game) { return open(game); });
+    keys->onMousePress = [this] { mark->conceal(); };
+}
+
+// In the order they stand: Twelve, Golf, Poker.
+QList<QWidget *> LauncherKeys::tiles() const
+{
+    return {launcher.Image2, launcher.Image1, launcher.Image3};
+}
+
+bool LauncherKeys::move(int direction)
+{
+    mark->step(tiles(), direction);
+    return true;
+}
+
+// Opens as the click on the tile does; the frame stays on the game that was opened.
+bool LauncherKeys::open(int game)
+{
+    if (mark->isShown())
+        mark->showOn(tiles()[game - 1]);
+    switch (game) {
+    case 1:
+        launcher.pnlTwelveClick();
+        break;
+    case 2:
+        launcher.pnlGolfClick();
+        break;
+    default:
+        launcher.pnlPokerClick();
+        break;
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class FocusFrame;
+class KeyDispatch;
+class QWidget;
+class TfrmGolf;
+
+// Golf from the keyboard: Left and Right walk the exposed cards and the stock, Return or Space
+// plays the framed card or turns the stock, 1..9 and 0 play the exposed card of columns 1..10,
+// S turns the stock. Each key runs what the click on that picture runs.
+class GolfKeys
+{
+public:
+    explicit GolfKeys(TfrmGolf &window);
+
+    // The keys as Help > Keys lists them.
+    static QString summary();
+
+    FocusFrame *frame() const { return mark; }
+
+private:
+    // The exposed cards from the first column to the last, then the stock while it shows.
+    QList<QWidget *> places() const;
+    QWidget *exposedCard(int column) const;
+    void play(QWidget *place);
+    // What the keyboard's card is read as: where it lies and that it can be played.
+    void describe(const QList<QWidget *> &row);
+    bool move(int direction);
+    bool playFramed();
+    bool playColumn(int column);
+    bool turnStock();
+
+    TfrmGolf &window;
+    FocusFrame *mark;
+    KeyDispatch *keys;
+};

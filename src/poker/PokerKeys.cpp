@@ -1,0 +1,87 @@
+#include "PokerKeys.h"
+
+#include "FocusFrame.h"
+#include "KeyDispatch.h"
+#include "Picture.h"
+#include "uPoker.h"
+
+PokerKeys::PokerKeys(TfrmPoker &window)
+    : window(window)
+    , mark(new FocusFrame(window.table))
+    , keys(new KeyDispatch(&window))
+{
+    keys->onDigits(CardsInHand, [this](int position) { return toggle(position - 1); });
+    keys->on({Qt::Key_Return, Qt::Key_Enter}, [this] { return ok(); });
+    keys->on({Qt::Key_I}, [this] { return invert(); });
+    keys->on({Qt::Key_Left}, [this] { return move(-1); });
+    keys->on({Qt::Key_Right}, [this] { return move(+1); });
+    keys->on({Qt::Key_Space}, [this] { return toggleFramed(); });
+    keys->onMousePress = [this] { mark->conceal(); };
+}
+
+QString PokerKeys::summary()
+{
+    return QStringLiteral("1 to 5: mark or unmark a card, from the left\n"
+                          "Left, Right: move between the cards\n"
+                          "Space: mark or unmark the framed card\n"
+                          "Return: Ok (draw, next hand)\n"
+                          "I: Invert\n"
+                          "F2: new game, F3: open, F4: save\n"
+                          "F1: help");
+}
+
+// The hand from the left; none once the game is over.
+QList<QWidget *> PokerKeys::cards() const
+{
+    QList<QWidget *> hand;
+    if (window.game().isOver())
+        return hand;
+    for (const int card : window.game().hand())
+        hand << window.cardPictures[card];
+    return hand;
+}
+
+bool PokerKeys::move(int direction)
+{
+    mark->step(cards(), direction);
+    return true;
+}
+
+// Unseen, the keyboard's card is shown first rather than marked. After the game the key goes
+// to the focused button of the game-over panel.
+bool PokerKeys::toggleFramed()
+{
+    const QList<QWidget *> hand = cards();
+    if (hand.isEmpty())
+        return false;
+    if (!mark->isOn(hand))
+        return move(0);
+    return toggle(int(hand.indexOf(mark->placeIn(hand))));
+}
+
+// The click on the card marks it, the click on its cross unmarks it.
+bool PokerKeys::toggle(int position)
+{
+    if (window.game().isOver())
+        return true;
+    if (window.game().isMarked(position))
+        window.markPressed(position, Qt::LeftButton);
+    else
+        window.cardPressed(window.game().hand()[position], Qt::LeftButton);
+    return true;
+}
+
+bool PokerKeys::invert()
+{
+    window.Invert();
+    return true;
+}
+
+// After the game Return belongs to the game-over panel's default button.
+bool PokerKeys::ok()
+{
+    if (window.game().isOver())
+        return false;
+    window.Proceed();
+    return true;
+}

@@ -1,0 +1,190 @@
+#include "FocusFrame.h"
+#include "Keys.h"
+#include "Picture.h"
+#include "PokerSave.h"
+#include "ScriptedRandom.h"
+#include "Sound.h"
+#include "TempDataDir.h"
+#include "uEredmeny.h"
+#include "uKartyak.h"
+#include "uNyert.h"
+#include "uPoker.h"
+#include "uPokerSpeed.h"
+#include "uValasz.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+// 2, 3, 4, 5 of Clubs and 7 of Diamonds: nothing. Jack to Ace of Spades come in for the Clubs.
+constexpr std::initializer_list<int> RuntDeal{0, 1, 2, 3, 18};
+constexpr std::initializer_list<int> SpadesDrawn{35, 36, 37, 38};
+
+class NoSound : public Sound::Backend
+{
+public:
+    void play(const QString &, Sound::Mode) override { }
+};
+
+struct SharedWindows
+{
+    TfrmKartyak cards;
+    TfrmValasz questions;
+    TfrmEredmeny bestScores;
+    TfrmNyert nameEntry;
+    TfrmPokerSpeed speed;
+};
+
+class PokerKeysTest : public TempDataDir
+{
+protected:
+    static void SetUpTestSuite() { shared = new SharedWindows; }
+    static void TearDownTestSuite() { delete shared; }
+
+    PokerKeysTest() { Sound::setBackend(&silence); }
+    ~PokerKeysTest() override { Sound::setBackend(nullptr); }
+
+    // Opens the window on these cards, active as the keyboard needs it. Key presses let the
+    // event loop run, so the move timer is set never to fire: the test ticks it itself, and the
+    // first tick has not come yet.
+    void open(std::initializer_list<int> deal)
+    {
+        for (int card : deal)
+            random.push(card);
+        window = std::make_unique<TfrmPoker>();
+        window->show();
+        window->tmrMozg->setInterval(std::chrono::hours(1));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void finishSlide()
+    {
+        for (int ticks = 0; window->tmrMozg->isActive() && ticks < 1000; ++ticks)
+            window->MoveTick();
+    }
+
+    std::vector<bool> marks() const
+    {
+        std::vector<bool> marked;
+        for (int position = 0; position < CardsInHand; ++position)
+            marked.push_back(window->game().isMarked(position));
+        return marked;
+    }
+
+    void press(Qt::Key key) { pressKey(window.get(), key); }
+    QWidget *framed() const
+    {
+        const auto *frame = window->findChild<FocusFrame *>();
+        return frame->isVisible() ? frame->picture() : nullptr;
+    }
+
+    static inline SharedWindows *shared = nullptr;
+    NoSound silence;
+    ScriptedRandom random;
+    ProgramRandomScope randomScope{random};
+    std::unique_ptr<TfrmPoker> window;
+};
+
+}
+
+TEST_F(PokerKeysTest, AHandDealtMarkedDrawnAndPaidByKeysOnly)
+{
+    open(RuntDeal);
+    window->MoveTick();
+    for (int card : SpadesDrawn)
+        random.push(card);
+
+    press(Qt::Key_1);
+    press(Qt::Key_2);
+    press(Qt::Key_2);
+    EXPECT_EQ(marks(), (std::vector<bool>{true, false, false, false, false}));
+    EXPECT_TRUE(window->DiscardMarks[0]->isVisible());
+    EXPECT_EQ(window->HoldLabels[0]->text(), "Discard");
+    EXPECT_EQ(window->cardPictures[0]->accessibleDescription(), "card 1, to discard");
+    press(Qt::Key_I);
+    EXPECT_EQ(marks(), (std::vector<bool>{false, true, true, true, true}));
+
+    press(Qt::Key_Right);
+    EXPECT_EQ(framed(), window->cardPictures[0]);
+    EXPECT_EQ(window->cardPictures[0]->accessibleName(), "Two of clubs");
+    press(Qt::Key_Left);
+    EXPECT_EQ(framed(), window->cardPictures[18]) << "round to the fifth card";
+    press(Qt::Key_Space);
+    EXPECT_EQ(marks(), (std::vector<bool>{false, true, true, true, false}));
+
+    press(Qt::Key_Return);
+    EXPECT_EQ(window->game().phase(), PokerPhase::Drawing);
+    finishSlide();
+    EXPECT_EQ(window->game().hand(), (PokerCards{0, 35, 36, 37, 18}));
+    EXPECT_TRUE(window->pnlEredm->isVisible());
+    EXPECT_EQ(window->pnlEredm->text(), "Runt");
+    EXPECT_EQ(window->lblPont->text(), "$495");
+
+    for (int card : RuntDeal)
+        random.push(card);
+    press(Qt::Key_Return);
+    finishSlide();
+    EXPECT_EQ(window->game().phase(), PokerPhase::WaitingForDraw);
+    EXPECT_EQ(window->game().score().HandsPlayed(), 1);
+    EXPECT_EQ(window->lblPont->text(), "$490");
+}
+
+// The keys are refused in the moments the buttons are: before the first tick and while cards
+// slide; with the result shown the cards cannot be marked.
+TEST_F(PokerKeysTest, KeysAreRefusedWhereClicksAre)
+{
+    open(RuntDeal);
+    press(Qt::Key_I);
+    press(Qt::Key_Return);
+    EXPECT_EQ(window->game().phase(), PokerPhase::WaitingForDraw);
+    EXPECT_EQ(marks(), std::vector<bool>(5, false));
+
+    window->MoveTick();
+    press(Qt::Key_3);
+    press(Qt::Key_Return);
+    window->MoveTick();
+    press(Qt::Key_4);
+    press(Qt::Key_I);
+    press(Qt::Key_Return);
+    EXPECT_EQ(window->game().phase(), PokerPhase::Drawing);
+    finishSlide();
+    EXPECT_EQ(window->game().phase(), PokerPhase::ResultShown);
+    press(Qt::Key_5);
+    EXPECT_EQ(marks(), std::vector<bool>(5, false));
+}
+
+// After the last hand Return goes on to the game-over panel's "New game" button.
+TEST_F(PokerKeysTest, ReturnAfterTheLastHandPressesNewGame)
+{
+    QByteArray lastHand(PokerSave::FileSize, '\0');
+    qToLittleEndian<qint32>(PokerGame::HandsPerGame - 1, lastHand.data());
+    writeDataFile("last.kp1", lastHand);
+    open(RuntDeal);
+    window->MoveTick();
+    for (int card : RuntDeal)
+        random.push(card);
+    window->chooseGameFile = [this](QFileDialog::AcceptMode) { return dataPath("last.kp1"); };
+    window->LoadGame();
+
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    finishSlide();
+    ASSERT_TRUE(window->game().isOver());
+    ASSERT_TRUE(window->pnlJatVege->isVisible());
+    press(Qt::Key_1);
+    press(Qt::Key_I);
+    EXPECT_TRUE(window->game().isOver()) << "nothing to mark or invert";
+
+    for (int card : RuntDeal)
+        random.push(card);
+    press(Qt::Key_Return);
+    EXPECT_FALSE(window->game().isOver());
+    EXPECT_FALSE(window->pnlJatVege->isVisible());
+    EXPECT_EQ(window->lblPont->text(), "$495");
+}
