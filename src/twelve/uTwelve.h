@@ -4,6 +4,7 @@
 #include "TwelveRules.h"
 #include "TwelveSettingsHost.h"
 #include "TwelveTurn.h"
+#include "WindowGeometry.h"
 
 #include <chrono>
 
@@ -42,9 +43,14 @@ public:
     QAction *About1;
     TwelveTable *table;
     QTimer *tmrKesl;
+    // Notes the window's size, place and state shortly after they change.
+    QTimer *tmrMeretez;
 
     // One tick of the move timer: the next step of whatever moves, or the next bid.
     void tmrKeslTimer();
+    void tmrMeretezTimer();
+    // The window as the settings file would keep it: outer size and place in the normal state.
+    const WindowGeometry &keptGeometry() const { return geometry; }
     void cardMouseDown(int card);
     void imgTet1MouseDown();
     void imgTet5MouseDown();
@@ -75,13 +81,23 @@ protected:
     bool mayClose() override;
     void saveSettings() override;
     void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createMenu();
     void LoadSettings();
+    void placeWindow(const WindowGeometry &kept, bool placed);
     void showScoreBoxes();
 
     // The turn flow: what the table shows when the engine has moved on.
+    void advance();
+    void updateControls();
+    // Whether a press on the card would put it or take it from the middle now.
+    bool cardActs(int card) const;
+    // The face-up middle slot holding the card, or 0.
+    int middleSlotOf(int card) const;
     void roundDealt();
     void followTurn();
     void startTravels();
@@ -89,7 +105,9 @@ private:
     void saleClosed();
     void delivered(const Sale &sale);
     void bidRaised(int seat);
-    void applyBidOutcome(BidOutcome outcome);
+    // ifRefused: the interval to restart the stopped timer with when the engine refuses the
+    // step; zero leaves it stopped.
+    void applyBidOutcome(BidOutcome outcome, std::chrono::milliseconds ifRefused);
     void humanRaised(bool raised);
     void runTimer(std::chrono::milliseconds interval);
 
@@ -103,4 +121,5 @@ private:
     TwelveTurn turn;
     TwelveSpeeds steps;
     int BackIndex = 0;
+    WindowGeometry geometry;
 };
