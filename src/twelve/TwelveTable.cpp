@@ -103,7 +103,7 @@ void TwelveTable::createFixedParts()
     QFont nameFont = font();
     nameFont.setBold(true);
     for (int seat = 1; seat <= SeatCount; ++seat) {
-        QLabel *name = lblNev[seat] = new QLabel(this);
+        ElidedLabel *name = lblNev[seat] = new ElidedLabel(this);
         parts.place(name, NameLabels[seat]);
         name->setAlignment(Qt::AlignCenter);
         name->setFont(nameFont);
@@ -140,6 +140,8 @@ void TwelveTable::createFixedParts()
 
     stb1 = new QStatusBar(this);
     stb1->setSizeGripEnabled(false);
+    // On the window's colour, also where the table is smaller than its widget.
+    stb1->setAutoFillBackground(true);
     parts.place(stb1, QRect(0, H - StatusHeight, W, StatusHeight));
     parts.keepFont(stb1);
 }
@@ -229,7 +231,6 @@ void TwelveTable::rescale()
         part->setPixmap(tableArt.picture(name, parts.designed(part).size()));
     cardArt.setRatio(ratio);
     DrawCardPictures(backIndex);
-    UpdateNameLabels();
     if (!room.isNull())
         paintRoom();
 }
@@ -342,13 +343,8 @@ void TwelveTable::SetStatus(const QString &text)
 
 void TwelveTable::UpdateNameLabels()
 {
-    for (int seat = 1; seat <= SeatCount; ++seat) {
-        QLabel *label = lblNev[seat];
-        const QString name = QString::fromStdString(game.PlayerNames[seat]);
-        const QString shown = label->fontMetrics().elidedText(name, Qt::ElideRight, label->width());
-        label->setText(shown);
-        label->setToolTip(shown == name ? QString() : name);
-    }
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        lblNev[seat]->setFullText(QString::fromStdString(game.PlayerNames[seat]));
 }
 
 void TwelveTable::showScore(int seat, int points)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElidedLabel.h"
 #include "TwelveCardArt.h"
 #include "TwelveMotion.h"
 #include "TwelveRules.h"
@@ -35,7 +36,7 @@ public:
     const TwelveScaledParts &layout() const { return parts; }
 
     // Parts laid out at fixed places.
-    std::array<QLabel *, SeatCount + 1> lblNev{};
+    std::array<ElidedLabel *, SeatCount + 1> lblNev{};
     Picture *imgMuv;
     Picture *imgTet1;
     Picture *imgTet5;

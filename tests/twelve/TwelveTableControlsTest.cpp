@@ -6,6 +6,7 @@
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "ScriptedRandom.h"
+#include "TwelveTableLayout.h"
 #include "TwelveTestHands.h"
 
 #include <QFrame>
@@ -15,6 +16,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
+
+using namespace TwelveTableLayout;
 
 namespace {
 
@@ -149,4 +152,7 @@ TEST_F(TwelveWindowTest, LongNamesFitTheirPlaces)
         EXPECT_TRUE(table().rect().contains(name->geometry()));
     }
     EXPECT_LT(table().lblNev[4]->geometry().right(), 132) << "on the left wall";
+    // Thirteen cards of one suit reach furthest right.
+    const QRect widestHand(255, H - 210, 12 * Overlap + CardWidth, 3 * SuitStep + CardHeight);
+    EXPECT_FALSE(table().lblNev[1]->geometry().intersects(widestHand)) << "no card covers it";
 }
