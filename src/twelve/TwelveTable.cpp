@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
 #include <QStatusBar>
 
 using namespace TwelveTableLayout;
@@ -40,6 +41,8 @@ TwelveTable::TwelveTable(const TwelveGame &game, QWidget *parent)
     , game(game)
 {
     tableArt.setRatio(devicePixelRatioF());
+    // The room and the bands beside it cover the table; nothing needs painting below them.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(TableSize);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     createFixedParts();
@@ -206,10 +209,11 @@ void TwelveTable::paintRoom()
 void TwelveTable::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect shown = parts.scale().toWidget(QRect(QPoint(), RoomSize));
-    if (shown != rect())
-        painter.fillRect(rect(), Surround);
-    painter.drawPixmap(shown, room);
+    // Each pixel once: the bands beside a table smaller than its widget, then the room.
+    const QRect table = parts.scale().toWidget(QRect(QPoint(), TableSize));
+    for (const QRect &band : QRegion(rect()).subtracted(table))
+        painter.fillRect(band, Surround);
+    painter.drawPixmap(parts.scale().toWidget(QRect(QPoint(), RoomSize)), room);
 }
 
 void TwelveTable::resizeEvent(QResizeEvent *event)
