@@ -41,6 +41,9 @@ public:
     QPushButton *bbtnMegsem;
     QPushButton *bbtnOk;
 
+    // The pixel ratio every picture of the library is drawn at.
+    qreal pictureRatio() const { return pixelRatio; }
+
     void img0Click(Picture *picture);
     void bbtnOkClick();
 

@@ -3,13 +3,9 @@
 #include "DataDir.h"
 #include "IniFile.h"
 
-#include <algorithm>
-
 namespace {
 
 const QString Section = QStringLiteral("Beallitas");
-constexpr int NormalState = 1;
-constexpr int MaximizedState = 2;
 
 QString settingsPath()
 {
@@ -20,11 +16,6 @@ int readInRange(const IniFile &file, const QString &key, int lowest, int highest
 {
     const int value = file.readInteger(Section, key, def);
     return value < lowest || value > highest ? def : value;
-}
-
-int readClamped(const IniFile &file, const QString &key, int lowest, int highest, int def)
-{
-    return std::clamp(file.readInteger(Section, key, def), lowest, highest);
 }
 
 }
@@ -48,14 +39,7 @@ GolfSettings readGolfSettings()
     if (layout.dealtCards() > GolfLayout::DeckSize)
         layout.rows = GolfLayout::DeckSize / layout.columns;
 
-    GolfWindowGeometry &geometry = settings.geometry;
-    const int limit = GolfWindowGeometry::Limit;
-    geometry.width = readClamped(file, QStringLiteral("FormSzel"), 0, limit, geometry.width);
-    geometry.height = readClamped(file, QStringLiteral("FormMag"), 0, limit, geometry.height);
-    geometry.left = readClamped(file, QStringLiteral("FormBal"), -limit, limit, geometry.left);
-    geometry.top = readClamped(file, QStringLiteral("FormTeto"), -limit, limit, geometry.top);
-    geometry.maximized
-        = file.readInteger(Section, QStringLiteral("FormStatusz"), NormalState) != NormalState;
+    settings.geometry = readWindowGeometry(file, Section, defaults.geometry);
     return settings;
 }
 
@@ -68,12 +52,6 @@ void writeGolfSettings(const GolfSettings &settings)
     file.writeInteger(Section, QStringLiteral("AktHatlapSSz"), settings.backIndex);
     file.writeInteger(Section, QStringLiteral("AktOszlSzam"), settings.layout.columns);
     file.writeInteger(Section, QStringLiteral("AktSorSzam"), settings.layout.rows);
-    const GolfWindowGeometry &geometry = settings.geometry;
-    file.writeInteger(Section, QStringLiteral("FormSzel"), geometry.width);
-    file.writeInteger(Section, QStringLiteral("FormMag"), geometry.height);
-    file.writeInteger(Section, QStringLiteral("FormBal"), geometry.left);
-    file.writeInteger(Section, QStringLiteral("FormTeto"), geometry.top);
-    file.writeInteger(Section, QStringLiteral("FormStatusz"),
-                      geometry.maximized ? MaximizedState : NormalState);
+    writeWindowGeometry(file, Section, settings.geometry);
     file.save();
 }

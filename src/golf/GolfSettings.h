@@ -2,22 +2,10 @@
 
 #include "CardBacks.h"
 #include "GolfLayout.h"
+#include "WindowGeometry.h"
 
-// The window's size and place in its normal state, and whether it was maximized.
-struct GolfWindowGeometry
-{
-    // As large as a Qt widget can be. Stored sizes and places are brought within it, so the
-    // placement arithmetic cannot overflow.
-    static constexpr int Limit = (1 << 24) - 1;
-
-    int width = 629;
-    int height = 459;
-    int left = 20;
-    int top = 20;
-    bool maximized = false;
-
-    friend bool operator==(const GolfWindowGeometry &, const GolfWindowGeometry &) = default;
-};
+using GolfWindowGeometry = WindowGeometry;
+inline constexpr WindowGeometry GolfDefaultGeometry{629, 459, 20, 20, false};
 
 // What "Golf.ini" keeps between launches.
 struct GolfSettings
@@ -31,7 +19,7 @@ struct GolfSettings
     bool hints = true;
     int backIndex = 0;
     GolfLayout layout;
-    GolfWindowGeometry geometry;
+    WindowGeometry geometry = GolfDefaultGeometry;
 
     friend bool operator==(const GolfSettings &, const GolfSettings &) = default;
 };

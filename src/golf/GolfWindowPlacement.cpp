@@ -34,11 +34,6 @@ QSize snapToLayout(QSize size, GolfLayout layout, QSize monitor)
 
 QRect keepOnScreens(const QRect &window, const QList<QRect> &screens, const QRect &primary)
 {
-    const bool seen = std::any_of(screens.begin(), screens.end(),
-                                  [&](const QRect &screen) { return screen.intersects(window); });
-    if (seen)
-        return window;
-    const GolfWindowGeometry defaults;
-    return window.translated(primary.topLeft() + QPoint(defaults.left, defaults.top)
-                             - window.topLeft());
+    return keepOnScreens(window, screens, primary,
+                         {GolfDefaultGeometry.left, GolfDefaultGeometry.top});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GolfLayout.h"
+#include "WindowGeometry.h"
 
 #include <QList>
 #include <QRect>

@@ -36,10 +36,8 @@ namespace {
 const QString GolfTitle = QStringLiteral("Kovra - Golf");
 constexpr QColor TableGreen{0, 128, 0};
 constexpr int LabelPixelHeight = 20;
-// What frame, caption and menu added to the table on the system the stored window sizes were
-// measured on (a 629 x 459 window had a 621 x 403 client area), so a stored size gives the
-// same table here whatever our own menu bar takes.
-constexpr QSize WindowChrome{8, 56};
+// A 629 x 459 window had a 621 x 403 client area.
+constexpr QSize WindowChrome = GameWindowChrome;
 // Solve plays one move every this many ticks, slowly enough to follow.
 constexpr int SolveTicksPerMove = 15;
 

@@ -31,13 +31,36 @@ const QPixmap &Picture::pixmap() const
     return shown;
 }
 
+void Picture::setHighlight(const QColor &colour)
+{
+    if (colour == highlight)
+        return;
+    highlight = colour;
+    update();
+}
+
+// A disabled picture is drawn faint, the way a disabled control looks.
 void Picture::paintEvent(QPaintEvent *)
 {
     if (pixmap().isNull())
         return;
+    constexpr qreal DisabledOpacity = 0.4;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), shown);
+    if (!isEnabled())
+        painter.setOpacity(DisabledOpacity);
+    if (!highlight.isValid()) {
+        painter.drawPixmap(rect(), shown);
+        return;
+    }
+    // Washed where the picture is drawn only, so rounded corners stay clear.
+    QPixmap lit = shown;
+    {
+        QPainter wash(&lit);
+        wash.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        wash.fillRect(QRectF(QPointF(), lit.deviceIndependentSize()), highlight);
+    }
+    painter.drawPixmap(rect(), lit);
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)

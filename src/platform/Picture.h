@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -19,6 +20,10 @@ public:
     void setPixmapSource(std::function<QPixmap()> source);
     const QPixmap &pixmap() const;
 
+    // A wash of this colour over the picture (none when invalid), to show it would act.
+    void setHighlight(const QColor &colour);
+    const QColor &highlightColour() const { return highlight; }
+
     // A number the owner attaches to the picture, such as a card id.
     int tag() const { return tagValue; }
     void setTag(int tag) { tagValue = tag; }
@@ -36,5 +41,6 @@ protected:
 private:
     mutable QPixmap shown;
     mutable std::function<QPixmap()> pending;
+    QColor highlight;
     int tagValue = 0;
 };

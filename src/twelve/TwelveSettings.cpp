@@ -66,6 +66,9 @@ TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
     settings.ScoringMode
         = scoring == SimpleScoring || scoring == AverageScoring ? scoring : defaults.ScoringMode;
 
+    settings.Window = readWindowGeometry(file, Section, defaults.Window);
+    settings.WindowKept = file.hasKey(Section, QStringLiteral("FormBal"));
+
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const QString name = file.readString(NamesSection, nameKey(seat),
                                              QString::fromStdString(defaultNames[seat]));
@@ -87,6 +90,7 @@ void writeTwelveSettings(const TwelveSettings &settings)
     file.writeInteger(Section, QStringLiteral("LicitInt"), settings.Speeds.BidDelay);
     file.writeFloat(Section, QStringLiteral("Okos"), settings.Difficulty);
     file.writeInteger(Section, QStringLiteral("PontozMod"), settings.ScoringMode);
+    writeWindowGeometry(file, Section, settings.Window);
     for (int seat = 1; seat <= SeatCount; ++seat)
         file.writeString(NamesSection, nameKey(seat),
                          QString::fromStdString(settings.PlayerNames[seat]));

@@ -2,6 +2,8 @@
 
 #include "CardBacks.h"
 #include "TwelveRules.h"
+#include "TwelveTableLayout.h"
+#include "WindowGeometry.h"
 
 // How fast the table moves: pixels per tick for travelling and turning cards, and the pause in
 // ms after a computer raises a bid.
@@ -25,6 +27,11 @@ struct TwelveSettings
     double Difficulty = 1.0;
     int ScoringMode = SimpleScoring;
     PerSeat<std::string> PlayerNames;
+    // The window as the player left it; the designed table at first. Until it has been kept,
+    // the window opens where the system puts it.
+    WindowGeometry Window{TwelveTableLayout::W + GameWindowChrome.width(),
+                          TwelveTableLayout::H + GameWindowChrome.height(), 0, 0, false};
+    bool WindowKept = false;
 };
 
 // Missing keys give the defaults, names default to defaultNames; values that would stall an

@@ -3,6 +3,7 @@
 #include "CardName.h"
 #include "Picture.h"
 #include "TwelveRoom.h"
+#include "TwelveTableScale.h"
 #include "uKartyak.h"
 
 #include <QApplication>
@@ -10,30 +11,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
 #include <QStatusBar>
 
 using namespace TwelveTableLayout;
 
 namespace {
-
-// The table's pictures come in two sizes; dense screens get the one drawn at twice the size.
-QPixmap tablePicture(const QString &name)
-{
-    const QString path = QStringLiteral(":/twelve/") + name;
-    if (qApp->devicePixelRatio() > 1) {
-        QPixmap sharp(path + QStringLiteral("@2x.png"));
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2);
-            return sharp;
-        }
-    }
-    return QPixmap(path + QStringLiteral(".png"));
-}
-
-QPixmap seatPanelPicture(int seat)
-{
-    return tablePicture(QStringLiteral("Bid%1").arg(seat));
-}
 
 QFont arialBold(int points)
 {
@@ -43,55 +26,80 @@ QFont arialBold(int points)
     return font;
 }
 
-Picture *picture(QWidget *parent, QSize size, const QPixmap &pixmap = {})
+QString seatPanelPicture(int seat)
+{
+    return QStringLiteral("Bid%1").arg(seat);
+}
+
+// Beside a table smaller than its window.
+const QColor Surround(32, 32, 32);
+
+}
+
+TwelveTable::TwelveTable(const TwelveGame &game, QWidget *parent)
+    : QWidget(parent)
+    , parts(this)
+    , game(game)
+{
+    tableArt.setRatio(devicePixelRatioF());
+    // The room and the bands beside it cover the table; nothing needs painting below them.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(TableSize);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    createFixedParts();
+    createPictures();
+}
+
+TwelveTable::~TwelveTable() = default;
+
+QSize TwelveTable::sizeHint() const
+{
+    return TableSize;
+}
+
+Picture *TwelveTable::picture(QWidget *parent, QSize size, const QString &artName)
 {
     auto *created = new Picture(parent);
-    created->resize(size);
-    created->setPixmap(pixmap);
+    parts.place(created, QRect(QPoint(), size));
+    if (!artName.isEmpty()) {
+        created->setPixmap(tableArt.picture(artName, size));
+        artPictures.emplace_back(created, artName);
+    }
     return created;
 }
 
 // Numbers on a seat's panel: white on the dark seat colours, black on yellow.
-QLabel *centredLabel(QWidget *parent, int seat, QSize size, const QFont &font)
+QLabel *TwelveTable::centredLabel(int seat, QSize size, const QFont &font)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new QLabel(this);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, SeatTextColours[seat]);
     label->setPalette(palette);
-    label->resize(size);
+    parts.place(label, QRect(QPoint(), size));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
+    parts.keepFont(label);
     // The label only shows a number on its picture; clicks belong to what lies below.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 
 // A panel in the middle of the table: a picture with buttons on it.
-QFrame *centrePanel(QWidget *parent, const QString &pictureName)
+QFrame *TwelveTable::centrePanel(const QString &pictureName)
 {
-    auto *panel = new QFrame(parent);
-    panel->resize(CentrePanelSize);
-    picture(panel, CentrePanelSize, tablePicture(pictureName));
+    auto *panel = new QFrame(this);
+    parts.place(panel, QRect(QPoint(), CentrePanelSize));
+    picture(panel, CentrePanelSize, pictureName);
     panel->hide();
     return panel;
 }
 
-QPushButton *panelButton(QFrame *panel, const QString &caption, QPoint place)
+QPushButton *TwelveTable::panelButton(QFrame *panel, const QString &caption, QPoint place)
 {
     auto *button = new QPushButton(caption, panel);
-    button->setGeometry(QRect(place, PanelButtonSize));
+    parts.place(button, QRect(place, PanelButtonSize));
+    parts.keepFont(button);
     return button;
-}
-
-}
-
-TwelveTable::TwelveTable(const TwelveGame &game, QWidget *parent)
-    : QWidget(parent)
-    , game(game)
-{
-    setFixedSize(TableSize);
-    createFixedParts();
-    createPictures();
 }
 
 void TwelveTable::createFixedParts()
@@ -99,49 +107,54 @@ void TwelveTable::createFixedParts()
     QFont nameFont = font();
     nameFont.setBold(true);
     for (int seat = 1; seat <= SeatCount; ++seat) {
-        QLabel *name = lblNev[seat] = new QLabel(this);
-        name->setGeometry(NameLabels[seat]);
+        ElidedLabel *name = lblNev[seat] = new ElidedLabel(this);
+        parts.place(name, NameLabels[seat]);
         name->setAlignment(Qt::AlignCenter);
         name->setFont(nameFont);
+        parts.keepFont(name);
         QPalette palette = name->palette();
         palette.setColor(QPalette::WindowText, SeatTextColours[seat]);
         name->setPalette(palette);
     }
 
-    imgMuv = picture(this, ButtonBackdrop.size(), tablePicture(QStringLiteral("ButtonPanel")));
-    imgMuv->move(ButtonBackdrop.topLeft());
+    imgMuv = picture(this, ButtonBackdrop.size(), QStringLiteral("ButtonPanel"));
+    parts.moveTo(imgMuv, ButtonBackdrop.topLeft());
     const std::pair<Picture **, const char *> buttons[] = {{&imgTet1, "BidPlus1"},
                                                            {&imgTet5, "BidPlus5"},
                                                            {&imgTetTobb, "BidAtAllCosts"},
                                                            {&imgTetNoMore, "BidNoMore"}};
     int place = 0;
     for (const auto &[button, name] : buttons) {
-        *button = picture(this, BidButtonSize, tablePicture(QString::fromLatin1(name)));
-        (*button)->move(BidButtonPlaces[place++]);
-        (*button)->setCursor(Qt::PointingHandCursor);
+        *button = picture(this, BidButtonSize, QString::fromLatin1(name));
+        parts.moveTo(*button, BidButtonPlaces[place++]);
+        // Nothing is on sale yet.
+        (*button)->setEnabled(false);
     }
     imgTet1->setAccessibleName(QStringLiteral("+1"));
     imgTet5->setAccessibleName(QStringLiteral("+5"));
     imgTetTobb->setAccessibleName(QStringLiteral("At all costs"));
     imgTetNoMore->setAccessibleName(QStringLiteral("No more"));
 
-    imgKeret = picture(this, AuctionFrameSize, tablePicture(QStringLiteral("AuctionFrame")));
+    imgKeret = picture(this, AuctionFrameSize, QStringLiteral("AuctionFrame"));
     imgKeret->setAccessibleName(QStringLiteral("Card on sale"));
     imgKeret->hide();
 
-    pnlFordVege = centrePanel(this, QStringLiteral("EndOfRound"));
+    // Each panel's default button takes Enter while its panel shows (see CentrePanel): the
+    // window has one default button at a time.
+    pnlFordVege = centrePanel(QStringLiteral("EndOfRound"));
     pnlFordVege->setAccessibleName(QStringLiteral("End of round"));
     bbtnFordVegeOk = panelButton(pnlFordVege, QStringLiteral("OK"), EndOfRoundOkPlace);
-    bbtnFordVegeOk->setDefault(true);
-    pnlJatVege = centrePanel(this, QStringLiteral("GameOver"));
+    pnlJatVege = centrePanel(QStringLiteral("GameOver"));
     pnlJatVege->setAccessibleName(QStringLiteral("Game over"));
     bbtnKilep = panelButton(pnlJatVege, QStringLiteral("Exit"), GameOverExitPlace);
     bbtnUjJat = panelButton(pnlJatVege, QStringLiteral("New game"), GameOverNewGamePlace);
-    bbtnUjJat->setDefault(true);
 
     stb1 = new QStatusBar(this);
     stb1->setSizeGripEnabled(false);
-    stb1->setGeometry(0, H - StatusHeight, W, StatusHeight);
+    // On the window's colour, also where the table is smaller than its widget.
+    stb1->setAutoFillBackground(true);
+    parts.place(stb1, QRect(0, H - StatusHeight, W, StatusHeight));
+    parts.keepFont(stb1);
 }
 
 void TwelveTable::createPictures()
@@ -153,14 +166,15 @@ void TwelveTable::createPictures()
     }
     for (int card = 0; card < CardCount; ++card) {
         Picture *face = faces[card] = picture(this, UprightCard);
+        face->setTag(card);
+        face->installEventFilter(this);
         connect(face, &Picture::pressed, this, [this, card] { Q_EMIT cardPressed(card); });
     }
-    const QPixmap frame = tablePicture(QStringLiteral("RunFrame"));
     for (Picture *&runFrame : runFrames)
-        runFrame = picture(this, RunFrameSize, frame);
+        runFrame = picture(this, RunFrameSize, QStringLiteral("RunFrame"));
     for (int seat = 1; seat <= SeatCount; ++seat) {
         QWidget *bar = markers[seat] = new QWidget(this);
-        bar->resize(uprightSeat(seat) ? UprightMarker : LyingMarker);
+        parts.place(bar, QRect(QPoint(), uprightSeat(seat) ? UprightMarker : LyingMarker));
         QPalette palette = bar->palette();
         palette.setColor(QPalette::Window, SeatColours[seat]);
         bar->setPalette(palette);
@@ -169,15 +183,16 @@ void TwelveTable::createPictures()
     for (int seat = 1; seat <= SeatCount; ++seat)
         bidPanels[seat] = picture(this, BidPanelSize, seatPanelPicture(seat));
     for (int seat = 1; seat <= SeatCount; ++seat)
-        bidLabels[seat] = centredLabel(this, seat, BidPanelSize, arialBold(BidFontPoints));
+        bidLabels[seat] = centredLabel(seat, BidPanelSize, arialBold(BidFontPoints));
     for (int seat = 1; seat <= SeatCount; ++seat) {
-        scoreBoxes[seat] = picture(this, ScoreBoxSize, seatPanelPicture(seat));
-        scoreBoxes[seat]->setGeometry(scoreBox(seat));
+        // Drawn for the bid panel's size: the box shows the same picture smaller.
+        scoreBoxes[seat] = picture(this, BidPanelSize, seatPanelPicture(seat));
+        parts.place(scoreBoxes[seat], scoreBox(seat));
     }
     for (int seat = 1; seat <= SeatCount; ++seat) {
         QLabel *score = scoreLabels[seat]
-            = centredLabel(this, seat, ScoreBoxSize, arialBold(ScoreFontPoints));
-        score->setGeometry(scoreBox(seat));
+            = centredLabel(seat, ScoreBoxSize, arialBold(ScoreFontPoints));
+        parts.place(score, scoreBox(seat));
         score->setText(QString::number(StartingPoints));
     }
     for (std::array<Picture *, CardCount> *set : {&backs, &faces, &runFrames})
@@ -196,27 +211,52 @@ void TwelveTable::createPictures()
 
 void TwelveTable::paintRoom()
 {
-    room = TwelveRoom::paint(devicePixelRatioF());
+    room = TwelveRoom::paint(parts.scale().factor() * devicePixelRatioF());
     update();
 }
 
 void TwelveTable::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, room);
+    // Each pixel once: the bands beside a table smaller than its widget, then the room.
+    const QRect table = parts.scale().toWidget(QRect(QPoint(), TableSize));
+    for (const QRect &band : QRegion(rect()).subtracted(table))
+        painter.fillRect(band, Surround);
+    painter.drawPixmap(parts.scale().toWidget(QRect(QPoint(), RoomSize)), room);
 }
 
-void TwelveTable::DrawCardPictures(int backIndex)
+void TwelveTable::resizeEvent(QResizeEvent *event)
 {
+    QWidget::resizeEvent(event);
+    rescale();
+}
+
+// The whole table follows its widget: every part placed and lettered for the new scale, and
+// the pictures drawn for it, before anything is painted.
+void TwelveTable::rescale()
+{
+    const bool moved = parts.rescale(TableScale::fitting(size(), TableSize));
+    const qreal ratio = parts.scale().factor() * devicePixelRatioF();
+    if (!moved && qFuzzyCompare(ratio, cardArt.ratio()))
+        return;
+    tableArt.setRatio(ratio);
+    for (const auto &[part, name] : artPictures)
+        part->setPixmap(tableArt.picture(name, parts.designed(part).size()));
+    cardArt.setRatio(ratio);
+    DrawCardPictures(backIndex);
+    if (!room.isNull())
+        paintRoom();
+}
+
+void TwelveTable::DrawCardPictures(int back)
+{
+    backIndex = back;
     for (int card = 0; card < CardCount; ++card) {
-        faces[card]->setPixmapSource(frmKartyak->ilKartyak.source(card));
+        faces[card]->setPixmapSource(cardArt.faces().source(card));
         faces[card]->setAccessibleName(cardName(card));
     }
-    const CardPictureList *backLists[SeatCount + 1]{nullptr, &frmKartyak->ilHatlap0,
-                                                    &frmKartyak->ilHatlap90, &frmKartyak->ilHatlapF,
-                                                    &frmKartyak->ilHatlap270};
     for (int index = 0; index < CardCount; ++index)
-        backs[index]->setPixmap((*backLists[index / HandSize + 1])[backIndex]);
+        backs[index]->setPixmap(cardArt.backs(index / HandSize + 1)[backIndex]);
 }
 
 void TwelveTable::LayoutHands(int which, bool stretch)
@@ -232,7 +272,7 @@ void TwelveTable::LayoutHands(int which, bool stretch)
                 for (Picture *face : faces)
                     face->hide();
             for (const PlacedCard &card : placed) {
-                faces[card.card]->setGeometry(QRect(card.place, UprightCard));
+                parts.place(faces[card.card], QRect(card.place, UprightCard));
                 faces[card.card]->show();
             }
             continue;
@@ -241,7 +281,7 @@ void TwelveTable::LayoutHands(int which, bool stretch)
         for (int index = 0; index < HandSize; ++index) {
             Picture *back = handBack(seat, index);
             if (index < static_cast<int>(placed.size())) {
-                back->move(placed[index].place);
+                parts.moveTo(back, placed[index].place);
                 back->show();
             } else {
                 back->hide();
@@ -263,7 +303,7 @@ void TwelveTable::ShowRoundEndHands()
         const Hand &hand = game.Holding[seat];
         const HandRunRecord &run = game.HandRun[seat];
         for (const PlacedCard &card : roundEndLayout(seat, hand)) {
-            faces[card.card]->setGeometry(QRect(card.place, UprightCard));
+            parts.place(faces[card.card], QRect(card.place, UprightCard));
             faces[card.card]->show();
             const int suit = suitOf(card.card);
             bool suitHoldsRun = true;
@@ -274,7 +314,7 @@ void TwelveTable::ShowRoundEndHands()
                 inRun = inRun || rank == rankOf(card.card);
             }
             if (suitHoldsRun && inRun) {
-                runFrames[card.card]->move(card.place);
+                parts.moveTo(runFrames[card.card], card.place);
                 runFrames[card.card]->show();
             }
         }
@@ -294,7 +334,7 @@ void TwelveTable::showSeatPanel(int seat, QRect place, const QString &text)
 {
     for (QWidget *part :
          {static_cast<QWidget *>(bidPanels[seat]), static_cast<QWidget *>(bidLabels[seat])}) {
-        part->setGeometry(place);
+        parts.place(part, place);
         part->raise();
         part->show();
     }
@@ -310,9 +350,12 @@ void TwelveTable::describeSeatPanel(QWidget *panel, int seat, const QString &wha
 
 void TwelveTable::CentrePanel(QWidget *panel)
 {
-    panel->setGeometry(centred(panel->size()));
+    parts.place(panel, centred(CentrePanelSize));
     panel->raise();
     panel->show();
+    QPushButton *confirm = panel == pnlFordVege ? bbtnFordVegeOk : bbtnUjJat;
+    confirm->setDefault(true);
+    confirm->setFocus();
 }
 
 void TwelveTable::SetStatus(const QString &text)
@@ -326,7 +369,7 @@ void TwelveTable::SetStatus(const QString &text)
 void TwelveTable::UpdateNameLabels()
 {
     for (int seat = 1; seat <= SeatCount; ++seat)
-        lblNev[seat]->setText(QString::fromStdString(game.PlayerNames[seat]));
+        lblNev[seat]->setFullText(QString::fromStdString(game.PlayerNames[seat]));
 }
 
 void TwelveTable::showScore(int seat, int points)
@@ -340,11 +383,12 @@ void TwelveTable::showMarkers(MarkerMoment moment)
     const bool saleUnderWay = moment == MarkerMoment::SaleClosed;
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const int slot = game.Wanted[seat];
-        // While a card is sold only the player's claim on another card stays marked.
-        const bool shown
-            = slot != 0 && (!saleUnderWay || (seat == HumanSeat && slot != game.AuctionSlot));
+        // While a card is sold only the player's claim on another card stays marked; a claim
+        // on a card that has gone to another seat marks nothing.
+        const bool shown = slot != 0 && game.TurnSlot[slot].FaceUp
+            && (!saleUnderWay || (seat == HumanSeat && slot != game.AuctionSlot));
         if (shown) {
-            markers[seat]->setGeometry(marker(seat, middleCard(slot)));
+            parts.place(markers[seat], marker(seat, middleCard(slot)));
             markers[seat]->setAccessibleName(
                 QStringLiteral("Wanted by %1").arg(QString::fromStdString(game.PlayerNames[seat])));
         }
@@ -365,7 +409,7 @@ void TwelveTable::showAuction()
     if (!contested)
         return;
     showBid(game.Leader);
-    imgKeret->setGeometry(auctionFrame(middleCard(game.AuctionSlot)));
+    parts.place(imgKeret, auctionFrame(middleCard(game.AuctionSlot)));
     imgKeret->raise();
     imgKeret->show();
 }
@@ -396,7 +440,7 @@ void TwelveTable::hideAuction()
 void TwelveTable::clearMiddle()
 {
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        travelling(slot)->resize(UprightCard);
+        parts.resizeTo(travelling(slot), UprightCard);
         travelling(slot)->hide();
     }
     for (int seat = 1; seat <= SeatCount; ++seat)
@@ -406,4 +450,60 @@ void TwelveTable::clearMiddle()
     pnlJatVege->hide();
     turnWidth = CardWidth;
     soldSlot = 0;
+}
+
+void TwelveTable::setCardAction(std::function<bool(int)> acts)
+{
+    cardActs = std::move(acts);
+}
+
+void TwelveTable::enableBidButtons(const std::array<bool, 4> &enabled)
+{
+    Picture *const buttons[] = {imgTet1, imgTet5, imgTetTobb, imgTetNoMore};
+    for (int index = 0; index < 4; ++index) {
+        Picture *button = buttons[index];
+        if (button->isEnabled() == enabled[index])
+            continue;
+        button->setEnabled(enabled[index]);
+        if (enabled[index])
+            button->setCursor(Qt::PointingHandCursor);
+        else
+            button->unsetCursor();
+    }
+}
+
+void TwelveTable::refreshHover()
+{
+    if (hoveredCard >= 0)
+        lightCard(hoveredCard, cardActs && cardActs(hoveredCard));
+}
+
+void TwelveTable::lightCard(int card, bool lit)
+{
+    static const QColor Light(255, 255, 150, 110);
+    Picture *face = faces[card];
+    face->setHighlight(lit ? Light : QColor());
+    if (lit)
+        face->setCursor(Qt::PointingHandCursor);
+    else
+        face->unsetCursor();
+}
+
+// A card that goes (put, sold, hidden at a deal) takes its light with it.
+bool TwelveTable::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Enter || type == QEvent::Leave || type == QEvent::Hide) {
+        const int card = static_cast<Picture *>(watched)->tag();
+        if (type == QEvent::Enter) {
+            if (hoveredCard >= 0)
+                lightCard(hoveredCard, false);
+            hoveredCard = card;
+            refreshHover();
+        } else if (card == hoveredCard) {
+            lightCard(card, false);
+            hoveredCard = -1;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "ElidedLabel.h"
+#include "TwelveCardArt.h"
 #include "TwelveMotion.h"
 #include "TwelveRules.h"
+#include "TwelveScaledParts.h"
 #include "TwelveTableLayout.h"
+#include "TwelveTablePictures.h"
 
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <vector>
 
 class Picture;
 class QFrame;
@@ -16,15 +22,21 @@ class QStatusBar;
 // The Twelve table: the room, the four hands, the middle row, markers, bid panels, score boxes,
 // the bid buttons and the panels at the end of a round and of a game. Every picture is made
 // once and only moved, sized, shown and hidden during play. It shows the game it is given and
-// performs one step of a card movement per call; the turn flow decides which.
+// performs one step of a card movement per call; the turn flow decides which. Everything is
+// placed in designed coordinates; a larger widget shows the whole table scaled (see parts).
 class TwelveTable : public QWidget
 {
     Q_OBJECT
 public:
     TwelveTable(const TwelveGame &game, QWidget *parent = nullptr);
+    ~TwelveTable() override;
+
+    QSize sizeHint() const override;
+    // The designed geometry of every part and how it maps onto the widget.
+    const TwelveScaledParts &layout() const { return parts; }
 
     // Parts laid out at fixed places.
-    std::array<QLabel *, SeatCount + 1> lblNev{};
+    std::array<ElidedLabel *, SeatCount + 1> lblNev{};
     Picture *imgMuv;
     Picture *imgTet1;
     Picture *imgTet5;
@@ -50,8 +62,15 @@ public:
     std::array<Picture *, SeatCount + 1> scoreBoxes{};
     std::array<QLabel *, SeatCount + 1> scoreLabels{};
 
+    // What a press on a card would do now: the card under the mouse is lit and shows a hand
+    // when it would act. Asked again by refreshHover when the game has moved on.
+    void setCardAction(std::function<bool(int card)> acts);
+    void refreshHover();
+    // "+1", "+5", "At all costs", "No more": each looks pressable exactly when it is.
+    void enableBidButtons(const std::array<bool, 4> &enabled);
+
     void paintRoom();
-    void DrawCardPictures(int backIndex);
+    void DrawCardPictures(int back);
     // 0 lays out every hand and hides the faces of cards the player does not hold; 1..4 one.
     void LayoutHands(int which, bool stretch);
     void ShowRoundEndHands();
@@ -90,17 +109,35 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createFixedParts();
     void createPictures();
+    // Parts made with their designed size; a picture that comes with the table by its name.
+    Picture *picture(QWidget *parent, QSize size, const QString &artName = {});
+    QLabel *centredLabel(int seat, QSize size, const QFont &font);
+    QFrame *centrePanel(const QString &pictureName);
+    QPushButton *panelButton(QFrame *panel, const QString &caption, QPoint place);
+    void rescale();
     // A seat's panel with its label, brought to the front: bid panels and places share them.
     void showSeatPanel(int seat, QRect place, const QString &text);
     void describeSeatPanel(QWidget *panel, int seat, const QString &what, int number);
     Picture *travelling(int slot) const { return backs[slot]; }
     Picture *handBack(int seat, int index) const { return backs[(seat - 1) * HandSize + index]; }
 
+    void lightCard(int card, bool lit);
+
+    TwelveScaledParts parts;
+    TwelveTablePictures tableArt;
+    std::vector<std::pair<Picture *, QString>> artPictures;
+    TwelveCardArt cardArt;
+    int backIndex = 0;
     const TwelveGame &game;
+    std::function<bool(int)> cardActs;
+    // The face under the mouse, or -1.
+    int hoveredCard = -1;
     QPixmap room;
     std::array<QPoint, SlotCount + 1> travelPlace{};
     // The width shared by the cards turning over.

@@ -41,8 +41,11 @@ inline constexpr QPoint EndOfRoundOkPlace{128, 72};
 inline constexpr QPoint GameOverExitPlace{40, 72};
 inline constexpr QPoint GameOverNewGamePlace{184, 72};
 
+// The seats' names, each kept clear of the player's widest hand and the panel behind the bid
+// buttons (seat 1) and inside its wall (seats 2 and 4); a name too long for its place ends in
+// an ellipsis.
 inline constexpr QRect NameLabels[SeatCount + 1]{
-    {}, {478, 472, 137, 16}, {636, 72, 137, 16}, {169, 16, 137, 16}, {11, 416, 137, 16}};
+    {}, {508, 472, 90, 16}, {652, 72, 121, 16}, {169, 16, 137, 16}, {11, 416, 119, 16}};
 // The bid buttons, top to bottom: "+1", "+5", "At all costs", "No more"; the picture behind.
 inline constexpr QSize BidButtonSize{94, 25};
 inline constexpr QPoint BidButtonPlaces[4]{{610, 376}, {610, 408}, {610, 440}, {610, 472}};

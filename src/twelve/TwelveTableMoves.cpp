@@ -14,7 +14,7 @@ void TwelveTable::startTravel(int slot)
         backs[put.BackSlot]->hide();
     travelPlace[slot] = travelStart(slot);
     Picture *card = travelling(slot);
-    card->setGeometry(QRect(travelPlace[slot], UprightCard));
+    parts.place(card, QRect(travelPlace[slot], UprightCard));
     // Above the hands it passes over.
     card->raise();
     card->show();
@@ -25,7 +25,7 @@ bool TwelveTable::travelStep(int slot, int moveStep)
 {
     const QPoint target = middleCard(slot);
     travelPlace[slot] = TwelveMotion::travelStep(travelPlace[slot], target, moveStep);
-    travelling(slot)->move(travelPlace[slot]);
+    parts.moveTo(travelling(slot), travelPlace[slot]);
     return travelPlace[slot] == target;
 }
 
@@ -34,7 +34,7 @@ bool TwelveTable::narrowBacks(int turnStep)
     turnWidth -= turnStep;
     for (int slot = 1; slot <= SlotCount; ++slot) {
         if (turnWidth > 0)
-            travelling(slot)->setGeometry(TwelveMotion::turningCard(middleCard(slot), turnWidth));
+            parts.place(travelling(slot), TwelveMotion::turningCard(middleCard(slot), turnWidth));
         else
             travelling(slot)->hide();
     }
@@ -49,7 +49,7 @@ bool TwelveTable::widenFaces(int turnStep)
         turnWidth = CardWidth;
     for (int slot = 1; slot <= SlotCount; ++slot) {
         Picture *face = faces[game.TurnSlot[slot].Card];
-        face->setGeometry(TwelveMotion::turningCard(middleCard(slot), turnWidth));
+        parts.place(face, TwelveMotion::turningCard(middleCard(slot), turnWidth));
         face->show();
     }
     return turned;
@@ -61,11 +61,11 @@ bool TwelveTable::narrowSoldFace(int slot, int turnStep)
     Picture *face = faces[game.TurnSlot[slot].Card];
     turnWidth -= turnStep;
     if (turnWidth > 0) {
-        face->setGeometry(TwelveMotion::turningCard(middleCard(slot), turnWidth));
+        parts.place(face, TwelveMotion::turningCard(middleCard(slot), turnWidth));
         return false;
     }
     face->hide();
-    face->resize(UprightCard);
+    parts.resizeTo(face, UprightCard);
     return true;
 }
 
@@ -76,7 +76,7 @@ bool TwelveTable::widenSoldBack(int slot, int buyer, int moveStep, int turnStep)
     if (turned)
         turnWidth = CardWidth;
     Picture *card = travelling(slot);
-    card->setGeometry(TwelveMotion::turningCard(middleCard(slot), turnWidth));
+    parts.place(card, TwelveMotion::turningCard(middleCard(slot), turnWidth));
     card->raise();
     card->show();
     if (turned)
@@ -87,7 +87,7 @@ bool TwelveTable::widenSoldBack(int slot, int buyer, int moveStep, int turnStep)
 bool TwelveTable::flightStep()
 {
     const bool arrived = flight.advance();
-    travelling(soldSlot)->move(flight.position());
+    parts.moveTo(travelling(soldSlot), flight.position());
     return arrived;
 }
 

@@ -1,5 +1,6 @@
 #include "u4NevBekerA.h"
 
+#include "AnsiText.h"
 #include "FormParts.h"
 #include "TwelveNames.h"
 #include "TwelveSeatOrder.h"
@@ -82,6 +83,17 @@ PerSeat<QString> Tfrm4NevBekerA::typedNames() const
 void Tfrm4NevBekerA::bbtnOkClick()
 {
     const PerSeat<QString> names = typedNames();
+    // The settings file holds Windows-1250 bytes: a letter without one would come back as "?".
+    for (QLineEdit *box : edtNames) {
+        const QString letter = AnsiText::firstUnencodable(tidiedName(box->text()));
+        if (!letter.isEmpty()) {
+            ShowOkMessage(QStringLiteral("The letter \"%1\" cannot be saved in a name.\nPlease "
+                                         "type the name without it.")
+                              .arg(letter));
+            box->setFocus();
+            return;
+        }
+    }
     if (!namesDiffer(names)) {
         ShowOkMessage(QStringLiteral("Names must be different."));
         return;

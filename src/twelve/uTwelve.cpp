@@ -40,9 +40,12 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
     : GameWindow(parent)
     , MainMenu1(new QMenuBar(this))
     , tmrKesl(new QTimer(this))
+    , tmrMeretez(new QTimer(this))
     , turn(twelve, programRandom())
 {
     setWindowTitle(TwelveTitle);
+    // The table grows with the window.
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     loadWindowIcon(this, DataFile(QStringLiteral("Twelve.ico")));
 
     table = new TwelveTable(twelve, this);
@@ -52,8 +55,11 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
     layout->setSpacing(0);
     layout->setMenuBar(MainMenu1);
     layout->addWidget(table);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     createMenu();
+
+    tmrMeretez->setSingleShot(true);
+    tmrMeretez->setInterval(1);
+    connect(tmrMeretez, &QTimer::timeout, this, &TfrmTwelve::tmrMeretezTimer);
 
     tmrKesl->setTimerType(Qt::PreciseTimer);
     tmrKesl->setSingleShot(true);
@@ -69,6 +75,7 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
 
     keys = std::make_unique<TwelveKeys>(*this);
 
+    table->setCardAction([this](int card) { return cardActs(card); });
     turn.onDealt = [this] { roundDealt(); };
     turn.onBidRaised = [this](int seat) { bidRaised(seat); };
     turn.onDelivered = [this](const Sale &sale) { delivered(sale); };
@@ -138,6 +145,7 @@ void TfrmTwelve::LoadSettings()
     twelve.ScoringMode = settings.ScoringMode;
     twelve.PlayerNames = settings.PlayerNames;
     UpdateNameLabels();
+    placeWindow(settings.Window, settings.WindowKept);
 }
 
 void TfrmTwelve::saveSettings()
@@ -153,6 +161,9 @@ void TfrmTwelve::saveSettings()
     settings.Difficulty = rules.Difficulty;
     settings.ScoringMode = rules.ScoringMode;
     settings.PlayerNames = twelve.PlayerNames;
+    if (tmrMeretez->isActive())
+        tmrMeretezTimer();
+    settings.Window = geometry;
     try {
         writeTwelveSettings(settings);
     } catch (const FileError &error) {
@@ -206,10 +217,15 @@ void TfrmTwelve::NewGame()
 {
     forgetKeptGame();
     restoreSettingsRules();
+    const bool running = tmrKesl->isActive();
     tmrKesl->stop();
-    table->clearMiddle();
-    turn.NewGame();
+    if (!turn.NewGame()) {
+        if (running)
+            runTimer(GameClockTick);
+        return;
+    }
     followTurn();
+    updateControls();
 }
 
 void TfrmTwelve::NewGame1Click()

@@ -4,6 +4,7 @@
 #include "TwelveRules.h"
 #include "TwelveSettingsHost.h"
 #include "TwelveTurn.h"
+#include "WindowGeometry.h"
 
 #include <chrono>
 #include <optional>
@@ -49,9 +50,14 @@ public:
     TwelveTable *table;
     TwelveHintView *hint;
     QTimer *tmrKesl;
+    // Notes the window's size, place and state shortly after they change.
+    QTimer *tmrMeretez;
 
     // One tick of the move timer: the next step of whatever moves, or the next bid.
     void tmrKeslTimer();
+    void tmrMeretezTimer();
+    // The window as the settings file would keep it: outer size and place in the normal state.
+    const WindowGeometry &keptGeometry() const { return geometry; }
     void cardMouseDown(int card);
     void imgTet1MouseDown();
     void imgTet5MouseDown();
@@ -83,6 +89,9 @@ protected:
     bool mayClose() override;
     void saveSettings() override;
     void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createMenu();
@@ -96,9 +105,16 @@ private:
     // A kept game goes on by its own level and scoring when they are not the player's settings.
     bool playingKeptRules() const;
     void restoreSettingsRules();
+    void placeWindow(const WindowGeometry &kept, bool placed);
     void showScoreBoxes();
 
     // The turn flow: what the table shows when the engine has moved on.
+    void advance();
+    void updateControls();
+    // Whether a press on the card would put it or take it from the middle now.
+    bool cardActs(int card) const;
+    // The face-up middle slot holding the card, or 0.
+    int middleSlotOf(int card) const;
     void roundDealt();
     void followTurn();
     void startTravels();
@@ -106,7 +122,9 @@ private:
     void saleClosed();
     void delivered(const Sale &sale);
     void bidRaised(int seat);
-    void applyBidOutcome(BidOutcome outcome);
+    // ifRefused: the interval to restart the stopped timer with when the engine refuses the
+    // step; zero leaves it stopped.
+    void applyBidOutcome(BidOutcome outcome, std::chrono::milliseconds ifRefused);
     void humanRaised(bool raised);
     void runTimer(std::chrono::milliseconds interval);
 
@@ -133,4 +151,5 @@ private:
     // An unreadable kept game stayed where it was: it is neither replaced nor removed.
     bool keptFileStuck = false;
     std::unique_ptr<TwelveKeys> keys;
+    WindowGeometry geometry;
 };

@@ -31,6 +31,12 @@ void TfrmTwelve::runTimer(std::chrono::milliseconds interval)
 
 void TfrmTwelve::tmrKeslTimer()
 {
+    advance();
+    updateControls();
+}
+
+void TfrmTwelve::advance()
+{
     tmrKesl->stop();
     const Sale &sale = turn.LastSale();
     switch (turn.GameState()) {
@@ -45,18 +51,17 @@ void TfrmTwelve::tmrKeslTimer()
             turn.AnimationFinished();
         break;
     case TurnState::TurningFaces:
-        if (table->widenFaces(steps.TurnStep)) {
-            turn.AnimationFinished();
+        if (table->widenFaces(steps.TurnStep) && turn.AnimationFinished()) {
             followTurn();
             return;
         }
         break;
     case TurnState::Bidding:
-        applyBidOutcome(turn.BidStep());
+        applyBidOutcome(turn.BidStep(), GameClockTick);
         return;
     case TurnState::AtAllCostsPause:
-        turn.CloseAuction();
-        saleClosed();
+        if (turn.CloseAuction())
+            saleClosed();
         break;
     case TurnState::TurningSoldFace:
         if (table->narrowSoldFace(sale.Slot, steps.TurnStep))
@@ -67,8 +72,7 @@ void TfrmTwelve::tmrKeslTimer()
             turn.AnimationFinished();
         break;
     case TurnState::Flying:
-        if (table->flightStep()) {
-            turn.AnimationFinished();
+        if (table->flightStep() && turn.AnimationFinished()) {
             followTurn();
             return;
         }
@@ -109,8 +113,7 @@ void TfrmTwelve::followTurn()
 
 void TfrmTwelve::roundDealt()
 {
-    table->hideAuction();
-    table->pnlFordVege->hide();
+    table->clearMiddle();
     showScoreBoxes();
     table->LayoutHands(0, Stretch1->isChecked());
 }
@@ -139,10 +142,13 @@ void TfrmTwelve::showRoundEnd()
 
 void TfrmTwelve::bbtnFordVegeOkClick()
 {
-    const bool over = turn.EndOfRoundConfirmed(
+    const TwelveTurn::RoundConfirmed confirmed = turn.EndOfRoundConfirmed(
         [this] { frmReszeredmA->ShowScoreSheet(twelve, twelve.FinalScore); });
-    if (!over) {
+    if (confirmed == TwelveTurn::RoundConfirmed::Refused)
+        return;
+    if (confirmed == TwelveTurn::RoundConfirmed::NextRoundDealt) {
         followTurn();
+        updateControls();
         return;
     }
     forgetKeptGame();
@@ -165,16 +171,38 @@ void TfrmTwelve::cardMouseDown(int card)
         table->SetStatus({});
         table->startTravel(HumanSeat);
         runTimer(GameClockTick);
+        updateControls();
         return;
     }
-    for (int slot = 1; slot <= SlotCount; ++slot) {
-        const TurnSlotRecord &middle = twelve.TurnSlot[slot];
-        if (middle.FaceUp && middle.Card == card) {
-            if (turn.ChooseCard(slot))
-                followTurn();
-            return;
-        }
+    const int slot = middleSlotOf(card);
+    if (slot != 0 && turn.ChooseCard(slot)) {
+        followTurn();
+        updateControls();
     }
+}
+
+int TfrmTwelve::middleSlotOf(int card) const
+{
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        if (twelve.TurnSlot[slot].FaceUp && twelve.TurnSlot[slot].Card == card)
+            return slot;
+    return 0;
+}
+
+bool TfrmTwelve::cardActs(int card) const
+{
+    if (turn.mayPut(card))
+        return true;
+    const int slot = middleSlotOf(card);
+    return slot != 0 && turn.mayChoose(slot);
+}
+
+// The bid buttons and the card under the mouse show whether a press would be taken.
+void TfrmTwelve::updateControls()
+{
+    table->enableBidButtons({turn.mayRaise(SmallRaise), turn.mayRaise(BigRaise),
+                             turn.mayRaise(SmallRaise), turn.maySayNoMore()});
+    table->refreshHover();
 }
 
 // Every raise, computer or human, is announced by the bid sound, and the game waits for it.
@@ -187,7 +215,8 @@ void TfrmTwelve::bidRaised(int seat)
         Sound::play(DataFile(QStringLiteral("Licit.wav")), Sound::Wait);
 }
 
-void TfrmTwelve::applyBidOutcome(BidOutcome outcome)
+// A refused step leaves the timer as it was before the caller stopped it.
+void TfrmTwelve::applyBidOutcome(BidOutcome outcome, std::chrono::milliseconds ifRefused)
 {
     switch (outcome) {
     case BidOutcome::ComputerRaised:
@@ -204,6 +233,8 @@ void TfrmTwelve::applyBidOutcome(BidOutcome outcome)
         runTimer(GameClockTick);
         break;
     case BidOutcome::Ignored:
+        if (ifRefused.count() > 0)
+            runTimer(ifRefused);
         break;
     }
     table->SetStatus(QString::fromStdString(turn.Status()));
@@ -211,6 +242,7 @@ void TfrmTwelve::applyBidOutcome(BidOutcome outcome)
 
 void TfrmTwelve::saleClosed()
 {
+    table->SetStatus(QString::fromStdString(turn.Status()));
     table->hideAuction();
     table->showMarkers(TwelveTable::MarkerMoment::SaleClosed);
     table->showScore(turn.LastSale().Buyer, turn.BoxScore(turn.LastSale().Buyer));
@@ -222,10 +254,12 @@ void TfrmTwelve::delivered(const Sale &sale)
     table->LayoutHands(sale.Buyer, Stretch1->isChecked());
 }
 
+// The computers answer the player at the pace at which they answer each other.
 void TfrmTwelve::humanRaised(bool raised)
 {
     if (raised)
-        runTimer(GameClockTick);
+        runTimer(std::chrono::milliseconds(steps.BidDelay));
+    updateControls();
 }
 
 void TfrmTwelve::imgTet1MouseDown()
@@ -245,8 +279,10 @@ void TfrmTwelve::imgTetTobbMouseDown()
 
 void TfrmTwelve::imgTetNoMoreMouseDown()
 {
-    if (turn.GameState() != TurnState::Bidding)
-        return;
+    // A raise may be due; stopped, it cannot come while the player's answer is worked out.
+    const bool running = tmrKesl->isActive();
+    const std::chrono::milliseconds due{std::max(0, tmrKesl->remainingTime())};
     tmrKesl->stop();
-    applyBidOutcome(turn.NoMore());
+    applyBidOutcome(turn.NoMore(), running ? due : std::chrono::milliseconds(0));
+    updateControls();
 }

@@ -1,6 +1,8 @@
+#include "DataDir.h"
 #include "ModalAnswer.h"
 #include "TwelveDialogHelpers.h"
 #include "TwelveNames.h"
+#include "TwelveSettings.h"
 #include "u4NevBekerA.h"
 #include "uNyert.h"
 #include "uValasz.h"
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -154,6 +157,33 @@ TEST_F(TwelveNamesDialogTest, OkProposesThePlayersNameForTheTopScores)
     EXPECT_TRUE(dialog.editNames(seats));
     EXPECT_EQ(seats[1], "Zs\u00f3fia Ny\u00e1ri");
     EXPECT_EQ(nyert.edtNev->text(), QString("Zs\u00f3fia Ny\u00e1ri"));
+}
+
+// "Søren" would be saved as "S?ren": the dialog names the letter and keeps the names until the
+// player types one the settings file can hold, which then reads back exactly.
+TEST_F(TwelveNamesDialogTest, ALetterTheSettingsFileCannotHoldIsRefusedByName)
+{
+    SeatOrderRoundTheTable roundTheTable;
+    bool openWhileRefused = false;
+    onNextModal([&](QWidget *) {
+        typeAndPressEnter({"Player", "Eric", QString("S\u00f8ren"), "John"});
+        openWhileRefused = dialog.isVisible();
+        EXPECT_EQ(dialog.focusWidget(), dialog.edtNames[2]);
+        EXPECT_EQ(seats[3], "Paul") << "nothing changes while refused";
+        typeAndPressEnter({"Player", "Eric", QString("S\u00f6ren \u0141uk"), "John"});
+    });
+    EXPECT_TRUE(dialog.editNames(seats));
+    EXPECT_TRUE(openWhileRefused);
+    ASSERT_EQ(questions.asked.size(), 1);
+    EXPECT_TRUE(questions.asked[0].contains(QString("\"\u00f8\"")))
+        << questions.asked[0].toStdString();
+
+    const QTemporaryDir data;
+    overrideDataDirForTests(data.path());
+    TwelveSettings settings;
+    settings.PlayerNames = seats;
+    writeTwelveSettings(settings);
+    EXPECT_EQ(readTwelveSettings(dialog.defaultNames()).PlayerNames[3], "S\u00f6ren \u0141uk");
 }
 
 TEST_F(TwelveNamesDialogTest, BoxesStandWhereTheDialogIsLaidOut)

@@ -292,6 +292,40 @@ TEST_F(TwelveTurnTest, HumanBidsNeedTheBiddingStatePointsAndNoLead)
     EXPECT_EQ(raisers, (std::vector<int>{1, 4}));
 }
 
+// Every step refused tells its caller and changes nothing; the questions the table asks before
+// a press agree with the steps.
+TEST_F(TwelveTurnTest, RefusedStepsSaySoAndLeaveNothingBehind)
+{
+    reachChoosing();
+    EXPECT_FALSE(turn.CardArrived(2)) << "arrived already";
+    EXPECT_FALSE(turn.AnimationFinished()) << "nothing moves while choosing";
+    EXPECT_FALSE(turn.CloseAuction()) << "no pause";
+    EXPECT_FALSE(turn.mayPut(firstHeldCard(HumanSeat)));
+    EXPECT_TRUE(turn.mayChoose(2));
+
+    // Seats 2 and 3 contest slot 3; the player wants slot 1 alone and may join in.
+    contestSlotThree(4, 5);
+    computersChoose();
+    ASSERT_TRUE(turn.ChooseCard(1));
+    EXPECT_FALSE(turn.mayChoose(2));
+    ASSERT_EQ(game.AuctionSlot, 3);
+    EXPECT_FALSE(turn.maySayNoMore()) << "he takes no part";
+    EXPECT_EQ(turn.NoMore(), BidOutcome::Ignored);
+    EXPECT_FALSE(game.HumanNoMore);
+
+    game.Scores[1][1] = game.Bid;
+    EXPECT_FALSE(turn.mayRaise(1));
+    EXPECT_FALSE(turn.BidAtAllCosts()) << "he cannot pay the first raise";
+    EXPECT_FALSE(game.AtAllCosts) << "a refused press promises nothing";
+    game.Scores[1][1] = game.Bid + 1;
+    EXPECT_TRUE(turn.mayRaise(1));
+    EXPECT_FALSE(turn.mayRaise(5));
+    EXPECT_TRUE(turn.RaiseBid(1));
+    EXPECT_TRUE(turn.maySayNoMore()) << "his bid makes him take part";
+    EXPECT_NE(turn.NoMore(), BidOutcome::Ignored);
+    EXPECT_FALSE(turn.maySayNoMore()) << "once";
+}
+
 TEST_F(TwelveTurnTest, TheLastCardGoesToTheHumanWhenHisWasSoldLast)
 {
     reachChoosing();
@@ -369,20 +403,23 @@ TEST_F(TwelveTurnTest, RoundEndsShowThePointsBeforeThePrizesUntilTheNextRound)
 
     for (int round = 1; round < RoundCount; ++round) {
         int sheetShownInRound = 0;
-        EXPECT_FALSE(rounds.EndOfRoundConfirmed([&] { sheetShownInRound = game.RoundNo; }));
+        EXPECT_EQ(rounds.EndOfRoundConfirmed([&] { sheetShownInRound = game.RoundNo; }),
+                  TwelveTurn::RoundConfirmed::NextRoundDealt);
         EXPECT_EQ(sheetShownInRound, round) << "the sheet shows before the next deal";
         EXPECT_EQ(game.RoundNo, round + 1);
         EXPECT_EQ(rounds.BoxScore(HumanSeat), StartingPoints + round * PrizeTable[1]);
     }
 
     bool overWhenShown = false;
-    EXPECT_TRUE(rounds.EndOfRoundConfirmed([&] { overWhenShown = game.GameOver; }));
+    EXPECT_EQ(rounds.EndOfRoundConfirmed([&] { overWhenShown = game.GameOver; }),
+              TwelveTurn::RoundConfirmed::GameOver);
     EXPECT_TRUE(overWhenShown) << "the last sheet shows the final result";
     EXPECT_EQ(game.FinalScore, StartingPoints + RoundCount * PrizeTable[1]);
     EXPECT_EQ(rounds.BoxScore(HumanSeat), game.FinalScore);
 
     bool shownAgain = false;
-    EXPECT_FALSE(rounds.EndOfRoundConfirmed([&] { shownAgain = true; }));
+    EXPECT_EQ(rounds.EndOfRoundConfirmed([&] { shownAgain = true; }),
+              TwelveTurn::RoundConfirmed::Refused);
     EXPECT_FALSE(shownAgain);
     EXPECT_EQ(game.RoundNo, RoundCount);
 }
@@ -415,10 +452,9 @@ TEST_F(TwelveTurnTest, NoStepRunsWhileARaiseIsAnnounced)
         const TwelveGame during = game;
         refused = refused && turn.NoMore() == BidOutcome::Ignored && !turn.RaiseBid(5)
             && !turn.BidAtAllCosts() && turn.BidStep() == BidOutcome::Ignored && !turn.ChooseCard(4)
-            && !turn.EndOfRoundConfirmed({});
-        turn.NewGame();
-        turn.CloseAuction();
-        turn.AnimationFinished();
+            && turn.EndOfRoundConfirmed({}) == TwelveTurn::RoundConfirmed::Refused;
+        refused = refused && !turn.NewGame() && !turn.CloseAuction() && !turn.AnimationFinished()
+            && !turn.CardArrived(1) && !turn.mayRaise(1) && !turn.maySayNoMore();
         refused = refused && game.Bid == during.Bid && game.Leader == during.Leader
             && !game.HumanNoMore && game.RoundNo == round && game.Holding == during.Holding;
     };

@@ -23,8 +23,9 @@ namespace {
 
 constexpr int JpegQuality = 92;
 constexpr quint64 WallSeed = 4242;
-// The Twelve pictures come plain and twice as dense, named as Qt looks for them on dense screens.
-constexpr int DenseScale = 2;
+// The Twelve pictures come plain, twice and four times as dense (for a large table on a dense
+// screen), named as Qt looks for them on dense screens.
+constexpr int DenseScales[] = {2, 4};
 
 // One file of the artwork: its path below the output folder and how to make its bytes.
 struct Output
@@ -65,12 +66,14 @@ std::vector<Output> outputs()
         {"Kartya Le.wav", [] { return WaveFile::encode(Sounds::cardDown(), Sounds::SampleRate); }},
     };
     for (const TwelvePictures::Picture &picture : TwelvePictures::pictures()) {
-        const QString dense = QFileInfo(picture.fileName).completeBaseName()
-            + QStringLiteral("@%1x.png").arg(DenseScale);
         all.push_back(
             {"twelve/" + picture.fileName, [picture] { return encoded(picture.draw(1), "png"); }});
-        all.push_back(
-            {"twelve/" + dense, [picture] { return encoded(picture.draw(DenseScale), "png"); }});
+        for (const int scale : DenseScales) {
+            const QString dense = QFileInfo(picture.fileName).completeBaseName()
+                + QStringLiteral("@%1x.png").arg(scale);
+            all.push_back({"twelve/" + dense,
+                           [picture, scale] { return encoded(picture.draw(scale), "png"); }});
+        }
     }
     for (const int size : Icons::ThemeIconSizes) {
         all.push_back({QStringLiteral("icons/kovra-%1.png").arg(size),

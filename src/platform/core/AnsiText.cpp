@@ -12,21 +12,43 @@ QString decode(const QByteArray &bytes)
     return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
 }
 
+namespace {
+
+constexpr char32_t Sub = 0x1a;
+
+// The converter writes the control character SUB for a letter the code page lacks; a SUB that
+// stands in the text keeps its byte.
+bool lacks(const QByteArray &encoded, char32_t letter)
+{
+    return encoded == QByteArrayView("\x1a") && letter != Sub;
+}
+
+}
+
 QByteArray encode(const QString &text)
 {
     QStringEncoder encoder("windows-1250");
     if (!encoder.isValid())
         return text.toLatin1();
-    // The converter writes the control character SUB for a letter the code page lacks. Taken
-    // letter by letter, those become '?', while a SUB that stands in the text keeps its byte.
-    constexpr char32_t Sub = 0x1a;
+    // Taken letter by letter, so each letter the code page lacks becomes one '?'.
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const char32_t letter : text.toUcs4()) {
         const QByteArray encoded = encoder.encode(QString::fromUcs4(&letter, 1));
-        bytes += encoded == QByteArrayView("\x1a") && letter != Sub ? QByteArray("?") : encoded;
+        bytes += lacks(encoded, letter) ? QByteArray("?") : encoded;
     }
     return bytes;
+}
+
+QString firstUnencodable(const QString &text)
+{
+    QStringEncoder encoder("windows-1250");
+    for (const char32_t letter : text.toUcs4()) {
+        const QString single = QString::fromUcs4(&letter, 1);
+        if (encoder.isValid() ? lacks(encoder.encode(single), letter) : letter > 0xff)
+            return single;
+    }
+    return {};
 }
 
 }

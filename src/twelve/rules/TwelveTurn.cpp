@@ -43,14 +43,15 @@ int TwelveTurn::BoxScore(int seat) const
     return points;
 }
 
-void TwelveTurn::NewGame()
+bool TwelveTurn::NewGame()
 {
     const Step step(stepping);
     if (!step)
-        return;
+        return false;
     ::NewGame(game);
     sale = {};
     startRound();
+    return true;
 }
 
 bool TwelveTurn::ResumeGame(const TwelveGame &kept)
@@ -80,21 +81,22 @@ void TwelveTurn::startRound()
     StartTurn();
 }
 
-bool TwelveTurn::EndOfRoundConfirmed(const std::function<void()> &showScoreSheet)
+TwelveTurn::RoundConfirmed
+TwelveTurn::EndOfRoundConfirmed(const std::function<void()> &showScoreSheet)
 {
     const Step step(stepping);
     if (!step || state != TurnState::RoundOver || game.GameOver)
-        return false;
+        return RoundConfirmed::Refused;
     if (game.RoundNo < RoundCount) {
         if (showScoreSheet)
             showScoreSheet();
         startRound();
-        return false;
+        return RoundConfirmed::NextRoundDealt;
     }
     EndGame(game);
     if (showScoreSheet)
         showScoreSheet();
-    return true;
+    return RoundConfirmed::GameOver;
 }
 
 void TwelveTurn::StartTurn()
@@ -128,16 +130,19 @@ void TwelveTurn::StartTurn()
     state = TurnState::Travelling;
 }
 
+bool TwelveTurn::mayPut(int card) const
+{
+    const bool putting = state == TurnState::Travelling || state == TurnState::WaitingForPut;
+    return !stepping && putting && game.TurnSlot[HumanSeat].MoveState == MoveNotPut && card >= 0
+        && card < CardCount && game.Holding[HumanSeat][card];
+}
+
 bool TwelveTurn::PutCard(int card)
 {
+    if (!mayPut(card))
+        return false;
     const Step step(stepping);
-    if (!step)
-        return false;
     TurnSlotRecord &slot = game.TurnSlot[HumanSeat];
-    const bool putting = state == TurnState::Travelling || state == TurnState::WaitingForPut;
-    if (!putting || slot.MoveState != MoveNotPut || card < 0 || card >= CardCount
-        || !game.Holding[HumanSeat][card])
-        return false;
     status.clear();
     slot.Suit = suitOf(card);
     slot.Rank = rankOf(card);
@@ -149,27 +154,27 @@ bool TwelveTurn::PutCard(int card)
     return true;
 }
 
-void TwelveTurn::CardArrived(int slot)
+bool TwelveTurn::CardArrived(int slot)
 {
     const Step step(stepping);
     if (!step || state != TurnState::Travelling || slot < 1 || slot > SlotCount
         || game.TurnSlot[slot].MoveState != MoveTravelling)
-        return;
+        return false;
     game.TurnSlot[slot].MoveState = MoveArrived;
     const bool computersArrived
         = std::all_of(game.TurnSlot.begin() + 2, game.TurnSlot.end(),
                       [](const TurnSlotRecord &put) { return put.MoveState == MoveArrived; });
     const int human = game.TurnSlot[HumanSeat].MoveState;
-    if (!computersArrived || human == MoveTravelling)
-        return;
-    state = human == MoveNotPut ? TurnState::WaitingForPut : TurnState::TurningBacks;
+    if (computersArrived && human != MoveTravelling)
+        state = human == MoveNotPut ? TurnState::WaitingForPut : TurnState::TurningBacks;
+    return true;
 }
 
-void TwelveTurn::AnimationFinished()
+bool TwelveTurn::AnimationFinished()
 {
     const Step step(stepping);
     if (!step)
-        return;
+        return false;
     switch (state) {
     case TurnState::TurningBacks:
         state = TurnState::TurningFaces;
@@ -190,8 +195,9 @@ void TwelveTurn::AnimationFinished()
         Deliver();
         break;
     default:
-        break;
+        return false;
     }
+    return true;
 }
 
 // Runs as soon as the cards lie face up, so the human cannot choose before the computers have.
@@ -211,6 +217,17 @@ void TwelveTurn::chooseAgain()
         status = TakePrompt;
 }
 
+bool TwelveTurn::mayChoose(int slot) const
+{
+    return !stepping && choosable(slot);
+}
+
+bool TwelveTurn::choosable(int slot) const
+{
+    return state == TurnState::Choosing && !game.Bought[HumanSeat] && slot >= 1 && slot <= SlotCount
+        && game.TurnSlot[slot].FaceUp;
+}
+
 bool TwelveTurn::ChooseCard(int slot)
 {
     const Step step(stepping);
@@ -219,8 +236,7 @@ bool TwelveTurn::ChooseCard(int slot)
 
 bool TwelveTurn::humanChoose(int slot)
 {
-    if (state != TurnState::Choosing || game.Bought[HumanSeat] || slot < 1 || slot > SlotCount
-        || !game.TurnSlot[slot].FaceUp)
+    if (!choosable(slot))
         return false;
     status.clear();
     game.Wanted[HumanSeat] = slot;
@@ -306,6 +322,7 @@ BidOutcome TwelveTurn::nextBid()
         return BidOutcome::WaitingForHuman;
     if (game.AtAllCosts) {
         game.AtAllCosts = false;
+        status.clear();
         state = TurnState::AtAllCostsPause;
         return BidOutcome::Pausing;
     }
@@ -313,12 +330,21 @@ BidOutcome TwelveTurn::nextBid()
     return BidOutcome::Closed;
 }
 
+bool TwelveTurn::raisable(int step) const
+{
+    // A bid the human cannot pay is ignored without a word.
+    return state == TurnState::Bidding && step > 0 && !game.Bought[HumanSeat]
+        && game.Leader != HumanSeat && game.Scores[game.RoundNo][HumanSeat] >= game.Bid + step;
+}
+
+bool TwelveTurn::mayRaise(int step) const
+{
+    return !stepping && raisable(step);
+}
+
 bool TwelveTurn::humanRaise(int step)
 {
-    if (state != TurnState::Bidding || game.Bought[HumanSeat] || game.Leader == HumanSeat)
-        return false;
-    // A bid the human cannot pay is ignored without a word.
-    if (game.Scores[game.RoundNo][HumanSeat] < game.Bid + step)
+    if (!raisable(step))
         return false;
     game.Bid += step;
     game.Leader = HumanSeat;
@@ -330,37 +356,51 @@ bool TwelveTurn::humanRaise(int step)
 bool TwelveTurn::RaiseBid(int raise)
 {
     const Step step(stepping);
-    return step && raise > 0 && humanRaise(raise);
+    return step && humanRaise(raise);
 }
 
+// Refused, like "+1", when the human cannot pay the first raise: a refused press leaves no
+// promise behind that would later pause the auction.
 bool TwelveTurn::BidAtAllCosts()
 {
     const Step step(stepping);
-    if (!step || state != TurnState::Bidding || game.Bought[HumanSeat] || game.Leader == HumanSeat)
+    if (!step || !raisable(1))
         return false;
     game.AtAllCosts = true;
     return humanRaise(1);
 }
 
+// Only a human who takes part, by his claim or his bid, can drop out; once is enough.
+bool TwelveTurn::maySayNoMore() const
+{
+    return !stepping && state == TurnState::Bidding && !game.Bought[HumanSeat]
+        && (game.InAuction[HumanSeat] || (game.Leader == HumanSeat && game.Bid > 0))
+        && !game.HumanNoMore;
+}
+
 BidOutcome TwelveTurn::NoMore()
 {
-    const Step step(stepping);
-    if (!step || state != TurnState::Bidding)
+    if (!maySayNoMore())
         return BidOutcome::Ignored;
+    const Step step(stepping);
     status.clear();
     game.HumanNoMore = true;
     return nextBid();
 }
 
-void TwelveTurn::CloseAuction()
+bool TwelveTurn::CloseAuction()
 {
     const Step step(stepping);
-    if (step && state == TurnState::AtAllCostsPause)
-        sell();
+    if (!step || state != TurnState::AtAllCostsPause)
+        return false;
+    sell();
+    return true;
 }
 
+// The auction is over: its prompt goes with it.
 void TwelveTurn::sell()
 {
+    status.clear();
     game.Scores[game.RoundNo][game.Leader] -= game.Bid;
     sale = {game.AuctionSlot, game.Leader, game.TurnSlot[game.AuctionSlot].Card, game.Bid};
     state = TurnState::TurningSoldFace;

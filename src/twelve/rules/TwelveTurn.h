@@ -74,7 +74,8 @@ public:
     // the next round starts or the game ends.
     int BoxScore(int seat) const;
 
-    void NewGame();
+    // Every step answers whether it was taken; a refused step changes nothing.
+    bool NewGame();
     // Goes on with a kept game (one TurnStart gave) from the start of its turn; refused, and
     // nothing changes, while a step runs or when the game is over or holds no dealt round.
     bool ResumeGame(const TwelveGame &kept);
@@ -83,16 +84,17 @@ public:
     const TwelveGame &TurnStart() const { return turnStart; }
     // The player confirmed the end of a round. Before the last round the score sheet is shown
     // and the next round dealt; after it the game ends, then the sheet shows the final result.
-    // True when the game is over. Refused (false, nothing shown) unless a round has just ended.
-    bool EndOfRoundConfirmed(const std::function<void()> &showScoreSheet);
+    // Refused (nothing shown) unless a round has just ended.
+    enum class RoundConfirmed { Refused, NextRoundDealt, GameOver };
+    RoundConfirmed EndOfRoundConfirmed(const std::function<void()> &showScoreSheet);
 
     // The human puts a card; false when it is not his time to put or he does not hold it.
     bool PutCard(int card);
     // A travelling put card reached its place in the middle.
-    void CardArrived(int slot);
+    bool CardArrived(int slot);
     // The picture sequence of the current state has finished: the four cards turned up or the
     // sold card turned over and reached its buyer.
-    void AnimationFinished();
+    bool AnimationFinished();
     // The human wants a face-up middle card; false when that is not possible now.
     bool ChooseCard(int slot);
 
@@ -100,11 +102,18 @@ public:
     // "+1" and "+5"; false when ignored, also when the human cannot pay.
     bool RaiseBid(int step);
     // "At all costs": from now on every computer raise is answered at once while the human can
-    // pay. True when its own first raise went through.
+    // pay. Taken only with its own first raise, as "+1".
     bool BidAtAllCosts();
+    // The human drops out of the auction he bids in.
     BidOutcome NoMore();
     // The pause after an "At all costs" auction is over.
-    void CloseAuction();
+    bool CloseAuction();
+
+    // Whether the step would be taken now, so the table can show what a click would do.
+    bool mayPut(int card) const;
+    bool mayChoose(int slot) const;
+    bool mayRaise(int step) const;
+    bool maySayNoMore() const;
 
 private:
     class Step;
@@ -113,9 +122,11 @@ private:
     void StartTurn();
     void computersChoose();
     void chooseAgain();
+    bool choosable(int slot) const;
     bool humanChoose(int slot);
     void StartAuction();
     BidOutcome nextBid();
+    bool raisable(int step) const;
     // The checks and the raise of "+1" and "+5", also used by the answers of "At all costs".
     bool humanRaise(int step);
     void sell();
