@@ -5,6 +5,7 @@
 // Input: the file.
 
 #include "DataDir.h"
+#include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "Random.h"
 #include "TwelveKeptGame.h"
@@ -48,6 +49,11 @@ void playOn(TwelveTurn &turn, TwelveGame &game)
 }
 
 } // namespace
+
+QByteArray overLimitInput()
+{
+    return overLimitFile(QByteArray(), FileLimits::MaxKeptGameSize, '\n');
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

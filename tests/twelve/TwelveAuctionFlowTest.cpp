@@ -6,15 +6,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-namespace {
-
-bool waitingForHumanBid(const TwelveGame &game, TurnState state)
-{
-    return state == TurnState::Bidding && game.InAuction[HumanSeat] && game.Leader != HumanSeat;
-}
-
-}
-
 // The player lost the card he wanted: the empty place has no marker while he chooses again.
 TEST_F(TwelveWindowTest, NoMarkerStaysUnderACardLostAtAuction)
 {

@@ -1,6 +1,7 @@
 #include "TwelveWindowFixture.h"
 
 #include "FileFaults.h"
+#include "FileLimits.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "TwelveHint.h"
@@ -137,7 +138,7 @@ TEST_F(TwelveKeptGameWindow, AnUnreadableKeptGameIsPutAsideAndANewGameStarts)
         {"from a later version", future},
         {"foreign", "[Beallitas]\r\nOkos=1\r\n"},
         {"empty", ""},
-        {"too large", good + QByteArray(TwelveKeptGame::MaxFileSize, '\n')},
+        {"too large", good + QByteArray(FileLimits::MaxKeptGameSize, '\n')},
     };
     for (const UnreadableCase &c : cases) {
         SCOPED_TRACE(c.what);

@@ -12,8 +12,10 @@ namespace FileLimits {
 inline constexpr qint64 MaxIniFileSize = 1024 * 1024;
 // A saved Poker game is 44 bytes; a little more is read as before, with the rest ignored.
 inline constexpr qint64 MaxPokerSaveSize = 4 * 1024;
-// The longest manual is under 14 KiB. The help window lays out a manual of this size in a
-// fraction of a second (bench/help-text); a larger one would keep the player waiting.
-inline constexpr qint64 MaxHelpTextSize = 256 * 1024;
+// The longest manual is under 20 KiB. The help window lays out a manual of this size in well
+// under a second (bench/help-text); a larger one would keep the player waiting.
+inline constexpr qint64 MaxHelpTextSize = 512 * 1024;
+// A kept Twelve game takes under a kilobyte.
+inline constexpr qint64 MaxKeptGameSize = 16 * 1024;
 
 }

@@ -1,5 +1,6 @@
 #include "TwelveKeptGame.h"
 
+#include "FileLimits.h"
 #include "TwelveNames.h"
 #include "WholeFile.h"
 
@@ -205,8 +206,8 @@ ReadResult read(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {true, std::nullopt};
     // One byte more than the limit tells a file that is too large.
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError)
+    const QByteArray bytes = file.read(FileLimits::MaxKeptGameSize + 1);
+    if (bytes.size() > FileLimits::MaxKeptGameSize || file.error() != QFileDevice::NoError)
         return {true, std::nullopt};
     return {true, decode(bytes)};
 }

@@ -15,8 +15,6 @@ namespace TwelveKeptGame {
 
 inline constexpr char FileName[] = "Twelve.kept";
 inline constexpr int Version = 1;
-// A kept game takes under a kilobyte; anything much larger is not one.
-inline constexpr qint64 MaxFileSize = 16 * 1024;
 
 // The bytes for a game at the start of a turn (its TurnSlot and auction state are not kept).
 QByteArray encode(const TwelveGame &game);
