@@ -296,6 +296,8 @@ TEST_F(TwelveWindowTest, ANewDeckRedrawsEveryBackAtOnceMidTurn)
 {
     open();
     window->tmrKeslTimer();
+    // The clock would go on under the chooser; held, the turn is still where the test left it.
+    window->tmrKesl->stop();
     onNextModal([](QWidget *) {
         frmKartyak->img0Click(frmKartyak->backPictures[3]);
         frmKartyak->bbtnOkClick();
