@@ -10,13 +10,16 @@ namespace {
 
 constexpr int Ranks = 13;
 constexpr int NoColour = -1;
+// A rank index past the real ones whose count is always zero.
+constexpr int NoRank = Ranks;
 
 // What the solver needs of the rank rule, taken from GolfGame::Fits once.
 struct RankRule
 {
     std::array<std::array<bool, Ranks>, Ranks> fits{};
-    // The ranks a card of each rank can be played on.
-    std::array<std::vector<int>, Ranks> below;
+    // The ranks a card of each rank can be played on: at most its two neighbours, the rest
+    // filled with NoRank.
+    std::array<std::array<int, 2>, Ranks> below{};
     // Whether anything can be played on a card of this rank.
     std::array<bool, Ranks> takesAny{};
     // Two colours such that a card is only ever played on one of the other colour; NoColour
@@ -62,11 +65,13 @@ struct RankRule
 
     RankRule()
     {
+        for (auto &ranks : below)
+            ranks.fill(NoRank);
         for (int t = 0; t < Ranks; ++t)
             for (int k = 0; k < Ranks; ++k)
                 if (GolfGame::Fits(t, k)) {
                     fits[t][k] = true;
-                    below[k].push_back(t);
+                    below[k][below[k][0] == NoRank ? 0 : 1] = t;
                     takesAny[t] = true;
                 }
         findPath();
@@ -138,6 +143,15 @@ public:
         return false;
     }
 
+    void prefetch(std::uint64_t key) const
+    {
+#if defined(__GNUC__) || defined(__clang__)
+        __builtin_prefetch(&slots[bucket(key)]);
+#else
+        (void)key;
+#endif
+    }
+
     void insert(std::uint64_t key)
     {
         const std::size_t first = bucket(key);
@@ -178,8 +192,12 @@ public:
         for (int c = 0; c < columns; ++c) {
             len[c] = position.columnLen[c];
             tableauCards += len[c];
-            for (int r = 0; r < len[c]; ++r)
+            lengthsKey = lengthsKey << LengthBits | std::uint64_t(len[c]);
+            lengthUnit[c] = std::uint64_t(1) << (LengthBits * (columns - 1 - c));
+            for (int r = 0; r < len[c]; ++r) {
                 rank[c][r] = position.tableau[c][r] % Ranks;
+                ++tableauRanks[rank[c][r]];
+            }
         }
         for (int i = 0; i < stockCount; ++i) {
             stockRank[i] = position.stock[i] % Ranks;
@@ -226,12 +244,20 @@ private:
         for (int c = 0; c < columns; ++c)
             if (len[c] > 0 && rule.fits[top][rank[c][len[c] - 1]])
                 plays[playCount++] = c;
-        if (playCount == 0 && stockCount == 0) {
-            finish();
+        if (playCount == 0) {
+            // Turning is the only move: the position after it is the one worth remembering.
+            if (stockCount == 0)
+                finish();
+            else
+                turn();
             return;
         }
         const std::uint64_t key = this->key();
-        if (seen.contains(key) || lowerBound() >= best)
+        // The table is large and seldom in the cache: its line is fetched while the bound
+        // is computed.
+        seen.prefetch(key);
+        // The bound never exceeds the cards in the columns.
+        if ((tableauCards >= best && lowerBound() >= best) || seen.contains(key))
             return;
         // Longer columns first: their buried cards are the hardest to free.
         std::sort(plays.begin(), plays.begin() + playCount,
@@ -249,9 +275,13 @@ private:
         const int before = top;
         top = rank[c][--len[c]];
         --tableauCards;
+        --tableauRanks[top];
+        lengthsKey -= lengthUnit[c];
         line.push_back(GolfMove::play(c));
         visit();
         line.pop_back();
+        lengthsKey += lengthUnit[c];
+        ++tableauRanks[top];
         ++tableauCards;
         ++len[c];
         top = before;
@@ -280,10 +310,7 @@ private:
 
     std::uint64_t key() const
     {
-        std::uint64_t k = 0;
-        for (int c = 0; c < columns; ++c)
-            k = k << 4 | std::uint64_t(len[c]);
-        return (k << 6 | std::uint64_t(stockCount)) << 4 | std::uint64_t(top);
+        return (lengthsKey << 6 | std::uint64_t(stockCount)) << 4 | std::uint64_t(top);
     }
 
     // Cards that must be left whatever is played. A card is stuck when no card it could be
@@ -294,20 +321,19 @@ private:
     // on the other.
     int lowerBound() const
     {
-        std::array<int, Ranks> live = stockRanks[stockCount];
-        std::array<int, Ranks> starts = live;
-        ++live[top];
+        std::array<int, Ranks> starts = stockRanks[stockCount];
         ++starts[top];
-        for (int c = 0; c < columns; ++c)
-            for (int r = 0; r < len[c]; ++r)
-                ++live[rank[c][r]];
+        std::array<int, Ranks + 1> live;
+        live[NoRank] = 0;
+        for (int t = 0; t < Ranks; ++t)
+            live[t] = starts[t] + tableauRanks[t];
 
         std::array<int, GolfLayout::MaxColumns> stuck{};
         int stuckCards = 0;
         for (bool changed = true; changed;) {
             changed = false;
             for (int c = 0; c < columns; ++c) {
-                std::array<int, Ranks> above{};
+                std::array<int, Ranks + 1> above{};
                 int deepest = stuck[c];
                 for (int r = stuck[c]; r < len[c]; ++r) {
                     const int k = rank[c][r];
@@ -328,31 +354,31 @@ private:
                 }
             }
         }
+        // The cards not stuck, by rank.
+        std::array<int, Ranks> wanted;
+        for (int t = 0; t < Ranks; ++t)
+            wanted[t] = live[t] - starts[t];
         // Nothing is played on a sink (a King): each ends its run.
         int usableRuns = 0;
         int sinks = 0;
         for (int t = 0; t < Ranks; ++t) {
-            if (rule.takesAny[t]) {
+            if (rule.takesAny[t])
                 usableRuns += starts[t];
-                continue;
-            }
-            for (int c = 0; c < columns; ++c)
-                for (int r = stuck[c]; r < len[c]; ++r)
-                    sinks += rank[c][r] == t;
+            else
+                sinks += wanted[t];
         }
         const int sinkExcess = std::max(0, sinks - usableRuns);
-        const int unmatched = unmatchedCards(stuck, starts);
+        const int unmatched = unmatchedCards(wanted, starts);
         if (rule.colour[0] == NoColour)
             return stuckCards + std::max(sinkExcess, unmatched);
 
         std::array<int, 2> freeCards{};
         std::array<int, 2> runs{};
-        for (int c = 0; c < columns; ++c)
-            for (int r = stuck[c]; r < len[c]; ++r)
-                ++freeCards[rule.colour[rank[c][r]]];
-        for (int t = 0; t < Ranks; ++t)
+        for (int t = 0; t < Ranks; ++t) {
+            freeCards[rule.colour[t]] += wanted[t];
             if (rule.takesAny[t])
                 runs[rule.colour[t]] += starts[t];
+        }
         // A run starting on colour 0 plays colour 1 first.
         const int excess = std::max({0, freeCards[1] - freeCards[0] - runs[0],
                                      freeCards[0] - freeCards[1] - runs[1]});
@@ -361,15 +387,11 @@ private:
 
     // Every card played from a column lies on a card of a neighbouring rank, and each card
     // takes at most one: the cards that cannot all get one of their own are left.
-    int unmatchedCards(const std::array<int, GolfLayout::MaxColumns> &stuck,
+    int unmatchedCards(const std::array<int, Ranks> &wanted,
                        const std::array<int, Ranks> &starts) const
     {
         if (!rule.onPath)
             return 0;
-        std::array<int, Ranks> wanted{};
-        for (int c = 0; c < columns; ++c)
-            for (int r = stuck[c]; r < len[c]; ++r)
-                ++wanted[rank[c][r]];
         std::array<int, Ranks + 1> takers{};
         for (int i = 0; i < Ranks; ++i) {
             const int t = rule.path[i];
@@ -397,6 +419,7 @@ private:
     }
 
     static constexpr std::int64_t CancelInterval = 1024;
+    static constexpr int LengthBits = 4;
 
     const RankRule &rule;
     SeenTable &seen;
@@ -407,6 +430,11 @@ private:
     std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> rank{};
     std::array<int, GolfLayout::MaxColumns> len{};
     int tableauCards = 0;
+    // How many of each rank the columns hold.
+    std::array<int, Ranks> tableauRanks{};
+    // The column lengths as the key holds them, and one card of each column in it.
+    std::uint64_t lengthsKey = 0;
+    std::array<std::uint64_t, GolfLayout::MaxColumns> lengthUnit{};
     std::array<int, GolfLayout::DeckSize - 1> stockRank{};
     // stockRanks[n]: how many of each rank the first n stock cards hold.
     std::array<std::array<int, Ranks>, GolfLayout::DeckSize> stockRanks{};
