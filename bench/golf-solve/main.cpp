@@ -191,7 +191,7 @@ int solveRandom(const Options &options)
     std::map<int, long> cardsLeft;
     std::vector<double> times;
     long won = 0;
-    std::int64_t mostStates = 0;
+    std::vector<double> states;
     double baselineMs = 0;
     double solverMsOnBaselineDeals = 0;
     double slowestBaselineMs = 0;
@@ -205,7 +205,7 @@ int solveRandom(const Options &options)
         times.push_back(ms);
         ++cardsLeft[solution.fewestCardsLeft];
         won += solution.fewestCardsLeft == 0;
-        mostStates = std::max(mostStates, solution.states);
+        states.push_back(double(solution.states));
         if (n < options.baselineDeals) {
             const double plainStart = cpuMilliseconds();
             const PlainAnswer plain = plainSearch(deal);
@@ -241,8 +241,9 @@ int solveRandom(const Options &options)
                 percentile(times, 0.5), percentile(times, 0.99),
                 *std::max_element(times.begin(), times.end()),
                 std::accumulate(times.begin(), times.end(), 0.0));
-    std::printf("most positions searched in one deal: %lld\n",
-                static_cast<long long>(mostStates));
+    std::printf("positions searched: median %.0f, most %.0f, total %.0f\n",
+                percentile(states, 0.5), *std::max_element(states.begin(), states.end()),
+                std::accumulate(states.begin(), states.end(), 0.0));
     if (!baselineTimes.empty()) {
         std::printf("plain memoised search on the first %zu deals: median %.3f ms, max %.3f ms, "
                     "most positions %lld; CPU %.1f ms against the solver's %.1f ms: %.1fx\n",

@@ -253,12 +253,15 @@ private:
             return;
         }
         const std::uint64_t key = this->key();
-        // The table is large and seldom in the cache: its line is fetched while the bound
-        // is computed.
-        seen.prefetch(key);
         // The bound never exceeds the cards in the columns.
-        if ((tableauCards >= best && lowerBound() >= best) || seen.contains(key))
+        if (seen.contains(key) || (tableauCards >= best && lowerBound() >= best))
             return;
+        // The table is large and seldom in the cache: the lines of the next positions are
+        // fetched while the first of them is searched.
+        for (int i = 0; i < playCount; ++i)
+            seen.prefetch(keyAfterPlay(plays[i]));
+        if (stockCount > 0)
+            seen.prefetch(keyAfterTurn());
         // Longer columns first: their buried cards are the hardest to free.
         std::sort(plays.begin(), plays.begin() + playCount,
                   [this](int a, int b) { return len[a] > len[b]; });
@@ -308,9 +311,18 @@ private:
         bestLine.insert(bestLine.end(), stockCount, GolfMove::turn());
     }
 
-    std::uint64_t key() const
+    static std::uint64_t key(std::uint64_t lengths, int stockCount, int top)
     {
-        return (lengthsKey << 6 | std::uint64_t(stockCount)) << 4 | std::uint64_t(top);
+        return (lengths << 6 | std::uint64_t(stockCount)) << 4 | std::uint64_t(top);
+    }
+    std::uint64_t key() const { return key(lengthsKey, stockCount, top); }
+    std::uint64_t keyAfterPlay(int c) const
+    {
+        return key(lengthsKey - lengthUnit[c], stockCount, rank[c][len[c] - 1]);
+    }
+    std::uint64_t keyAfterTurn() const
+    {
+        return key(lengthsKey, stockCount - 1, stockRank[stockCount - 1]);
     }
 
     // Cards that must be left whatever is played. A card is stuck when no card it could be
