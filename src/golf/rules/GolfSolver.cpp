@@ -28,6 +28,9 @@ struct RankRule
     // The ranks in a row in which only neighbours fit on each other, when there is one.
     std::array<int, Ranks> path{};
     bool onPath = false;
+    // Along the path: whether the rank at i is played on the one before it, or after it.
+    std::array<bool, Ranks> onPrevious{};
+    std::array<bool, Ranks> onNext{};
 
     bool neighbours(int a, int b) const { return fits[a][b] || fits[b][a]; }
 
@@ -61,6 +64,10 @@ struct RankRule
                 if (neighbours(path[a], path[b]) && std::abs(a - b) != 1)
                     return;
         onPath = true;
+        for (int i = 0; i < Ranks; ++i) {
+            onPrevious[i] = i > 0 && fits[path[i - 1]][path[i]];
+            onNext[i] = i + 1 < Ranks && fits[path[i + 1]][path[i]];
+        }
     }
 
     RankRule()
@@ -115,7 +122,7 @@ const RankRule &rankRule()
 class GolfSolver::SeenTable
 {
 public:
-    static constexpr int SlotBits = 21; // 16 MB
+    static constexpr int SlotBits = 18; // 2 MB: small enough to stay mostly in the cache
     static constexpr int BucketSize = 4;
     static constexpr int KeyBits = 50;
     static constexpr std::uint64_t KeyMask = (std::uint64_t(1) << KeyBits) - 1;
@@ -209,10 +216,14 @@ public:
     GolfSolution run()
     {
         GolfSolution solution;
-        best = tableauCards + 1;
+        // A search for the lower bound itself prunes hardest and settles most deals that can
+        // be won; only when it fails is the fewest cards left searched for.
         floor = lowerBound();
-        seen.startSearch();
-        visit();
+        searchBelow(floor + 1);
+        if (best > floor && !cancelled) {
+            ++floor;
+            searchBelow(tableauCards + 1);
+        }
         solution.states = states;
         if (cancelled)
             return solution;
@@ -223,6 +234,14 @@ public:
     }
 
 private:
+    // Looks for an end with fewer cards left than limit.
+    void searchBelow(int limit)
+    {
+        best = limit;
+        seen.startSearch();
+        visit();
+    }
+
     bool stopped() const { return cancelled || best <= floor; }
 
     void visit()
@@ -333,99 +352,105 @@ private:
     // on the other.
     int lowerBound() const
     {
-        std::array<int, Ranks> starts = stockRanks[stockCount];
-        ++starts[top];
+        const std::array<int, Ranks> &stock = stockRanks[stockCount];
+        // The cards that could be on top later, apart from the one on top now: that one is
+        // covered before any card under an exposed one comes free.
         std::array<int, Ranks + 1> live;
         live[NoRank] = 0;
         for (int t = 0; t < Ranks; ++t)
-            live[t] = starts[t] + tableauRanks[t];
+            live[t] = stock[t] + tableauRanks[t];
 
         std::array<int, GolfLayout::MaxColumns> stuck{};
         int stuckCards = 0;
-        for (bool changed = true; changed;) {
-            changed = false;
-            for (int c = 0; c < columns; ++c) {
-                std::array<int, Ranks + 1> above{};
-                int deepest = stuck[c];
-                for (int r = stuck[c]; r < len[c]; ++r) {
-                    const int k = rank[c][r];
-                    // The card on top now only takes a card exposed now.
-                    int reachable = r + 1 < len[c] && rule.fits[top][k] ? -1 : 0;
-                    for (int t : rule.below[k])
-                        reachable += live[t] - above[t];
-                    if (reachable == 0)
-                        deepest = r + 1;
-                    ++above[k];
-                }
-                for (int r = stuck[c]; r < deepest; ++r)
-                    --live[rank[c][r]];
-                if (deepest > stuck[c]) {
-                    stuckCards += deepest - stuck[c];
-                    stuck[c] = deepest;
-                    changed = true;
-                }
+        // Columns are scanned in turn until none has changed since its last scan; a column's
+        // own stuck cards lie under everything it still has, so it need not look again.
+        for (int c = 0, unchanged = 0; unchanged < columns; c = c + 1 == columns ? 0 : c + 1) {
+            const int exposed = len[c] - 1;
+            int deepest = stuck[c];
+            // Going up from the deepest card, each card leaves live once passed: it stays
+            // buried while any card above it is still there.
+            for (int r = stuck[c]; r <= exposed; ++r) {
+                const int k = rank[c][r];
+                const int reachable = live[rule.below[k][0]] + live[rule.below[k][1]]
+                    + (r == exposed && rule.fits[top][k]);
+                if (reachable == 0)
+                    deepest = r + 1;
+                --live[k];
+            }
+            for (int r = deepest; r <= exposed; ++r)
+                ++live[rank[c][r]];
+            if (deepest == stuck[c]) {
+                ++unchanged;
+                continue;
+            }
+            stuckCards += deepest - stuck[c];
+            stuck[c] = deepest;
+            unchanged = 1;
+        }
+        std::array<int, Ranks> starts = stock;
+        ++starts[top];
+        // The cards not stuck by rank, and in total and of colour 1; the runs that can go on
+        // (a run ends on a sink, a King, as nothing is played on it), in total and of colour 1.
+        std::array<int, Ranks> wanted;
+        int freeCards = 0;
+        int freeOfOne = 0;
+        int sinks = 0;
+        int runs = 0;
+        int runsOfOne = 0;
+        for (int t = 0; t < Ranks; ++t) {
+            wanted[t] = live[t] - stock[t];
+            freeCards += wanted[t];
+            const bool one = rule.colour[t] == 1;
+            freeOfOne += one * wanted[t];
+            if (rule.takesAny[t]) {
+                runs += starts[t];
+                runsOfOne += one * starts[t];
+            } else {
+                sinks += wanted[t];
             }
         }
-        // The cards not stuck, by rank.
-        std::array<int, Ranks> wanted;
-        for (int t = 0; t < Ranks; ++t)
-            wanted[t] = live[t] - starts[t];
-        // Nothing is played on a sink (a King): each ends its run.
-        int usableRuns = 0;
-        int sinks = 0;
-        for (int t = 0; t < Ranks; ++t) {
-            if (rule.takesAny[t])
-                usableRuns += starts[t];
-            else
-                sinks += wanted[t];
-        }
-        const int sinkExcess = std::max(0, sinks - usableRuns);
+        const int sinkExcess = std::max(0, sinks - runs);
         const int unmatched = unmatchedCards(wanted, starts);
         if (rule.colour[0] == NoColour)
             return stuckCards + std::max(sinkExcess, unmatched);
-
-        std::array<int, 2> freeCards{};
-        std::array<int, 2> runs{};
-        for (int t = 0; t < Ranks; ++t) {
-            freeCards[rule.colour[t]] += wanted[t];
-            if (rule.takesAny[t])
-                runs[rule.colour[t]] += starts[t];
-        }
         // A run starting on colour 0 plays colour 1 first.
-        const int excess = std::max({0, freeCards[1] - freeCards[0] - runs[0],
-                                     freeCards[0] - freeCards[1] - runs[1]});
+        const int freeOfZero = freeCards - freeOfOne;
+        const int runsOfZero = runs - runsOfOne;
+        const int excess = std::max(
+            {0, freeOfOne - freeOfZero - runsOfZero, freeOfZero - freeOfOne - runsOfOne});
         return stuckCards + std::max({excess, sinkExcess, unmatched});
     }
 
     // Every card played from a column lies on a card of a neighbouring rank, and each card
-    // takes at most one: the cards that cannot all get one of their own are left.
+    // takes at most one: the cards that cannot all get one of their own are left. Along the
+    // row of ranks, a card takes the leftover of the rank before it first: no later rank can
+    // use that.
     int unmatchedCards(const std::array<int, Ranks> &wanted,
                        const std::array<int, Ranks> &starts) const
     {
         if (!rule.onPath)
             return 0;
-        std::array<int, Ranks + 1> takers{};
-        for (int i = 0; i < Ranks; ++i) {
+        // The cards that can still take one, at the rank before, this and the next rank.
+        const auto takers = [&](int i) {
             const int t = rule.path[i];
-            takers[i] = rule.takesAny[t] ? starts[t] + wanted[t] : 0;
-        }
-        // Along the row of ranks, a card takes the leftover of the rank before it first: no
-        // later rank can use that.
+            return rule.takesAny[t] ? starts[t] + wanted[t] : 0;
+        };
+        int previous = 0;
+        int current = takers(0);
         int unmatched = 0;
         for (int i = 0; i < Ranks; ++i) {
-            const int k = rule.path[i];
-            int need = wanted[k];
-            if (i > 0 && rule.fits[rule.path[i - 1]][k]) {
-                const int used = std::min(need, takers[i - 1]);
+            int next = i + 1 < Ranks ? takers(i + 1) : 0;
+            int need = wanted[rule.path[i]];
+            if (rule.onPrevious[i])
+                need -= std::min(need, previous);
+            if (rule.onNext[i]) {
+                const int used = std::min(need, next);
                 need -= used;
-                takers[i - 1] -= used;
-            }
-            if (i + 1 < Ranks && rule.fits[rule.path[i + 1]][k]) {
-                const int used = std::min(need, takers[i + 1]);
-                need -= used;
-                takers[i + 1] -= used;
+                next -= used;
             }
             unmatched += need;
+            previous = current;
+            current = next;
         }
         return unmatched;
     }

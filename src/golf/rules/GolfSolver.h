@@ -26,7 +26,9 @@ struct GolfSolution
 // position is cut off when a lower bound on the cards it must leave (cards no neighbour rank
 // can reach any more, and the parity of the ranks still to play) is no better than the best
 // end found, and positions already searched are remembered in a table of fixed size (a
-// position that dropped out of it is searched again, so the answer stays exact).
+// position that dropped out of it is searched again, so the answer stays exact). A first,
+// narrow search asks only whether the bound of the starting position can be reached (for
+// most deals: whether it can be won).
 //
 // One solver serves one thread at a time; it keeps its table between calls.
 class GolfSolver
