@@ -118,19 +118,31 @@ const RankRule &rankRule()
 // Positions searched to the end, by their key: the column lengths, the stock count and the
 // rank on top, which is all that decides the rest of the game. Each entry also carries the
 // number of the search that stored it, so a new search starts with an empty table without
-// clearing it. Slots are overwritten when a bucket is full.
+// clearing it. Slots are overwritten when a bucket is full. The table starts small enough to
+// stay mostly in the cache (2 MB) and grows once, emptied, to 32 MB for a search that goes on
+// much longer than it holds: wide layouts search millions of positions.
 class GolfSolver::SeenTable
 {
 public:
-    static constexpr int SlotBits = 18; // 2 MB: small enough to stay mostly in the cache
+    static constexpr int SmallSlotBits = 18;
+    static constexpr int LargeSlotBits = 22;
+    static constexpr std::int64_t GrowAfterSlotsTimes = 4;
     static constexpr int BucketSize = 4;
     static constexpr int KeyBits = 50;
     static constexpr std::uint64_t KeyMask = (std::uint64_t(1) << KeyBits) - 1;
     static constexpr std::uint64_t LastSearch = (std::uint64_t(1) << (64 - KeyBits)) - 1;
 
     SeenTable()
-        : slots((std::size_t(1) << SlotBits) + BucketSize, 0)
+        : slots((std::size_t(1) << SmallSlotBits) + BucketSize, 0)
     { }
+
+    void growFor(std::int64_t searched)
+    {
+        if (slotBits == LargeSlotBits || searched < GrowAfterSlotsTimes << slotBits)
+            return;
+        slotBits = LargeSlotBits;
+        slots.assign((std::size_t(1) << slotBits) + BucketSize, 0);
+    }
 
     void startSearch()
     {
@@ -173,11 +185,12 @@ public:
 
 private:
     std::uint64_t stamped(std::uint64_t key) const { return search << KeyBits | key; }
-    static std::size_t bucket(std::uint64_t key)
+    std::size_t bucket(std::uint64_t key) const
     {
-        return std::size_t((key * 0x9E3779B97F4A7C15ull) >> (64 - SlotBits));
+        return std::size_t((key * 0x9E3779B97F4A7C15ull) >> (64 - slotBits));
     }
 
+    int slotBits = SmallSlotBits;
     std::vector<std::uint64_t> slots;
     std::uint64_t search = 0;
     std::uint64_t evictions = 0;
@@ -253,6 +266,7 @@ private:
             }
             if (progress && states % ProgressInterval == 0)
                 progress(states);
+            seen.growFor(states);
         }
         if (tableauCards == 0) {
             finish();
