@@ -1,5 +1,6 @@
 #include "GolfAdvice.h"
 #include "GolfFixtures.h"
+#include "GolfUnseenTable.h"
 #include "PlainSearch.h"
 #include "Random.h"
 
@@ -44,24 +45,6 @@ int replay(GolfPosition position, const std::vector<GolfMove> &line)
     EXPECT_TRUE(position.over()) << "the line stops before the end";
     return position.cardsLeft();
 }
-
-class NoView : public GolfView
-{
-    void hideAllCards() override { }
-    void hideCard(int) override { }
-    void PlaceInColumn(int, int, int) override { }
-    void PlaceOnFoundation(int, int) override { }
-    void showStock(bool) override { }
-    void setStockCount(int) override { }
-    void ShowResult(int) override { }
-    void hideResult() override { }
-    void playSound(Sound) override { }
-};
-
-class NoResults : public GolfResultRecorder
-{
-    void RecordResult(GolfLayout, int, int) override { }
-};
 
 struct KnownCase
 {
@@ -111,9 +94,8 @@ TEST(GolfSolver, TheLinePlayedThroughTheGameLeavesWhatItPromised)
     for (unsigned seed = 1; seed <= 3; ++seed) {
         SCOPED_TRACE(seed);
         SeededRandom random(seed);
-        NoView view;
-        NoResults results;
-        GolfGame game(random, view, results);
+        GolfUnseenTable table;
+        GolfGame game(random, table, table);
         game.NewGame();
         const GolfSolution solution = solver.solve(GolfPosition::of(game));
         ASSERT_TRUE(solution.complete);
@@ -169,9 +151,8 @@ TEST(GolfSolver, AgreesWithThePlainSearchOnRandomDealsAndPositions)
 TEST(GolfSolver, StopsWhenCancelled)
 {
     SeededRandom random(3);
-    NoView view;
-    NoResults results;
-    GolfGame game(random, view, results);
+    GolfUnseenTable table;
+    GolfGame game(random, table, table);
     game.NewGame();
     const std::atomic<bool> cancel{true};
     GolfSolver solver;
@@ -182,13 +163,12 @@ TEST(GolfSolver, StopsWhenCancelled)
 TEST(GolfAdvice, ALostGameCountsTheBackupsToTheLastWinnablePosition)
 {
     // Column 0: Four over two Sixes; the stock turns Seven (the start), then Five and Ten.
-    NoView view;
-    NoResults results;
+    GolfUnseenTable table;
     ScriptedRandom random = scriptedDeal(
         {3, 3}, {{card(Four), card(Six, 1), card(Six)}, {card(Three), card(Two), card(Ace)},
                  {card(Jack), card(Queen), card(King)}},
         {card(Seven), card(Five), card(Ten)});
-    GolfGame game(random, view, results);
+    GolfGame game(random, table, table);
     game.setLayout({3, 3});
     game.NewGame();
     GolfSolver solver;
