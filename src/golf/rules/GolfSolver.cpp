@@ -31,6 +31,10 @@ struct RankRule
     // Along the path: whether the rank at i is played on the one before it, or after it.
     std::array<bool, Ranks> onPrevious{};
     std::array<bool, Ranks> onNext{};
+    // 1 where takesAny, where the colour is 1, and where the rank at i on the path takes any.
+    std::array<int, Ranks> takes{};
+    std::array<int, Ranks> ofOne{};
+    std::array<int, Ranks> takesOnPath{};
 
     bool neighbours(int a, int b) const { return fits[a][b] || fits[b][a]; }
 
@@ -82,6 +86,18 @@ struct RankRule
                     takesAny[t] = true;
                 }
         findPath();
+        findColours();
+        // The same facts as whole numbers, for the bound's sums.
+        for (int t = 0; t < Ranks; ++t) {
+            takes[t] = takesAny[t];
+            ofOne[t] = colour[t] == 1;
+        }
+        for (int i = 0; i < Ranks; ++i)
+            takesOnPath[i] = takesAny[path[i]];
+    }
+
+    void findColours()
+    {
         colour.fill(NoColour);
         for (int start = 0; start < Ranks; ++start) {
             if (colour[start] != NoColour)
@@ -217,6 +233,7 @@ public:
             for (int r = 0; r < len[c]; ++r) {
                 rank[c][r] = position.tableau[c][r] % Ranks;
                 ++tableauRanks[rank[c][r]];
+                buriedNeighbours[c][r] = neighboursUnder(c, r, rank[c][r]);
             }
         }
         for (int i = 0; i < stockCount; ++i) {
@@ -381,22 +398,23 @@ private:
         for (int c = 0, unchanged = 0; unchanged < columns; c = c + 1 == columns ? 0 : c + 1) {
             const int exposed = len[c] - 1;
             int deepest = stuck[c];
-            // Going up from the deepest card, each card leaves live once passed: it stays
-            // buried while any card above it is still there.
             for (int r = stuck[c]; r <= exposed; ++r) {
                 const int k = rank[c][r];
-                const int reachable = live[rule.below[k][0]] + live[rule.below[k][1]]
+                // The cards a card covers stay buried while it is there; those under the
+                // stuck ones are out of live already.
+                const int buried = buriedNeighbours[c][r]
+                    - (stuck[c] > 0 ? neighboursUnder(c, stuck[c], k) : 0);
+                const int reachable = live[rule.below[k][0]] + live[rule.below[k][1]] - buried
                     + (r == exposed && rule.fits[top][k]);
                 if (reachable == 0)
                     deepest = r + 1;
-                --live[k];
             }
-            for (int r = deepest; r <= exposed; ++r)
-                ++live[rank[c][r]];
             if (deepest == stuck[c]) {
                 ++unchanged;
                 continue;
             }
+            for (int r = stuck[c]; r < deepest; ++r)
+                --live[rank[c][r]];
             stuckCards += deepest - stuck[c];
             stuck[c] = deepest;
             unchanged = 1;
@@ -411,17 +429,14 @@ private:
         int sinks = 0;
         int runs = 0;
         int runsOfOne = 0;
-        for (int t = 0; t < Ranks; ++t) {
+        for (int t = 0; t < Ranks; ++t)
             wanted[t] = live[t] - stock[t];
+        for (int t = 0; t < Ranks; ++t) {
             freeCards += wanted[t];
-            const bool one = rule.colour[t] == 1;
-            freeOfOne += one * wanted[t];
-            if (rule.takesAny[t]) {
-                runs += starts[t];
-                runsOfOne += one * starts[t];
-            } else {
-                sinks += wanted[t];
-            }
+            freeOfOne += rule.ofOne[t] * wanted[t];
+            sinks += (1 - rule.takes[t]) * wanted[t];
+            runs += rule.takes[t] * starts[t];
+            runsOfOne += rule.takes[t] * rule.ofOne[t] * starts[t];
         }
         const int sinkExcess = std::max(0, sinks - runs);
         const int unmatched = unmatchedCards(wanted, starts);
@@ -433,6 +448,15 @@ private:
         const int excess = std::max(
             {0, freeOfOne - freeOfZero - runsOfZero, freeOfZero - freeOfOne - runsOfOne});
         return stuckCards + std::max({excess, sinkExcess, unmatched});
+    }
+
+    // The cards in the first rows of a column that a card of rank k can be played on.
+    int neighboursUnder(int c, int rows, int k) const
+    {
+        int count = 0;
+        for (int r = 0; r < rows; ++r)
+            count += rank[c][r] == rule.below[k][0] || rank[c][r] == rule.below[k][1];
+        return count;
     }
 
     // Every card played from a column lies on a card of a neighbouring rank, and each card
@@ -447,7 +471,7 @@ private:
         // The cards that can still take one, at the rank before, this and the next rank.
         const auto takers = [&](int i) {
             const int t = rule.path[i];
-            return rule.takesAny[t] ? starts[t] + wanted[t] : 0;
+            return rule.takesOnPath[i] * (starts[t] + wanted[t]);
         };
         int previous = 0;
         int current = takers(0);
@@ -480,6 +504,8 @@ private:
     int columns;
     std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> rank{};
     std::array<int, GolfLayout::MaxColumns> len{};
+    // For each card, how many cards it covers that it could be played on.
+    std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> buriedNeighbours{};
     int tableauCards = 0;
     // How many of each rank the columns hold.
     std::array<int, Ranks> tableauRanks{};
