@@ -63,12 +63,11 @@ TEST(GolfSolver, HandBuiltPositionsHaveTheirKnownAnswers)
         {"won only by turning at the right moment",
          late(small, {{card(Four), card(Six)}}, {card(Five), card(Ten)}, card(Seven)), 0},
         // Nothing goes on a King: the Queen must wait for the stock's Jack.
-        {"King on the foundation",
-         late(small, {{card(Queen)}}, {card(Jack)}, card(King)), 0},
+        {"King on the foundation", late(small, {{card(Queen)}}, {card(Jack)}, card(King)), 0},
         {"King on the foundation and nothing to follow",
          late(small, {{card(Queen)}}, {card(Three)}, card(King)), 1},
-        {"Two on an Ace, Ace on a Two",
-         late(small, {{card(Two)}, {card(Ace, 1)}}, {}, card(Ace)), 0},
+        {"Two on an Ace, Ace on a Two", late(small, {{card(Two)}, {card(Ace, 1)}}, {}, card(Ace)),
+         0},
         {"no King on an Ace", late(small, {{card(King)}}, {}, card(Ace)), 1},
         {"empty stock with one fitting card",
          late(small, {{card(Nine), card(Four)}, {card(Eight)}}, {}, card(Five)), 2},
@@ -119,8 +118,8 @@ TEST(GolfSolver, AgreesWithThePlainSearchOnRandomDealsAndPositions)
     for (const GolfLayout layout : {GolfLayout{3, 3}, GolfLayout{4, 3}, GolfLayout{3, 5},
                                     GolfLayout{5, 3}, GolfLayout{1, 9}}) {
         for (unsigned seed = 1; seed <= 12; ++seed) {
-            SCOPED_TRACE(testing::Message() << layout.columns << "x" << layout.rows << " seed "
-                                            << seed);
+            SCOPED_TRACE(testing::Message()
+                         << layout.columns << "x" << layout.rows << " seed " << seed);
             SeededRandom random(seed);
             std::array<int, GolfLayout::DeckSize> ids;
             std::iota(ids.begin(), ids.end(), 0);
@@ -164,10 +163,11 @@ TEST(GolfAdvice, ALostGameCountsTheBackupsToTheLastWinnablePosition)
 {
     // Column 0: Four over two Sixes; the stock turns Seven (the start), then Five and Ten.
     GolfUnseenTable table;
-    ScriptedRandom random = scriptedDeal(
-        {3, 3}, {{card(Four), card(Six, 1), card(Six)}, {card(Three), card(Two), card(Ace)},
-                 {card(Jack), card(Queen), card(King)}},
-        {card(Seven), card(Five), card(Ten)});
+    ScriptedRandom random = scriptedDeal({3, 3},
+                                         {{card(Four), card(Six, 1), card(Six)},
+                                          {card(Three), card(Two), card(Ace)},
+                                          {card(Jack), card(Queen), card(King)}},
+                                         {card(Seven), card(Five), card(Ten)});
     GolfGame game(random, table, table);
     game.setLayout({3, 3});
     game.NewGame();

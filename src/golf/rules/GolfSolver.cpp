@@ -3,6 +3,7 @@
 #include "GolfGame.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct RankRule
     // The ranks a card of each rank can be played on: at most its two neighbours, the rest
     // filled with NoRank.
     std::array<std::array<int, 2>, Ranks> below{};
+    // The ranks that can be played on a card of each rank, as bits.
+    std::array<unsigned, Ranks> takesRanks{};
     // Whether anything can be played on a card of this rank.
     std::array<bool, Ranks> takesAny{};
     // Two colours such that a card is only ever played on one of the other colour; NoColour
@@ -84,6 +87,7 @@ struct RankRule
                     fits[t][k] = true;
                     below[k][below[k][0] == NoRank ? 0 : 1] = t;
                     takesAny[t] = true;
+                    takesRanks[t] |= 1u << k;
                 }
         findPath();
         findColours();
@@ -200,7 +204,10 @@ public:
     }
 
 private:
-    std::uint64_t stamped(std::uint64_t key) const { return search << KeyBits | key; }
+    std::uint64_t stamped(std::uint64_t key) const
+    {
+        return search << KeyBits | key;
+    }
     std::size_t bucket(std::uint64_t key) const
     {
         return std::size_t((key * 0x9E3779B97F4A7C15ull) >> (64 - slotBits));
@@ -378,9 +385,10 @@ private:
     // Cards that must be left whatever is played. A card is stuck when no card it could be
     // played on will ever be on top while it is exposed: none of those ranks is on top, in the
     // stock, or in the columns outside the cards it covers; everything it covers is stuck with
-    // it. Of the rest, each run of plays after a stock card alternates the two colours of
-    // ranks, so one colour can outnumber the other by at most the number of runs that start
-    // on the other.
+    // it, and so are the cards of a rank that no chain of free cards links to a card that
+    // starts a run. Of the rest, each run of plays after a stock card alternates the two
+    // colours of ranks, so one colour can outnumber the other by at most the number of runs
+    // that start on the other.
     int lowerBound() const
     {
         const std::array<int, Ranks> &stock = stockRanks[stockCount];
@@ -393,31 +401,23 @@ private:
 
         std::array<int, GolfLayout::MaxColumns> stuck{};
         int stuckCards = 0;
-        // Columns are scanned in turn until none has changed since its last scan; a column's
-        // own stuck cards lie under everything it still has, so it need not look again.
-        for (int c = 0, unchanged = 0; unchanged < columns; c = c + 1 == columns ? 0 : c + 1) {
-            const int exposed = len[c] - 1;
-            int deepest = stuck[c];
-            for (int r = stuck[c]; r <= exposed; ++r) {
-                const int k = rank[c][r];
-                // The cards a card covers stay buried while it is there; those under the
-                // stuck ones are out of live already.
-                const int buried = buriedNeighbours[c][r]
-                    - (stuck[c] > 0 ? neighboursUnder(c, stuck[c], k) : 0);
-                const int reachable = live[rule.below[k][0]] + live[rule.below[k][1]] - buried
-                    + (r == exposed && rule.fits[top][k]);
-                if (reachable == 0)
-                    deepest = r + 1;
+        for (;;) {
+            stuckCards += markStuck(stuck, live);
+            // A card is played on a start or on a card played before it, so a rank that no
+            // chain of free cards links to a start is dead, and so is every card under one.
+            const unsigned dead = unreachableRanks(stock, live);
+            if (dead == 0)
+                break;
+            for (int c = 0; c < columns; ++c) {
+                int deepest = stuck[c];
+                for (int r = stuck[c]; r < len[c]; ++r)
+                    if (dead >> rank[c][r] & 1)
+                        deepest = r + 1;
+                for (int r = stuck[c]; r < deepest; ++r)
+                    --live[rank[c][r]];
+                stuckCards += deepest - stuck[c];
+                stuck[c] = deepest;
             }
-            if (deepest == stuck[c]) {
-                ++unchanged;
-                continue;
-            }
-            for (int r = stuck[c]; r < deepest; ++r)
-                --live[rank[c][r]];
-            stuckCards += deepest - stuck[c];
-            stuck[c] = deepest;
-            unchanged = 1;
         }
         std::array<int, Ranks> starts = stock;
         ++starts[top];
@@ -448,6 +448,62 @@ private:
         const int excess = std::max(
             {0, freeOfOne - freeOfZero - runsOfZero, freeOfZero - freeOfOne - runsOfOne});
         return stuckCards + std::max({excess, sinkExcess, unmatched});
+    }
+
+    // Marks the cards no card they could be played on will reach while they are exposed, and
+    // everything under them; returns how many it added.
+    int markStuck(std::array<int, GolfLayout::MaxColumns> &stuck,
+                  std::array<int, Ranks + 1> &live) const
+    {
+        int added = 0;
+        // Columns are scanned in turn until none has changed since its last scan; a column's
+        // own stuck cards lie under everything it still has, so it need not look again.
+        for (int c = 0, unchanged = 0; unchanged < columns; c = c + 1 == columns ? 0 : c + 1) {
+            const int exposed = len[c] - 1;
+            int deepest = stuck[c];
+            for (int r = stuck[c]; r <= exposed; ++r) {
+                const int k = rank[c][r];
+                // The cards a card covers stay buried while it is there; those under the
+                // stuck ones are out of live already.
+                const int buried
+                    = buriedNeighbours[c][r] - (stuck[c] > 0 ? neighboursUnder(c, stuck[c], k) : 0);
+                const int reachable = live[rule.below[k][0]] + live[rule.below[k][1]] - buried
+                    + (r == exposed && rule.fits[top][k]);
+                if (reachable == 0)
+                    deepest = r + 1;
+            }
+            if (deepest == stuck[c]) {
+                ++unchanged;
+                continue;
+            }
+            for (int r = stuck[c]; r < deepest; ++r)
+                --live[rank[c][r]];
+            added += deepest - stuck[c];
+            stuck[c] = deepest;
+            unchanged = 1;
+        }
+        return added;
+    }
+
+    // The ranks of free cards that no start reaches through free cards of the ranks between.
+    unsigned unreachableRanks(const std::array<int, Ranks> &stock,
+                              const std::array<int, Ranks + 1> &live) const
+    {
+        unsigned starts = 1u << top;
+        unsigned free = 0;
+        for (int t = 0; t < Ranks; ++t) {
+            starts |= unsigned(stock[t] > 0) << t;
+            free |= unsigned(live[t] > stock[t]) << t;
+        }
+        unsigned reached = 0;
+        for (unsigned frontier = starts; frontier != 0;) {
+            unsigned next = 0;
+            for (unsigned ranks = frontier; ranks != 0; ranks &= ranks - 1)
+                next |= rule.takesRanks[std::countr_zero(ranks)];
+            frontier = next & free & ~reached;
+            reached |= frontier;
+        }
+        return free & ~reached;
     }
 
     // The cards in the first rows of a column that a card of rank k can be played on.

@@ -24,7 +24,8 @@ struct GolfSolution
 // Finds the fewest cards that can be left from a position, exactly, and a line of moves that
 // leaves them. A depth-first branch and bound: plays are tried before turning the stock, a
 // position is cut off when a lower bound on the cards it must leave (cards no neighbour rank
-// can reach any more, and the parity of the ranks still to play) is no better than the best
+// can reach any more, ranks no chain of cards links to the stock or the top, and the parity
+// of the ranks still to play) is no better than the best
 // end found, and positions already searched are remembered in a table of fixed size (a
 // position that dropped out of it is searched again, so the answer stays exact). A first,
 // narrow search asks only whether the bound of the starting position can be reached (for
