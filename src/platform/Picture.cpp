@@ -49,9 +49,9 @@ constexpr int MostLinesPerBand = 48;
 
 void drawPixmap(QPainter &painter, const QRect &target, const QPixmap &pixmap)
 {
-    const qreal ratio = painter.device()->devicePixelRatio();
+    const qreal ratio = painter.deviceTransform().m22();
     // At its own size the pixmap is copied straight; smoothing would give the same pixels.
-    if (pixmap.size() == target.size() * ratio) {
+    if (QSizeF(target.size()) * ratio == QSizeF(pixmap.size())) {
         painter.drawPixmap(target, pixmap);
         return;
     }

@@ -62,8 +62,9 @@ TEST(PictureTest, StretchedOrNotAPictureLooksLikeOneSmoothDrawOfItsPixmap)
     {
         qreal ratio;
         QSize widget;
-    } cases[] = {{1, {60, 150}},   {1, {23, 150}}, {1.25, {31, 97}}, {1.5, {40, 100}},
-                 {1.5, {17, 100}}, {2, {30, 75}},  {2, {11, 75}},    {1.33, {25, 90}}};
+    } cases[]
+        = {{1, {60, 150}},    {1, {23, 150}}, {1.25, {31, 97}}, {1.5, {40, 100}}, {1.5, {17, 100}},
+           {1.33, {45, 113}}, {2, {30, 75}},  {2, {11, 75}},    {1.33, {25, 90}}};
     for (const auto &[ratio, widget] : cases) {
         Picture picture;
         picture.resize(widget);
