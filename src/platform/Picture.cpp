@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 Picture::Picture(QWidget *parent)
     : QWidget(parent)
@@ -39,6 +40,31 @@ void Picture::setHighlight(const QColor &colour)
     update();
 }
 
+namespace {
+
+// Qt blends a stretched pixmap line by line and hands a long run of lines to worker threads,
+// waiting for them; on a busy machine that wait outlasts the blending. A band of fewer lines
+// stays in this thread.
+constexpr int MostLinesPerBand = 48;
+
+void drawPixmap(QPainter &painter, const QRect &target, const QPixmap &pixmap)
+{
+    const qreal ratio = painter.deviceTransform().m22();
+    // At its own size the pixmap is copied straight; smoothing would give the same pixels.
+    if (QSizeF(target.size()) * ratio == QSizeF(pixmap.size())) {
+        painter.drawPixmap(target, pixmap);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int band = std::max(1, int(MostLinesPerBand / ratio));
+    for (int top = target.top(); top <= target.bottom(); top += band) {
+        painter.setClipRect(QRect(target.left(), top, target.width(), band));
+        painter.drawPixmap(target, pixmap);
+    }
+}
+
+}
+
 // A disabled picture is drawn faint, the way a disabled control looks.
 void Picture::paintEvent(QPaintEvent *)
 {
@@ -46,11 +72,10 @@ void Picture::paintEvent(QPaintEvent *)
         return;
     constexpr qreal DisabledOpacity = 0.4;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!isEnabled())
         painter.setOpacity(DisabledOpacity);
     if (!highlight.isValid()) {
-        painter.drawPixmap(rect(), shown);
+        drawPixmap(painter, rect(), shown);
         return;
     }
     // Washed where the picture is drawn only, so rounded corners stay clear.
@@ -60,7 +85,7 @@ void Picture::paintEvent(QPaintEvent *)
         wash.setCompositionMode(QPainter::CompositionMode_SourceAtop);
         wash.fillRect(QRectF(QPointF(), lit.deviceIndependentSize()), highlight);
     }
-    painter.drawPixmap(rect(), lit);
+    drawPixmap(painter, rect(), lit);
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)

@@ -77,6 +77,8 @@ QPixmap paint(qreal devicePixelRatio)
     room.setDevicePixelRatio(devicePixelRatio);
     room.fill(Qt::white);
     QPainter painter(&room);
+    // A texture magnified for a large table or a dense screen stays soft instead of blocky.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setPen(Qt::NoPen);
     for (const Face &face : faces()) {
         painter.setBrush(wallBrush(face));

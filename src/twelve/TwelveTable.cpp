@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegion>
@@ -215,14 +216,20 @@ void TwelveTable::paintRoom()
     update();
 }
 
-void TwelveTable::paintEvent(QPaintEvent *)
+void TwelveTable::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     // Each pixel once: the bands beside a table smaller than its widget, then the room.
     const QRect table = parts.scale().toWidget(QRect(QPoint(), TableSize));
     for (const QRect &band : QRegion(rect()).subtracted(table))
         painter.fillRect(band, Surround);
-    painter.drawPixmap(parts.scale().toWidget(QRect(QPoint(), RoomSize)), room);
+    // Rectangle by rectangle: under a clip of several rectangles (the cards that moved) the
+    // painter draws line by line, handing the lines to other threads and waiting for them.
+    const QRect shown = parts.scale().toWidget(QRect(QPoint(), RoomSize));
+    for (const QRect &dirty : event->region()) {
+        painter.setClipRect(dirty);
+        painter.drawPixmap(shown, room);
+    }
 }
 
 void TwelveTable::resizeEvent(QResizeEvent *event)

@@ -124,28 +124,17 @@ TEST_F(TwelveKeysTest, AnAuctionWonWithPlusOneAndOneLostWithNoMore)
     for (const bool win : {true, false}) {
         SCOPED_TRACE(win ? "won" : "lost");
         ASSERT_TRUE(playUntil([&] { return waitingForHumanBid(game(), state()); }));
-        const int slot = game().AuctionSlot;
-        const int card = game().TurnSlot[slot].Card;
-        const int points = game().Scores[game().RoundNo][HumanSeat];
+        const Contest contest = currentContest();
         if (win) {
-            while (waitingForHumanBid(game(), state())) {
-                key(Qt::Key_Plus);
-                ASSERT_EQ(game().Leader, HumanSeat);
-                EXPECT_EQ(table().bidPanels[HumanSeat]->accessibleDescription(),
-                          QString("Bid: %1 points").arg(game().Bid));
-                tickWhile(
-                    [&] { return state() == TurnState::Bidding && window->tmrKesl->isActive(); });
-            }
-            const int paid = game().Bid;
-            tickWhile([&] { return game().TurnSlot[slot].FaceUp; });
-            EXPECT_TRUE(game().Holding[HumanSeat][card]);
-            EXPECT_EQ(game().Scores[game().RoundNo][HumanSeat], points - paid);
+            outbid([&] { key(Qt::Key_Plus); },
+                   [&] {
+                       EXPECT_EQ(table().bidPanels[HumanSeat]->accessibleDescription(),
+                                 QString("Bid: %1 points").arg(game().Bid));
+                   });
         } else {
             key(Qt::Key_N);
-            tickWhile([&] { return game().TurnSlot[slot].FaceUp; });
-            EXPECT_FALSE(game().Holding[HumanSeat][card]);
-            EXPECT_EQ(game().Scores[game().RoundNo][HumanSeat], points);
         }
+        expectContestSettled(contest, win);
     }
 }
 

@@ -3,11 +3,14 @@
 #include "TwelveWindowFixture.h"
 
 #include "Picture.h"
+#include "TwelveRoom.h"
 #include "TwelveTableLayout.h"
 #include "TwelveTableScale.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QScreen>
+#include <QSet>
 #include <QStatusBar>
 #include <QTest>
 #include <QWindow>
@@ -117,8 +120,9 @@ INSTANTIATE_TEST_SUITE_P(Scales, TwelveScaledTableTest, testing::Values(1.5, 2.0
 // within what a screen can show; values far out of range cannot make it huge.
 TEST_F(TwelveWindowTest, TheWindowKeepsItsSizePlaceAndState)
 {
-    writeDataFile("Twelve.ini", "[Beallitas]\r\nFormSzel=99999999\r\nFormMag=-5\r\n"
-                                "FormBal=30\r\nFormTeto=40\r\nFormStatusz=1\r\n");
+    writeDataFile("Twelve.ini",
+                  "[Beallitas]\r\nFormSzel=99999999\r\nFormMag=-5\r\n"
+                  "FormBal=30\r\nFormTeto=40\r\nFormStatusz=1\r\n");
     open();
     EXPECT_EQ(table().height(), H) << "as designed, the smallest it can be";
     EXPECT_LE(window->width(), window->screen()->availableGeometry().width()) << "no wider";
@@ -138,4 +142,31 @@ TEST_F(TwelveWindowTest, TheWindowKeepsItsSizePlaceAndState)
 
     open();
     EXPECT_TRUE(window->isMaximized());
+}
+
+namespace {
+
+class TwelveRoomTest : public TempDataDir
+{
+};
+
+}
+
+// A wall texture magnified four times is blended between its pixels, not drawn as blocks: a
+// texture of two colours shows colours between them.
+TEST_F(TwelveRoomTest, MagnifiedWallsAreSmoothed)
+{
+    QImage checker(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < checker.height(); ++y)
+        for (int x = 0; x < checker.width(); ++x)
+            checker.setPixelColor(x, y, (x + y) % 2 ? Qt::black : Qt::white);
+    ASSERT_TRUE(checker.save(dataPath(QStringLiteral("Fal - Sárga.bmp"))));
+
+    const QImage room = TwelveRoom::paint(4).toImage();
+    // Inside the left wall, a few texture pixels long.
+    QSet<QRgb> colours;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            colours.insert(room.pixel(4 * 20 + x, 4 * 250 + y));
+    EXPECT_GT(colours.size(), 2);
 }

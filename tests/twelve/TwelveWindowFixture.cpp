@@ -81,6 +81,31 @@ void TwelveWindowTest::giveUp()
     press(table().imgTetNoMore);
 }
 
+TwelveWindowTest::Contest TwelveWindowTest::currentContest() const
+{
+    const int slot = game().AuctionSlot;
+    return {slot, game().TurnSlot[slot].Card, game().Scores[game().RoundNo][HumanSeat]};
+}
+
+void TwelveWindowTest::outbid(const std::function<void()> &raise,
+                              const std::function<void()> &afterRaise)
+{
+    while (waitingForHumanBid(game(), state())) {
+        raise();
+        ASSERT_EQ(game().Leader, HumanSeat);
+        afterRaise();
+        tickWhile([&] { return state() == TurnState::Bidding && window->tmrKesl->isActive(); });
+    }
+}
+
+void TwelveWindowTest::expectContestSettled(const Contest &contest, bool won)
+{
+    const int paid = won ? game().Bid : 0;
+    tickWhile([&] { return game().TurnSlot[contest.slot].FaceUp; });
+    EXPECT_EQ(bool(game().Holding[HumanSeat][contest.card]), won);
+    EXPECT_EQ(game().Scores[game().RoundNo][HumanSeat], contest.points - paid);
+}
+
 void TwelveWindowTest::answerModalsInTurn(QStringList captions)
 {
     if (captions.isEmpty())

@@ -61,6 +61,20 @@ protected:
     // worth most to him, "No more") until the condition holds while the game waits for him;
     // false if the game ended first.
     bool playUntil(const std::function<bool()> &condition, int decisions = 5000);
+    // The card on sale as the player is asked to bid, and his points then.
+    struct Contest
+    {
+        int slot;
+        int card;
+        int points;
+    };
+    Contest currentContest() const;
+    // Raises with `raise` until the computers stop answering, checking the table with
+    // `afterRaise` after each raise.
+    void outbid(const std::function<void()> &raise, const std::function<void()> &afterRaise);
+    // Plays until the card on sale has gone: to the player at the bid that won it, or elsewhere
+    // at no cost to him.
+    void expectContestSettled(const Contest &contest, bool won);
     // Answers the next modal windows, one caption each, in turn.
     static void answerModalsInTurn(QStringList captions);
     void confirmRound();

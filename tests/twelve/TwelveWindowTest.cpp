@@ -162,33 +162,22 @@ TEST_F(TwelveWindowTest, TheButtonsWinAndLoseAContestedCard)
     for (const bool win : {true, false}) {
         SCOPED_TRACE(win ? "won" : "lost");
         ASSERT_TRUE(playUntil([&] { return waitingForHumanBid(game(), state()); }));
-        const int slot = game().AuctionSlot;
-        const int card = game().TurnSlot[slot].Card;
-        const int points = game().Scores[game().RoundNo][HumanSeat];
+        const Contest contest = currentContest();
         EXPECT_TRUE(table().imgKeret->isVisible());
-        EXPECT_EQ(table().imgKeret->geometry(), auctionFrame(middleCard(slot)));
+        EXPECT_EQ(table().imgKeret->geometry(), auctionFrame(middleCard(contest.slot)));
         EXPECT_TRUE(table().bidPanels[HumanSeat]->isVisible());
         EXPECT_EQ(table().stb1->currentMessage(), "Bid or click \"No more\"");
         const int soundsBefore = sounds.played;
         if (win) {
-            while (waitingForHumanBid(game(), state())) {
-                press(table().imgTet5);
-                ASSERT_EQ(game().Leader, HumanSeat);
-                EXPECT_EQ(table().bidLabels[HumanSeat]->text(), QString::number(game().Bid));
-                tickWhile(
-                    [&] { return state() == TurnState::Bidding && window->tmrKesl->isActive(); });
-            }
+            outbid([&] { press(table().imgTet5); },
+                   [&] {
+                       EXPECT_EQ(table().bidLabels[HumanSeat]->text(), QString::number(game().Bid));
+                   });
             EXPECT_GT(sounds.played, soundsBefore);
-            const int paid = game().Bid;
-            tickWhile([&] { return game().TurnSlot[slot].FaceUp; });
-            EXPECT_TRUE(game().Holding[HumanSeat][card]);
-            EXPECT_EQ(game().Scores[game().RoundNo][HumanSeat], points - paid);
         } else {
             press(table().imgTetNoMore);
-            tickWhile([&] { return game().TurnSlot[slot].FaceUp; });
-            EXPECT_FALSE(game().Holding[HumanSeat][card]);
-            EXPECT_EQ(game().Scores[game().RoundNo][HumanSeat], points);
         }
+        expectContestSettled(contest, win);
     }
 }
 
