@@ -17,7 +17,8 @@ constexpr int NoRank = Ranks;
 // What the solver needs of the rank rule, taken from GolfGame::Fits once.
 struct RankRule
 {
-    std::array<std::array<bool, Ranks>, Ranks> fits{};
+    // Whether a card of the second rank can be played on the first; never on NoRank.
+    std::array<std::array<bool, Ranks + 1>, Ranks> fits{};
     // The ranks a card of each rank can be played on: at most its two neighbours, the rest
     // filled with NoRank.
     std::array<std::array<int, 2>, Ranks> below{};
@@ -242,6 +243,7 @@ public:
                 ++tableauRanks[rank[c][r]];
                 buriedNeighbours[c][r] = neighboursUnder(c, r, rank[c][r]);
             }
+            exposedRank[c] = len[c] > 0 ? rank[c][len[c] - 1] : NoRank;
         }
         for (int i = 0; i < stockCount; ++i) {
             stockRank[i] = position.stock[i] % Ranks;
@@ -298,8 +300,9 @@ private:
         }
         std::array<int, GolfLayout::MaxColumns> plays;
         int playCount = 0;
+        const auto &fitsTop = rule.fits[top];
         for (int c = 0; c < columns; ++c)
-            if (len[c] > 0 && rule.fits[top][rank[c][len[c] - 1]])
+            if (fitsTop[exposedRank[c]])
                 plays[playCount++] = c;
         if (playCount == 0) {
             // Turning is the only move: the position after it is the one worth remembering.
@@ -334,6 +337,7 @@ private:
     {
         const int before = top;
         top = rank[c][--len[c]];
+        exposedRank[c] = len[c] > 0 ? rank[c][len[c] - 1] : NoRank;
         --tableauCards;
         --tableauRanks[top];
         lengthsKey -= lengthUnit[c];
@@ -344,6 +348,7 @@ private:
         ++tableauRanks[top];
         ++tableauCards;
         ++len[c];
+        exposedRank[c] = top;
         top = before;
     }
 
@@ -560,6 +565,8 @@ private:
     int columns;
     std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> rank{};
     std::array<int, GolfLayout::MaxColumns> len{};
+    // The rank of each column's exposed card, NoRank for an empty column.
+    std::array<int, GolfLayout::MaxColumns> exposedRank{};
     // For each card, how many cards it covers that it could be played on.
     std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> buriedNeighbours{};
     int tableauCards = 0;
