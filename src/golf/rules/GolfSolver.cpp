@@ -141,7 +141,8 @@ const RankRule &rankRule()
 // number of the search that stored it, so a new search starts with an empty table without
 // clearing it. Slots are overwritten when a bucket is full. The table starts small enough to
 // stay mostly in the cache (2 MB) and grows once, emptied, to 32 MB for a search that goes on
-// much longer than it holds: wide layouts search millions of positions.
+// much longer than it holds (wide layouts search millions of positions), until the next
+// position is solved.
 class GolfSolver::SeenTable
 {
 public:
@@ -163,6 +164,16 @@ public:
             return;
         slotBits = LargeSlotBits;
         slots.assign((std::size_t(1) << slotBits) + BucketSize, 0);
+    }
+
+    // Back to the small table for the next position: a large one slows every search that
+    // does not need it.
+    void shrink()
+    {
+        if (slotBits == SmallSlotBits)
+            return;
+        slotBits = SmallSlotBits;
+        std::vector<std::uint64_t>((std::size_t(1) << slotBits) + BucketSize, 0).swap(slots);
     }
 
     void startSearch()
@@ -600,5 +611,6 @@ GolfSolution GolfSolver::solve(const GolfPosition &position, const std::atomic<b
 {
     if (position.over())
         return {true, position.cardsLeft(), {}, 0};
+    seen->shrink();
     return Search(position, *seen, cancel, progress).run();
 }
