@@ -36,3 +36,9 @@ ScriptedRandom scriptedDeal(GolfLayout layout, const std::vector<std::vector<int
         random.push(id);
     return random;
 }
+
+ScriptedRandom fourOnFive()
+{
+    return scriptedDeal({7, 5}, {{card(Two), card(Nine), card(Ten), card(Six, 1), card(Four)}},
+                        {card(Five)});
+}

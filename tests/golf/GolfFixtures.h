@@ -56,3 +56,7 @@ public:
 // order. Cards not named go into the stock after the named ones, lowest id turned first.
 ScriptedRandom scriptedDeal(GolfLayout layout, const std::vector<std::vector<int>> &columns,
                             const std::vector<int> &turns);
+
+// Foundation starts on the Five of Clubs; column 0 (the key 1) exposes the Four of Clubs over
+// the Six of Diamonds, which does not fit on the Four.
+ScriptedRandom fourOnFive();

@@ -60,14 +60,6 @@ protected:
     std::unique_ptr<TfrmGolf> window;
 };
 
-// Foundation starts on the Five of Clubs; column 1 exposes the Four of Clubs over the Six of
-// Diamonds, which does not fit on the Four.
-ScriptedRandom fourOnFive()
-{
-    return scriptedDeal({7, 5}, {{card(Two), card(Nine), card(Ten), card(Six, 1), card(Four)}},
-                        {card(Five)});
-}
-
 }
 
 TEST_F(GolfKeysTest, ArrowsWalkTheExposedCardsAndTheStockAndReturnPlaysTheFramedOne)

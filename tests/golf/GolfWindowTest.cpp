@@ -139,13 +139,6 @@ protected:
     std::unique_ptr<TfrmGolf> window;
 };
 
-// Foundation starts on the Five of Clubs; column 0 exposes the Four of Clubs over a Six.
-ScriptedRandom fourOnFive()
-{
-    return scriptedDeal({7, 5}, {{card(Two), card(Nine), card(Ten), card(Six, 1), card(Four)}},
-                        {card(Five)});
-}
-
 // Ten columns of five leave two stock cards, both Kings: the game ends on the second turn.
 ScriptedRandom stockOfTwoKings()
 {

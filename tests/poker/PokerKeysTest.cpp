@@ -2,6 +2,7 @@
 #include "Keys.h"
 #include "Picture.h"
 #include "PokerSave.h"
+#include "PokerSharedWindows.h"
 #include "ScriptedRandom.h"
 #include "Sound.h"
 #include "TempDataDir.h"
@@ -31,19 +32,10 @@ public:
     void play(const QString &, Sound::Mode) override { }
 };
 
-struct SharedWindows
-{
-    TfrmKartyak cards;
-    TfrmValasz questions;
-    TfrmEredmeny bestScores;
-    TfrmNyert nameEntry;
-    TfrmPokerSpeed speed;
-};
-
 class PokerKeysTest : public TempDataDir
 {
 protected:
-    static void SetUpTestSuite() { shared = new SharedWindows; }
+    static void SetUpTestSuite() { shared = new PokerSharedWindows; }
     static void TearDownTestSuite() { delete shared; }
 
     PokerKeysTest() { Sound::setBackend(&silence); }
@@ -84,7 +76,7 @@ protected:
         return frame->isVisible() ? frame->picture() : nullptr;
     }
 
-    static inline SharedWindows *shared = nullptr;
+    static inline PokerSharedWindows *shared = nullptr;
     NoSound silence;
     ScriptedRandom random;
     ProgramRandomScope randomScope{random};

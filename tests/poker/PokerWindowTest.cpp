@@ -3,6 +3,7 @@
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "PokerSave.h"
+#include "PokerSharedWindows.h"
 #include "PressButton.h"
 #include "ScriptedRandom.h"
 #include "Sound.h"
@@ -38,16 +39,6 @@ public:
     std::vector<std::pair<QString, Sound::Mode>> played;
 };
 
-// The shared dialogs the Poker window talks to, made once: the card library takes a while.
-struct SharedWindows
-{
-    TfrmKartyak cards;
-    TfrmValasz questions;
-    TfrmEredmeny bestScores;
-    TfrmNyert nameEntry;
-    TfrmPokerSpeed speed;
-};
-
 QByteArray savedGame(std::initializer_list<qint32> counts, qint32 money)
 {
     QByteArray bytes(PokerSave::FileSize, '\0');
@@ -66,7 +57,7 @@ qint32 savedMoney(const QByteArray &bytes)
 class PokerWindow : public TempDataDir
 {
 protected:
-    static void SetUpTestSuite() { shared = new SharedWindows; }
+    static void SetUpTestSuite() { shared = new PokerSharedWindows; }
     static void TearDownTestSuite() { delete shared; }
 
     PokerWindow() { Sound::setBackend(&sounds); }
@@ -122,7 +113,7 @@ protected:
         window->LoadGame();
     }
 
-    static inline SharedWindows *shared = nullptr;
+    static inline PokerSharedWindows *shared = nullptr;
     RecordedSounds sounds;
     ScriptedRandom random;
     ProgramRandomScope randomScope{random};
