@@ -2,10 +2,10 @@
 
 #include "FocusFrame.h"
 #include "KeyDispatch.h"
+#include "LauncherWindow.h"
 #include "Picture.h"
-#include "uFo.h"
 
-LauncherKeys::LauncherKeys(TfrmFo &launcher)
+LauncherKeys::LauncherKeys(LauncherWindow &launcher)
     : launcher(launcher)
     , mark(new FocusFrame(&launcher))
     , keys(new KeyDispatch(&launcher))
@@ -21,7 +21,7 @@ LauncherKeys::LauncherKeys(TfrmFo &launcher)
 // In the order they stand: Twelve, Golf, Poker.
 QList<QWidget *> LauncherKeys::tiles() const
 {
-    return {launcher.Image2, launcher.Image1, launcher.Image3};
+    return {launcher.twelveTile, launcher.golfTile, launcher.pokerTile};
 }
 
 bool LauncherKeys::move(int direction)
@@ -37,13 +37,13 @@ bool LauncherKeys::open(int game)
         mark->showOn(tiles()[game - 1]);
     switch (game) {
     case 1:
-        launcher.pnlTwelveClick();
+        launcher.openTwelve();
         break;
     case 2:
-        launcher.pnlGolfClick();
+        launcher.openGolf();
         break;
     default:
-        launcher.pnlPokerClick();
+        launcher.openPoker();
         break;
     }
     return true;

@@ -5,14 +5,14 @@
 class FocusFrame;
 class KeyDispatch;
 class QWidget;
-class TfrmFo;
+class LauncherWindow;
 
 // The launcher from the keyboard: Left, Right and Tab walk the three tiles, Return or Space
 // opens the framed game, 1, 2 and 3 open Twelve, Golf and Poker at once.
 class LauncherKeys
 {
 public:
-    explicit LauncherKeys(TfrmFo &launcher);
+    explicit LauncherKeys(LauncherWindow &launcher);
 
     FocusFrame *frame() const { return mark; }
 
@@ -21,7 +21,7 @@ private:
     bool move(int direction);
     bool open(int game);
 
-    TfrmFo &launcher;
+    LauncherWindow &launcher;
     FocusFrame *mark;
     KeyDispatch *keys;
 };

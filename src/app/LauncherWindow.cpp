@@ -1,14 +1,14 @@
-#include "uFo.h"
+#include "LauncherWindow.h"
 
 #include "Application.h"
 #include "DataDir.h"
+#include "GolfWindow.h"
 #include "LauncherKeys.h"
 #include "Picture.h"
+#include "PokerWindow.h"
+#include "QuestionDialog.h"
+#include "TwelveWindow.h"
 #include "WindowCentre.h"
-#include "uGolf.h"
-#include "uPoker.h"
-#include "uTwelve.h"
-#include "uValasz.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -40,7 +40,7 @@ bool releasedOver(QObject *watched, QEvent *release)
 
 }
 
-struct TfrmFo::Launch
+struct LauncherWindow::Launch
 {
     OpenGame game;
     QString title;
@@ -48,18 +48,18 @@ struct TfrmFo::Launch
     std::function<GameWindow *(QWidget *)> create;
 };
 
-TfrmFo::TfrmFo(QWidget *parent)
+LauncherWindow::LauncherWindow(QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint)
-    , Image2(new Picture(this))
-    , Image1(new Picture(this))
-    , Image3(new Picture(this))
-    , pnlTwelve(makeCaptionPanel(QStringLiteral("Twelve"), TwelveLeft))
-    , pnlGolf(makeCaptionPanel(QStringLiteral("Golf"), GolfLeft))
-    , pnlPoker(makeCaptionPanel(QStringLiteral("Poker"), PokerLeft))
-    , tmrFelszab(new QTimer(this))
+    , twelveTile(new Picture(this))
+    , golfTile(new Picture(this))
+    , pokerTile(new Picture(this))
+    , twelveCaption(makeCaptionPanel(QStringLiteral("Twelve"), TwelveLeft))
+    , golfCaption(makeCaptionPanel(QStringLiteral("Golf"), GolfLeft))
+    , pokerCaption(makeCaptionPanel(QStringLiteral("Poker"), PokerLeft))
+    , releaseTimer(new QTimer(this))
     , primaryScreenWidth([] {
         const QScreen *screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().width() : 0;
@@ -80,9 +80,9 @@ TfrmFo::TfrmFo(QWidget *parent)
         int left;
         const char *picture;
         QString name;
-    } tiles[] = {{Image2, TwelveLeft, ":/tiles/Twelve.jpg", pnlTwelve->text()},
-                 {Image1, GolfLeft, ":/tiles/Golf.jpg", pnlGolf->text()},
-                 {Image3, PokerLeft, ":/tiles/Poker.jpg", pnlPoker->text()}};
+    } tiles[] = {{twelveTile, TwelveLeft, ":/tiles/Twelve.jpg", twelveCaption->text()},
+                 {golfTile, GolfLeft, ":/tiles/Golf.jpg", golfCaption->text()},
+                 {pokerTile, PokerLeft, ":/tiles/Poker.jpg", pokerCaption->text()}};
     for (const auto &tile : tiles) {
         tile.tile->setGeometry(QRect(QPoint(tile.left, TileTop), TileSize));
         tile.tile->setPixmap(QPixmap(QString::fromLatin1(tile.picture)));
@@ -90,18 +90,18 @@ TfrmFo::TfrmFo(QWidget *parent)
         tile.tile->setAccessibleName(tile.name);
         tile.tile->setAccessibleDescription(QStringLiteral("Opens the game"));
     }
-    connect(Image2, &Picture::clicked, this, &TfrmFo::pnlTwelveClick);
-    connect(Image1, &Picture::clicked, this, &TfrmFo::pnlGolfClick);
-    connect(Image3, &Picture::clicked, this, &TfrmFo::pnlPokerClick);
+    connect(twelveTile, &Picture::clicked, this, &LauncherWindow::openTwelve);
+    connect(golfTile, &Picture::clicked, this, &LauncherWindow::openGolf);
+    connect(pokerTile, &Picture::clicked, this, &LauncherWindow::openPoker);
 
-    tmrFelszab->setInterval(1);
-    connect(tmrFelszab, &QTimer::timeout, this, &TfrmFo::tmrFelszabTimer);
+    releaseTimer->setInterval(1);
+    connect(releaseTimer, &QTimer::timeout, this, &LauncherWindow::releaseClosedGame);
     keys = std::make_unique<LauncherKeys>(*this);
 }
 
-TfrmFo::~TfrmFo() = default;
+LauncherWindow::~LauncherWindow() = default;
 
-QLabel *TfrmFo::makeCaptionPanel(const QString &caption, int left)
+QLabel *LauncherWindow::makeCaptionPanel(const QString &caption, int left)
 {
     auto *panel = new QLabel(caption, this);
     panel->setGeometry(left, PanelTop, TileSize.width(), PanelHeight);
@@ -124,20 +124,20 @@ QLabel *TfrmFo::makeCaptionPanel(const QString &caption, int left)
 
 // A panel launches when the left button is released over it. The release goes to the panel
 // that had the press wherever the pointer is; one dragged off the panel cancels, as on a tile.
-bool TfrmFo::eventFilter(QObject *watched, QEvent *event)
+bool LauncherWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease && releasedOver(watched, event)) {
-        if (watched == pnlTwelve)
-            pnlTwelveClick();
-        else if (watched == pnlGolf)
-            pnlGolfClick();
-        else if (watched == pnlPoker)
-            pnlPokerClick();
+        if (watched == twelveCaption)
+            openTwelve();
+        else if (watched == golfCaption)
+            openGolf();
+        else if (watched == pokerCaption)
+            openPoker();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void TfrmFo::pnlTwelveClick()
+void LauncherWindow::openTwelve()
 {
     if (primaryScreenWidth() < TwelveMinimumScreenWidth) {
         ShowOkMessage(
@@ -145,23 +145,23 @@ void TfrmFo::pnlTwelveClick()
         return;
     }
     launch({OpenGame::Twelve, QStringLiteral("Twelve"), QStringLiteral("Twelve.ico"),
-            [](QWidget *owner) { return new TfrmTwelve(owner); }});
+            [](QWidget *owner) { return new TwelveWindow(owner); }});
 }
 
-void TfrmFo::pnlGolfClick()
+void LauncherWindow::openGolf()
 {
     launch({OpenGame::Golf, QStringLiteral("Kovra - Golf"), QStringLiteral("Golf.ico"),
-            [](QWidget *owner) { return new TfrmGolf(owner); }});
+            [](QWidget *owner) { return new GolfWindow(owner); }});
 }
 
-void TfrmFo::pnlPokerClick()
+void LauncherWindow::openPoker()
 {
     launch({OpenGame::Poker, QStringLiteral("Kovra - Poker"), QStringLiteral("Poker.ico"),
-            [](QWidget *owner) { return new TfrmPoker(owner); }});
+            [](QWidget *owner) { return new PokerWindow(owner); }});
 }
 
 // The game window shows the launcher again itself when it closes.
-void TfrmFo::launch(const Launch &launch)
+void LauncherWindow::launch(const Launch &launch)
 {
     if (game)
         return;
@@ -173,13 +173,13 @@ void TfrmFo::launch(const Launch &launch)
     game->exec();
     setApplicationTitle(LauncherTitle);
     loadApplicationIcon(DataFile(QStringLiteral("KVR1.ico")));
-    tmrFelszab->start();
+    releaseTimer->start();
 }
 
 // Released from the main event loop, never inside one of the game window's own handlers.
-void TfrmFo::tmrFelszabTimer()
+void LauncherWindow::releaseClosedGame()
 {
-    tmrFelszab->stop();
+    releaseTimer->stop();
     if (game)
         game->deleteLater();
     open = OpenGame::None;

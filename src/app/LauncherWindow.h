@@ -17,25 +17,25 @@ enum class OpenGame { None = 0, Twelve = 10, Golf = 20, Poker = 30 };
 
 // The launcher: three picture tiles with their captions. A click on a tile or caption opens that
 // game's window modally while the launcher hides; the closed window is released afterwards.
-class TfrmFo : public QWidget
+class LauncherWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TfrmFo(QWidget *parent = nullptr);
-    ~TfrmFo() override;
+    explicit LauncherWindow(QWidget *parent = nullptr);
+    ~LauncherWindow() override;
 
-    Picture *Image2; // Twelve tile
-    Picture *Image1; // Golf tile
-    Picture *Image3; // Poker tile
-    QLabel *pnlTwelve;
-    QLabel *pnlGolf;
-    QLabel *pnlPoker;
-    QTimer *tmrFelszab;
+    Picture *twelveTile; // Twelve tile
+    Picture *golfTile; // Golf tile
+    Picture *pokerTile; // Poker tile
+    QLabel *twelveCaption;
+    QLabel *golfCaption;
+    QLabel *pokerCaption;
+    QTimer *releaseTimer;
 
-    void pnlTwelveClick();
-    void pnlGolfClick();
-    void pnlPokerClick();
-    void tmrFelszabTimer();
+    void openTwelve();
+    void openGolf();
+    void openPoker();
+    void releaseClosedGame();
 
     LauncherKeys *keyboard() const { return keys.get(); }
     OpenGame openGame() const { return open; }

@@ -1,17 +1,17 @@
-#include "uNevjegy.h"
+#include "AboutBox.h"
 
 #include "AboutLogo.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "WebBrowser.h"
 #include "WindowCentre.h"
-#include "uValasz.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 
-TfrmNevjegy *frmNevjegy = nullptr;
+AboutBox *aboutBox = nullptr;
 
 namespace {
 
@@ -47,16 +47,16 @@ QLabel *centredLine(QWidget *parent, const QString &text, const QFont &font, QCo
 
 }
 
-TfrmNevjegy::TfrmNevjegy(QWidget *parent)
+AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , imgLogo(new Picture(this))
-    , lblCim(centredLine(this, QStringLiteral("Kovra - Card Games 1"), timesBold(20), Navy,
-                         {0, 78, ClientSize.width(), 23}))
-    , lblVerzio(
+    , logo(new Picture(this))
+    , titleLabel(centredLine(this, QStringLiteral("Kovra - Card Games 1"), timesBold(20), Navy,
+                             {0, 78, ClientSize.width(), 23}))
+    , versionLabel(
           centredLine(this, VersionText, timesBold(15), Green, {0, 104, ClientSize.width(), 17}))
-    , lblHonlap(new QLabel(QStringLiteral("Kovra's website:"), this))
-    , edtHonlap(new QLineEdit(this))
-    , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
+    , homePageLabel(new QLabel(QStringLiteral("Kovra's website:"), this))
+    , homePageLink(new QLineEdit(this))
+    , okButton(new QPushButton(QStringLiteral("OK"), this))
 {
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
@@ -71,60 +71,59 @@ TfrmNevjegy::TfrmNevjegy(QWidget *parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    imgLogo->setGeometry(LogoRect);
-    imgLogo->setPixmapSource(
-        [this] { return drawAboutLogo(LogoRect.size(), devicePixelRatioF()); });
+    logo->setGeometry(LogoRect);
+    logo->setPixmapSource([this] { return drawAboutLogo(LogoRect.size(), devicePixelRatioF()); });
 
-    lblHonlap->move(8, 195);
-    lblHonlap->adjustSize();
+    homePageLabel->move(8, 195);
+    homePageLabel->adjustSize();
 
-    edtHonlap->setGeometry(112, 192, 193, 24);
-    edtHonlap->setReadOnly(true);
-    QFont linkFont = edtHonlap->font();
+    homePageLink->setGeometry(112, 192, 193, 24);
+    homePageLink->setReadOnly(true);
+    QFont linkFont = homePageLink->font();
     linkFont.setBold(true);
     linkFont.setUnderline(true);
-    edtHonlap->setFont(linkFont);
-    QPalette linkPalette = edtHonlap->palette();
+    homePageLink->setFont(linkFont);
+    QPalette linkPalette = homePageLink->palette();
     linkPalette.setColor(QPalette::Text, Qt::blue);
     linkPalette.setColor(QPalette::Base, Background);
-    edtHonlap->setPalette(linkPalette);
-    edtHonlap->setCursor(Qt::PointingHandCursor);
-    edtHonlap->setFocusPolicy(Qt::NoFocus);
-    edtHonlap->installEventFilter(this);
+    homePageLink->setPalette(linkPalette);
+    homePageLink->setCursor(Qt::PointingHandCursor);
+    homePageLink->setFocusPolicy(Qt::NoFocus);
+    homePageLink->installEventFilter(this);
 
-    bbtnOk->setGeometry(119, 328, 75, 25);
-    bbtnOk->setDefault(true);
-    connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    okButton->setGeometry(119, 328, 75, 25);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfrmNevjegy::linkClicked()
+void AboutBox::linkClicked()
 {
-    if (OpenWebPage(edtHonlap->text()))
+    if (OpenWebPage(homePageLink->text()))
         return;
     ShowOkMessage(QStringLiteral("The web-browser cannot start.\nStart it manually and visit our "
                                  "website.\n(Our webaddress had copied to the clipboard)"));
-    edtHonlap->selectAll();
-    edtHonlap->copy();
-    edtHonlap->deselect();
+    homePageLink->selectAll();
+    homePageLink->copy();
+    homePageLink->deselect();
 }
 
 // Centred over the main window; the address and version are set for every showing.
-void TfrmNevjegy::showEvent(QShowEvent *event)
+void AboutBox::showEvent(QShowEvent *event)
 {
-    edtHonlap->setText(WebAddress);
-    edtHonlap->setCursorPosition(0);
-    lblVerzio->setText(VersionText);
+    homePageLink->setText(WebAddress);
+    homePageLink->setCursorPosition(0);
+    versionLabel->setText(VersionText);
     centreOnMainWindow(this);
     QDialog::showEvent(event);
-    bbtnOk->setFocus();
+    okButton->setFocus();
 }
 
-bool TfrmNevjegy::eventFilter(QObject *watched, QEvent *event)
+bool AboutBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == edtHonlap && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == homePageLink && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton
-            && edtHonlap->rect().contains(mouse->position().toPoint())) {
+            && homePageLink->rect().contains(mouse->position().toPoint())) {
             linkClicked();
             return true;
         }

@@ -9,23 +9,23 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TfrmNevjegy;
+class AboutBox;
 // The program's About box, made at start-up.
-extern TfrmNevjegy *frmNevjegy;
+extern AboutBox *aboutBox;
 
 // The About box: product title, version and a link to the product's web page.
-class TfrmNevjegy : public QDialog
+class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmNevjegy(QWidget *parent = nullptr);
+    explicit AboutBox(QWidget *parent = nullptr);
 
-    Picture *imgLogo;
-    QLabel *lblCim;
-    QLabel *lblVerzio;
-    QLabel *lblHonlap;
-    QLineEdit *edtHonlap;
-    QPushButton *bbtnOk;
+    Picture *logo;
+    QLabel *titleLabel;
+    QLabel *versionLabel;
+    QLabel *homePageLabel;
+    QLineEdit *homePageLink;
+    QPushButton *okButton;
 
     // Opens the web page; when no browser starts, says so and puts the address on the
     // clipboard instead.
@@ -36,5 +36,5 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    SharedWindowSlot<TfrmNevjegy> instance{frmNevjegy, this};
+    SharedWindowSlot<AboutBox> instance{aboutBox, this};
 };

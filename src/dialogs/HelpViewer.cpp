@@ -1,18 +1,18 @@
-#include "uHelp1.h"
+#include "HelpViewer.h"
 
 #include "Application.h"
 #include "DataDir.h"
+#include "QuestionDialog.h"
 #include "RtfReader.h"
 #include "WindowCentre.h"
 #include "WindowFrame.h"
-#include "uValasz.h"
 
 #include <QDir>
 #include <QShowEvent>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-TfrmHelp1 *frmHelp1 = nullptr;
+HelpViewer *helpViewer = nullptr;
 
 namespace {
 
@@ -20,27 +20,27 @@ constexpr QSize OuterSize{635, 459};
 
 }
 
-TfrmHelp1::TfrmHelp1(QWidget *parent)
+HelpViewer::HelpViewer(QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint)
-    , reHelp(new QTextEdit(this))
+    , helpText(new QTextEdit(this))
 {
     setWindowTitle(applicationTitle());
     setSizeGripEnabled(true);
     resize(OuterSize - SizeableFrame);
 
-    reHelp->setReadOnly(true);
-    reHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpText->setReadOnly(true);
+    helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(reHelp);
+    layout->addWidget(helpText);
 }
 
-bool TfrmHelp1::showHelpFile(const QString &fileName, bool modal)
+bool HelpViewer::showHelpFile(const QString &fileName, bool modal)
 {
     const QString path = DataFile(fileName);
-    switch (readRtfFile(path, *reHelp->document())) {
+    switch (readRtfFile(path, *helpText->document())) {
     case WholeFileRead::Read:
         break;
     case WholeFileRead::TooLarge:
@@ -51,7 +51,7 @@ bool TfrmHelp1::showHelpFile(const QString &fileName, bool modal)
         ShowOkMessage(QStringLiteral("Cannot open file:\n") + QDir::toNativeSeparators(path));
         return false;
     }
-    reHelp->moveCursor(QTextCursor::Start);
+    helpText->moveCursor(QTextCursor::Start);
     if (modal) {
         exec();
     } else {
@@ -63,7 +63,7 @@ bool TfrmHelp1::showHelpFile(const QString &fileName, bool modal)
 }
 
 // Centred on the screen each time it opens; a window already open stays where it is.
-void TfrmHelp1::showEvent(QShowEvent *event)
+void HelpViewer::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
         centreOnScreen(this);
@@ -72,5 +72,5 @@ void TfrmHelp1::showEvent(QShowEvent *event)
 
 bool ShowHelpFile(const QString &fileName, bool modal)
 {
-    return frmHelp1->showHelpFile(fileName, modal);
+    return helpViewer->showHelpFile(fileName, modal);
 }

@@ -1,4 +1,4 @@
-#include "uValasz.h"
+#include "QuestionDialog.h"
 
 #include "Application.h"
 #include "FitMessage.h"
@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-TfrmValasz *frmValasz = nullptr;
+QuestionDialog *questionDialog = nullptr;
 
 namespace {
 
@@ -24,78 +24,78 @@ constexpr int RightSlot = 208;
 
 }
 
-TfrmValasz::TfrmValasz(QWidget *parent)
+QuestionDialog::QuestionDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , lblKerdes(new QLabel(this))
-    , pnlGombok(new QFrame(this))
-    , bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlGombok))
-    , bbtnOk(new QPushButton(QStringLiteral("Ok"), pnlGombok))
-    , bbtnNem(new QPushButton(QStringLiteral("No"), pnlGombok))
+    , messageLabel(new QLabel(this))
+    , buttonPanel(new QFrame(this))
+    , cancelButton(new QPushButton(QStringLiteral("Cancel"), buttonPanel))
+    , okButton(new QPushButton(QStringLiteral("Ok"), buttonPanel))
+    , noButton(new QPushButton(QStringLiteral("No"), buttonPanel))
 {
     setWindowTitle(applicationTitle());
     setModal(true);
 
     QFont messageFont(QStringLiteral("Times New Roman"));
     messageFont.setPixelSize(18);
-    lblKerdes->setFont(messageFont);
-    lblKerdes->setAlignment(Qt::AlignCenter);
-    lblKerdes->setWordWrap(true);
+    messageLabel->setFont(messageFont);
+    messageLabel->setAlignment(Qt::AlignCenter);
+    messageLabel->setWordWrap(true);
 
-    bbtnMegsem->setGeometry(RightSlot, ButtonTop, 82, ButtonHeight);
-    bbtnOk->setGeometry(LeftSlot, ButtonTop, 81, ButtonHeight);
-    bbtnNem->setGeometry(MiddleSlot, ButtonTop, 82, ButtonHeight);
-    bbtnNem->hide();
-    bbtnOk->setDefault(true);
-    setTabOrder(bbtnMegsem, bbtnOk);
-    setTabOrder(bbtnOk, bbtnNem);
-    for (QPushButton *button : {bbtnMegsem, bbtnOk, bbtnNem})
+    cancelButton->setGeometry(RightSlot, ButtonTop, 82, ButtonHeight);
+    okButton->setGeometry(LeftSlot, ButtonTop, 81, ButtonHeight);
+    noButton->setGeometry(MiddleSlot, ButtonTop, 82, ButtonHeight);
+    noButton->hide();
+    okButton->setDefault(true);
+    setTabOrder(cancelButton, okButton);
+    setTabOrder(okButton, noButton);
+    for (QPushButton *button : {cancelButton, okButton, noButton})
         connect(button, &QPushButton::clicked, this, [this, button] { press(button); });
 
     resizeTo(DesignClientSize + DialogFrame);
 }
 
-void TfrmValasz::press(QPushButton *button)
+void QuestionDialog::press(QPushButton *button)
 {
     lastAnswer = button->text().at(0).toLatin1();
-    if (button == bbtnOk)
+    if (button == okButton)
         accept();
     else
         QDialog::reject();
 }
 
 // Esc and a close by the system answer as the right-hand button would.
-void TfrmValasz::reject()
+void QuestionDialog::reject()
 {
-    if (!bbtnMegsem->isHidden())
-        press(bbtnMegsem);
+    if (!cancelButton->isHidden())
+        press(cancelButton);
     else
         QDialog::reject();
 }
 
-void TfrmValasz::resizeTo(QSize outer)
+void QuestionDialog::resizeTo(QSize outer)
 {
     outerSize = outer;
     const QSize client = outer - DialogFrame;
     setFixedSize(client);
-    pnlGombok->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
-    lblKerdes->setGeometry(0, 0, client.width(), client.height() - PanelHeight);
+    buttonPanel->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
+    messageLabel->setGeometry(0, 0, client.width(), client.height() - PanelHeight);
 }
 
-void TfrmValasz::prepare(const QString &message)
+void QuestionDialog::prepare(const QString &message)
 {
-    const QFontMetrics metrics(lblKerdes->font());
+    const QFontMetrics metrics(messageLabel->font());
     const FitMessage::Result fitted = FitMessage::breakLongWords(
         message, [&](const QString &piece) { return metrics.horizontalAdvance(piece); });
     resizeTo({fitted.dialogWidth, FitMessage::dialogHeight(message)});
-    lblKerdes->setText(fitted.text);
+    messageLabel->setText(fitted.text);
 }
 
 // Centred over the main window, kept on the screen.
-void TfrmValasz::showEvent(QShowEvent *event)
+void QuestionDialog::showEvent(QShowEvent *event)
 {
     centreOnMainWindow(this);
     QDialog::showEvent(event);
-    for (QPushButton *button : {bbtnMegsem, bbtnOk, bbtnNem}) {
+    for (QPushButton *button : {cancelButton, okButton, noButton}) {
         if (!button->isHidden()) {
             button->setFocus();
             break;
@@ -103,69 +103,69 @@ void TfrmValasz::showEvent(QShowEvent *event)
     }
 }
 
-char TfrmValasz::showModal()
+char QuestionDialog::showModal()
 {
     exec();
     return lastAnswer;
 }
 
-char TfrmValasz::askYesNo(const QString &message)
+char QuestionDialog::askYesNo(const QString &message)
 {
     prepare(message);
-    bbtnMegsem->setText(QStringLiteral("No"));
-    bbtnOk->setText(QStringLiteral("Yes"));
-    bbtnOk->move(MiddleSlot, ButtonTop);
+    cancelButton->setText(QStringLiteral("No"));
+    okButton->setText(QStringLiteral("Yes"));
+    okButton->move(MiddleSlot, ButtonTop);
     return showModal();
 }
 
-char TfrmValasz::askYesCancel(const QString &message)
+char QuestionDialog::askYesCancel(const QString &message)
 {
     prepare(message);
-    bbtnMegsem->setText(QStringLiteral("Cancel"));
-    bbtnOk->setText(QStringLiteral("Yes"));
-    bbtnOk->move(MiddleSlot, ButtonTop);
+    cancelButton->setText(QStringLiteral("Cancel"));
+    okButton->setText(QStringLiteral("Yes"));
+    okButton->move(MiddleSlot, ButtonTop);
     return showModal();
 }
 
-char TfrmValasz::askYesNoCancel(const QString &message)
+char QuestionDialog::askYesNoCancel(const QString &message)
 {
     prepare(message);
-    bbtnMegsem->setText(QStringLiteral("Cancel"));
-    bbtnOk->setText(QStringLiteral("Yes"));
-    bbtnNem->setText(QStringLiteral("No"));
-    bbtnOk->move(LeftSlot, ButtonTop);
-    bbtnNem->show();
+    cancelButton->setText(QStringLiteral("Cancel"));
+    okButton->setText(QStringLiteral("Yes"));
+    noButton->setText(QStringLiteral("No"));
+    okButton->move(LeftSlot, ButtonTop);
+    noButton->show();
     const char result = showModal();
-    bbtnNem->hide();
+    noButton->hide();
     return result;
 }
 
 // The Ok button stays where the last question put it.
-void TfrmValasz::showOkMessage(const QString &message)
+void QuestionDialog::showOkMessage(const QString &message)
 {
     prepare(message);
-    bbtnMegsem->hide();
-    bbtnOk->setText(QStringLiteral("Ok"));
+    cancelButton->hide();
+    okButton->setText(QStringLiteral("Ok"));
     showModal();
-    bbtnMegsem->show();
+    cancelButton->show();
 }
 
 char AskYesNo(const QString &message)
 {
-    return frmValasz->askYesNo(message);
+    return questionDialog->askYesNo(message);
 }
 
 char AskYesCancel(const QString &message)
 {
-    return frmValasz->askYesCancel(message);
+    return questionDialog->askYesCancel(message);
 }
 
 char AskYesNoCancel(const QString &message)
 {
-    return frmValasz->askYesNoCancel(message);
+    return questionDialog->askYesNoCancel(message);
 }
 
 void ShowOkMessage(const QString &message)
 {
-    frmValasz->showOkMessage(message);
+    questionDialog->showOkMessage(message);
 }

@@ -9,17 +9,17 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TfrmValasz;
+class QuestionDialog;
 // The program's question dialog, made at start-up.
-extern TfrmValasz *frmValasz;
+extern QuestionDialog *questionDialog;
 
 // The one dialog through which every question and notice of the program goes. Its answer is
 // the first letter of the pressed button's caption and stays until the next press.
-class TfrmValasz : public QDialog
+class QuestionDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmValasz(QWidget *parent = nullptr);
+    explicit QuestionDialog(QWidget *parent = nullptr);
 
     char askYesNo(const QString &message);
     char askYesCancel(const QString &message);
@@ -31,11 +31,11 @@ public:
     // frame a Windows dialog border takes.
     QSize dialogSize() const { return outerSize; }
 
-    QLabel *lblKerdes;
-    QFrame *pnlGombok;
-    QPushButton *bbtnMegsem;
-    QPushButton *bbtnOk;
-    QPushButton *bbtnNem;
+    QLabel *messageLabel;
+    QFrame *buttonPanel;
+    QPushButton *cancelButton;
+    QPushButton *okButton;
+    QPushButton *noButton;
 
     void reject() override;
 
@@ -52,7 +52,7 @@ private:
     char lastAnswer = 0;
 
 private:
-    SharedWindowSlot<TfrmValasz> instance{frmValasz, this};
+    SharedWindowSlot<QuestionDialog> instance{questionDialog, this};
 };
 
 char AskYesNo(const QString &message);

@@ -1,11 +1,11 @@
 #include "GolfKeys.h"
 
 #include "FocusFrame.h"
+#include "GolfWindow.h"
 #include "KeyDispatch.h"
 #include "Picture.h"
-#include "uGolf.h"
 
-GolfKeys::GolfKeys(TfrmGolf &window)
+GolfKeys::GolfKeys(GolfWindow &window)
     : window(window)
     , mark(new FocusFrame(window.table))
     , keys(new KeyDispatch(&window))
@@ -34,7 +34,7 @@ QWidget *GolfKeys::exposedCard(int column) const
     const GolfGame &golf = window.game();
     if (column >= golf.Columns() || golf.ColumnLen(column) == 0)
         return nullptr;
-    return window.imgKartyak[golf.Tableau(column, golf.ColumnLen(column) - 1)];
+    return window.cardPictures[golf.Tableau(column, golf.ColumnLen(column) - 1)];
 }
 
 QList<QWidget *> GolfKeys::places() const
@@ -43,8 +43,8 @@ QList<QWidget *> GolfKeys::places() const
     for (int column = 0; column < window.game().Columns(); ++column)
         if (QWidget *card = exposedCard(column))
             row << card;
-    if (window.imgHatlap->isVisible())
-        row << window.imgHatlap;
+    if (window.stockPicture->isVisible())
+        row << window.stockPicture;
     return row;
 }
 
@@ -66,10 +66,10 @@ bool GolfKeys::move(int direction)
 // Plays as the left click on the card or the stock, then the frame stays at its place.
 void GolfKeys::play(QWidget *place)
 {
-    if (place == window.imgHatlap)
+    if (place == window.stockPicture)
         window.turnStock();
     else if (place)
-        window.img0MouseDown(static_cast<Picture *>(place), Qt::LeftButton);
+        window.cardPressed(static_cast<Picture *>(place), Qt::LeftButton);
     const QList<QWidget *> row = places();
     describe(row);
     mark->settle(row);
@@ -93,6 +93,6 @@ bool GolfKeys::playColumn(int column)
 
 bool GolfKeys::turnStock()
 {
-    play(window.imgHatlap);
+    play(window.stockPicture);
     return true;
 }

@@ -6,7 +6,7 @@
 class FocusFrame;
 class KeyDispatch;
 class QWidget;
-class TfrmGolf;
+class GolfWindow;
 
 // Golf from the keyboard: Left and Right walk the exposed cards and the stock, Return or Space
 // plays the framed card or turns the stock, 1..9 and 0 play the exposed card of columns 1..10,
@@ -14,7 +14,7 @@ class TfrmGolf;
 class GolfKeys
 {
 public:
-    explicit GolfKeys(TfrmGolf &window);
+    explicit GolfKeys(GolfWindow &window);
 
     // The keys as Help > Keys lists them.
     static QString summary();
@@ -33,7 +33,7 @@ private:
     bool playColumn(int column);
     bool turnStock();
 
-    TfrmGolf &window;
+    GolfWindow &window;
     FocusFrame *mark;
     KeyDispatch *keys;
 };

@@ -1,6 +1,6 @@
-#include "uGolfBeall.h"
+#include "GolfLayoutDialog.h"
 
-#include "uValasz.h"
+#include "QuestionDialog.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QSpinBox>
 
-TfrmGolfBeall *frmGolfBeall = nullptr;
+GolfLayoutDialog *golfLayoutDialog = nullptr;
 
 namespace {
 
@@ -31,15 +31,15 @@ constexpr int NarrowScreenColumns = 8;
 
 }
 
-TfrmGolfBeall::TfrmGolfBeall(QWidget *parent)
+GolfLayoutDialog::GolfLayoutDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , lblOszl(new QLabel(QStringLiteral("Colons"), this))
-    , seOszl(new QSpinBox(this))
-    , lblSor(new QLabel(QStringLiteral("Rows"), this))
-    , seSor(new QSpinBox(this))
-    , pnlGombok(new QFrame(this))
-    , bbtnMegsem(new QPushButton(QStringLiteral("Cancel"), pnlGombok))
-    , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok))
+    , columnsLabel(new QLabel(QStringLiteral("Colons"), this))
+    , columnsBox(new QSpinBox(this))
+    , rowsLabel(new QLabel(QStringLiteral("Rows"), this))
+    , rowsBox(new QSpinBox(this))
+    , buttonPanel(new QFrame(this))
+    , cancelButton(new QPushButton(QStringLiteral("Cancel"), buttonPanel))
+    , okButton(new QPushButton(QStringLiteral("OK"), buttonPanel))
 {
     setWindowTitle(QStringLiteral("Golf - Settings"));
     setModal(true);
@@ -47,11 +47,12 @@ TfrmGolfBeall::TfrmGolfBeall(QWidget *parent)
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const bool narrowScreen = screen && screen->geometry().width() <= NarrowScreenWidth;
-    seOszl->setRange(FewestColumnsOrRows,
-                     narrowScreen ? NarrowScreenColumns : GolfLayout::MaxColumns);
-    seSor->setRange(FewestColumnsOrRows, GolfLayout::MaxRows);
+    columnsBox->setRange(FewestColumnsOrRows,
+                         narrowScreen ? NarrowScreenColumns : GolfLayout::MaxColumns);
+    rowsBox->setRange(FewestColumnsOrRows, GolfLayout::MaxRows);
 
-    const std::pair<QLabel *, QSpinBox *> rows[] = {{lblOszl, seOszl}, {lblSor, seSor}};
+    const std::pair<QLabel *, QSpinBox *> rows[]
+        = {{columnsLabel, columnsBox}, {rowsLabel, rowsBox}};
     int top = FirstRowTop;
     for (const auto &[label, spin] : rows) {
         spin->setGeometry(QRect(QPoint(SpinLeft, top), SpinSize));
@@ -60,33 +61,33 @@ TfrmGolfBeall::TfrmGolfBeall(QWidget *parent)
         top += RowPitch;
     }
 
-    pnlGombok->setGeometry(0, ClientSize.height() - PanelHeight, ClientSize.width(), PanelHeight);
-    bbtnOk->setGeometry(QRect(QPoint(OkLeft, ButtonTop), ButtonSize));
-    bbtnMegsem->setGeometry(QRect(QPoint(CancelLeft, ButtonTop), ButtonSize));
-    bbtnOk->setDefault(true);
-    connect(bbtnOk, &QPushButton::clicked, this, &TfrmGolfBeall::bbtnOkClick);
-    connect(bbtnMegsem, &QPushButton::clicked, this, &QDialog::reject);
+    buttonPanel->setGeometry(0, ClientSize.height() - PanelHeight, ClientSize.width(), PanelHeight);
+    okButton->setGeometry(QRect(QPoint(OkLeft, ButtonTop), ButtonSize));
+    cancelButton->setGeometry(QRect(QPoint(CancelLeft, ButtonTop), ButtonSize));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &GolfLayoutDialog::okClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TfrmGolfBeall::chooseLayout(GolfLayout &layout, bool over)
+bool GolfLayoutDialog::chooseLayout(GolfLayout &layout, bool over)
 {
     gameOver = over;
-    seOszl->setValue(layout.columns);
-    seSor->setValue(layout.rows);
+    columnsBox->setValue(layout.columns);
+    rowsBox->setValue(layout.rows);
     if (exec() != QDialog::Accepted)
         return false;
-    layout = {seOszl->value(), seSor->value()};
+    layout = {columnsBox->value(), rowsBox->value()};
     return true;
 }
 
-void TfrmGolfBeall::bbtnOkClick()
+void GolfLayoutDialog::okClicked()
 {
     if (!gameOver
         && AskYesCancel(QStringLiteral(
                "Are you sure to quit this game and start a new one with new settings?"))
             != 'Y')
         return;
-    const GolfLayout chosen{seOszl->value(), seSor->value()};
+    const GolfLayout chosen{columnsBox->value(), rowsBox->value()};
     if (chosen.dealtCards() <= GolfLayout::DeckSize) {
         accept();
         return;

@@ -11,34 +11,34 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-class TfrmGolfBeall;
+class GolfLayoutDialog;
 // The Golf settings dialog, made at start-up.
-extern TfrmGolfBeall *frmGolfBeall;
+extern GolfLayoutDialog *golfLayoutDialog;
 
 // The layout settings dialog: how many columns and rows the next deal has.
-class TfrmGolfBeall : public QDialog
+class GolfLayoutDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmGolfBeall(QWidget *parent = nullptr);
+    explicit GolfLayoutDialog(QWidget *parent = nullptr);
 
     // Shows the dialog modally for the current layout. True when the player confirmed a new
     // layout (the game in progress, unless over, only after a question); it is then in layout.
     bool chooseLayout(GolfLayout &layout, bool gameOver);
 
-    QLabel *lblOszl;
-    QSpinBox *seOszl;
-    QLabel *lblSor;
-    QSpinBox *seSor;
-    QFrame *pnlGombok;
-    QPushButton *bbtnMegsem;
-    QPushButton *bbtnOk;
+    QLabel *columnsLabel;
+    QSpinBox *columnsBox;
+    QLabel *rowsLabel;
+    QSpinBox *rowsBox;
+    QFrame *buttonPanel;
+    QPushButton *cancelButton;
+    QPushButton *okButton;
 
-    void bbtnOkClick();
+    void okClicked();
 
 private:
     bool gameOver = false;
 
 private:
-    SharedWindowSlot<TfrmGolfBeall> instance{frmGolfBeall, this};
+    SharedWindowSlot<GolfLayoutDialog> instance{golfLayoutDialog, this};
 };

@@ -1,12 +1,12 @@
-#include "uGolfPontok.h"
+#include "GolfResultsDialog.h"
 
 #include "FileError.h"
-#include "uValasz.h"
+#include "QuestionDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-TfrmGolfPontok *frmGolfPontok = nullptr;
+GolfResultsDialog *golfResultsDialog = nullptr;
 
 namespace {
 
@@ -52,63 +52,64 @@ QLabel *tableLabel(QWidget *parent, const QString &text, QRect place, Qt::Alignm
 
 }
 
-TfrmGolfPontok::TfrmGolfPontok(QWidget *parent)
+GolfResultsDialog::GolfResultsDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , lblPalya(new QLabel(this))
-    , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
-    , bbtnPontTorl(new QPushButton(QStringLiteral("Clear Scores"), this))
+    , layoutLabel(new QLabel(this))
+    , okButton(new QPushButton(QStringLiteral("OK"), this))
+    , clearButton(new QPushButton(QStringLiteral("Clear Scores"), this))
 {
     setWindowTitle(QStringLiteral("Kovra - Golf - Results"));
     setModal(true);
     setFixedSize(ClientSize);
 
-    QFont titleFont = lblPalya->font();
+    QFont titleFont = layoutLabel->font();
     titleFont.setPixelSize(TitlePixelSize);
     titleFont.setBold(true);
-    lblPalya->setFont(titleFont);
-    QPalette titlePalette = lblPalya->palette();
+    layoutLabel->setFont(titleFont);
+    QPalette titlePalette = layoutLabel->palette();
     titlePalette.setColor(QPalette::WindowText, TitleColour);
-    lblPalya->setPalette(titlePalette);
-    lblPalya->setAlignment(Qt::AlignCenter);
-    lblPalya->setGeometry(0, TitleTop, ClientSize.width(), TitleHeight);
+    layoutLabel->setPalette(titlePalette);
+    layoutLabel->setAlignment(Qt::AlignCenter);
+    layoutLabel->setGeometry(0, TitleTop, ClientSize.width(), TitleHeight);
 
     for (int i = 0; i < GolfResultsFile::ShownRows; ++i) {
         const int top = TableTop + 3 * i * TableRowHeight / 2;
-        lblNev[i] = tableLabel(this, rowName(i), {NameLeft, top, NameWidth, TableRowHeight},
-                               Qt::AlignHCenter);
-        lblErtek[i]
+        nameLabels[i] = tableLabel(this, rowName(i), {NameLeft, top, NameWidth, TableRowHeight},
+                                   Qt::AlignHCenter);
+        valueLabels[i]
             = tableLabel(this, {}, {ValueLeft, top, ValueWidth, TableRowHeight}, Qt::AlignRight);
     }
     const int gamesRow = GolfResultsFile::ShownRows - 1;
-    for (QLabel *label : {lblNev[gamesRow], lblErtek[gamesRow]}) {
+    for (QLabel *label : {nameLabels[gamesRow], valueLabels[gamesRow]}) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, GamesColour);
         label->setPalette(palette);
     }
 
-    bbtnOk->setGeometry(QRect(QPoint(OkLeft, ButtonTop), ButtonSize));
-    bbtnPontTorl->setGeometry(QRect(QPoint(ClearLeft, ButtonTop), ButtonSize));
-    bbtnOk->setDefault(true);
-    connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(bbtnPontTorl, &QPushButton::clicked, this, &TfrmGolfPontok::bbtnPontTorlClick);
+    okButton->setGeometry(QRect(QPoint(OkLeft, ButtonTop), ButtonSize));
+    clearButton->setGeometry(QRect(QPoint(ClearLeft, ButtonTop), ButtonSize));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(clearButton, &QPushButton::clicked, this, &GolfResultsDialog::clearClicked);
 }
 
-void TfrmGolfPontok::showResults(GolfLayout layout)
+void GolfResultsDialog::showResults(GolfLayout layout)
 {
     shownLayout = layout;
-    lblPalya->setText(QStringLiteral("Colons %1    Rows %2").arg(layout.columns).arg(layout.rows));
+    layoutLabel->setText(
+        QStringLiteral("Colons %1    Rows %2").arg(layout.columns).arg(layout.rows));
     showTable();
     exec();
 }
 
-void TfrmGolfPontok::showTable()
+void GolfResultsDialog::showTable()
 {
     const auto values = GolfResultsFile().shownResults(shownLayout);
     for (int i = 0; i < GolfResultsFile::ShownRows; ++i)
-        lblErtek[i]->setText(QString::number(values[i]));
+        valueLabels[i]->setText(QString::number(values[i]));
 }
 
-void TfrmGolfPontok::bbtnPontTorlClick()
+void GolfResultsDialog::clearClicked()
 {
     if (AskYesCancel(QStringLiteral("Are you sure you want to clear the results?")) != 'Y')
         return;
@@ -120,7 +121,7 @@ void TfrmGolfPontok::bbtnPontTorlClick()
     showTable();
 }
 
-void TfrmGolfPontok::reject()
+void GolfResultsDialog::reject()
 {
-    bbtnPontTorlClick();
+    clearClicked();
 }

@@ -11,27 +11,27 @@
 class QLabel;
 class QPushButton;
 
-class TfrmGolfPontok;
+class GolfResultsDialog;
 // The Golf results dialog, made at start-up.
-extern TfrmGolfPontok *frmGolfPontok;
+extern GolfResultsDialog *golfResultsDialog;
 
 // The results of one layout: wins, games by cards left in buckets of five, games finished.
-class TfrmGolfPontok : public QDialog
+class GolfResultsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmGolfPontok(QWidget *parent = nullptr);
+    explicit GolfResultsDialog(QWidget *parent = nullptr);
 
     // Shows the results of this layout modally, read from the file as it is now.
     void showResults(GolfLayout layout);
 
-    QLabel *lblPalya;
-    std::array<QLabel *, GolfResultsFile::ShownRows> lblNev;
-    std::array<QLabel *, GolfResultsFile::ShownRows> lblErtek;
-    QPushButton *bbtnOk;
-    QPushButton *bbtnPontTorl;
+    QLabel *layoutLabel;
+    std::array<QLabel *, GolfResultsFile::ShownRows> nameLabels;
+    std::array<QLabel *, GolfResultsFile::ShownRows> valueLabels;
+    QPushButton *okButton;
+    QPushButton *clearButton;
 
-    void bbtnPontTorlClick();
+    void clearClicked();
     // Esc asks to clear the scores, like the button that answers it.
     void reject() override;
 
@@ -41,5 +41,5 @@ private:
     GolfLayout shownLayout;
 
 private:
-    SharedWindowSlot<TfrmGolfPontok> instance{frmGolfPontok, this};
+    SharedWindowSlot<GolfResultsDialog> instance{golfResultsDialog, this};
 };

@@ -1,25 +1,26 @@
-#include "uGolf.h"
+#include "GolfWindow.h"
 
+#include "AboutBox.h"
 #include "Application.h"
-#include "DataDir.h"
-#include "FileError.h"
+#include "CardLibrary.h"
 #include "CardName.h"
+#include "DataDir.h"
+#include "DeckChooser.h"
+#include "FileError.h"
 #include "GameClock.h"
 #include "GolfHintMarker.h"
-#include "GolfSolver.h"
 #include "GolfKeys.h"
+#include "GolfLayoutDialog.h"
+#include "GolfResultsDialog.h"
+#include "GolfSolver.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
+#include "HelpViewer.h"
 #include "MousePress.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "Random.h"
 #include "Sound.h"
-#include "uGolfBeall.h"
-#include "uGolfPontok.h"
-#include "uHelp1.h"
-#include "uKartyak.h"
-#include "uNevjegy.h"
-#include "uValasz.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -55,18 +56,18 @@ QLabel *yellowLabel(QWidget *parent)
 
 }
 
-TfrmGolf::TfrmGolf(QWidget *parent)
+GolfWindow::GolfWindow(QWidget *parent)
     : GameWindow(parent)
-    , MainMenu1(new QMenuBar(this))
+    , mainMenu(new QMenuBar(this))
     , table(new QWidget(this))
-    , imgHatlap(new Picture(table))
-    , lblMaradt(yellowLabel(table))
-    , lblEredm(yellowLabel(table))
-    , tmrMeretez(new QTimer(this))
-    , sbStatusz(new QStatusBar(this))
-    , lblSolver(new QLabel(sbStatusz))
+    , stockPicture(new Picture(table))
+    , stockCountLabel(yellowLabel(table))
+    , resultLabel(yellowLabel(table))
+    , geometryTimer(new QTimer(this))
+    , statusLine(new QStatusBar(this))
+    , solverLabel(new QLabel(statusLine))
     , hintMarker(new GolfHintMarker(table))
-    , tmrSolve(new QTimer(this))
+    , solveTimer(new QTimer(this))
     , dealRandom(programRandom())
     , golf(dealRandom, *this, resultsGate)
 {
@@ -77,11 +78,11 @@ TfrmGolf::TfrmGolf(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins({});
     layout->setSpacing(0);
-    layout->setMenuBar(MainMenu1);
+    layout->setMenuBar(mainMenu);
     layout->addWidget(table, 1);
-    layout->addWidget(sbStatusz);
-    sbStatusz->setSizeGripEnabled(false);
-    sbStatusz->addWidget(lblSolver, 1);
+    layout->addWidget(statusLine);
+    statusLine->setSizeGripEnabled(false);
+    statusLine->addWidget(solverLabel, 1);
     createMenu();
 
     QPalette green = palette();
@@ -91,80 +92,82 @@ TfrmGolf::TfrmGolf(QWidget *parent)
     table->installEventFilter(this);
 
     createCards();
-    imgHatlap->resize(GolfTable::CardSize);
-    connect(imgHatlap, &Picture::pressed, this, &TfrmGolf::turnStock);
-    lblEredm->setFixedWidth(GolfTable::ResultWidth);
-    lblEredm->setAlignment(Qt::AlignCenter);
-    lblEredm->hide();
+    stockPicture->resize(GolfTable::CardSize);
+    connect(stockPicture, &Picture::pressed, this, &GolfWindow::turnStock);
+    resultLabel->setFixedWidth(GolfTable::ResultWidth);
+    resultLabel->setAlignment(Qt::AlignCenter);
+    resultLabel->hide();
 
     keys = std::make_unique<GolfKeys>(*this);
 
-    tmrMeretez->setSingleShot(true);
-    tmrMeretez->setInterval(atLeastOneTick(std::chrono::milliseconds(1)));
-    connect(tmrMeretez, &QTimer::timeout, this, &TfrmGolf::tmrMeretezTimer);
+    geometryTimer->setSingleShot(true);
+    geometryTimer->setInterval(atLeastOneTick(std::chrono::milliseconds(1)));
+    connect(geometryTimer, &QTimer::timeout, this, &GolfWindow::noteGeometry);
 
-    tmrSolve->setInterval(GameClockTick * SolveTicksPerMove);
-    tmrSolve->setTimerType(Qt::PreciseTimer);
-    connect(tmrSolve, &QTimer::timeout, this, &TfrmGolf::tmrSolveTimer);
-    connect(&advisor, &GolfAdvisor::advised, this, &TfrmGolf::adviceArrived);
+    solveTimer->setInterval(GameClockTick * SolveTicksPerMove);
+    solveTimer->setTimerType(Qt::PreciseTimer);
+    connect(solveTimer, &QTimer::timeout, this, &GolfWindow::playNextSolveMove);
+    connect(&advisor, &GolfAdvisor::advised, this, &GolfWindow::adviceArrived);
 }
 
-TfrmGolf::~TfrmGolf() = default;
+GolfWindow::~GolfWindow() = default;
 
-void TfrmGolf::createMenu()
+void GolfWindow::createMenu()
 {
-    QMenu *gameMenu = MainMenu1->addMenu(QStringLiteral("Game"));
-    NewGame1 = gameMenu->addAction(QStringLiteral("New"), QKeySequence(Qt::Key_F2), this,
-                                   &TfrmGolf::NewGame1Click);
-    Backup1 = gameMenu->addAction(QStringLiteral("Backup"), QKeySequence(Qt::Key_Backspace), this,
-                                  &TfrmGolf::Backup1Click);
-    Results1 = gameMenu->addAction(QStringLiteral("Results"), this, &TfrmGolf::Results1Click);
+    QMenu *gameMenu = mainMenu->addMenu(QStringLiteral("Game"));
+    newGameAction = gameMenu->addAction(QStringLiteral("New"), QKeySequence(Qt::Key_F2), this,
+                                        &GolfWindow::onNewGame);
+    backupAction = gameMenu->addAction(QStringLiteral("Backup"), QKeySequence(Qt::Key_Backspace),
+                                       this, &GolfWindow::onBackup);
+    resultsAction = gameMenu->addAction(QStringLiteral("Results"), this, &GolfWindow::onResults);
     gameMenu->addSeparator();
-    Hint1 = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
-                                &TfrmGolf::Hint1Click);
-    Solve1 = gameMenu->addAction(QStringLiteral("Solve"), this, &TfrmGolf::Solve1Click);
+    hintAction = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
+                                     &GolfWindow::onHint);
+    solveAction = gameMenu->addAction(QStringLiteral("Solve"), this, &GolfWindow::onSolve);
 
-    QMenu *optionsMenu = MainMenu1->addMenu(QStringLiteral("Options"));
-    Deck1 = optionsMenu->addAction(QStringLiteral("Deck"), this, &TfrmGolf::Deck1Click);
-    Sound1 = optionsMenu->addAction(QStringLiteral("Sound"));
-    Sound1->setCheckable(true);
-    Sound1->setChecked(true);
-    WinnableOnly1 = optionsMenu->addAction(QStringLiteral("Winnable deals only"));
-    WinnableOnly1->setCheckable(true);
-    Hints1 = optionsMenu->addAction(QStringLiteral("Hints"), this, &TfrmGolf::Hints1Click);
-    Hints1->setCheckable(true);
-    Hints1->setChecked(true);
-    Settings1 = optionsMenu->addAction(QStringLiteral("Settings"), this, &TfrmGolf::Settings1Click);
+    QMenu *optionsMenu = mainMenu->addMenu(QStringLiteral("Options"));
+    deckAction = optionsMenu->addAction(QStringLiteral("Deck"), this, &GolfWindow::onDeck);
+    soundAction = optionsMenu->addAction(QStringLiteral("Sound"));
+    soundAction->setCheckable(true);
+    soundAction->setChecked(true);
+    winnableOnlyAction = optionsMenu->addAction(QStringLiteral("Winnable deals only"));
+    winnableOnlyAction->setCheckable(true);
+    showHintsAction
+        = optionsMenu->addAction(QStringLiteral("Hints"), this, &GolfWindow::onShowHints);
+    showHintsAction->setCheckable(true);
+    showHintsAction->setChecked(true);
+    settingsAction
+        = optionsMenu->addAction(QStringLiteral("Settings"), this, &GolfWindow::onSettings);
 
-    QMenu *helpMenu = MainMenu1->addMenu(QStringLiteral("Help"));
-    Help1 = helpMenu->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), this,
-                                &TfrmGolf::Help1Click);
-    Keys1 = helpMenu->addAction(QStringLiteral("Keys"), this,
-                                [] { ShowOkMessage(GolfKeys::summary()); });
-    About1 = helpMenu->addAction(QStringLiteral("About"), this, &TfrmGolf::About1Click);
+    QMenu *helpMenu = mainMenu->addMenu(QStringLiteral("Help"));
+    helpAction = helpMenu->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), this,
+                                     &GolfWindow::onHelp);
+    keysAction = helpMenu->addAction(QStringLiteral("Keys"), this,
+                                     [] { ShowOkMessage(GolfKeys::summary()); });
+    aboutAction = helpMenu->addAction(QStringLiteral("About"), this, &GolfWindow::onAbout);
 }
 
-void TfrmGolf::createCards()
+void GolfWindow::createCards()
 {
     for (int id = 0; id < GolfLayout::DeckSize; ++id) {
         auto *card = new Picture(table);
         card->hide();
         card->resize(GolfTable::CardSize);
         card->setTag(id);
-        card->setPixmapSource(frmKartyak->ilKartyak.source(id));
+        card->setPixmapSource(cardLibrary->faces.source(id));
         card->setAccessibleName(cardName(id));
         connect(card, &Picture::pressed, this,
-                [this, card](Qt::MouseButton button) { img0MouseDown(card, button); });
-        imgKartyak[id] = card;
+                [this, card](Qt::MouseButton button) { cardPressed(card, button); });
+        cardPictures[id] = card;
     }
 }
 
-QSize TfrmGolf::outerSize() const
+QSize GolfWindow::outerSize() const
 {
     return table->size() + WindowChrome;
 }
 
-void TfrmGolf::setVisible(bool visible)
+void GolfWindow::setVisible(bool visible)
 {
     const bool opening = visible && !isVisible();
     if (opening)
@@ -173,30 +176,30 @@ void TfrmGolf::setVisible(bool visible)
     if (!opening)
         return;
     // The minimum follows the monitor the window is on.
-    connect(windowHandle(), &QWindow::screenChanged, this, &TfrmGolf::updateMinimumSize,
+    connect(windowHandle(), &QWindow::screenChanged, this, &GolfWindow::updateMinimumSize,
             Qt::UniqueConnection);
     // Dealt once the window shows, so the deal is seen while the first turn sounds.
     dealNewGame();
-    tmrMeretez->start();
+    geometryTimer->start();
 }
 
-void TfrmGolf::readSettings()
+void GolfWindow::readSettings()
 {
-    frmValasz->setWindowTitle(GolfTitle);
-    frmKartyak->setWindowTitle(GolfTitle + QStringLiteral(" - Card Decks"));
+    questionDialog->setWindowTitle(GolfTitle);
+    deckChooser->setWindowTitle(GolfTitle + QStringLiteral(" - Card Decks"));
 
     settings = readGolfSettings();
-    Sound1->setChecked(settings.sound);
-    WinnableOnly1->setChecked(settings.winnableOnly);
-    Hints1->setChecked(settings.hints);
+    soundAction->setChecked(settings.sound);
+    winnableOnlyAction->setChecked(settings.winnableOnly);
+    showHintsAction->setChecked(settings.hints);
     showHintsOption();
     golf.setLayout(settings.layout);
     updateMinimumSize();
     placeWindow(settings.geometry);
-    imgHatlap->setPixmap(frmKartyak->ilHatlap0[settings.backIndex]);
+    stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
 }
 
-void TfrmGolf::placeWindow(const GolfWindowGeometry &geometry)
+void GolfWindow::placeWindow(const GolfWindowGeometry &geometry)
 {
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
@@ -212,14 +215,14 @@ void TfrmGolf::placeWindow(const GolfWindowGeometry &geometry)
 }
 
 // A window smaller than its layout needs grows back to it, but never past its monitor.
-void TfrmGolf::updateMinimumSize()
+void GolfWindow::updateMinimumSize()
 {
     const QSize monitor = screen()->geometry().size();
     table->setMinimumSize(snapToLayout({}, golf.layout(), monitor) - WindowChrome);
     layout()->activate();
 }
 
-bool TfrmGolf::eventFilter(QObject *watched, QEvent *event)
+bool GolfWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // While Solve plays, any click or key only stops it.
     if (solving()) {
@@ -244,35 +247,35 @@ bool TfrmGolf::eventFilter(QObject *watched, QEvent *event)
     return GameWindow::eventFilter(watched, event);
 }
 
-void TfrmGolf::tableResized()
+void GolfWindow::tableResized()
 {
     const QPoint stock = GolfTable::stock(table->height());
-    imgHatlap->move(stock);
-    lblMaradt->move(lblMaradt->x(), GolfTable::counterTop(stock));
+    stockPicture->move(stock);
+    stockCountLabel->move(stockCountLabel->x(), GolfTable::counterTop(stock));
     for (int position = 1; position <= golf.FoundationCount(); ++position)
-        imgKartyak[golf.Foundation(position)]->move(GolfTable::foundationCard(position, stock));
-    if (lblEredm->isVisible())
-        lblEredm->move(GolfTable::resultLine(table->size(), lblEredm->width()));
-    tmrMeretez->start();
+        cardPictures[golf.Foundation(position)]->move(GolfTable::foundationCard(position, stock));
+    if (resultLabel->isVisible())
+        resultLabel->move(GolfTable::resultLine(table->size(), resultLabel->width()));
+    geometryTimer->start();
 }
 
 // Minimizing does not resize the window; moving it does not either, but its place is kept too.
-void TfrmGolf::changeEvent(QEvent *event)
+void GolfWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
-        tmrMeretez->start();
+        geometryTimer->start();
     GameWindow::changeEvent(event);
 }
 
-void TfrmGolf::moveEvent(QMoveEvent *event)
+void GolfWindow::moveEvent(QMoveEvent *event)
 {
-    tmrMeretez->start();
+    geometryTimer->start();
     GameWindow::moveEvent(event);
 }
 
-void TfrmGolf::tmrMeretezTimer()
+void GolfWindow::noteGeometry()
 {
-    tmrMeretez->stop();
+    geometryTimer->stop();
     GolfWindowGeometry &geometry = settings.geometry;
     if (isMinimized()) {
         // The launcher is hidden and every other window is modal above this one, so
@@ -291,18 +294,18 @@ void TfrmGolf::tmrMeretezTimer()
     geometry.top = y();
 }
 
-bool TfrmGolf::mayClose()
+bool GolfWindow::mayClose()
 {
     return golf.GameOver() || AskYesNo(QStringLiteral("Are you sure to quit?")) == 'Y';
 }
 
-void TfrmGolf::saveSettings()
+void GolfWindow::saveSettings()
 {
-    if (tmrMeretez->isActive())
-        tmrMeretezTimer();
-    settings.sound = Sound1->isChecked();
-    settings.winnableOnly = WinnableOnly1->isChecked();
-    settings.hints = Hints1->isChecked();
+    if (geometryTimer->isActive())
+        noteGeometry();
+    settings.sound = soundAction->isChecked();
+    settings.winnableOnly = winnableOnlyAction->isChecked();
+    settings.hints = showHintsAction->isChecked();
     settings.layout = golf.layout();
     try {
         writeGolfSettings(settings);
@@ -311,7 +314,7 @@ void TfrmGolf::saveSettings()
     }
 }
 
-void TfrmGolf::reportFileErrors(const std::function<void()> &move)
+void GolfWindow::reportFileErrors(const std::function<void()> &move)
 {
     try {
         move();
@@ -321,7 +324,7 @@ void TfrmGolf::reportFileErrors(const std::function<void()> &move)
     positionChanged();
 }
 
-void TfrmGolf::img0MouseDown(const Picture *card, Qt::MouseButton button)
+void GolfWindow::cardPressed(const Picture *card, Qt::MouseButton button)
 {
     if (button == Qt::LeftButton)
         reportFileErrors([&] { golf.PlayCard(card->tag()); });
@@ -329,118 +332,118 @@ void TfrmGolf::img0MouseDown(const Picture *card, Qt::MouseButton button)
         turnStock();
 }
 
-void TfrmGolf::turnStock()
+void GolfWindow::turnStock()
 {
     reportFileErrors([this] { golf.TurnStock(); });
 }
 
-void TfrmGolf::NewGame1Click()
+void GolfWindow::onNewGame()
 {
     if (golf.GameOver()
         || AskYesNo(QStringLiteral("Are you sure to quit this game and start a new one?")) == 'Y')
         dealNewGame();
 }
 
-void TfrmGolf::Backup1Click()
+void GolfWindow::onBackup()
 {
     reportFileErrors([this] { golf.Backup(); });
 }
 
-void TfrmGolf::Results1Click()
+void GolfWindow::onResults()
 {
-    frmGolfPontok->showResults(golf.layout());
+    golfResultsDialog->showResults(golf.layout());
 }
 
-void TfrmGolf::Deck1Click()
+void GolfWindow::onDeck()
 {
-    frmKartyak->ChosenBack = settings.backIndex;
-    if (frmKartyak->exec() != QDialog::Accepted)
+    deckChooser->ChosenBack = settings.backIndex;
+    if (deckChooser->exec() != QDialog::Accepted)
         return;
-    settings.backIndex = frmKartyak->ChosenBack;
-    imgHatlap->setPixmap(frmKartyak->ilHatlap0[settings.backIndex]);
+    settings.backIndex = deckChooser->ChosenBack;
+    stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
 }
 
-void TfrmGolf::Settings1Click()
+void GolfWindow::onSettings()
 {
     GolfLayout layout = golf.layout();
-    if (!frmGolfBeall->chooseLayout(layout, golf.GameOver()))
+    if (!golfLayoutDialog->chooseLayout(layout, golf.GameOver()))
         return;
     golf.setLayout(layout);
     updateMinimumSize();
     dealNewGame();
 }
 
-void TfrmGolf::Help1Click()
+void GolfWindow::onHelp()
 {
     ShowHelpFile(QStringLiteral("Golf.rtf"), true);
 }
 
-void TfrmGolf::About1Click()
+void GolfWindow::onAbout()
 {
-    frmNevjegy->exec();
+    aboutBox->exec();
 }
 
-void TfrmGolf::hideAllCards()
+void GolfWindow::hideAllCards()
 {
-    for (Picture *card : imgKartyak)
+    for (Picture *card : cardPictures)
         card->hide();
 }
 
-void TfrmGolf::hideCard(int id)
+void GolfWindow::hideCard(int id)
 {
-    imgKartyak[id]->hide();
+    cardPictures[id]->hide();
 }
 
-void TfrmGolf::PlaceInColumn(int column, int row, int id)
+void GolfWindow::PlaceInColumn(int column, int row, int id)
 {
-    Picture *card = imgKartyak[id];
+    Picture *card = cardPictures[id];
     card->move(GolfTable::columnCard(column, row));
     card->setAccessibleDescription(QStringLiteral("in column %1").arg(column + 1));
     card->raise();
     card->show();
 }
 
-void TfrmGolf::PlaceOnFoundation(int id, int foundationCount)
+void GolfWindow::PlaceOnFoundation(int id, int foundationCount)
 {
-    Picture *card = imgKartyak[id];
-    card->move(GolfTable::foundationCard(foundationCount, imgHatlap->pos()));
+    Picture *card = cardPictures[id];
+    card->move(GolfTable::foundationCard(foundationCount, stockPicture->pos()));
     card->setAccessibleDescription(QStringLiteral("on the foundation"));
     card->raise();
     card->show();
 }
 
-void TfrmGolf::showStock(bool shown)
+void GolfWindow::showStock(bool shown)
 {
-    imgHatlap->setVisible(shown);
-    lblMaradt->setVisible(shown);
+    stockPicture->setVisible(shown);
+    stockCountLabel->setVisible(shown);
 }
 
-void TfrmGolf::setStockCount(int count)
+void GolfWindow::setStockCount(int count)
 {
-    lblMaradt->setText(QString::number(count));
-    imgHatlap->setAccessibleName(count == 1 ? QStringLiteral("Stock: 1 card")
-                                            : QStringLiteral("Stock: %1 cards").arg(count));
-    lblMaradt->adjustSize();
-    lblMaradt->move(GolfTable::CounterRight - lblMaradt->width(),
-                    GolfTable::counterTop(imgHatlap->pos()));
+    stockCountLabel->setText(QString::number(count));
+    stockPicture->setAccessibleName(count == 1 ? QStringLiteral("Stock: 1 card")
+                                               : QStringLiteral("Stock: %1 cards").arg(count));
+    stockCountLabel->adjustSize();
+    stockCountLabel->move(GolfTable::CounterRight - stockCountLabel->width(),
+                          GolfTable::counterTop(stockPicture->pos()));
 }
 
-void TfrmGolf::ShowResult(int cardsLeft)
+void GolfWindow::ShowResult(int cardsLeft)
 {
-    lblEredm->setText(QStringLiteral("Game Over - %1 cards left").arg(cardsLeft));
-    lblEredm->adjustSize();
-    lblEredm->move(GolfTable::resultLine(table->size(), lblEredm->width()));
-    lblEredm->show();
+    resultLabel->setText(QStringLiteral("Game Over - %1 cards left").arg(cardsLeft));
+    resultLabel->adjustSize();
+    resultLabel->move(GolfTable::resultLine(table->size(), resultLabel->width()));
+    resultLabel->show();
 }
 
-void TfrmGolf::hideResult()
+void GolfWindow::hideResult()
 {
-    lblEredm->hide();
+    resultLabel->hide();
 }
 
-void TfrmGolf::playSound(Sound sound)
+void GolfWindow::playSound(Sound sound)
 {
-    if (!Sound1->isChecked())
+    if (!soundAction->isChecked())
         return;
     const QString file
         = sound == Sound::CardPlayed ? QStringLiteral("Licit.wav") : QStringLiteral("Pakli.wav");

@@ -26,63 +26,63 @@ class QTimer;
 
 // The Golf game window: the table with the 52 card pictures, the stock and the foundation, the
 // menu, and the window's size and place, kept in "Golf.ini" between launches.
-class TfrmGolf : public GameWindow, private GolfView
+class GolfWindow : public GameWindow, private GolfView
 {
     Q_OBJECT
 public:
-    explicit TfrmGolf(QWidget *parent = nullptr);
-    ~TfrmGolf() override;
+    explicit GolfWindow(QWidget *parent = nullptr);
+    ~GolfWindow() override;
 
     const GolfGame &game() const { return golf; }
     // The window's outer size as "Golf.ini" keeps it: the table plus frame, caption and menu.
     QSize outerSize() const;
 
-    QMenuBar *MainMenu1;
-    QAction *NewGame1;
-    QAction *Backup1;
-    QAction *Results1;
-    QAction *Hint1;
-    QAction *Solve1;
-    QAction *Deck1;
-    QAction *Sound1;
-    QAction *WinnableOnly1;
-    QAction *Hints1;
-    QAction *Settings1;
-    QAction *Help1;
-    QAction *Keys1;
-    QAction *About1;
+    QMenuBar *mainMenu;
+    QAction *newGameAction;
+    QAction *backupAction;
+    QAction *resultsAction;
+    QAction *hintAction;
+    QAction *solveAction;
+    QAction *deckAction;
+    QAction *soundAction;
+    QAction *winnableOnlyAction;
+    QAction *showHintsAction;
+    QAction *settingsAction;
+    QAction *helpAction;
+    QAction *keysAction;
+    QAction *aboutAction;
     // The green client area under the menu; every position on it is in its coordinates.
     QWidget *table;
-    std::array<Picture *, GolfLayout::DeckSize> imgKartyak;
-    Picture *imgHatlap;
-    QLabel *lblMaradt;
-    QLabel *lblEredm;
-    QTimer *tmrMeretez;
+    std::array<Picture *, GolfLayout::DeckSize> cardPictures;
+    Picture *stockPicture;
+    QLabel *stockCountLabel;
+    QLabel *resultLabel;
+    QTimer *geometryTimer;
     // The solver's status line under the table, the hint's frame, and the clock of Solve.
-    QStatusBar *sbStatusz;
-    QLabel *lblSolver;
+    QStatusBar *statusLine;
+    QLabel *solverLabel;
     GolfHintMarker *hintMarker;
-    QTimer *tmrSolve;
+    QTimer *solveTimer;
 
-    void img0MouseDown(const Picture *card, Qt::MouseButton button);
+    void cardPressed(const Picture *card, Qt::MouseButton button);
     void turnStock();
-    void NewGame1Click();
-    void Backup1Click();
-    void Results1Click();
-    void Deck1Click();
-    void Settings1Click();
-    void Help1Click();
-    void About1Click();
-    void Hint1Click();
-    void Solve1Click();
-    void Hints1Click();
+    void onNewGame();
+    void onBackup();
+    void onResults();
+    void onDeck();
+    void onSettings();
+    void onHelp();
+    void onAbout();
+    void onHint();
+    void onSolve();
+    void onShowHints();
     // Plays the next move of Solve's line.
-    void tmrSolveTimer();
+    void playNextSolveMove();
     bool solving() const;
     // The latest answer of the solver, once it has one for the position on the table.
     const std::optional<GolfAdvice> &advice() const { return currentAdvice; }
     // Notes the window's state and, in the normal state, its size and place.
-    void tmrMeretezTimer();
+    void noteGeometry();
 
     // Opening the window reads "Golf.ini" and deals.
     void setVisible(bool visible) override;

@@ -3,9 +3,9 @@
 #include "GolfHintMarker.h"
 #include "GolfSolver.h"
 #include "GolfSolverStatus.h"
+#include "GolfWindow.h"
 #include "GolfWinnableDeal.h"
 #include "Picture.h"
-#include "uGolf.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,13 +20,13 @@ const QString NoWinnableDeal = QStringLiteral("No winnable deal found: this one 
 
 }
 
-void TfrmGolf::dealNewGame()
+void GolfWindow::dealNewGame()
 {
     stopSolving();
     resultsGate.newGame();
     bool searched = false;
     bool found = false;
-    if (WinnableOnly1->isChecked()) {
+    if (winnableOnlyAction->isChecked()) {
         if (!dealSolver)
             dealSolver = std::make_unique<GolfSolver>();
         searched = true;
@@ -36,10 +36,10 @@ void TfrmGolf::dealNewGame()
     askedAbout.reset();
     positionChanged();
     if (searched && !found)
-        lblSolver->setText(NoWinnableDeal);
+        solverLabel->setText(NoWinnableDeal);
 }
 
-void TfrmGolf::positionChanged()
+void GolfWindow::positionChanged()
 {
     const GolfPosition now = GolfPosition::of(golf);
     if (askedAbout == now)
@@ -48,54 +48,53 @@ void TfrmGolf::positionChanged()
     currentAdvice.reset();
     hintWanted = false;
     hintMarker->hide();
-    lblSolver->clear();
-    if (Hints1->isChecked() || solving() || solveWanted)
+    solverLabel->clear();
+    if (showHintsAction->isChecked() || solving() || solveWanted)
         advisor.request(now);
     else
         advisor.withdraw();
 }
 
-void TfrmGolf::adviceArrived(const GolfPosition &position, const GolfAdvice &advice)
+void GolfWindow::adviceArrived(const GolfPosition &position, const GolfAdvice &advice)
 {
     if (askedAbout != position)
         return;
     currentAdvice = advice;
-    if (Hints1->isChecked())
-        lblSolver->setText(solverStatusText(advice));
+    if (showHintsAction->isChecked())
+        solverLabel->setText(solverStatusText(advice));
     if (hintWanted)
         showHint();
     if (solveWanted)
         startSolving();
 }
 
-void TfrmGolf::Hint1Click()
+void GolfWindow::onHint()
 {
-    if (!Hints1->isChecked())
+    if (!showHintsAction->isChecked())
         return;
     hintWanted = true;
     if (currentAdvice)
         showHint();
 }
 
-void TfrmGolf::showHint()
+void GolfWindow::showHint()
 {
     hintWanted = false;
     const GolfAdvice &advice = *currentAdvice;
     if (advice.gameOver) {
         // Backup takes back the card on top of the foundation.
         if (advice.movesBack > 0)
-            hintMarker->mark(imgKartyak[golf.Foundation(golf.FoundationCount())]);
+            hintMarker->mark(cardPictures[golf.Foundation(golf.FoundationCount())]);
         return;
     }
     const GolfMove move = advice.line.front();
     if (move.kind == GolfMove::Turn)
-        hintMarker->mark(imgHatlap);
+        hintMarker->mark(stockPicture);
     else
-        hintMarker->mark(
-            imgKartyak[golf.Tableau(move.column, golf.ColumnLen(move.column) - 1)]);
+        hintMarker->mark(cardPictures[golf.Tableau(move.column, golf.ColumnLen(move.column) - 1)]);
 }
 
-void TfrmGolf::Solve1Click()
+void GolfWindow::onSolve()
 {
     if (golf.GameOver() || solving())
         return;
@@ -106,12 +105,12 @@ void TfrmGolf::Solve1Click()
         advisor.request(*askedAbout);
 }
 
-bool TfrmGolf::solving() const
+bool GolfWindow::solving() const
 {
-    return tmrSolve->isActive();
+    return solveTimer->isActive();
 }
 
-void TfrmGolf::startSolving()
+void GolfWindow::startSolving()
 {
     solveWanted = false;
     if (currentAdvice->gameOver)
@@ -119,19 +118,19 @@ void TfrmGolf::startSolving()
     solveLine = currentAdvice->line;
     solveNext = 0;
     qApp->installEventFilter(this);
-    tmrSolve->start();
+    solveTimer->start();
 }
 
-void TfrmGolf::stopSolving()
+void GolfWindow::stopSolving()
 {
     solveWanted = false;
     if (!solving())
         return;
-    tmrSolve->stop();
+    solveTimer->stop();
     qApp->removeEventFilter(this);
 }
 
-void TfrmGolf::tmrSolveTimer()
+void GolfWindow::playNextSolveMove()
 {
     if (solveNext >= solveLine.size() || golf.GameOver()) {
         stopSolving();
@@ -150,18 +149,18 @@ void TfrmGolf::tmrSolveTimer()
         stopSolving();
 }
 
-void TfrmGolf::Hints1Click()
+void GolfWindow::onShowHints()
 {
     showHintsOption();
     askedAbout.reset();
     positionChanged();
 }
 
-void TfrmGolf::showHintsOption()
+void GolfWindow::showHintsOption()
 {
-    const bool on = Hints1->isChecked();
-    Hint1->setEnabled(on);
-    sbStatusz->setVisible(on);
+    const bool on = showHintsAction->isChecked();
+    hintAction->setEnabled(on);
+    statusLine->setVisible(on);
     if (!on)
         hintMarker->hide();
 }

@@ -3,9 +3,9 @@
 #include "FocusFrame.h"
 #include "KeyDispatch.h"
 #include "Picture.h"
-#include "uPoker.h"
+#include "PokerWindow.h"
 
-PokerKeys::PokerKeys(TfrmPoker &window)
+PokerKeys::PokerKeys(PokerWindow &window)
     : window(window)
     , mark(new FocusFrame(window.table))
     , keys(new KeyDispatch(&window))

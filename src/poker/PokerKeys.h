@@ -6,7 +6,7 @@
 class FocusFrame;
 class KeyDispatch;
 class QWidget;
-class TfrmPoker;
+class PokerWindow;
 
 // Poker from the keyboard: 1..5 mark or unmark the cards from the left, Return is "Ok", I is
 // "Invert"; Left and Right walk the five cards and Space marks or unmarks the framed one. Each
@@ -14,7 +14,7 @@ class TfrmPoker;
 class PokerKeys
 {
 public:
-    explicit PokerKeys(TfrmPoker &window);
+    explicit PokerKeys(PokerWindow &window);
 
     // The keys as Help > Keys lists them.
     static QString summary();
@@ -29,7 +29,7 @@ private:
     bool invert();
     bool ok();
 
-    TfrmPoker &window;
+    PokerWindow &window;
     FocusFrame *mark;
     KeyDispatch *keys;
 };

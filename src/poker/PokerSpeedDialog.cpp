@@ -1,4 +1,4 @@
-#include "uPokerSpeed.h"
+#include "PokerSpeedDialog.h"
 
 #include "WindowCentre.h"
 
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-TfrmPokerSpeed *frmPokerSpeed = nullptr;
+PokerSpeedDialog *pokerSpeedDialog = nullptr;
 
 namespace {
 
@@ -26,46 +26,46 @@ constexpr int CancelLeft = 114;
 
 }
 
-TfrmPokerSpeed::TfrmPokerSpeed(QWidget *parent)
+PokerSpeedDialog::PokerSpeedDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , Label1(new QLabel(QStringLiteral("Speed"), this))
-    , trbMozgSeb(new QSlider(Qt::Horizontal, this))
-    , pnlGombok(new QFrame(this))
-    , BitBtn1(new QPushButton(QStringLiteral("OK"), pnlGombok))
-    , BitBtn2(new QPushButton(QStringLiteral("Cancel"), pnlGombok))
+    , speedLabel(new QLabel(QStringLiteral("Speed"), this))
+    , speedSlider(new QSlider(Qt::Horizontal, this))
+    , buttonPanel(new QFrame(this))
+    , okButton(new QPushButton(QStringLiteral("OK"), buttonPanel))
+    , cancelButton(new QPushButton(QStringLiteral("Cancel"), buttonPanel))
 {
     setWindowTitle(QStringLiteral("Kovra - Poker"));
     setModal(true);
     setFixedSize(ClientSize);
 
-    Label1->setGeometry(LabelArea);
-    trbMozgSeb->setGeometry(TrackBarArea);
-    trbMozgSeb->setRange(SlowestPosition, FastestPosition);
-    trbMozgSeb->setSingleStep(1);
-    trbMozgSeb->setPageStep(1);
-    trbMozgSeb->setTickPosition(QSlider::TicksBelow);
-    trbMozgSeb->setTickInterval(1);
+    speedLabel->setGeometry(LabelArea);
+    speedSlider->setGeometry(TrackBarArea);
+    speedSlider->setRange(SlowestPosition, FastestPosition);
+    speedSlider->setSingleStep(1);
+    speedSlider->setPageStep(1);
+    speedSlider->setTickPosition(QSlider::TicksBelow);
+    speedSlider->setTickInterval(1);
 
-    pnlGombok->setFrameShape(QFrame::Panel);
-    pnlGombok->setFrameShadow(QFrame::Raised);
-    pnlGombok->setGeometry(0, ClientSize.height() - PanelHeight, ClientSize.width(), PanelHeight);
-    BitBtn1->setGeometry(QRect({OkLeft, ButtonTop}, ButtonSize));
-    BitBtn2->setGeometry(QRect({CancelLeft, ButtonTop}, ButtonSize));
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    buttonPanel->setFrameShape(QFrame::Panel);
+    buttonPanel->setFrameShadow(QFrame::Raised);
+    buttonPanel->setGeometry(0, ClientSize.height() - PanelHeight, ClientSize.width(), PanelHeight);
+    okButton->setGeometry(QRect({OkLeft, ButtonTop}, ButtonSize));
+    cancelButton->setGeometry(QRect({CancelLeft, ButtonTop}, ButtonSize));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-int TfrmPokerSpeed::chooseMoveStep(int moveStep)
+int PokerSpeedDialog::chooseMoveStep(int moveStep)
 {
     const int position = int(std::lround(std::sqrt(double(std::max(moveStep, 0)))));
-    trbMozgSeb->setValue(std::clamp(position, SlowestPosition, FastestPosition));
+    speedSlider->setValue(std::clamp(position, SlowestPosition, FastestPosition));
     if (exec() != QDialog::Accepted)
         return moveStep;
-    return trbMozgSeb->value() * trbMozgSeb->value();
+    return speedSlider->value() * speedSlider->value();
 }
 
-void TfrmPokerSpeed::showEvent(QShowEvent *event)
+void PokerSpeedDialog::showEvent(QShowEvent *event)
 {
     centreOnMainWindow(this);
     QDialog::showEvent(event);

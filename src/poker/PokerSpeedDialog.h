@@ -9,29 +9,29 @@ class QLabel;
 class QPushButton;
 class QSlider;
 
-class TfrmPokerSpeed;
+class PokerSpeedDialog;
 // The program's speed dialog, made at start-up.
-extern TfrmPokerSpeed *frmPokerSpeed;
+extern PokerSpeedDialog *pokerSpeedDialog;
 
 // The Poker speed dialog: a track bar position p stands for p * p pixels per tick.
-class TfrmPokerSpeed : public QDialog
+class PokerSpeedDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmPokerSpeed(QWidget *parent = nullptr);
+    explicit PokerSpeedDialog(QWidget *parent = nullptr);
 
     // Shows the dialog for this step; OK gives the chosen one, Cancel the step unchanged.
     int chooseMoveStep(int moveStep);
 
-    QLabel *Label1;
-    QSlider *trbMozgSeb;
-    QFrame *pnlGombok;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
+    QLabel *speedLabel;
+    QSlider *speedSlider;
+    QFrame *buttonPanel;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    SharedWindowSlot<TfrmPokerSpeed> instance{frmPokerSpeed, this};
+    SharedWindowSlot<PokerSpeedDialog> instance{pokerSpeedDialog, this};
 };

@@ -1,25 +1,25 @@
-#include "uPoker.h"
+#include "PokerWindow.h"
 
+#include "AboutBox.h"
 #include "Application.h"
+#include "BestScoreNameDialog.h"
 #include "BestScores.h"
+#include "BestScoresWindow.h"
 #include "DataDir.h"
 #include "FileError.h"
 #include "GameClock.h"
+#include "HelpViewer.h"
 #include "MousePress.h"
 #include "Picture.h"
 #include "PokerKeys.h"
+#include "PokerSpeedDialog.h"
 #include "PokerTableLayout.h"
 #include "PressButton.h"
+#include "QuestionDialog.h"
 #include "Random.h"
 #include "Sound.h"
 #include "StatsTable.h"
 #include "WindowCentre.h"
-#include "uEredmeny.h"
-#include "uHelp1.h"
-#include "uNevjegy.h"
-#include "uNyert.h"
-#include "uPokerSpeed.h"
-#include "uValasz.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -48,21 +48,21 @@ int scoreForList(std::int64_t money)
 
 }
 
-TfrmPoker::TfrmPoker(QWidget *parent)
+PokerWindow::PokerWindow(QWidget *parent)
     : GameWindow(parent)
     , table(new QWidget(this))
-    , imgHatter(new Picture(table))
-    , lblPontSzov(new QLabel(QStringLiteral("Your score is:"), table))
-    , lblPont(new QLabel(QStringLiteral("$500"), table))
-    , bbtnInv(new PressButton(QStringLiteral("Invert"), table))
-    , bbtnOk(new PressButton(QStringLiteral("Ok"), table))
-    , pnlEredm(new QLabel(table))
-    , pnlJatVege(new QFrame(table))
-    , imgJatVege(new Picture(pnlJatVege))
-    , bbtnUjJat(new QPushButton(QStringLiteral("New game"), pnlJatVege))
-    , bbtnKilep(new QPushButton(QStringLiteral("Exit"), pnlJatVege))
-    , tmrMozg(new QTimer(this))
-    , MainMenu1(new QMenuBar(this))
+    , background(new Picture(table))
+    , scoreCaption(new QLabel(QStringLiteral("Your score is:"), table))
+    , scoreLabel(new QLabel(QStringLiteral("$500"), table))
+    , invertButton(new PressButton(QStringLiteral("Invert"), table))
+    , okButton(new PressButton(QStringLiteral("Ok"), table))
+    , resultPanel(new QLabel(table))
+    , gameOverPanel(new QFrame(table))
+    , gameOverPicture(new Picture(gameOverPanel))
+    , newGameButton(new QPushButton(QStringLiteral("New game"), gameOverPanel))
+    , exitButton(new QPushButton(QStringLiteral("Exit"), gameOverPanel))
+    , slideTimer(new QTimer(this))
+    , mainMenu(new QMenuBar(this))
     , pokerGame(programRandom())
 {
     setWindowTitle(PokerTitle);
@@ -71,7 +71,7 @@ TfrmPoker::TfrmPoker(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setMenuBar(MainMenu1);
+    layout->setMenuBar(mainMenu);
     layout->addWidget(table);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -80,14 +80,14 @@ TfrmPoker::TfrmPoker(QWidget *parent)
     createCards();
     createGameOverPanel();
     // The panels lie above the cards, as the result names the hand it covers.
-    pnlEredm->raise();
-    pnlJatVege->raise();
+    resultPanel->raise();
+    gameOverPanel->raise();
 
     keys = std::make_unique<PokerKeys>(*this);
 
-    tmrMozg->setInterval(GameClockTick);
-    tmrMozg->setTimerType(Qt::PreciseTimer);
-    connect(tmrMozg, &QTimer::timeout, this, &TfrmPoker::MoveTick);
+    slideTimer->setInterval(GameClockTick);
+    slideTimer->setTimerType(Qt::PreciseTimer);
+    connect(slideTimer, &QTimer::timeout, this, &PokerWindow::MoveTick);
     // Where the program keeps the player's other files: an installed program's own folder is not
     // the player's to write.
     chooseGameFile = [this](QFileDialog::AcceptMode mode) {
@@ -95,42 +95,43 @@ TfrmPoker::TfrmPoker(QWidget *parent)
     };
 }
 
-TfrmPoker::~TfrmPoker() = default;
+PokerWindow::~PokerWindow() = default;
 
-void TfrmPoker::createMenu()
+void PokerWindow::createMenu()
 {
-    QMenu *gameMenu = MainMenu1->addMenu(QStringLiteral("Game"));
-    NewGame1 = gameMenu->addAction(QStringLiteral("New "), this, &TfrmPoker::askNewGame);
-    NewGame1->setShortcut(Qt::Key_F2);
-    Open1 = gameMenu->addAction(QStringLiteral("Open"), this, &TfrmPoker::LoadGame);
-    Open1->setShortcut(Qt::Key_F3);
-    Save1 = gameMenu->addAction(QStringLiteral("Save"), this, &TfrmPoker::Save);
-    Save1->setShortcut(Qt::Key_F4);
-    SaveAs1 = gameMenu->addAction(QStringLiteral("Save As"), this, &TfrmPoker::SaveAs);
-    BestScores1
+    QMenu *gameMenu = mainMenu->addMenu(QStringLiteral("Game"));
+    newGameAction = gameMenu->addAction(QStringLiteral("New "), this, &PokerWindow::askNewGame);
+    newGameAction->setShortcut(Qt::Key_F2);
+    openAction = gameMenu->addAction(QStringLiteral("Open"), this, &PokerWindow::LoadGame);
+    openAction->setShortcut(Qt::Key_F3);
+    saveAction = gameMenu->addAction(QStringLiteral("Save"), this, &PokerWindow::Save);
+    saveAction->setShortcut(Qt::Key_F4);
+    saveAsAction = gameMenu->addAction(QStringLiteral("Save As"), this, &PokerWindow::SaveAs);
+    bestScoresAction
         = gameMenu->addAction(QStringLiteral("Best scores"), this, [] { ShowBestScores(0); });
 
-    QMenu *optionsMenu = MainMenu1->addMenu(QStringLiteral("Options"));
-    Speed1 = optionsMenu->addAction(QStringLiteral("Speed"), this, &TfrmPoker::chooseSpeed);
-    Sound1 = optionsMenu->addAction(QStringLiteral("Sound"));
-    Sound1->setCheckable(true);
-    Sound1->setChecked(true);
+    QMenu *optionsMenu = mainMenu->addMenu(QStringLiteral("Options"));
+    speedAction = optionsMenu->addAction(QStringLiteral("Speed"), this, &PokerWindow::chooseSpeed);
+    soundAction = optionsMenu->addAction(QStringLiteral("Sound"));
+    soundAction->setCheckable(true);
+    soundAction->setChecked(true);
 
-    QMenu *helpMenu = MainMenu1->addMenu(QStringLiteral("Help"));
-    Help1 = helpMenu->addAction(QStringLiteral("Help"), this,
-                                [] { ShowHelpFile(QStringLiteral("Poker.rtf"), true); });
-    Help1->setShortcut(Qt::Key_F1);
-    Keys1 = helpMenu->addAction(QStringLiteral("Keys"), this,
-                                [] { ShowOkMessage(PokerKeys::summary()); });
-    About1 = helpMenu->addAction(QStringLiteral("About"), this, [] { frmNevjegy->exec(); });
+    QMenu *helpMenu = mainMenu->addMenu(QStringLiteral("Help"));
+    helpAction = helpMenu->addAction(QStringLiteral("Help"), this,
+                                     [] { ShowHelpFile(QStringLiteral("Poker.rtf"), true); });
+    helpAction->setShortcut(Qt::Key_F1);
+    keysAction = helpMenu->addAction(QStringLiteral("Keys"), this,
+                                     [] { ShowOkMessage(PokerKeys::summary()); });
+    aboutAction = helpMenu->addAction(QStringLiteral("About"), this, [] { aboutBox->exec(); });
 }
 
 // The shared dialogs speak for Poker while its window is open. A program that made only some
 // of them (a test, say) still opens the game.
-void TfrmPoker::prepareSharedWindows()
+void PokerWindow::prepareSharedWindows()
 {
-    const std::pair<QWidget *, QString> captions[]{
-        {frmValasz, PokerTitle}, {frmNyert, PokerTitle}, {frmEredmeny, BestScoresTitle}};
+    const std::pair<QWidget *, QString> captions[]{{questionDialog, PokerTitle},
+                                                   {bestScoreNameDialog, PokerTitle},
+                                                   {bestScoresWindow, BestScoresTitle}};
     for (const auto &[window, caption] : captions) {
         if (window)
             window->setWindowTitle(caption);
@@ -139,7 +140,7 @@ void TfrmPoker::prepareSharedWindows()
     bestScoreList().setCount(BestScorePlaces);
 }
 
-void TfrmPoker::showEvent(QShowEvent *event)
+void PokerWindow::showEvent(QShowEvent *event)
 {
     GameWindow::showEvent(event);
     if (opened)
@@ -148,21 +149,21 @@ void TfrmPoker::showEvent(QShowEvent *event)
     centreOnMainWindow(this);
     prepareSharedWindows();
     settings = loadPokerSettings();
-    Sound1->setChecked(settings.sound);
+    soundAction->setChecked(settings.sound);
     waitingForFirstTick = true;
-    tmrMozg->start();
+    slideTimer->start();
     NewGame();
 }
 
-bool TfrmPoker::mayClose()
+bool PokerWindow::mayClose()
 {
     return !pokerGame.canSave() || AskSaveGame();
 }
 
-void TfrmPoker::saveSettings()
+void PokerWindow::saveSettings()
 {
-    tmrMozg->stop();
-    settings.sound = Sound1->isChecked();
+    slideTimer->stop();
+    settings.sound = soundAction->isChecked();
     try {
         savePokerSettings(settings);
     } catch (const FileError &error) {
@@ -171,7 +172,7 @@ void TfrmPoker::saveSettings()
 }
 
 // A press with any button but the left one, anywhere on the table, is the player's Ok.
-bool TfrmPoker::eventFilter(QObject *watched, QEvent *event)
+bool PokerWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == table && isPress(event)) {
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
@@ -181,25 +182,25 @@ bool TfrmPoker::eventFilter(QObject *watched, QEvent *event)
     return GameWindow::eventFilter(watched, event);
 }
 
-void TfrmPoker::askNewGame()
+void PokerWindow::askNewGame()
 {
     if (pokerGame.canSave() && !AskSaveGame())
         return;
     NewGame();
 }
 
-void TfrmPoker::NewGame()
+void PokerWindow::NewGame()
 {
     pokerGame.newGame();
     HasFileName = false;
     setWindowTitle(UntitledCaption);
-    pnlJatVege->hide();
-    pnlEredm->hide();
+    gameOverPanel->hide();
+    resultPanel->hide();
     setPlayable(true);
     showGame();
 }
 
-void TfrmPoker::cardPressed(int card, Qt::MouseButton button)
+void PokerWindow::cardPressed(int card, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton) {
         Proceed();
@@ -213,7 +214,7 @@ void TfrmPoker::cardPressed(int card, Qt::MouseButton button)
     showMarks();
 }
 
-void TfrmPoker::markPressed(int position, Qt::MouseButton button)
+void PokerWindow::markPressed(int position, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton) {
         Proceed();
@@ -223,7 +224,7 @@ void TfrmPoker::markPressed(int position, Qt::MouseButton button)
     showMarks();
 }
 
-void TfrmPoker::Invert()
+void PokerWindow::Invert()
 {
     if (waitingForFirstTick)
         return;
@@ -231,7 +232,7 @@ void TfrmPoker::Invert()
     showMarks();
 }
 
-void TfrmPoker::Proceed()
+void PokerWindow::Proceed()
 {
     if (pokerGame.isOver() || isSliding() || waitingForFirstTick)
         return;
@@ -244,24 +245,24 @@ void TfrmPoker::Proceed()
         showGame();
 }
 
-bool TfrmPoker::isSliding() const
+bool PokerWindow::isSliding() const
 {
     return pokerGame.phase() == PokerPhase::Drawing
         || pokerGame.phase() == PokerPhase::ClearingAway;
 }
 
-void TfrmPoker::startSlide()
+void PokerWindow::startSlide()
 {
     showMarks();
-    pnlEredm->hide();
-    tmrMozg->start();
+    resultPanel->hide();
+    slideTimer->start();
 }
 
-void TfrmPoker::MoveTick()
+void PokerWindow::MoveTick()
 {
     waitingForFirstTick = false;
     if (!isSliding()) {
-        tmrMozg->stop();
+        slideTimer->stop();
         return;
     }
     bool leftTable = false;
@@ -274,23 +275,23 @@ void TfrmPoker::MoveTick()
     }
     if (!leftTable)
         return;
-    tmrMozg->stop();
+    slideTimer->stop();
     pokerGame.slideFinished();
     showGame();
 }
 
-void TfrmPoker::playCardSound()
+void PokerWindow::playCardSound()
 {
-    if (Sound1->isChecked())
+    if (soundAction->isChecked())
         Sound::play(DataFile(QStringLiteral("Kartya Le.wav")), Sound::NoWait);
 }
 
-void TfrmPoker::chooseSpeed()
+void PokerWindow::chooseSpeed()
 {
-    settings.MoveStep = frmPokerSpeed->chooseMoveStep(settings.MoveStep);
+    settings.MoveStep = pokerSpeedDialog->chooseMoveStep(settings.MoveStep);
 }
 
-void TfrmPoker::showGame()
+void PokerWindow::showGame()
 {
     showHand();
     showMarks();
@@ -301,7 +302,7 @@ void TfrmPoker::showGame()
         showGameOver();
 }
 
-void TfrmPoker::showHand()
+void PokerWindow::showHand()
 {
     for (Picture *card : cardPictures)
         card->hide();
@@ -314,7 +315,7 @@ void TfrmPoker::showHand()
     }
 }
 
-void TfrmPoker::showMarks()
+void PokerWindow::showMarks()
 {
     const bool deciding = pokerGame.phase() == PokerPhase::WaitingForDraw;
     for (int position = 0; position < CardsInHand; ++position) {
@@ -330,34 +331,34 @@ void TfrmPoker::showMarks()
     }
 }
 
-void TfrmPoker::showScore()
+void PokerWindow::showScore()
 {
     statsTable->show(pokerGame.score());
-    lblPont->setText(QStringLiteral("$") + QString::number(pokerGame.score().Money));
+    scoreLabel->setText(QStringLiteral("$") + QString::number(pokerGame.score().Money));
 }
 
-void TfrmPoker::showResult()
+void PokerWindow::showResult()
 {
-    pnlEredm->setText(QString::fromLatin1(PayTable[pokerGame.lastRank()].name));
-    pnlEredm->show();
+    resultPanel->setText(QString::fromLatin1(PayTable[pokerGame.lastRank()].name));
+    resultPanel->show();
     setPlayable(true);
 }
 
-void TfrmPoker::showGameOver()
+void PokerWindow::showGameOver()
 {
     setPlayable(false);
     if (pokerGame.offersBestScore())
         ShowBestScores(scoreForList(pokerGame.score().Money));
-    pnlJatVege->move(Layout::GameOverRect.topLeft());
-    pnlJatVege->show();
-    bbtnUjJat->setFocus();
+    gameOverPanel->move(Layout::GameOverRect.topLeft());
+    gameOverPanel->show();
+    newGameButton->setFocus();
 }
 
 // Saving stays possible until the last hand of the game has been evaluated.
-void TfrmPoker::setPlayable(bool playable)
+void PokerWindow::setPlayable(bool playable)
 {
-    bbtnInv->setEnabled(playable);
-    bbtnOk->setEnabled(playable);
-    Save1->setEnabled(playable && pokerGame.canSave());
-    SaveAs1->setEnabled(playable && pokerGame.canSave());
+    invertButton->setEnabled(playable);
+    okButton->setEnabled(playable);
+    saveAction->setEnabled(playable && pokerGame.canSave());
+    saveAsAction->setEnabled(playable && pokerGame.canSave());
 }

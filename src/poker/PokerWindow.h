@@ -22,42 +22,42 @@ class StatsTable;
 // The Poker window: five cards on a table, discard marks, the pay table with the game's
 // statistics, the money, and the saved-game commands. The game itself is a PokerGame; the
 // window shows it, feeds it the player's presses and slides the cards that leave the table.
-class TfrmPoker : public GameWindow
+class PokerWindow : public GameWindow
 {
     Q_OBJECT
 public:
     static constexpr int DeckSize = 52;
 
-    explicit TfrmPoker(QWidget *parent = nullptr);
-    ~TfrmPoker() override;
+    explicit PokerWindow(QWidget *parent = nullptr);
+    ~PokerWindow() override;
 
     const PokerGame &game() const { return pokerGame; }
     int MoveStep() const { return settings.MoveStep; }
 
     // The client area below the menu; every table item lies on it.
     QWidget *table;
-    Picture *imgHatter;
-    QLabel *lblPontSzov;
-    QLabel *lblPont;
-    PressButton *bbtnInv;
-    PressButton *bbtnOk;
-    QLabel *pnlEredm;
-    QFrame *pnlJatVege;
-    Picture *imgJatVege;
-    QPushButton *bbtnUjJat;
-    QPushButton *bbtnKilep;
-    QTimer *tmrMozg;
-    QMenuBar *MainMenu1;
-    QAction *NewGame1;
-    QAction *Open1;
-    QAction *Save1;
-    QAction *SaveAs1;
-    QAction *BestScores1;
-    QAction *Speed1;
-    QAction *Sound1;
-    QAction *Help1;
-    QAction *Keys1;
-    QAction *About1;
+    Picture *background;
+    QLabel *scoreCaption;
+    QLabel *scoreLabel;
+    PressButton *invertButton;
+    PressButton *okButton;
+    QLabel *resultPanel;
+    QFrame *gameOverPanel;
+    Picture *gameOverPicture;
+    QPushButton *newGameButton;
+    QPushButton *exitButton;
+    QTimer *slideTimer;
+    QMenuBar *mainMenu;
+    QAction *newGameAction;
+    QAction *openAction;
+    QAction *saveAction;
+    QAction *saveAsAction;
+    QAction *bestScoresAction;
+    QAction *speedAction;
+    QAction *soundAction;
+    QAction *helpAction;
+    QAction *keysAction;
+    QAction *aboutAction;
     // One picture per card id, the discard crosses and the labels under the five positions.
     std::array<Picture *, DeckSize> cardPictures{};
     std::array<Picture *, CardsInHand> DiscardMarks{};

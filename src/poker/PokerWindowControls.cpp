@@ -1,14 +1,14 @@
 // The Poker window's controls: the table with its pictures, labels and buttons, the cards and
 // their discard marks, and the game-over panel.
 
-#include "uPoker.h"
+#include "PokerWindow.h"
 
+#include "CardLibrary.h"
 #include "CardName.h"
 #include "Picture.h"
 #include "PokerTableLayout.h"
 #include "PressButton.h"
 #include "StatsTable.h"
-#include "uKartyak.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -38,7 +38,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 }
 
-void TfrmPoker::createTable()
+void PokerWindow::createTable()
 {
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), Layout::WindowFontPixels, false));
     table->setFixedSize(Layout::ClientSize);
@@ -48,62 +48,62 @@ void TfrmPoker::createTable()
     table->setPalette(palette);
     table->installEventFilter(this);
 
-    imgHatter->setGeometry(QRect(QPoint(0, 0), Layout::ClientSize));
-    imgHatter->setPixmap(QPixmap(QStringLiteral(":/poker/Background.jpg")));
+    background->setGeometry(QRect(QPoint(0, 0), Layout::ClientSize));
+    background->setPixmap(QPixmap(QStringLiteral(":/poker/Background.jpg")));
     // Presses fall through to the table, which treats them all alike.
-    imgHatter->setAttribute(Qt::WA_TransparentForMouseEvents);
+    background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     QFont captionFont = font();
     captionFont.setBold(true);
-    lblPontSzov->setFont(captionFont);
-    setTextColour(lblPontSzov, Layout::Navy);
-    lblPontSzov->move(Layout::ScoreCaptionPlace);
-    lblPontSzov->adjustSize();
+    scoreCaption->setFont(captionFont);
+    setTextColour(scoreCaption, Layout::Navy);
+    scoreCaption->move(Layout::ScoreCaptionPlace);
+    scoreCaption->adjustSize();
 
-    lblPont->setFont(pixelFont(QStringLiteral("Arial"), Layout::ScoreFontPixels, true));
-    setTextColour(lblPont, Layout::Navy);
-    lblPont->setAlignment(Qt::AlignCenter);
-    lblPont->setGeometry(Layout::ScoreRect);
+    scoreLabel->setFont(pixelFont(QStringLiteral("Arial"), Layout::ScoreFontPixels, true));
+    setTextColour(scoreLabel, Layout::Navy);
+    scoreLabel->setAlignment(Qt::AlignCenter);
+    scoreLabel->setGeometry(Layout::ScoreRect);
 
     const struct
     {
         PressButton *button;
         QRect place;
         QColor colour;
-    } buttons[]{{bbtnInv, Layout::InvertRect, Layout::Green},
-                {bbtnOk, Layout::OkRect, Layout::Maroon}};
+    } buttons[]{{invertButton, Layout::InvertRect, Layout::Green},
+                {okButton, Layout::OkRect, Layout::Maroon}};
     for (const auto &button : buttons) {
         button.button->setFont(pixelFont(font().family(), Layout::ButtonFontPixels, true));
         setTextColour(button.button, button.colour);
         button.button->setGeometry(button.place);
     }
-    connect(bbtnInv, &PressButton::pressedWith, this, [this](Qt::MouseButton button) {
+    connect(invertButton, &PressButton::pressedWith, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton)
             Invert();
         else
             Proceed();
     });
-    connect(bbtnOk, &PressButton::pressedWith, this, &TfrmPoker::Proceed);
+    connect(okButton, &PressButton::pressedWith, this, &PokerWindow::Proceed);
 
-    pnlEredm->setGeometry(Layout::ResultRect);
-    pnlEredm->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    pnlEredm->setLineWidth(Layout::ResultBevel);
-    pnlEredm->setAutoFillBackground(true);
-    QPalette result = pnlEredm->palette();
+    resultPanel->setGeometry(Layout::ResultRect);
+    resultPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    resultPanel->setLineWidth(Layout::ResultBevel);
+    resultPanel->setAutoFillBackground(true);
+    QPalette result = resultPanel->palette();
     result.setColor(QPalette::Window, Layout::ResultBackground);
     result.setColor(QPalette::WindowText, Layout::Yellow);
-    pnlEredm->setPalette(result);
-    pnlEredm->setFont(pixelFont(font().family(), Layout::ResultFontPixels, true));
-    pnlEredm->setAlignment(Qt::AlignCenter);
-    pnlEredm->hide();
+    resultPanel->setPalette(result);
+    resultPanel->setFont(pixelFont(font().family(), Layout::ResultFontPixels, true));
+    resultPanel->setAlignment(Qt::AlignCenter);
+    resultPanel->hide();
 }
 
-void TfrmPoker::createCards()
+void PokerWindow::createCards()
 {
     for (int card = 0; card < DeckSize; ++card) {
         auto *picture = new Picture(table);
         picture->resize(Layout::CardSize);
-        picture->setPixmapSource(frmKartyak->ilKartyak.source(card));
+        picture->setPixmapSource(cardLibrary->faces.source(card));
         picture->setTag(card);
         picture->setAccessibleName(cardName(card));
         picture->hide();
@@ -138,18 +138,18 @@ void TfrmPoker::createCards()
     }
 }
 
-void TfrmPoker::createGameOverPanel()
+void PokerWindow::createGameOverPanel()
 {
-    pnlJatVege->setGeometry(Layout::GameOverRect);
-    pnlJatVege->setFrameStyle(QFrame::Box | QFrame::Plain);
-    imgJatVege->setGeometry(Layout::GameOverPictureRect);
-    imgJatVege->setPixmap(QPixmap(QStringLiteral(":/poker/GameOver.jpg")));
-    pnlJatVege->setAccessibleName(QStringLiteral("Game over"));
-    bbtnUjJat->setGeometry(QRect(Layout::NewGameButtonPlace, Layout::GameOverButtonSize));
-    bbtnKilep->setGeometry(QRect(Layout::ExitButtonPlace, Layout::GameOverButtonSize));
-    bbtnUjJat->setDefault(true);
-    bbtnKilep->setAutoDefault(false);
-    connect(bbtnUjJat, &QPushButton::clicked, this, &TfrmPoker::NewGame);
-    connect(bbtnKilep, &QPushButton::clicked, this, &QWidget::close);
-    pnlJatVege->hide();
+    gameOverPanel->setGeometry(Layout::GameOverRect);
+    gameOverPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    gameOverPicture->setGeometry(Layout::GameOverPictureRect);
+    gameOverPicture->setPixmap(QPixmap(QStringLiteral(":/poker/GameOver.jpg")));
+    gameOverPanel->setAccessibleName(QStringLiteral("Game over"));
+    newGameButton->setGeometry(QRect(Layout::NewGameButtonPlace, Layout::GameOverButtonSize));
+    exitButton->setGeometry(QRect(Layout::ExitButtonPlace, Layout::GameOverButtonSize));
+    newGameButton->setDefault(true);
+    exitButton->setAutoDefault(false);
+    connect(newGameButton, &QPushButton::clicked, this, &PokerWindow::NewGame);
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    gameOverPanel->hide();
 }

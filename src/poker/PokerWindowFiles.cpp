@@ -1,10 +1,10 @@
 // The Poker window's saved-game commands: the save question, Save, Save As and Open.
 
-#include "uPoker.h"
+#include "PokerWindow.h"
 
 #include "FileError.h"
 #include "PokerSave.h"
-#include "uValasz.h"
+#include "QuestionDialog.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -16,7 +16,7 @@ const QString FileCaptionPrefix = QStringLiteral("Kovra - Poker - ");
 
 }
 
-bool TfrmPoker::AskSaveGame()
+bool PokerWindow::AskSaveGame()
 {
     if (pokerGame.isSaved())
         return true;
@@ -31,7 +31,7 @@ bool TfrmPoker::AskSaveGame()
     }
 }
 
-void TfrmPoker::Save()
+void PokerWindow::Save()
 {
     if (HasFileName)
         SaveGame(GameFileName);
@@ -41,7 +41,7 @@ void TfrmPoker::Save()
 
 // A declined overwrite leaves the current file name as it was, so a later Save cannot write
 // over the file the player just refused to replace.
-void TfrmPoker::SaveAs()
+void PokerWindow::SaveAs()
 {
     const QString chosen = chooseGameFile(QFileDialog::AcceptSave);
     if (chosen.isEmpty())
@@ -55,12 +55,12 @@ void TfrmPoker::SaveAs()
     SaveGame(path);
 }
 
-void TfrmPoker::SaveGame(const QString &path)
+void PokerWindow::SaveGame(const QString &path)
 {
     useGameFile(path, PokerSave::saveGame);
 }
 
-void TfrmPoker::LoadGame()
+void PokerWindow::LoadGame()
 {
     if (pokerGame.canSave() && !AskSaveGame())
         return;
@@ -69,14 +69,14 @@ void TfrmPoker::LoadGame()
         return;
     if (!useGameFile(path, PokerSave::loadGame))
         return;
-    pnlJatVege->hide();
-    pnlEredm->hide();
+    gameOverPanel->hide();
+    resultPanel->hide();
     setPlayable(true);
     showGame();
 }
 
 // A file that cannot be used is reported and changes neither the game nor the current file.
-bool TfrmPoker::useGameFile(const QString &path, void (*use)(const QString &, PokerGame &))
+bool PokerWindow::useGameFile(const QString &path, void (*use)(const QString &, PokerGame &))
 {
     try {
         use(path, pokerGame);

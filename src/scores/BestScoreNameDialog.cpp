@@ -1,4 +1,4 @@
-#include "uNyert.h"
+#include "BestScoreNameDialog.h"
 
 #include "Application.h"
 #include "BestScores.h"
@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TfrmNyert *frmNyert = nullptr;
+BestScoreNameDialog *bestScoreNameDialog = nullptr;
 
 namespace {
 
@@ -37,41 +37,42 @@ QLabel *headline(const QString &text, QColor colour, QWidget *parent)
 
 }
 
-TfrmNyert::TfrmNyert(QWidget *parent)
+BestScoreNameDialog::BestScoreNameDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , Label1(headline(QStringLiteral("You are in the top scores!"), QColor(128, 0, 0), this))
-    , lblPont(headline(QString(), QColor(0, 0, 128), this))
-    , Label2(new QLabel(QStringLiteral("Name:"), this))
-    , edtNev(new QLineEdit(QString::fromLatin1(BestScoreList::DefaultName), this))
-    , bbtnOk(new QPushButton(QStringLiteral("OK"), this))
+    , topScoresLabel(
+          headline(QStringLiteral("You are in the top scores!"), QColor(128, 0, 0), this))
+    , scoreLabel(headline(QString(), QColor(0, 0, 128), this))
+    , nameCaption(new QLabel(QStringLiteral("Name:"), this))
+    , nameEdit(new QLineEdit(QString::fromLatin1(BestScoreList::DefaultName), this))
+    , okButton(new QPushButton(QStringLiteral("OK"), this))
 {
     setWindowTitle(applicationTitle());
     setModal(true);
     setFixedSize(ClientSize);
 
-    Label1->setGeometry(HeadlineRect);
-    lblPont->setGeometry(ScoreRect);
-    lblPont->setWordWrap(true);
-    Label2->setGeometry(NameLabelRect);
-    Label2->setBuddy(edtNev);
-    edtNev->setGeometry(NameEditRect);
-    edtNev->setMaxLength(BestScoreList::NameLength);
-    bbtnOk->setGeometry(OkRect);
-    bbtnOk->setDefault(true);
-    connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    topScoresLabel->setGeometry(HeadlineRect);
+    scoreLabel->setGeometry(ScoreRect);
+    scoreLabel->setWordWrap(true);
+    nameCaption->setGeometry(NameLabelRect);
+    nameCaption->setBuddy(nameEdit);
+    nameEdit->setGeometry(NameEditRect);
+    nameEdit->setMaxLength(BestScoreList::NameLength);
+    okButton->setGeometry(OkRect);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString TfrmNyert::askName(int score)
+QString BestScoreNameDialog::askName(int score)
 {
-    lblPont->setText(QStringLiteral("Your score is %1 points!").arg(score));
+    scoreLabel->setText(QStringLiteral("Your score is %1 points!").arg(score));
     exec();
-    return edtNev->text();
+    return nameEdit->text();
 }
 
-void TfrmNyert::showEvent(QShowEvent *event)
+void BestScoreNameDialog::showEvent(QShowEvent *event)
 {
     centreOnMainWindow(this);
     QDialog::showEvent(event);
-    edtNev->setFocus();
-    edtNev->selectAll();
+    nameEdit->setFocus();
+    nameEdit->selectAll();
 }

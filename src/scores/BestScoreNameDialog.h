@@ -8,30 +8,30 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TfrmNyert;
+class BestScoreNameDialog;
 // The program's name-entry window, made at start-up.
-extern TfrmNyert *frmNyert;
+extern BestScoreNameDialog *bestScoreNameDialog;
 
 // Asks the player's name when a score enters the best-scores list. The name typed stays in
-// edtNev for the next entry while the program runs; Twelve proposes its player's name there.
-class TfrmNyert : public QDialog
+// nameEdit for the next entry while the program runs; Twelve proposes its player's name there.
+class BestScoreNameDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmNyert(QWidget *parent = nullptr);
+    explicit BestScoreNameDialog(QWidget *parent = nullptr);
 
     // Shows the window modally with the score and returns the name as typed.
     QString askName(int score);
 
-    QLabel *Label1;
-    QLabel *lblPont;
-    QLabel *Label2;
-    QLineEdit *edtNev;
-    QPushButton *bbtnOk;
+    QLabel *topScoresLabel;
+    QLabel *scoreLabel;
+    QLabel *nameCaption;
+    QLineEdit *nameEdit;
+    QPushButton *okButton;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    SharedWindowSlot<TfrmNyert> instance{frmNyert, this};
+    SharedWindowSlot<BestScoreNameDialog> instance{bestScoreNameDialog, this};
 };

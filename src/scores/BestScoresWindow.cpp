@@ -1,13 +1,13 @@
-#include "uEredmeny.h"
+#include "BestScoresWindow.h"
 
 #include "AnsiText.h"
 #include "Application.h"
+#include "BestScoreNameDialog.h"
 #include "BestScores.h"
 #include "FormatGrouped.h"
+#include "QuestionDialog.h"
 #include "WindowCentre.h"
 #include "WindowFrame.h"
-#include "uNyert.h"
-#include "uValasz.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
@@ -18,7 +18,7 @@
 #include <QTextEdit>
 #include <QtMath>
 
-TfrmEredmeny *frmEredmeny = nullptr;
+BestScoresWindow *bestScoresWindow = nullptr;
 
 namespace {
 
@@ -66,24 +66,24 @@ void appendLine(QTextEdit *edit, const QString &text, const QColor &colour, Qt::
 class BestScoreWindows : public BestScoreView
 {
 public:
-    QString askName(int score) override { return frmNyert->askName(score); }
+    QString askName(int score) override { return bestScoreNameDialog->askName(score); }
     void reportDamagedFile() override
     {
         ShowOkMessage(QStringLiteral("The top score list file is damaged!"));
     }
     void reportWriteError(const QString &message) override { ShowOkMessage(message); }
-    void showList() override { frmEredmeny->ShowBestScoreWindow(bestScoreList()); }
+    void showList() override { bestScoresWindow->ShowBestScoreWindow(bestScoreList()); }
 };
 
 }
 
-TfrmEredmeny::TfrmEredmeny(QWidget *parent)
+BestScoresWindow::BestScoresWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , reNev(column(this))
-    , rePont(column(this))
-    , pnlGombok(new QFrame(this))
-    , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok))
-    , bbtnClear(new QPushButton(QStringLiteral("Clear"), pnlGombok))
+    , nameColumn(column(this))
+    , scoreColumn(column(this))
+    , buttonPanel(new QFrame(this))
+    , okButton(new QPushButton(QStringLiteral("OK"), buttonPanel))
+    , clearButton(new QPushButton(QStringLiteral("Clear"), buttonPanel))
 {
     setWindowTitle(applicationTitle() + QStringLiteral(" - Best scores"));
     setModal(true);
@@ -91,15 +91,15 @@ TfrmEredmeny::TfrmEredmeny(QWidget *parent)
     listFont.setPixelSize(FontPixels);
     listFont.setBold(true);
     setFont(listFont);
-    bbtnOk->setDefault(true);
-    connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(bbtnClear, &QPushButton::clicked, this, &TfrmEredmeny::bbtnClearClick);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(clearButton, &QPushButton::clicked, this, &BestScoresWindow::clearClicked);
 }
 
-void TfrmEredmeny::ShowBestScoreWindow(const BestScoreList &list)
+void BestScoresWindow::ShowBestScoreWindow(const BestScoreList &list)
 {
-    reNev->clear();
-    rePont->clear();
+    nameColumn->clear();
+    scoreColumn->clear();
     const QFontMetrics metrics(font());
     int nameWidth = MinimumNameWidth;
     int scoreWidth = MinimumScoreWidth;
@@ -108,8 +108,8 @@ void TfrmEredmeny::ShowBestScoreWindow(const BestScoreList &list)
         const QString name
             = QString::number(k) + QStringLiteral(". ") + AnsiText::decode(list.entry(k).Name);
         const QString score = FormatGrouped(list.entry(k).Score);
-        appendLine(reNev, name, colour, Qt::AlignLeft);
-        appendLine(rePont, score, colour, Qt::AlignRight);
+        appendLine(nameColumn, name, colour, Qt::AlignLeft);
+        appendLine(scoreColumn, score, colour, Qt::AlignRight);
         nameWidth = std::max(nameWidth, metrics.horizontalAdvance(name));
         scoreWidth = std::max(scoreWidth, metrics.horizontalAdvance(score));
     }
@@ -120,7 +120,7 @@ void TfrmEredmeny::ShowBestScoreWindow(const BestScoreList &list)
 
 // Column widths and the window size follow the measured text; every size here is an outer
 // one, as on Windows, and the client area is what the frame leaves.
-void TfrmEredmeny::placeControls(int nameWidth, int scoreWidth, int lineHeight, int lines)
+void BestScoresWindow::placeControls(int nameWidth, int scoreWidth, int lineHeight, int lines)
 {
     const QRect names(ColumnsTopLeft,
                       QSize(nameWidth + 20, lineHeight * lines + 2 * ColumnPadding));
@@ -128,29 +128,29 @@ void TfrmEredmeny::placeControls(int nameWidth, int scoreWidth, int lineHeight, 
     const QSize outer(scores.right() + 1 + 20, names.height() + 107);
     const QSize client = outer - DialogFrame;
     setFixedSize(client);
-    reNev->setGeometry(names);
-    rePont->setGeometry(scores);
-    pnlGombok->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
+    nameColumn->setGeometry(names);
+    scoreColumn->setGeometry(scores);
+    buttonPanel->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
     const int buttonsLeft = (client.width() - 2 * ButtonSize.width() - ButtonGap) / 2;
-    bbtnOk->setGeometry(QRect(QPoint(buttonsLeft, ButtonTop), ButtonSize));
-    bbtnClear->setGeometry(
+    okButton->setGeometry(QRect(QPoint(buttonsLeft, ButtonTop), ButtonSize));
+    clearButton->setGeometry(
         QRect(QPoint(buttonsLeft + ButtonSize.width() + ButtonGap, ButtonTop), ButtonSize));
 }
 
 // The height the columns give one line, which can be a little more than the font's own.
-int TfrmEredmeny::lineHeight() const
+int BestScoresWindow::lineHeight() const
 {
-    const QTextDocument *document = reNev->document();
+    const QTextDocument *document = nameColumn->document();
     return qCeil(document->documentLayout()->blockBoundingRect(document->firstBlock()).height());
 }
 
-void TfrmEredmeny::bbtnClearClick()
+void BestScoresWindow::clearClicked()
 {
     if (AskYesNo(QStringLiteral("Are you sure you want to clear scores?")) == 'Y')
         ShowBestScores(-1);
 }
 
-void TfrmEredmeny::showEvent(QShowEvent *event)
+void BestScoresWindow::showEvent(QShowEvent *event)
 {
     centreOnMainWindow(this);
     QDialog::showEvent(event);

@@ -10,28 +10,28 @@ class QFrame;
 class QPushButton;
 class QTextEdit;
 
-class TfrmEredmeny;
+class BestScoresWindow;
 // The program's list window, made at start-up.
-extern TfrmEredmeny *frmEredmeny;
+extern BestScoresWindow *bestScoresWindow;
 
 // Shows a best-scores list in two coloured columns, names and scores, sized to their text,
 // with the newest entry highlighted. "Clear" resets the list after asking.
-class TfrmEredmeny : public QDialog
+class BestScoresWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmEredmeny(QWidget *parent = nullptr);
+    explicit BestScoresWindow(QWidget *parent = nullptr);
 
     // Fills the columns from the list and sizes the window to them; shows the window modally
     // unless it is showing already (after "Clear" it is refilled in place).
     void ShowBestScoreWindow(const BestScoreList &list);
-    void bbtnClearClick();
+    void clearClicked();
 
-    QTextEdit *reNev;
-    QTextEdit *rePont;
-    QFrame *pnlGombok;
-    QPushButton *bbtnOk;
-    QPushButton *bbtnClear;
+    QTextEdit *nameColumn;
+    QTextEdit *scoreColumn;
+    QFrame *buttonPanel;
+    QPushButton *okButton;
+    QPushButton *clearButton;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -41,7 +41,7 @@ private:
     void placeControls(int nameWidth, int scoreWidth, int lineHeight, int lines);
 
 private:
-    SharedWindowSlot<TfrmEredmeny> instance{frmEredmeny, this};
+    SharedWindowSlot<BestScoresWindow> instance{bestScoresWindow, this};
 };
 
 // The one entry point of the best-scores list: a positive score is offered to the list and asks
@@ -50,7 +50,7 @@ private:
 // shown. The game says first which list and whose captions, for example:
 //     bestScoreList().setBase(UserFile("Poker.exe")); // the file Poker.ere
 //     bestScoreList().setCount(15);
-//     frmNyert->setWindowTitle("Kovra - Poker");
-//     frmEredmeny->setWindowTitle("Kovra - Poker - Best scores");
-//     frmValasz->setWindowTitle("Kovra - Poker");
+//     bestScoreNameDialog->setWindowTitle("Kovra - Poker");
+//     bestScoresWindow->setWindowTitle("Kovra - Poker - Best scores");
+//     questionDialog->setWindowTitle("Kovra - Poker");
 void ShowBestScores(int score);

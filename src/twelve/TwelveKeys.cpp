@@ -4,7 +4,7 @@
 #include "KeyDispatch.h"
 #include "Picture.h"
 #include "TwelveTable.h"
-#include "uTwelve.h"
+#include "TwelveWindow.h"
 
 #include <QFrame>
 #include <algorithm>
@@ -22,7 +22,7 @@ void sortAsShown(QList<QWidget *> &pictures)
 
 }
 
-TwelveKeys::TwelveKeys(TfrmTwelve &window)
+TwelveKeys::TwelveKeys(TwelveWindow &window)
     : window(window)
     , mark(new FocusFrame(window.table))
     , keys(new KeyDispatch(&window))
@@ -31,10 +31,10 @@ TwelveKeys::TwelveKeys(TfrmTwelve &window)
     keys->on({Qt::Key_Right}, [this] { return move(+1); });
     keys->on({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, [this] { return confirmOrPlay(); });
     keys->onDigits(SlotCount, [this](int place) { return takeFromPlace(place); });
-    keys->on({Qt::Key_Plus, Qt::Key_Equal}, [this] { return bid(&TfrmTwelve::imgTet1MouseDown); });
-    keys->on({Qt::Key_5}, [this] { return bid(&TfrmTwelve::imgTet5MouseDown); });
-    keys->on({Qt::Key_A}, [this] { return bid(&TfrmTwelve::imgTetTobbMouseDown); });
-    keys->on({Qt::Key_N}, [this] { return bid(&TfrmTwelve::imgTetNoMoreMouseDown); });
+    keys->on({Qt::Key_Plus, Qt::Key_Equal}, [this] { return bid(&TwelveWindow::bidOnePressed); });
+    keys->on({Qt::Key_5}, [this] { return bid(&TwelveWindow::bidFivePressed); });
+    keys->on({Qt::Key_A}, [this] { return bid(&TwelveWindow::atAllCostsPressed); });
+    keys->on({Qt::Key_N}, [this] { return bid(&TwelveWindow::noMorePressed); });
     keys->onMousePress = [this] { mark->conceal(); };
 }
 
@@ -117,13 +117,13 @@ bool TwelveKeys::move(int direction)
 // game-over panel's buttons take it.
 bool TwelveKeys::confirmOrPlay()
 {
-    if (window.table->pnlFordVege->isVisible()) {
-        window.bbtnFordVegeOkClick();
+    if (window.table->roundEndPanel->isVisible()) {
+        window.roundEndOkClicked();
         return true;
     }
     const QList<QWidget *> row = places();
     if (row.isEmpty())
-        return !window.table->pnlJatVege->isVisible();
+        return !window.table->gameOverPanel->isVisible();
     if (!mark->isOn(row))
         return move(0);
     window.cardMouseDown(cardOf(mark->placeIn(row)));
@@ -143,7 +143,7 @@ bool TwelveKeys::takeFromPlace(int place)
     return true;
 }
 
-bool TwelveKeys::bid(void (TfrmTwelve::*button)())
+bool TwelveKeys::bid(void (TwelveWindow::*button)())
 {
     (window.*button)();
     return true;

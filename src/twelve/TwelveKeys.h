@@ -6,7 +6,7 @@
 class FocusFrame;
 class KeyDispatch;
 class QWidget;
-class TfrmTwelve;
+class TwelveWindow;
 
 // Twelve from the keyboard. While the player must put, Left and Right walk his hand as it lies
 // and Return or Space puts the framed card; while he must choose, they walk the middle cards,
@@ -16,7 +16,7 @@ class TfrmTwelve;
 class TwelveKeys
 {
 public:
-    explicit TwelveKeys(TfrmTwelve &window);
+    explicit TwelveKeys(TwelveWindow &window);
 
     // The keys as Help > Keys lists them.
     static QString summary();
@@ -33,9 +33,9 @@ private:
     bool confirmOrPlay();
     bool takeFromPlace(int place);
     int cardOf(QWidget *face) const;
-    bool bid(void (TfrmTwelve::*button)());
+    bool bid(void (TwelveWindow::*button)());
 
-    TfrmTwelve &window;
+    TwelveWindow &window;
     FocusFrame *mark;
     KeyDispatch *keys;
     bool wasPutting = true;

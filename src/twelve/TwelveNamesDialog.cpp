@@ -1,19 +1,19 @@
-#include "u4NevBekerA.h"
+#include "TwelveNamesDialog.h"
 
 #include "AnsiText.h"
+#include "BestScoreNameDialog.h"
 #include "FormParts.h"
+#include "QuestionDialog.h"
 #include "TwelveNames.h"
 #include "TwelveSeatOrder.h"
 #include "WindowCentre.h"
-#include "uNyert.h"
-#include "uValasz.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-Tfrm4NevBekerA *frm4NevBekerA = nullptr;
+TwelveNamesDialog *twelveNamesDialog = nullptr;
 
 namespace {
 
@@ -32,10 +32,10 @@ constexpr std::array<const char *, SeatCount> DesignedTexts{"Player", "John", "P
 
 }
 
-Tfrm4NevBekerA::Tfrm4NevBekerA(QWidget *parent)
+TwelveNamesDialog::TwelveNamesDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , Label1(labelAt(QStringLiteral("Your name:"), YourNameLabelAt, this))
-    , Label2(labelAt(QStringLiteral("Other names:"), OtherNamesLabelAt, this))
+    , yourNameLabel(labelAt(QStringLiteral("Your name:"), YourNameLabelAt, this))
+    , otherNamesLabel(labelAt(QStringLiteral("Other names:"), OtherNamesLabelAt, this))
 {
     setWindowTitle(QStringLiteral("Twelve - Names"));
     setModal(true);
@@ -45,46 +45,46 @@ Tfrm4NevBekerA::Tfrm4NevBekerA(QWidget *parent)
         QLineEdit *edit = new QLineEdit(QString::fromLatin1(DesignedTexts[box]), this);
         edit->setGeometry(QRect(QPoint(BoxLeft, FirstBoxTop + box * BoxPitch), BoxSize));
         edit->setMaxLength(PlayerNameLength);
-        edtNames[box] = edit;
+        nameEdits[box] = edit;
     }
-    Label1->setBuddy(edtNames[0]);
-    Label2->setBuddy(edtNames[1]);
+    yourNameLabel->setBuddy(nameEdits[0]);
+    otherNamesLabel->setBuddy(nameEdits[1]);
     // Made at start-up, before the Twelve window has turned the seat order on: the boxes are
     // in seat order here.
     for (int seat = 1; seat <= SeatCount; ++seat)
-        designedNames[seat] = tidiedName(edtNames[seat - 1]->text()).toStdString();
+        designedNames[seat] = tidiedName(nameEdits[seat - 1]->text()).toStdString();
 
     // Made after the boxes, so that Tab reaches the boxes first.
     const ButtonStrip strip = okCancelStrip(this, {PanelHeight, ButtonSize, OkAt, CancelAt});
-    pnlGombok = strip.panel;
-    bbtnOk = strip.ok;
-    bbtnMegsem = strip.cancel;
-    connect(bbtnOk, &QPushButton::clicked, this, &Tfrm4NevBekerA::bbtnOkClick);
+    buttonPanel = strip.panel;
+    okButton = strip.ok;
+    cancelButton = strip.cancel;
+    connect(okButton, &QPushButton::clicked, this, &TwelveNamesDialog::okClicked);
 }
 
-bool Tfrm4NevBekerA::editNames(PerSeat<std::string> &names)
+bool TwelveNamesDialog::editNames(PerSeat<std::string> &names)
 {
     for (int box = 1; box <= SeatCount; ++box)
-        edtNames[box - 1]->setText(QString::fromStdString(names[seatAtPosition(box)]));
+        nameEdits[box - 1]->setText(QString::fromStdString(names[seatAtPosition(box)]));
     editing = &names;
     const bool accepted = exec() == QDialog::Accepted;
     editing = nullptr;
     return accepted;
 }
 
-PerSeat<QString> Tfrm4NevBekerA::typedNames() const
+PerSeat<QString> TwelveNamesDialog::typedNames() const
 {
     PerSeat<QString> names;
     for (int box = 1; box <= SeatCount; ++box)
-        names[seatAtPosition(box)] = tidiedName(edtNames[box - 1]->text());
+        names[seatAtPosition(box)] = tidiedName(nameEdits[box - 1]->text());
     return names;
 }
 
-void Tfrm4NevBekerA::bbtnOkClick()
+void TwelveNamesDialog::okClicked()
 {
     const PerSeat<QString> names = typedNames();
     // The settings file holds Windows-1250 bytes: a letter without one would come back as "?".
-    for (QLineEdit *box : edtNames) {
+    for (QLineEdit *box : nameEdits) {
         const QString letter = AnsiText::firstUnencodable(tidiedName(box->text()));
         if (!letter.isEmpty()) {
             ShowOkMessage(QStringLiteral("The letter \"%1\" cannot be saved in a name.\nPlease "
@@ -101,15 +101,15 @@ void Tfrm4NevBekerA::bbtnOkClick()
     if (editing)
         for (int seat = 1; seat <= SeatCount; ++seat)
             (*editing)[seat] = names[seat].toStdString();
-    if (frmNyert)
-        frmNyert->edtNev->setText(names[HumanSeat]);
+    if (bestScoreNameDialog)
+        bestScoreNameDialog->nameEdit->setText(names[HumanSeat]);
     accept();
 }
 
-void Tfrm4NevBekerA::showEvent(QShowEvent *event)
+void TwelveNamesDialog::showEvent(QShowEvent *event)
 {
     centreOnMainWindow(this);
     QDialog::showEvent(event);
-    edtNames[0]->setFocus();
-    edtNames[0]->selectAll();
+    nameEdits[0]->setFocus();
+    nameEdits[0]->selectAll();
 }

@@ -12,17 +12,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class Tfrm4NevBekerA;
+class TwelveNamesDialog;
 // The Twelve names dialog, made at start-up.
-extern Tfrm4NevBekerA *frm4NevBekerA;
+extern TwelveNamesDialog *twelveNamesDialog;
 
 // Edits the names of the four Twelve seats; two equal names are refused. The boxes list the
 // seats as seatAtPosition orders them.
-class Tfrm4NevBekerA : public QDialog
+class TwelveNamesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Tfrm4NevBekerA(QWidget *parent = nullptr);
+    explicit TwelveNamesDialog(QWidget *parent = nullptr);
 
     // Shows the dialog modally with these names; true when OK took new names into them.
     bool editNames(PerSeat<std::string> &names);
@@ -31,14 +31,14 @@ public:
     // seat order.
     const PerSeat<std::string> &defaultNames() const { return designedNames; }
 
-    QLabel *Label1;
-    QLabel *Label2;
-    std::array<QLineEdit *, SeatCount> edtNames;
-    QFrame *pnlGombok = nullptr;
-    QPushButton *bbtnOk = nullptr;
-    QPushButton *bbtnMegsem = nullptr;
+    QLabel *yourNameLabel;
+    QLabel *otherNamesLabel;
+    std::array<QLineEdit *, SeatCount> nameEdits;
+    QFrame *buttonPanel = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 
-    void bbtnOkClick();
+    void okClicked();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -50,5 +50,5 @@ private:
     PerSeat<std::string> *editing = nullptr;
 
 private:
-    SharedWindowSlot<Tfrm4NevBekerA> instance{frm4NevBekerA, this};
+    SharedWindowSlot<TwelveNamesDialog> instance{twelveNamesDialog, this};
 };

@@ -1,4 +1,4 @@
-#include "uReszeredmA.h"
+#include "TwelveScoreSheet.h"
 
 #include "DataDir.h"
 #include "FormParts.h"
@@ -13,7 +13,7 @@
 #include <QScrollArea>
 #include <algorithm>
 
-TfrmReszeredmA *frmReszeredmA = nullptr;
+TwelveScoreSheet *twelveScoreSheet = nullptr;
 
 namespace {
 
@@ -78,79 +78,79 @@ QLabel *cell(QWidget *parent, QRect place, Qt::Alignment alignment)
 
 }
 
-TfrmReszeredmA::TfrmReszeredmA(QWidget *parent)
+TwelveScoreSheet::TwelveScoreSheet(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , sbx1(new QScrollArea(this))
-    , imgHatter(new QWidget)
-    , lblVegerPont(new QLabel(imgHatter))
-    , pnlGombok(raisedPanel({0, SheetHeight, ClientSize.width(), PanelHeight}, this))
-    , bbtnOk(new QPushButton(QStringLiteral("OK"), pnlGombok))
+    , scrollArea(new QScrollArea(this))
+    , background(new QWidget)
+    , finalScoreLabel(new QLabel(background))
+    , buttonPanel(raisedPanel({0, SheetHeight, ClientSize.width(), PanelHeight}, this))
+    , okButton(new QPushButton(QStringLiteral("OK"), buttonPanel))
 {
     setWindowTitle(QStringLiteral("Twelve - Points"));
     setModal(true);
     setFixedSize(ClientSize);
 
-    sbx1->setGeometry(0, 0, ClientSize.width(), SheetHeight);
-    sbx1->setWidget(imgHatter);
+    scrollArea->setGeometry(0, 0, ClientSize.width(), SheetHeight);
+    scrollArea->setWidget(background);
     buildGrid();
 
     QFont finalFont = arialBold();
     finalFont.setPixelSize(FinalLinePixels);
-    lblVegerPont->setFont(finalFont);
-    setTextColour(lblVegerPont, FinalLineColour);
-    lblVegerPont->setAlignment(Qt::AlignCenter);
-    lblVegerPont->setGeometry(FinalLineShape);
-    lblVegerPont->hide();
+    finalScoreLabel->setFont(finalFont);
+    setTextColour(finalScoreLabel, FinalLineColour);
+    finalScoreLabel->setAlignment(Qt::AlignCenter);
+    finalScoreLabel->setGeometry(FinalLineShape);
+    finalScoreLabel->hide();
 
-    bbtnOk->setGeometry(OkRect);
-    bbtnOk->setDefault(true);
-    connect(bbtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    okButton->setGeometry(OkRect);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfrmReszeredmA::buildGrid()
+void TwelveScoreSheet::buildGrid()
 {
     for (int row = 0; row < SheetRows; ++row) {
         const int top = rowTop(row);
         QLabel *number
-            = cell(imgHatter, {NumberLeft, top, NumberWidth, CellHeight}, Qt::AlignRight);
+            = cell(background, {NumberLeft, top, NumberWidth, CellHeight}, Qt::AlignRight);
         if (row > 0)
             number->setText(QStringLiteral("%1.").arg(row));
-        lblCell[row][0] = number;
+        cellLabels[row][0] = number;
         for (int column = 1; column < SheetColumns; ++column)
-            lblCell[row][column] = cell(
-                imgHatter, {columnLeft(column), top, ColumnWidth, CellHeight}, Qt::AlignHCenter);
+            cellLabels[row][column] = cell(
+                background, {columnLeft(column), top, ColumnWidth, CellHeight}, Qt::AlignHCenter);
     }
     for (int column = 1; column < SheetColumns; ++column) {
-        QLabel *header = lblCell[0][column];
+        QLabel *header = cellLabels[0][column];
         header->setGeometry(header->geometry().adjusted(0, -HeaderRaise, 0, 0));
         setTextColour(header, HeaderColour);
     }
 }
 
 // A missing or unreadable picture leaves the sheet plain: the window's face shows through.
-void TfrmReszeredmA::paintWall()
+void TwelveScoreSheet::paintWall()
 {
     const QPixmap wall(DataFile(QStringLiteral("Fal - Feh\u00e9r.bmp")));
     if (wall.isNull())
         return;
-    QPalette palette = imgHatter->palette();
+    QPalette palette = background->palette();
     palette.setBrush(QPalette::Window, QBrush(wall));
-    imgHatter->setPalette(palette);
-    imgHatter->setAutoFillBackground(true);
+    background->setPalette(palette);
+    background->setAutoFillBackground(true);
 }
 
-void TfrmReszeredmA::ShowScoreSheet(const TwelveGame &game, int score)
+void TwelveScoreSheet::ShowScoreSheet(const TwelveGame &game, int score)
 {
     for (int row = 1; row < SheetRows; ++row)
-        for (QLabel *label : lblCell[row])
+        for (QLabel *label : cellLabels[row])
             label->hide();
     if (!game.GameOver)
-        lblVegerPont->hide();
+        finalScoreLabel->hide();
 
     for (int column = 1; column < SheetColumns; ++column) {
-        lblCell[0][column]->setText(
+        cellLabels[0][column]->setText(
             QString::fromStdString(game.PlayerNames[seatAtPosition(column)]));
-        lblCell[0][column]->show();
+        cellLabels[0][column]->show();
     }
 
     const int lastRow = std::clamp(game.RoundNo, 0, RoundCount);
@@ -158,10 +158,10 @@ void TfrmReszeredmA::ShowScoreSheet(const TwelveGame &game, int score)
     const int leaderValue = *std::max_element(standing.begin() + 1, standing.end());
     const QColor &leaderColour = game.GameOver ? LeaderColourGameOver : LeaderColourInGame;
     for (int row = 1; row <= lastRow; ++row) {
-        lblCell[row][0]->show();
+        cellLabels[row][0]->show();
         for (int column = 1; column < SheetColumns; ++column) {
             const int seat = seatAtPosition(column);
-            QLabel *label = lblCell[row][column];
+            QLabel *label = cellLabels[row][column];
             label->setText(FormatGrouped(game.Scores[row][seat]));
             QFont font = label->font();
             font.setStrikeOut(row < lastRow);
@@ -172,27 +172,27 @@ void TfrmReszeredmA::ShowScoreSheet(const TwelveGame &game, int score)
     }
 
     if (game.GameOver) {
-        lblVegerPont->move(FinalLineShape.left(), rowTop(lastRow) + FinalLineBelowRow);
-        lblVegerPont->setText(QStringLiteral("Your score is %1 points!").arg(score));
-        lblVegerPont->show();
+        finalScoreLabel->move(FinalLineShape.left(), rowTop(lastRow) + FinalLineBelowRow);
+        finalScoreLabel->setText(QStringLiteral("Your score is %1 points!").arg(score));
+        finalScoreLabel->show();
     }
     fitSheetToCells();
     exec();
 }
 
 // The sheet scrolls only when the shown cells reach beyond the box, as a long list would.
-void TfrmReszeredmA::fitSheetToCells()
+void TwelveScoreSheet::fitSheetToCells()
 {
-    const QRect cells = imgHatter->childrenRect();
-    imgHatter->resize(
-        sbx1->maximumViewportSize().expandedTo(QSize(cells.right() + 1, cells.bottom() + 1)));
+    const QRect cells = background->childrenRect();
+    background->resize(
+        scrollArea->maximumViewportSize().expandedTo(QSize(cells.right() + 1, cells.bottom() + 1)));
 }
 
-void TfrmReszeredmA::showEvent(QShowEvent *event)
+void TwelveScoreSheet::showEvent(QShowEvent *event)
 {
     // The texture is read when the sheet is first shown, not while the program starts; until a
     // texture has been found each showing looks again.
-    if (imgHatter->palette().brush(QPalette::Window).texture().isNull())
+    if (background->palette().brush(QPalette::Window).texture().isNull())
         paintWall();
     centreOnMainWindow(this);
     QDialog::showEvent(event);

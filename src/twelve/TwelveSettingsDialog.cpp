@@ -1,10 +1,10 @@
-#include "u12Beall.h"
+#include "TwelveSettingsDialog.h"
 
 #include "FormParts.h"
+#include "QuestionDialog.h"
 #include "TwelveSettingsHost.h"
 #include "TwelveSliderScale.h"
 #include "WindowCentre.h"
-#include "uValasz.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -14,7 +14,7 @@
 #include <QSlider>
 #include <QSpinBox>
 
-Tfrm12Beall *frm12Beall = nullptr;
+TwelveSettingsDialog *twelveSettingsDialog = nullptr;
 
 namespace {
 
@@ -78,7 +78,7 @@ QRadioButton *radioAt(QPoint at, QWidget *parent)
 
 }
 
-Tfrm12Beall::Tfrm12Beall(QWidget *parent)
+TwelveSettingsDialog::TwelveSettingsDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QStringLiteral("Twelve - Settings"));
@@ -90,18 +90,18 @@ Tfrm12Beall::Tfrm12Beall(QWidget *parent)
     buildRightPanel();
 
     const ButtonStrip strip = okCancelStrip(this, {PanelHeight, ButtonSize, OkAt, CancelAt});
-    pnlGombok = strip.panel;
-    bbtnOk = strip.ok;
-    bbtnMegsem = strip.cancel;
-    connect(bbtnOk, &QPushButton::clicked, this, &Tfrm12Beall::bbtnOkClick);
+    buttonPanel = strip.panel;
+    okButton = strip.ok;
+    cancelButton = strip.cancel;
+    connect(okButton, &QPushButton::clicked, this, &TwelveSettingsDialog::okClicked);
 }
 
-void Tfrm12Beall::buildLeftPanel()
+void TwelveSettingsDialog::buildLeftPanel()
 {
-    pnlBal = raisedPanel(LeftPanelRect, this);
-    chbGyors = new QCheckBox(QStringLiteral("Faster (but with flickering)"), pnlBal);
-    chbGyors->setLayoutDirection(Qt::RightToLeft); // the text left of the box
-    chbGyors->setGeometry(FastDrawRect);
+    leftPanel = raisedPanel(LeftPanelRect, this);
+    fastDrawBox = new QCheckBox(QStringLiteral("Faster (but with flickering)"), leftPanel);
+    fastDrawBox->setLayoutDirection(Qt::RightToLeft); // the text left of the box
+    fastDrawBox->setGeometry(FastDrawRect);
 
     struct SpeedRow
     {
@@ -111,66 +111,67 @@ void Tfrm12Beall::buildLeftPanel()
         SliderRange range;
         int pageStep;
     };
-    const SpeedRow rows[] = {{trbMozgSeb, "Moving speed", 57, MoveStepRange, 1},
-                             {trbFordSeb, "Rotation speed", 105, TurnStepRange, 1},
-                             {trbLicitSeb, "Bidding speed", 153, BidDelayRange, 7}};
+    const SpeedRow rows[] = {{moveSpeedSlider, "Moving speed", 57, MoveStepRange, 1},
+                             {turnSpeedSlider, "Rotation speed", 105, TurnStepRange, 1},
+                             {bidSpeedSlider, "Bidding speed", 153, BidDelayRange, 7}};
     for (const SpeedRow &row : rows) {
         labelAt(QString::fromLatin1(row.caption), {SpeedLabelLeft, row.top + SpeedLabelDrop},
-                pnlBal);
+                leftPanel);
         row.bar = slider(Qt::Horizontal, row.range, row.pageStep,
-                         QRect({SpeedSliderLeft, row.top}, SpeedSliderSize), pnlBal);
+                         QRect({SpeedSliderLeft, row.top}, SpeedSliderSize), leftPanel);
     }
 
-    labelAt(QStringLiteral("Scoring"), ScoringLabelAt, pnlBal);
-    rbEgysz = radioAt(SimpleRadioAt, pnlBal);
-    rbAtlag = radioAt(AverageRadioAt, pnlBal);
-    labelAt(QStringLiteral("Simple"), SimpleLabelAt, pnlBal);
-    labelAt(QStringLiteral("Average"), AverageLabelAt, pnlBal);
-    rbEgysz->setChecked(true);
+    labelAt(QStringLiteral("Scoring"), ScoringLabelAt, leftPanel);
+    simpleScoringButton = radioAt(SimpleRadioAt, leftPanel);
+    averageScoringButton = radioAt(AverageRadioAt, leftPanel);
+    labelAt(QStringLiteral("Simple"), SimpleLabelAt, leftPanel);
+    labelAt(QStringLiteral("Average"), AverageLabelAt, leftPanel);
+    simpleScoringButton->setChecked(true);
 }
 
-void Tfrm12Beall::buildRightPanel()
+void TwelveSettingsDialog::buildRightPanel()
 {
-    pnlJobb = raisedPanel(RightPanelRect, this);
-    QLabel *difficulty = labelAt(QStringLiteral("Difficulty"), DifficultyLabelAt, pnlJobb);
-    seOkos = new QSpinBox(pnlJobb);
-    seOkos->setGeometry(DifficultySpinRect);
-    seOkos->setRange(DifficultyRange.Lowest - 1, DifficultyRange.Highest - 1);
-    difficulty->setBuddy(seOkos);
+    rightPanel = raisedPanel(RightPanelRect, this);
+    QLabel *difficulty = labelAt(QStringLiteral("Difficulty"), DifficultyLabelAt, rightPanel);
+    levelBox = new QSpinBox(rightPanel);
+    levelBox->setGeometry(DifficultySpinRect);
+    levelBox->setRange(DifficultyRange.Lowest - 1, DifficultyRange.Highest - 1);
+    difficulty->setBuddy(levelBox);
 
-    trbOkos = slider(Qt::Vertical, DifficultyRange, 1, DifficultySliderRect, pnlJobb);
+    levelSlider = slider(Qt::Vertical, DifficultyRange, 1, DifficultySliderRect, rightPanel);
     // The easiest level at the top; Up moves towards it.
-    trbOkos->setInvertedAppearance(true);
-    trbOkos->setInvertedControls(true);
+    levelSlider->setInvertedAppearance(true);
+    levelSlider->setInvertedControls(true);
     const std::pair<const char *, int> levels[]
         = {{"Very easy", 36}, {"Easy", 98}, {"Hard", 160}, {"Very hard", 222}};
     for (const auto &[caption, top] : levels)
-        labelAt(QString::fromLatin1(caption), {LevelLabelLeft, top}, pnlJobb);
+        labelAt(QString::fromLatin1(caption), {LevelLabelLeft, top}, rightPanel);
 
     // Each side moves only on a real change of the other, so the pair settles at once.
-    connect(trbOkos, &QSlider::valueChanged, seOkos,
-            [this](int position) { seOkos->setValue(position - 1); });
-    connect(seOkos, &QSpinBox::valueChanged, trbOkos,
-            [this](int level) { trbOkos->setValue(level + 1); });
-    seOkos->setValue(trbOkos->value() - 1);
+    connect(levelSlider, &QSlider::valueChanged, levelBox,
+            [this](int position) { levelBox->setValue(position - 1); });
+    connect(levelBox, &QSpinBox::valueChanged, levelSlider,
+            [this](int level) { levelSlider->setValue(level + 1); });
+    levelBox->setValue(levelSlider->value() - 1);
 }
 
-void Tfrm12Beall::ShowSettings(TwelveSettingsHost &target)
+void TwelveSettingsDialog::ShowSettings(TwelveSettingsHost &target)
 {
     const TwelveSpeeds &speeds = target.speeds();
-    trbMozgSeb->setValue(positionOfStep(speeds.MoveStep, MoveStepRange));
-    trbFordSeb->setValue(positionOfStep(speeds.TurnStep, TurnStepRange));
-    trbLicitSeb->setValue(positionOfBidDelay(speeds.BidDelay));
+    moveSpeedSlider->setValue(positionOfStep(speeds.MoveStep, MoveStepRange));
+    turnSpeedSlider->setValue(positionOfStep(speeds.TurnStep, TurnStepRange));
+    bidSpeedSlider->setValue(positionOfBidDelay(speeds.BidDelay));
     const TwelveGame &game = target.game();
-    trbOkos->setValue(positionOfDifficulty(game.Difficulty));
-    (game.ScoringMode == SimpleScoring ? rbEgysz : rbAtlag)->setChecked(true);
+    levelSlider->setValue(positionOfDifficulty(game.Difficulty));
+    (game.ScoringMode == SimpleScoring ? simpleScoringButton : averageScoringButton)
+        ->setChecked(true);
 
     host = &target;
     exec();
     host = nullptr;
 }
 
-void Tfrm12Beall::bbtnOkClick()
+void TwelveSettingsDialog::okClicked()
 {
     if (host)
         applyConfirmedSettings(*host);
@@ -179,25 +180,25 @@ void Tfrm12Beall::bbtnOkClick()
 
 // Speeds and drawing mode apply at once; difficulty and scoring during a game only with a new
 // game the player agreed to.
-void Tfrm12Beall::applyConfirmedSettings(TwelveSettingsHost &target)
+void TwelveSettingsDialog::applyConfirmedSettings(TwelveSettingsHost &target)
 {
-    target.setFastDraw(chbGyors->isChecked());
+    target.setFastDraw(fastDrawBox->isChecked());
     TwelveSpeeds &speeds = target.speeds();
-    speeds.MoveStep = stepAtPosition(trbMozgSeb->value());
-    speeds.TurnStep = stepAtPosition(trbFordSeb->value());
-    speeds.BidDelay = bidDelayAtPosition(trbLicitSeb->value());
+    speeds.MoveStep = stepAtPosition(moveSpeedSlider->value());
+    speeds.TurnStep = stepAtPosition(turnSpeedSlider->value());
+    speeds.BidDelay = bidDelayAtPosition(bidSpeedSlider->value());
 
     TwelveGame &game = target.game();
     const bool inProgress = target.gameInProgress();
     bool restart = false;
-    if (inProgress && trbOkos->value() != 2.0 * game.Difficulty) {
+    if (inProgress && levelSlider->value() != 2.0 * game.Difficulty) {
         if (AskYesCancel(DifficultyQuestion) != 'Y')
             return;
         restart = true;
     }
-    game.Difficulty = difficultyAtPosition(trbOkos->value());
+    game.Difficulty = difficultyAtPosition(levelSlider->value());
 
-    const int scoring = rbEgysz->isChecked() ? SimpleScoring : AverageScoring;
+    const int scoring = simpleScoringButton->isChecked() ? SimpleScoring : AverageScoring;
     if (inProgress && !restart && scoring != game.ScoringMode) {
         if (AskYesCancel(ScoringQuestion) != 'Y')
             return;
@@ -209,7 +210,7 @@ void Tfrm12Beall::applyConfirmedSettings(TwelveSettingsHost &target)
         target.NewGame();
 }
 
-void Tfrm12Beall::showEvent(QShowEvent *event)
+void TwelveSettingsDialog::showEvent(QShowEvent *event)
 {
     centreOnMainWindow(this);
     QDialog::showEvent(event);

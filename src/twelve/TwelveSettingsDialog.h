@@ -13,37 +13,37 @@ class QSlider;
 class QSpinBox;
 class TwelveSettingsHost;
 
-class Tfrm12Beall;
+class TwelveSettingsDialog;
 // The Twelve settings dialog, made at start-up.
-extern Tfrm12Beall *frm12Beall;
+extern TwelveSettingsDialog *twelveSettingsDialog;
 
 // Speeds, drawing mode, difficulty and scoring of Twelve. Difficulty and scoring change during
 // a game only with a new game.
-class Tfrm12Beall : public QDialog
+class TwelveSettingsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Tfrm12Beall(QWidget *parent = nullptr);
+    explicit TwelveSettingsDialog(QWidget *parent = nullptr);
 
     // Shows the dialog modally for the open Twelve window and applies what OK confirms.
     void ShowSettings(TwelveSettingsHost &host);
 
-    QFrame *pnlBal;
+    QFrame *leftPanel;
     // Lives across showings: the Twelve window reads and writes it with its settings.
-    QCheckBox *chbGyors;
-    QSlider *trbMozgSeb;
-    QSlider *trbFordSeb;
-    QSlider *trbLicitSeb;
-    QRadioButton *rbEgysz;
-    QRadioButton *rbAtlag;
-    QFrame *pnlJobb;
-    QSpinBox *seOkos;
-    QSlider *trbOkos;
-    QFrame *pnlGombok;
-    QPushButton *bbtnOk;
-    QPushButton *bbtnMegsem;
+    QCheckBox *fastDrawBox;
+    QSlider *moveSpeedSlider;
+    QSlider *turnSpeedSlider;
+    QSlider *bidSpeedSlider;
+    QRadioButton *simpleScoringButton;
+    QRadioButton *averageScoringButton;
+    QFrame *rightPanel;
+    QSpinBox *levelBox;
+    QSlider *levelSlider;
+    QFrame *buttonPanel;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 
-    void bbtnOkClick();
+    void okClicked();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -56,5 +56,5 @@ private:
     TwelveSettingsHost *host = nullptr;
 
 private:
-    SharedWindowSlot<Tfrm12Beall> instance{frm12Beall, this};
+    SharedWindowSlot<TwelveSettingsDialog> instance{twelveSettingsDialog, this};
 };

@@ -1,26 +1,27 @@
-#include "uTwelve.h"
+#include "TwelveWindow.h"
 
+#include "AboutBox.h"
 #include "Application.h"
+#include "BestScoreNameDialog.h"
 #include "BestScores.h"
+#include "BestScoresWindow.h"
+#include "CardLibrary.h"
 #include "DataDir.h"
+#include "DeckChooser.h"
 #include "FileError.h"
 #include "GameClock.h"
+#include "HelpViewer.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "Random.h"
 #include "TwelveHintView.h"
 #include "TwelveKeys.h"
+#include "TwelveNamesDialog.h"
+#include "TwelveScoreSheet.h"
 #include "TwelveSeatOrder.h"
 #include "TwelveSettings.h"
+#include "TwelveSettingsDialog.h"
 #include "TwelveTable.h"
-#include "u12Beall.h"
-#include "u4NevBekerA.h"
-#include "uEredmeny.h"
-#include "uHelp1.h"
-#include "uKartyak.h"
-#include "uNevjegy.h"
-#include "uNyert.h"
-#include "uReszeredmA.h"
-#include "uValasz.h"
 
 #include <QCheckBox>
 #include <QHideEvent>
@@ -36,11 +37,11 @@ constexpr int BestScorePlaces = 15;
 
 }
 
-TfrmTwelve::TfrmTwelve(QWidget *parent)
+TwelveWindow::TwelveWindow(QWidget *parent)
     : GameWindow(parent)
-    , MainMenu1(new QMenuBar(this))
-    , tmrKesl(new QTimer(this))
-    , tmrMeretez(new QTimer(this))
+    , mainMenu(new QMenuBar(this))
+    , moveTimer(new QTimer(this))
+    , geometryTimer(new QTimer(this))
     , turn(twelve, programRandom())
 {
     setWindowTitle(TwelveTitle);
@@ -53,25 +54,25 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins({});
     layout->setSpacing(0);
-    layout->setMenuBar(MainMenu1);
+    layout->setMenuBar(mainMenu);
     layout->addWidget(table);
     createMenu();
 
-    tmrMeretez->setSingleShot(true);
-    tmrMeretez->setInterval(1);
-    connect(tmrMeretez, &QTimer::timeout, this, &TfrmTwelve::tmrMeretezTimer);
+    geometryTimer->setSingleShot(true);
+    geometryTimer->setInterval(1);
+    connect(geometryTimer, &QTimer::timeout, this, &TwelveWindow::noteGeometry);
 
-    tmrKesl->setTimerType(Qt::PreciseTimer);
-    tmrKesl->setSingleShot(true);
-    connect(tmrKesl, &QTimer::timeout, this, &TfrmTwelve::tmrKeslTimer);
-    connect(table, &TwelveTable::cardPressed, this, &TfrmTwelve::cardMouseDown);
-    connect(table->imgTet1, &Picture::pressed, this, &TfrmTwelve::imgTet1MouseDown);
-    connect(table->imgTet5, &Picture::pressed, this, &TfrmTwelve::imgTet5MouseDown);
-    connect(table->imgTetTobb, &Picture::pressed, this, &TfrmTwelve::imgTetTobbMouseDown);
-    connect(table->imgTetNoMore, &Picture::pressed, this, &TfrmTwelve::imgTetNoMoreMouseDown);
-    connect(table->bbtnFordVegeOk, &QPushButton::clicked, this, &TfrmTwelve::bbtnFordVegeOkClick);
-    connect(table->bbtnUjJat, &QPushButton::clicked, this, &TfrmTwelve::bbtnUjJatClick);
-    connect(table->bbtnKilep, &QPushButton::clicked, this, &TfrmTwelve::close);
+    moveTimer->setTimerType(Qt::PreciseTimer);
+    moveTimer->setSingleShot(true);
+    connect(moveTimer, &QTimer::timeout, this, &TwelveWindow::moveTick);
+    connect(table, &TwelveTable::cardPressed, this, &TwelveWindow::cardMouseDown);
+    connect(table->bidOneButton, &Picture::pressed, this, &TwelveWindow::bidOnePressed);
+    connect(table->bidFiveButton, &Picture::pressed, this, &TwelveWindow::bidFivePressed);
+    connect(table->atAllCostsButton, &Picture::pressed, this, &TwelveWindow::atAllCostsPressed);
+    connect(table->noMoreButton, &Picture::pressed, this, &TwelveWindow::noMorePressed);
+    connect(table->roundEndOkButton, &QPushButton::clicked, this, &TwelveWindow::roundEndOkClicked);
+    connect(table->newGameButton, &QPushButton::clicked, this, &TwelveWindow::newGameClicked);
+    connect(table->exitButton, &QPushButton::clicked, this, &TwelveWindow::close);
 
     keys = std::make_unique<TwelveKeys>(*this);
 
@@ -81,46 +82,47 @@ TfrmTwelve::TfrmTwelve(QWidget *parent)
     turn.onDelivered = [this](const Sale &sale) { delivered(sale); };
 }
 
-TfrmTwelve::~TfrmTwelve() = default;
+TwelveWindow::~TwelveWindow() = default;
 
-void TfrmTwelve::createMenu()
+void TwelveWindow::createMenu()
 {
-    QMenu *gameMenu = MainMenu1->addMenu(QStringLiteral("Game"));
-    NewGame1 = gameMenu->addAction(QStringLiteral("New game"), QKeySequence(Qt::Key_F2), this,
-                                   &TfrmTwelve::NewGame1Click);
-    Points1 = gameMenu->addAction(QStringLiteral("Points"), this, &TfrmTwelve::Points1Click);
-    BestScores1
-        = gameMenu->addAction(QStringLiteral("Best Scores"), this, &TfrmTwelve::BestScores1Click);
-    Hint1 = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
-                                &TfrmTwelve::Hint1Click);
+    QMenu *gameMenu = mainMenu->addMenu(QStringLiteral("Game"));
+    newGameAction = gameMenu->addAction(QStringLiteral("New game"), QKeySequence(Qt::Key_F2), this,
+                                        &TwelveWindow::onNewGame);
+    pointsAction = gameMenu->addAction(QStringLiteral("Points"), this, &TwelveWindow::onPoints);
+    bestScoresAction
+        = gameMenu->addAction(QStringLiteral("Best Scores"), this, &TwelveWindow::onBestScores);
+    hintAction = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
+                                     &TwelveWindow::onHint);
 
-    QMenu *optionsMenu = MainMenu1->addMenu(QStringLiteral("Options"));
-    Deck1 = optionsMenu->addAction(QStringLiteral("Deck"), this, &TfrmTwelve::Deck1Click);
-    Stretch1 = optionsMenu->addAction(QStringLiteral("Stretch"), this, &TfrmTwelve::Stretch1Click);
-    Stretch1->setCheckable(true);
-    Sound1 = optionsMenu->addAction(QStringLiteral("Sound"));
-    Sound1->setCheckable(true);
-    Settings1
-        = optionsMenu->addAction(QStringLiteral("Settings"), this, &TfrmTwelve::Settings1Click);
-    Names1 = optionsMenu->addAction(QStringLiteral("Names"), this, &TfrmTwelve::Names1Click);
+    QMenu *optionsMenu = mainMenu->addMenu(QStringLiteral("Options"));
+    deckAction = optionsMenu->addAction(QStringLiteral("Deck"), this, &TwelveWindow::onDeck);
+    stretchAction
+        = optionsMenu->addAction(QStringLiteral("Stretch"), this, &TwelveWindow::onStretch);
+    stretchAction->setCheckable(true);
+    soundAction = optionsMenu->addAction(QStringLiteral("Sound"));
+    soundAction->setCheckable(true);
+    settingsAction
+        = optionsMenu->addAction(QStringLiteral("Settings"), this, &TwelveWindow::onSettings);
+    namesAction = optionsMenu->addAction(QStringLiteral("Names"), this, &TwelveWindow::onNames);
 
-    QMenu *helpMenu = MainMenu1->addMenu(QStringLiteral("Help"));
-    Help1 = helpMenu->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), this,
-                                &TfrmTwelve::Help1Click);
-    Keys1 = helpMenu->addAction(QStringLiteral("Keys"), this,
-                                [] { ShowOkMessage(TwelveKeys::summary()); });
-    About1 = helpMenu->addAction(QStringLiteral("About"), this, &TfrmTwelve::About1Click);
+    QMenu *helpMenu = mainMenu->addMenu(QStringLiteral("Help"));
+    helpAction = helpMenu->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), this,
+                                     &TwelveWindow::onHelp);
+    keysAction = helpMenu->addAction(QStringLiteral("Keys"), this,
+                                     [] { ShowOkMessage(TwelveKeys::summary()); });
+    aboutAction = helpMenu->addAction(QStringLiteral("About"), this, &TwelveWindow::onAbout);
 }
 
-void TfrmTwelve::setVisible(bool visible)
+void TwelveWindow::setVisible(bool visible)
 {
     const bool opening = visible && !isVisible();
     if (opening) {
-        frm4NevBekerA->setWindowTitle(TwelveTitle + QStringLiteral(" - Names"));
-        frmReszeredmA->setWindowTitle(TwelveTitle + QStringLiteral(" - Points"));
-        frmValasz->setWindowTitle(TwelveTitle);
-        frmNyert->setWindowTitle(TwelveTitle);
-        frmKartyak->setWindowTitle(TwelveTitle + QStringLiteral(" - Card Decks"));
+        twelveNamesDialog->setWindowTitle(TwelveTitle + QStringLiteral(" - Names"));
+        twelveScoreSheet->setWindowTitle(TwelveTitle + QStringLiteral(" - Points"));
+        questionDialog->setWindowTitle(TwelveTitle);
+        bestScoreNameDialog->setWindowTitle(TwelveTitle);
+        deckChooser->setWindowTitle(TwelveTitle + QStringLiteral(" - Card Decks"));
         bestScoreList().setCount(BestScorePlaces);
         TwelveSeatOrder = true;
         table->paintRoom();
@@ -133,13 +135,13 @@ void TfrmTwelve::setVisible(bool visible)
         NewGame();
 }
 
-void TfrmTwelve::LoadSettings()
+void TwelveWindow::LoadSettings()
 {
-    const TwelveSettings settings = readTwelveSettings(frm4NevBekerA->defaultNames());
+    const TwelveSettings settings = readTwelveSettings(twelveNamesDialog->defaultNames());
     BackIndex = settings.BackIndex;
-    Stretch1->setChecked(settings.Stretch);
-    Sound1->setChecked(settings.Sound);
-    frm12Beall->chbGyors->setChecked(settings.FastDraw);
+    stretchAction->setChecked(settings.Stretch);
+    soundAction->setChecked(settings.Sound);
+    twelveSettingsDialog->fastDrawBox->setChecked(settings.FastDraw);
     steps = settings.Speeds;
     twelve.Difficulty = settings.Difficulty;
     twelve.ScoringMode = settings.ScoringMode;
@@ -148,21 +150,21 @@ void TfrmTwelve::LoadSettings()
     placeWindow(settings.Window, settings.WindowKept);
 }
 
-void TfrmTwelve::saveSettings()
+void TwelveWindow::saveSettings()
 {
     TwelveSettings settings;
     settings.BackIndex = BackIndex;
-    settings.Stretch = Stretch1->isChecked();
-    settings.Sound = Sound1->isChecked();
-    settings.FastDraw = frm12Beall->chbGyors->isChecked();
+    settings.Stretch = stretchAction->isChecked();
+    settings.Sound = soundAction->isChecked();
+    settings.FastDraw = twelveSettingsDialog->fastDrawBox->isChecked();
     settings.Speeds = steps;
     const GameRules rules
         = playingKeptRules() ? *settingsRules : GameRules{twelve.Difficulty, twelve.ScoringMode};
     settings.Difficulty = rules.Difficulty;
     settings.ScoringMode = rules.ScoringMode;
     settings.PlayerNames = twelve.PlayerNames;
-    if (tmrMeretez->isActive())
-        tmrMeretezTimer();
+    if (geometryTimer->isActive())
+        noteGeometry();
     settings.Window = geometry;
     try {
         writeTwelveSettings(settings);
@@ -172,7 +174,7 @@ void TfrmTwelve::saveSettings()
     keepGame();
 }
 
-void TfrmTwelve::UpdateTitles()
+void TwelveWindow::UpdateTitles()
 {
     const int level = difficultyLevel(twelve.Difficulty);
     const QString code = QString::fromStdString(scoringCode(twelve.ScoringMode));
@@ -181,44 +183,44 @@ void TfrmTwelve::UpdateTitles()
                        .arg(TwelveTitle)
                        .arg(level)
                        .arg(QString::fromStdString(scoringName(twelve.ScoringMode)), keptNote));
-    frmEredmeny->setWindowTitle(
+    bestScoresWindow->setWindowTitle(
         QStringLiteral("%1 - Best scores - Diff. %2/%3").arg(TwelveTitle).arg(level).arg(code));
     bestScoreList().setBase(UserFile(QStringLiteral("Twelve%1%2.exe").arg(level).arg(code)));
 }
 
-void TfrmTwelve::UpdateNameLabels()
+void TwelveWindow::UpdateNameLabels()
 {
     table->UpdateNameLabels();
 }
 
-bool TfrmTwelve::mayClose()
+bool TwelveWindow::mayClose()
 {
     return twelve.GameOver || AskYesNo(QStringLiteral("Are you sure to quit?")) == 'Y';
 }
 
-void TfrmTwelve::hideEvent(QHideEvent *event)
+void TwelveWindow::hideEvent(QHideEvent *event)
 {
     // Nothing moves once the window has closed; a minimised game goes on.
     if (!event->spontaneous())
-        tmrKesl->stop();
+        moveTimer->stop();
     GameWindow::hideEvent(event);
 }
 
-bool TfrmTwelve::gameInProgress() const
+bool TwelveWindow::gameInProgress() const
 {
     return !twelve.GameOver;
 }
 
 // Qt widgets always draw double-buffered, without flicker: the choice only lives on in the
 // settings dialog's check box and the settings file.
-void TfrmTwelve::setFastDraw(bool) { }
+void TwelveWindow::setFastDraw(bool) { }
 
-void TfrmTwelve::NewGame()
+void TwelveWindow::NewGame()
 {
     forgetKeptGame();
     restoreSettingsRules();
-    const bool running = tmrKesl->isActive();
-    tmrKesl->stop();
+    const bool running = moveTimer->isActive();
+    moveTimer->stop();
     if (!turn.NewGame()) {
         if (running)
             runTimer(GameClockTick);
@@ -228,67 +230,67 @@ void TfrmTwelve::NewGame()
     updateControls();
 }
 
-void TfrmTwelve::NewGame1Click()
+void TwelveWindow::onNewGame()
 {
     if (twelve.GameOver
         || AskYesNo(QStringLiteral("Are you sure to quit this game and start a new one?")) == 'Y')
         NewGame();
 }
 
-void TfrmTwelve::bbtnUjJatClick()
+void TwelveWindow::newGameClicked()
 {
     NewGame();
 }
 
-void TfrmTwelve::Points1Click()
+void TwelveWindow::onPoints()
 {
-    frmReszeredmA->ShowScoreSheet(twelve, twelve.FinalScore);
+    twelveScoreSheet->ShowScoreSheet(twelve, twelve.FinalScore);
 }
 
-void TfrmTwelve::BestScores1Click()
+void TwelveWindow::onBestScores()
 {
     ShowBestScores(0);
 }
 
-void TfrmTwelve::Hint1Click()
+void TwelveWindow::onHint()
 {
     hint->showHint(twelve, turn.GameState());
 }
 
-void TfrmTwelve::Deck1Click()
+void TwelveWindow::onDeck()
 {
-    frmKartyak->ChosenBack = BackIndex;
-    if (frmKartyak->exec() != QDialog::Accepted)
+    deckChooser->ChosenBack = BackIndex;
+    if (deckChooser->exec() != QDialog::Accepted)
         return;
-    BackIndex = frmKartyak->ChosenBack;
+    BackIndex = deckChooser->ChosenBack;
     table->DrawCardPictures(BackIndex);
 }
 
-void TfrmTwelve::Stretch1Click()
+void TwelveWindow::onStretch()
 {
     // The hands of a finished round or game stay as they were shown.
     if (!twelve.GameOver && turn.GameState() != TurnState::RoundOver)
-        table->LayoutHands(0, Stretch1->isChecked());
+        table->LayoutHands(0, stretchAction->isChecked());
 }
 
-void TfrmTwelve::Settings1Click()
+void TwelveWindow::onSettings()
 {
-    frm12Beall->ShowSettings(*this);
+    twelveSettingsDialog->ShowSettings(*this);
     UpdateTitles();
 }
 
-void TfrmTwelve::Names1Click()
+void TwelveWindow::onNames()
 {
-    frm4NevBekerA->editNames(twelve.PlayerNames);
+    twelveNamesDialog->editNames(twelve.PlayerNames);
     UpdateNameLabels();
 }
 
-void TfrmTwelve::Help1Click()
+void TwelveWindow::onHelp()
 {
     ShowHelpFile(QStringLiteral("Twelve.rtf"), true);
 }
 
-void TfrmTwelve::About1Click()
+void TwelveWindow::onAbout()
 {
-    frmNevjegy->exec();
+    aboutBox->exec();
 }

@@ -20,12 +20,12 @@ class TwelveTable;
 // The Twelve game window: the table, the menus, and the move timer that drives every turn. The
 // turn's rules are the engine's; the window animates between its steps, passes the player's
 // clicks on, and keeps the settings in "Twelve.ini" between launches.
-class TfrmTwelve : public GameWindow, private TwelveSettingsHost
+class TwelveWindow : public GameWindow, private TwelveSettingsHost
 {
     Q_OBJECT
 public:
-    explicit TfrmTwelve(QWidget *parent = nullptr);
-    ~TfrmTwelve() override;
+    explicit TwelveWindow(QWidget *parent = nullptr);
+    ~TwelveWindow() override;
 
     const TwelveGame &state() const { return twelve; }
     // The side windows read and write the game's names and settings here.
@@ -34,48 +34,48 @@ public:
     const TwelveSpeeds &pace() const { return steps; }
     int backIndex() const { return BackIndex; }
 
-    QMenuBar *MainMenu1;
-    QAction *NewGame1;
-    QAction *Points1;
-    QAction *BestScores1;
-    QAction *Hint1;
-    QAction *Deck1;
-    QAction *Stretch1;
-    QAction *Sound1;
-    QAction *Settings1;
-    QAction *Names1;
-    QAction *Help1;
-    QAction *Keys1;
-    QAction *About1;
+    QMenuBar *mainMenu;
+    QAction *newGameAction;
+    QAction *pointsAction;
+    QAction *bestScoresAction;
+    QAction *hintAction;
+    QAction *deckAction;
+    QAction *stretchAction;
+    QAction *soundAction;
+    QAction *settingsAction;
+    QAction *namesAction;
+    QAction *helpAction;
+    QAction *keysAction;
+    QAction *aboutAction;
     TwelveTable *table;
     TwelveHintView *hint;
-    QTimer *tmrKesl;
+    QTimer *moveTimer;
     // Notes the window's size, place and state shortly after they change.
-    QTimer *tmrMeretez;
+    QTimer *geometryTimer;
 
     // One tick of the move timer: the next step of whatever moves, or the next bid.
-    void tmrKeslTimer();
-    void tmrMeretezTimer();
+    void moveTick();
+    void noteGeometry();
     // The window as the settings file would keep it: outer size and place in the normal state.
     const WindowGeometry &keptGeometry() const { return geometry; }
     void cardMouseDown(int card);
-    void imgTet1MouseDown();
-    void imgTet5MouseDown();
-    void imgTetTobbMouseDown();
-    void imgTetNoMoreMouseDown();
-    void bbtnFordVegeOkClick();
-    void bbtnUjJatClick();
+    void bidOnePressed();
+    void bidFivePressed();
+    void atAllCostsPressed();
+    void noMorePressed();
+    void roundEndOkClicked();
+    void newGameClicked();
 
-    void NewGame1Click();
-    void Points1Click();
-    void BestScores1Click();
-    void Hint1Click();
-    void Deck1Click();
-    void Stretch1Click();
-    void Settings1Click();
-    void Names1Click();
-    void Help1Click();
-    void About1Click();
+    void onNewGame();
+    void onPoints();
+    void onBestScores();
+    void onHint();
+    void onDeck();
+    void onStretch();
+    void onSettings();
+    void onNames();
+    void onHelp();
+    void onAbout();
 
     void UpdateTitles();
     void UpdateNameLabels();

@@ -1,11 +1,11 @@
 // The Twelve window keeps an unfinished game when it closes and goes on with it when it opens.
-#include "uTwelve.h"
+#include "TwelveWindow.h"
 
 #include "DataDir.h"
 #include "FileError.h"
+#include "QuestionDialog.h"
 #include "TwelveKeptGame.h"
 #include "TwelveTable.h"
-#include "uValasz.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -19,7 +19,7 @@ QString keptGamePath()
 
 } // namespace
 
-bool TfrmTwelve::continueKeptGame()
+bool TwelveWindow::continueKeptGame()
 {
     const TwelveKeptGame::ReadResult kept = TwelveKeptGame::read(keptGamePath());
     if (!kept.found)
@@ -29,7 +29,7 @@ bool TfrmTwelve::continueKeptGame()
         return false;
     }
     const GameRules settings{twelve.Difficulty, twelve.ScoringMode};
-    tmrKesl->stop();
+    moveTimer->stop();
     table->clearMiddle();
     if (!turn.ResumeGame(*kept.game)) {
         keptGameUnreadable();
@@ -45,7 +45,7 @@ bool TfrmTwelve::continueKeptGame()
     return true;
 }
 
-void TfrmTwelve::keptGameUnreadable()
+void TwelveWindow::keptGameUnreadable()
 {
     const QString path = keptGamePath();
     const QString aside = TwelveKeptGame::setAside(path);
@@ -59,7 +59,7 @@ void TfrmTwelve::keptGameUnreadable()
                             .arg(QFileInfo(aside).fileName()));
 }
 
-void TfrmTwelve::keepGame()
+void TwelveWindow::keepGame()
 {
     if (keptFileStuck)
         return;
@@ -74,20 +74,20 @@ void TfrmTwelve::keepGame()
     }
 }
 
-void TfrmTwelve::forgetKeptGame()
+void TwelveWindow::forgetKeptGame()
 {
     if (!keptFileStuck)
         TwelveKeptGame::remove(keptGamePath());
 }
 
-bool TfrmTwelve::playingKeptRules() const
+bool TwelveWindow::playingKeptRules() const
 {
     return settingsRules && GameRules{twelve.Difficulty, twelve.ScoringMode} == keptRules
         && *settingsRules != keptRules;
 }
 
 // A new game plays by the player's settings again.
-void TfrmTwelve::restoreSettingsRules()
+void TwelveWindow::restoreSettingsRules()
 {
     if (playingKeptRules()) {
         twelve.Difficulty = settingsRules->Difficulty;

@@ -1,5 +1,5 @@
 // The Twelve window's size, place and state, kept in "Twelve.ini" between launches.
-#include "uTwelve.h"
+#include "TwelveWindow.h"
 
 #include "TwelveTable.h"
 
@@ -17,7 +17,7 @@ constexpr QPoint ReturnOffset{20, 20};
 
 // A kept size larger than the screen it comes back on is brought down to the screen; the
 // table's own minimum keeps it from becoming smaller than designed.
-void TfrmTwelve::placeWindow(const WindowGeometry &kept, bool placed)
+void TwelveWindow::placeWindow(const WindowGeometry &kept, bool placed)
 {
     geometry = kept;
     QList<QRect> screens;
@@ -37,9 +37,9 @@ void TfrmTwelve::placeWindow(const WindowGeometry &kept, bool placed)
     setWindowState(kept.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
-void TfrmTwelve::tmrMeretezTimer()
+void TwelveWindow::noteGeometry()
 {
-    tmrMeretez->stop();
+    geometryTimer->stop();
     if (isMinimized())
         return;
     geometry.maximized = isMaximized();
@@ -52,21 +52,21 @@ void TfrmTwelve::tmrMeretezTimer()
     geometry.top = y();
 }
 
-void TfrmTwelve::changeEvent(QEvent *event)
+void TwelveWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
-        tmrMeretez->start();
+        geometryTimer->start();
     GameWindow::changeEvent(event);
 }
 
-void TfrmTwelve::moveEvent(QMoveEvent *event)
+void TwelveWindow::moveEvent(QMoveEvent *event)
 {
-    tmrMeretez->start();
+    geometryTimer->start();
     GameWindow::moveEvent(event);
 }
 
-void TfrmTwelve::resizeEvent(QResizeEvent *event)
+void TwelveWindow::resizeEvent(QResizeEvent *event)
 {
-    tmrMeretez->start();
+    geometryTimer->start();
     GameWindow::resizeEvent(event);
 }

@@ -1,15 +1,15 @@
 // The Twelve window's turn flow: the move timer animates between the engine's steps, and the
 // player's clicks and bid buttons go to the engine in the states that take them.
-#include "uTwelve.h"
+#include "TwelveWindow.h"
 
+#include "BestScoreNameDialog.h"
 #include "BestScores.h"
+#include "BestScoresWindow.h"
 #include "DataDir.h"
 #include "GameClock.h"
 #include "Sound.h"
+#include "TwelveScoreSheet.h"
 #include "TwelveTable.h"
-#include "uEredmeny.h"
-#include "uNyert.h"
-#include "uReszeredmA.h"
 
 #include <QAction>
 #include <QFrame>
@@ -24,20 +24,20 @@ constexpr int BigRaise = 5;
 
 }
 
-void TfrmTwelve::runTimer(std::chrono::milliseconds interval)
+void TwelveWindow::runTimer(std::chrono::milliseconds interval)
 {
-    tmrKesl->start(atLeastOneTick(interval));
+    moveTimer->start(atLeastOneTick(interval));
 }
 
-void TfrmTwelve::tmrKeslTimer()
+void TwelveWindow::moveTick()
 {
     advance();
     updateControls();
 }
 
-void TfrmTwelve::advance()
+void TwelveWindow::advance()
 {
-    tmrKesl->stop();
+    moveTimer->stop();
     const Sale &sale = turn.LastSale();
     switch (turn.GameState()) {
     case TurnState::Travelling:
@@ -86,7 +86,7 @@ void TfrmTwelve::advance()
 }
 
 // After a step that may have begun a turn, an auction, a choice or the end of a round.
-void TfrmTwelve::followTurn()
+void TwelveWindow::followTurn()
 {
     table->SetStatus(QString::fromStdString(turn.Status()));
     switch (turn.GameState()) {
@@ -111,39 +111,39 @@ void TfrmTwelve::followTurn()
     }
 }
 
-void TfrmTwelve::roundDealt()
+void TwelveWindow::roundDealt()
 {
     table->clearMiddle();
     showScoreBoxes();
-    table->LayoutHands(0, Stretch1->isChecked());
+    table->LayoutHands(0, stretchAction->isChecked());
 }
 
-void TfrmTwelve::showScoreBoxes()
+void TwelveWindow::showScoreBoxes()
 {
     for (int seat = 1; seat <= SeatCount; ++seat)
         table->showScore(seat, turn.BoxScore(seat));
 }
 
-void TfrmTwelve::startTravels()
+void TwelveWindow::startTravels()
 {
     for (int slot = 1; slot <= SlotCount; ++slot)
         if (twelve.TurnSlot[slot].MoveState == MoveTravelling)
             table->startTravel(slot);
 }
 
-void TfrmTwelve::showRoundEnd()
+void TwelveWindow::showRoundEnd()
 {
-    tmrKesl->stop();
+    moveTimer->stop();
     table->ShowRoundEndHands();
     table->ShowPlaces();
     showScoreBoxes();
-    table->CentrePanel(table->pnlFordVege);
+    table->CentrePanel(table->roundEndPanel);
 }
 
-void TfrmTwelve::bbtnFordVegeOkClick()
+void TwelveWindow::roundEndOkClicked()
 {
     const TwelveTurn::RoundConfirmed confirmed = turn.EndOfRoundConfirmed(
-        [this] { frmReszeredmA->ShowScoreSheet(twelve, twelve.FinalScore); });
+        [this] { twelveScoreSheet->ShowScoreSheet(twelve, twelve.FinalScore); });
     if (confirmed == TwelveTurn::RoundConfirmed::Refused)
         return;
     if (confirmed == TwelveTurn::RoundConfirmed::NextRoundDealt) {
@@ -153,16 +153,17 @@ void TfrmTwelve::bbtnFordVegeOkClick()
     }
     forgetKeptGame();
     table->hideAuction();
-    table->pnlFordVege->hide();
+    table->roundEndPanel->hide();
     showScoreBoxes();
-    if (frmNyert->edtNev->text() == QString::fromLatin1(BestScoreList::DefaultName))
-        frmNyert->edtNev->setText(QString::fromStdString(twelve.PlayerNames[HumanSeat]));
+    if (bestScoreNameDialog->nameEdit->text() == QString::fromLatin1(BestScoreList::DefaultName))
+        bestScoreNameDialog->nameEdit->setText(
+            QString::fromStdString(twelve.PlayerNames[HumanSeat]));
     if (twelve.FinalScore > 0)
         ShowBestScores(twelve.FinalScore);
-    table->CentrePanel(table->pnlJatVege);
+    table->CentrePanel(table->gameOverPanel);
 }
 
-void TfrmTwelve::cardMouseDown(int card)
+void TwelveWindow::cardMouseDown(int card)
 {
     const TurnState state = turn.GameState();
     if (state == TurnState::Travelling || state == TurnState::WaitingForPut) {
@@ -181,7 +182,7 @@ void TfrmTwelve::cardMouseDown(int card)
     }
 }
 
-int TfrmTwelve::middleSlotOf(int card) const
+int TwelveWindow::middleSlotOf(int card) const
 {
     for (int slot = 1; slot <= SlotCount; ++slot)
         if (twelve.TurnSlot[slot].FaceUp && twelve.TurnSlot[slot].Card == card)
@@ -189,7 +190,7 @@ int TfrmTwelve::middleSlotOf(int card) const
     return 0;
 }
 
-bool TfrmTwelve::cardActs(int card) const
+bool TwelveWindow::cardActs(int card) const
 {
     if (turn.mayPut(card))
         return true;
@@ -198,7 +199,7 @@ bool TfrmTwelve::cardActs(int card) const
 }
 
 // The bid buttons and the card under the mouse show whether a press would be taken.
-void TfrmTwelve::updateControls()
+void TwelveWindow::updateControls()
 {
     table->enableBidButtons({turn.mayRaise(SmallRaise), turn.mayRaise(BigRaise),
                              turn.mayRaise(SmallRaise), turn.maySayNoMore()});
@@ -206,24 +207,24 @@ void TfrmTwelve::updateControls()
 }
 
 // Every raise, computer or human, is announced by the bid sound, and the game waits for it.
-void TfrmTwelve::bidRaised(int seat)
+void TwelveWindow::bidRaised(int seat)
 {
     // The move timer counts from the end of the sound.
-    tmrKesl->stop();
+    moveTimer->stop();
     table->showBid(seat);
-    if (Sound1->isChecked())
+    if (soundAction->isChecked())
         Sound::play(DataFile(QStringLiteral("Licit.wav")), Sound::Wait);
 }
 
 // A refused step leaves the timer as it was before the caller stopped it.
-void TfrmTwelve::applyBidOutcome(BidOutcome outcome, std::chrono::milliseconds ifRefused)
+void TwelveWindow::applyBidOutcome(BidOutcome outcome, std::chrono::milliseconds ifRefused)
 {
     switch (outcome) {
     case BidOutcome::ComputerRaised:
         runTimer(std::chrono::milliseconds(steps.BidDelay));
         break;
     case BidOutcome::WaitingForHuman:
-        tmrKesl->stop();
+        moveTimer->stop();
         break;
     case BidOutcome::Pausing:
         runTimer(AtAllCostsPause);
@@ -240,7 +241,7 @@ void TfrmTwelve::applyBidOutcome(BidOutcome outcome, std::chrono::milliseconds i
     table->SetStatus(QString::fromStdString(turn.Status()));
 }
 
-void TfrmTwelve::saleClosed()
+void TwelveWindow::saleClosed()
 {
     table->SetStatus(QString::fromStdString(turn.Status()));
     table->hideAuction();
@@ -248,41 +249,41 @@ void TfrmTwelve::saleClosed()
     table->showScore(turn.LastSale().Buyer, turn.BoxScore(turn.LastSale().Buyer));
 }
 
-void TfrmTwelve::delivered(const Sale &sale)
+void TwelveWindow::delivered(const Sale &sale)
 {
     table->landSoldCard(sale.Slot);
-    table->LayoutHands(sale.Buyer, Stretch1->isChecked());
+    table->LayoutHands(sale.Buyer, stretchAction->isChecked());
 }
 
 // The computers answer the player at the pace at which they answer each other.
-void TfrmTwelve::humanRaised(bool raised)
+void TwelveWindow::humanRaised(bool raised)
 {
     if (raised)
         runTimer(std::chrono::milliseconds(steps.BidDelay));
     updateControls();
 }
 
-void TfrmTwelve::imgTet1MouseDown()
+void TwelveWindow::bidOnePressed()
 {
     humanRaised(turn.RaiseBid(SmallRaise));
 }
 
-void TfrmTwelve::imgTet5MouseDown()
+void TwelveWindow::bidFivePressed()
 {
     humanRaised(turn.RaiseBid(BigRaise));
 }
 
-void TfrmTwelve::imgTetTobbMouseDown()
+void TwelveWindow::atAllCostsPressed()
 {
     humanRaised(turn.BidAtAllCosts());
 }
 
-void TfrmTwelve::imgTetNoMoreMouseDown()
+void TwelveWindow::noMorePressed()
 {
     // A raise may be due; stopped, it cannot come while the player's answer is worked out.
-    const bool running = tmrKesl->isActive();
-    const std::chrono::milliseconds due{std::max(0, tmrKesl->remainingTime())};
-    tmrKesl->stop();
+    const bool running = moveTimer->isActive();
+    const std::chrono::milliseconds due{std::max(0, moveTimer->remainingTime())};
+    moveTimer->stop();
     applyBidOutcome(turn.NoMore(), running ? due : std::chrono::milliseconds(0));
     updateControls();
 }
