@@ -41,7 +41,7 @@ void GolfWindow::dealNewGame()
 
 void GolfWindow::positionChanged()
 {
-    const GolfPosition now = GolfPosition::of(golf);
+    const GolfPosition now = golf.position();
     if (askedAbout == now)
         return;
     askedAbout = now;

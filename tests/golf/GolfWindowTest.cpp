@@ -89,10 +89,7 @@ protected:
         return QTest::qWaitFor([this] { return window->advice().has_value(); }, 30000);
     }
     // What a solver of our own says about the position on the table.
-    static GolfSolution solved(const GolfGame &game)
-    {
-        return GolfSolver().solve(GolfPosition::of(game));
-    }
+    static GolfSolution solved(const GolfGame &game) { return GolfSolver().solve(game.position()); }
     void playMove(GolfMove move)
     {
         if (move.kind == GolfMove::Turn)
@@ -519,7 +516,7 @@ TEST_F(GolfWindowTest, StatusLineTellsTheBestEndAndFollowsTheMoves)
     QTest::qWait(50);
     EXPECT_EQ(window->advice()->fewestCardsLeft, solved(window->game()).fewestCardsLeft);
     ASSERT_FALSE(window->advice()->line.empty());
-    EXPECT_TRUE(GolfPosition::of(window->game()).allowed(window->advice()->line.front()));
+    EXPECT_TRUE(window->game().position().allowed(window->advice()->line.front()));
 
     window->showHintsAction->trigger();
     EXPECT_FALSE(window->statusLine->isVisible());

@@ -81,7 +81,7 @@ void finishGolfGame(GolfWindow &golf)
         int fitting = -1;
         for (int column = 0; column < game.Columns() && fitting < 0; ++column) {
             const int length = game.ColumnLen(column);
-            if (length > 0 && GolfGame::Fits(top, game.Tableau(column, length - 1)))
+            if (length > 0 && GolfPosition::fits(top, game.Tableau(column, length - 1)))
                 fitting = game.Tableau(column, length - 1);
         }
         golf.cardPressed(golf.cardPictures[fitting < 0 ? top : fitting],
