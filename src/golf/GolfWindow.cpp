@@ -8,7 +8,7 @@
 #include "DeckChooser.h"
 #include "FileError.h"
 #include "GameClock.h"
-#include "GolfHintMarker.h"
+#include "HintFrame.h"
 #include "GolfKeys.h"
 #include "GolfLayoutDialog.h"
 #include "GolfResultsDialog.h"
@@ -36,6 +36,8 @@ namespace {
 
 const QString GolfTitle = QStringLiteral("Kovra - Golf");
 constexpr QColor TableGreen{0, 128, 0};
+// The colour of the hint's frame on the green table.
+constexpr QColor HintColour{255, 64, 255};
 constexpr int LabelPixelHeight = 20;
 // A 629 x 459 window had a 621 x 403 client area.
 constexpr QSize WindowChrome = GameWindowChrome;
@@ -66,7 +68,7 @@ GolfWindow::GolfWindow(QWidget *parent)
     , geometryTimer(new QTimer(this))
     , statusLine(new QStatusBar(this))
     , solverLabel(new QLabel(statusLine))
-    , hintMarker(new GolfHintMarker(table))
+    , hintFrame(new HintFrame(table, HintColour, HintFrame::WhenMoved::Stays))
     , solveTimer(new QTimer(this))
     , dealRandom(programRandom())
     , golf(dealRandom, *this, resultsGate)

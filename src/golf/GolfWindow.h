@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-class GolfHintMarker;
+class HintFrame;
 class GolfSolver;
 
 class GolfKeys;
@@ -61,7 +61,7 @@ public:
     // The solver's status line under the table, the hint's frame, and the clock of Solve.
     QStatusBar *statusLine;
     QLabel *solverLabel;
-    GolfHintMarker *hintMarker;
+    HintFrame *hintFrame;
     QTimer *solveTimer;
 
     void cardPressed(const Picture *card, Qt::MouseButton button);

@@ -1,6 +1,6 @@
 // The Golf window's help from the solver: the status line, Hint, Solve and the deals it can
 // win.
-#include "GolfHintMarker.h"
+#include "HintFrame.h"
 #include "GolfSolver.h"
 #include "GolfSolverStatus.h"
 #include "GolfWindow.h"
@@ -47,7 +47,7 @@ void GolfWindow::positionChanged()
     askedAbout = now;
     currentAdvice.reset();
     hintWanted = false;
-    hintMarker->hide();
+    hintFrame->clear();
     solverLabel->clear();
     if (showHintsAction->isChecked() || solving() || solveWanted)
         advisor.request(now);
@@ -84,14 +84,14 @@ void GolfWindow::showHint()
     if (advice.gameOver) {
         // Backup takes back the card on top of the foundation.
         if (advice.movesBack > 0)
-            hintMarker->mark(cardPictures[golf.Foundation(golf.FoundationCount())]);
+            hintFrame->mark(cardPictures[golf.Foundation(golf.FoundationCount())]);
         return;
     }
     const GolfMove move = advice.line.front();
     if (move.kind == GolfMove::Turn)
-        hintMarker->mark(stockPicture);
+        hintFrame->mark(stockPicture);
     else
-        hintMarker->mark(cardPictures[golf.Tableau(move.column, golf.ColumnLen(move.column) - 1)]);
+        hintFrame->mark(cardPictures[golf.Tableau(move.column, golf.ColumnLen(move.column) - 1)]);
 }
 
 void GolfWindow::onSolve()
@@ -162,5 +162,5 @@ void GolfWindow::showHintsOption()
     hintAction->setEnabled(on);
     statusLine->setVisible(on);
     if (!on)
-        hintMarker->hide();
+        hintFrame->clear();
 }

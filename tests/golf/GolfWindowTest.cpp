@@ -5,7 +5,7 @@
 #include "FileFaults.h"
 #include "FileLimits.h"
 #include "GolfFixtures.h"
-#include "GolfHintMarker.h"
+#include "HintFrame.h"
 #include "GolfLayoutDialog.h"
 #include "GolfResultsDialog.h"
 #include "GolfSolver.h"
@@ -535,10 +535,10 @@ TEST_F(GolfWindowTest, HintFramesTheCardOrStockOfTheBestLine)
             ? static_cast<QWidget *>(window->stockPicture)
             : picture(
                 window->game().Tableau(move.column, window->game().ColumnLen(move.column) - 1));
-        ASSERT_TRUE(window->hintMarker->isVisible());
-        EXPECT_TRUE(window->hintMarker->geometry().contains(target->geometry()));
+        ASSERT_TRUE(window->hintFrame->isVisible());
+        EXPECT_TRUE(window->hintFrame->geometry().contains(target->geometry()));
         playMove(move);
-        EXPECT_FALSE(window->hintMarker->isVisible()) << "a move takes the hint away";
+        EXPECT_FALSE(window->hintFrame->isVisible()) << "a move takes the hint away";
     }
 }
 
