@@ -6,28 +6,20 @@
 #include "Picture.h"
 
 LauncherKeys::LauncherKeys(LauncherWindow &launcher)
-    : launcher(launcher)
-    , mark(new FocusFrame(&launcher))
-    , keys(new KeyDispatch(&launcher))
+    : TableKeys(launcher, &launcher)
+    , launcher(launcher)
 {
-    keys->on({Qt::Key_Left, Qt::Key_Backtab}, [this] { return move(-1); });
-    keys->on({Qt::Key_Right, Qt::Key_Tab}, [this] { return move(+1); });
+    keys->on({Qt::Key_Backtab}, [this] { return step(-1); });
+    keys->on({Qt::Key_Tab}, [this] { return step(+1); });
     keys->on({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
              [this] { return open(int(tiles().indexOf(mark->placeIn(tiles()))) + 1); });
     keys->onDigits(3, [this](int game) { return open(game); });
-    keys->onMousePress = [this] { mark->conceal(); };
 }
 
 // In the order they stand: Twelve, Golf, Poker.
 QList<QWidget *> LauncherKeys::tiles() const
 {
     return {launcher.twelveTile, launcher.golfTile, launcher.pokerTile};
-}
-
-bool LauncherKeys::move(int direction)
-{
-    mark->step(tiles(), direction);
-    return true;
 }
 
 // Opens as the click on the tile does; the frame stays on the game that was opened.

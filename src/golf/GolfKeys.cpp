@@ -6,16 +6,12 @@
 #include "Picture.h"
 
 GolfKeys::GolfKeys(GolfWindow &window)
-    : window(window)
-    , mark(new FocusFrame(window.table))
-    , keys(new KeyDispatch(&window))
+    : TableKeys(window, window.table)
+    , window(window)
 {
-    keys->on({Qt::Key_Left}, [this] { return move(-1); });
-    keys->on({Qt::Key_Right}, [this] { return move(+1); });
     keys->on({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, [this] { return playFramed(); });
     keys->onDigits(GolfLayout::MaxColumns, [this](int column) { return playColumn(column - 1); });
     keys->on({Qt::Key_S}, [this] { return turnStock(); });
-    keys->onMousePress = [this] { mark->conceal(); };
 }
 
 QString GolfKeys::summary()
@@ -55,12 +51,11 @@ void GolfKeys::describe(const QList<QWidget *> &row)
             card->setAccessibleDescription(QStringLiteral("exposed in column %1").arg(column + 1));
 }
 
-bool GolfKeys::move(int direction)
+QList<QWidget *> GolfKeys::rowForStep()
 {
     const QList<QWidget *> row = places();
     describe(row);
-    mark->step(row, direction);
-    return true;
+    return row;
 }
 
 // Plays as the left click on the card or the stock, then the frame stays at its place.
@@ -80,7 +75,7 @@ bool GolfKeys::playFramed()
 {
     const QList<QWidget *> row = places();
     if (!mark->isOn(row))
-        return move(0);
+        return step(0);
     play(mark->placeIn(row));
     return true;
 }

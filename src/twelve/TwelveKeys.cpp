@@ -23,19 +23,15 @@ void sortAsShown(QList<QWidget *> &pictures)
 }
 
 TwelveKeys::TwelveKeys(TwelveWindow &window)
-    : window(window)
-    , mark(new FocusFrame(window.table))
-    , keys(new KeyDispatch(&window))
+    : TableKeys(window, window.table)
+    , window(window)
 {
-    keys->on({Qt::Key_Left}, [this] { return move(-1); });
-    keys->on({Qt::Key_Right}, [this] { return move(+1); });
     keys->on({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, [this] { return confirmOrPlay(); });
     keys->onDigits(SlotCount, [this](int place) { return takeFromPlace(place); });
     keys->on({Qt::Key_Plus, Qt::Key_Equal}, [this] { return bid(&TwelveWindow::bidOnePressed); });
     keys->on({Qt::Key_5}, [this] { return bid(&TwelveWindow::bidFivePressed); });
     keys->on({Qt::Key_A}, [this] { return bid(&TwelveWindow::atAllCostsPressed); });
     keys->on({Qt::Key_N}, [this] { return bid(&TwelveWindow::noMorePressed); });
-    keys->onMousePress = [this] { mark->conceal(); };
 }
 
 QString TwelveKeys::summary()
@@ -98,7 +94,7 @@ void TwelveKeys::describe(const QList<QWidget *> &row, const QString &where) con
         row[index]->setAccessibleDescription(where.arg(index + 1).arg(row.size()));
 }
 
-bool TwelveKeys::move(int direction)
+QList<QWidget *> TwelveKeys::rowForStep()
 {
     describe(handCards(), QStringLiteral("in your hand, %1 of %2"));
     describe(middleCards(), QStringLiteral("in the middle, place %1 of %2"));
@@ -107,8 +103,7 @@ bool TwelveKeys::move(int direction)
     if (putting != wasPutting)
         mark->restart();
     wasPutting = putting;
-    mark->step(places(), direction);
-    return true;
+    return places();
 }
 
 // The end of a round is confirmed first; otherwise the framed card is put or taken, as its
@@ -125,7 +120,7 @@ bool TwelveKeys::confirmOrPlay()
     if (row.isEmpty())
         return !window.table->gameOverPanel->isVisible();
     if (!mark->isOn(row))
-        return move(0);
+        return step(0);
     window.cardMouseDown(cardOf(mark->placeIn(row)));
     return true;
 }
