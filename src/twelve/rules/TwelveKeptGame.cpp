@@ -1,6 +1,7 @@
 #include "TwelveKeptGame.h"
 
 #include "FileLimits.h"
+#include "TwelveLevels.h"
 #include "TwelveNames.h"
 #include "WholeFile.h"
 
@@ -15,8 +16,6 @@ namespace TwelveKeptGame {
 namespace {
 
 const QByteArray Magic = "Kovra Twelve kept game";
-constexpr int LowestDifficulty = 1;
-constexpr int HighestDifficulty = 4;
 // Points only fall through bids, which never exceed them, and rise by at most a prize a round.
 constexpr int HighestPoints = StartingPoints + RoundCount * PrizeTable[1];
 // The put-rank counts fall by one a turn; four puts a turn bound them far below this.
@@ -86,8 +85,8 @@ private:
 
 bool validDifficulty(double difficulty)
 {
-    return std::isfinite(difficulty) && difficulty >= LowestDifficulty
-        && difficulty <= HighestDifficulty;
+    return std::isfinite(difficulty) && difficulty >= EasiestDifficulty
+        && difficulty <= HardestDifficulty;
 }
 
 // Every card in exactly one hand, thirteen to a seat, as at the start of every turn.
