@@ -199,16 +199,12 @@ void write(const QString &path, const TwelveGame &game)
 
 ReadResult read(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const WholeFileRead file = readWholeFile(path, FileLimits::MaxKeptGameSize);
+    if (file.outcome == WholeFileRead::Missing)
         return {};
-    if (!file.open(QIODevice::ReadOnly))
+    if (file.outcome != WholeFileRead::Read)
         return {true, std::nullopt};
-    // One byte more than the limit tells a file that is too large.
-    const QByteArray bytes = file.read(FileLimits::MaxKeptGameSize + 1);
-    if (bytes.size() > FileLimits::MaxKeptGameSize || file.error() != QFileDevice::NoError)
-        return {true, std::nullopt};
-    return {true, decode(bytes)};
+    return {true, decode(file.bytes)};
 }
 
 QString setAside(const QString &path)
