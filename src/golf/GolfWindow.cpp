@@ -8,7 +8,6 @@
 #include "DeckChooser.h"
 #include "FileError.h"
 #include "GameClock.h"
-#include "HintFrame.h"
 #include "GolfKeys.h"
 #include "GolfLayoutDialog.h"
 #include "GolfResultsDialog.h"
@@ -16,11 +15,13 @@
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
 #include "HelpViewer.h"
+#include "HintFrame.h"
 #include "MousePress.h"
 #include "Picture.h"
 #include "QuestionDialog.h"
 #include "Random.h"
 #include "Sound.h"
+#include "WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -65,7 +66,6 @@ GolfWindow::GolfWindow(QWidget *parent)
     , stockPicture(new Picture(table))
     , stockCountLabel(yellowLabel(table))
     , resultLabel(yellowLabel(table))
-    , geometryTimer(new QTimer(this))
     , statusLine(new QStatusBar(this))
     , solverLabel(new QLabel(statusLine))
     , hintFrame(new HintFrame(table, HintColour, HintFrame::WhenMoved::Stays))
@@ -102,9 +102,13 @@ GolfWindow::GolfWindow(QWidget *parent)
 
     keys = std::make_unique<GolfKeys>(*this);
 
-    geometryTimer->setSingleShot(true);
-    geometryTimer->setInterval(atLeastOneTick(std::chrono::milliseconds(1)));
-    connect(geometryTimer, &QTimer::timeout, this, &GolfWindow::noteGeometry);
+    placement = new WindowPlacement(*this, *table, settings.geometry);
+    // The launcher is hidden and every other window is modal above this one, so minimizing it
+    // minimizes the application; restoring it brings back the state it had.
+    placement->whenMinimized = [this] {
+        setWindowState(Qt::WindowMinimized
+                       | (settings.geometry.maximized ? Qt::WindowMaximized : Qt::WindowNoState));
+    };
 
     solveTimer->setInterval(GameClockTick * SolveTicksPerMove);
     solveTimer->setTimerType(Qt::PreciseTimer);
@@ -166,7 +170,7 @@ void GolfWindow::createCards()
 
 QSize GolfWindow::outerSize() const
 {
-    return table->size() + WindowChrome;
+    return placement->outerSize();
 }
 
 void GolfWindow::setVisible(bool visible)
@@ -182,7 +186,6 @@ void GolfWindow::setVisible(bool visible)
             Qt::UniqueConnection);
     // Dealt once the window shows, so the deal is seen while the first turn sounds.
     dealNewGame();
-    geometryTimer->start();
 }
 
 void GolfWindow::readSettings()
@@ -197,23 +200,8 @@ void GolfWindow::readSettings()
     showHintsOption();
     golf.setLayout(settings.layout);
     updateMinimumSize();
-    placeWindow(settings.geometry);
+    placement->place({{GolfDefaultGeometry.left, GolfDefaultGeometry.top}});
     stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
-}
-
-void GolfWindow::placeWindow(const GolfWindowGeometry &geometry)
-{
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens << screen->geometry();
-    const QRect placed
-        = keepOnScreens(QRect(geometry.left, geometry.top, geometry.width, geometry.height),
-                        screens, QGuiApplication::primaryScreen()->geometry());
-    // The layout gives the menu bar its height before the window first shows.
-    layout()->activate();
-    resize(placed.size() - WindowChrome + (size() - table->size()));
-    move(placed.topLeft());
-    setWindowState(geometry.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
 // A window smaller than its layout needs grows back to it, but never past its monitor.
@@ -258,42 +246,6 @@ void GolfWindow::tableResized()
         cardPictures[golf.Foundation(position)]->move(GolfTable::foundationCard(position, stock));
     if (resultLabel->isVisible())
         resultLabel->move(GolfTable::resultLine(table->size(), resultLabel->width()));
-    geometryTimer->start();
-}
-
-// Minimizing does not resize the window; moving it does not either, but its place is kept too.
-void GolfWindow::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::WindowStateChange)
-        geometryTimer->start();
-    GameWindow::changeEvent(event);
-}
-
-void GolfWindow::moveEvent(QMoveEvent *event)
-{
-    geometryTimer->start();
-    GameWindow::moveEvent(event);
-}
-
-void GolfWindow::noteGeometry()
-{
-    geometryTimer->stop();
-    GolfWindowGeometry &geometry = settings.geometry;
-    if (isMinimized()) {
-        // The launcher is hidden and every other window is modal above this one, so
-        // minimizing it minimizes the application; restoring it brings back the state it had.
-        setWindowState(Qt::WindowMinimized
-                       | (geometry.maximized ? Qt::WindowMaximized : Qt::WindowNoState));
-        return;
-    }
-    geometry.maximized = isMaximized();
-    if (geometry.maximized)
-        return;
-    const QSize size = outerSize();
-    geometry.width = size.width();
-    geometry.height = size.height();
-    geometry.left = x();
-    geometry.top = y();
 }
 
 bool GolfWindow::mayClose()
@@ -303,8 +255,7 @@ bool GolfWindow::mayClose()
 
 void GolfWindow::saveSettings()
 {
-    if (geometryTimer->isActive())
-        noteGeometry();
+    placement->notePending();
     settings.sound = soundAction->isChecked();
     settings.winnableOnly = winnableOnlyAction->isChecked();
     settings.hints = showHintsAction->isChecked();

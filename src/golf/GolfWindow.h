@@ -23,6 +23,7 @@ class QLabel;
 class QMenuBar;
 class QStatusBar;
 class QTimer;
+class WindowPlacement;
 
 // The Golf game window: the table with the 52 card pictures, the stock and the foundation, the
 // menu, and the window's size and place, kept in "Golf.ini" between launches.
@@ -57,7 +58,8 @@ public:
     Picture *stockPicture;
     QLabel *stockCountLabel;
     QLabel *resultLabel;
-    QTimer *geometryTimer;
+    // Keeps the window's size, place and state for "Golf.ini".
+    WindowPlacement *placement;
     // The solver's status line under the table, the hint's frame, and the clock of Solve.
     QStatusBar *statusLine;
     QLabel *solverLabel;
@@ -81,8 +83,6 @@ public:
     bool solving() const;
     // The latest answer of the solver, once it has one for the position on the table.
     const std::optional<GolfAdvice> &advice() const { return currentAdvice; }
-    // Notes the window's state and, in the normal state, its size and place.
-    void noteGeometry();
 
     // Opening the window reads "Golf.ini" and deals.
     void setVisible(bool visible) override;
@@ -91,14 +91,11 @@ protected:
     bool mayClose() override;
     void saveSettings() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
 
 private:
     void createMenu();
     void createCards();
     void readSettings();
-    void placeWindow(const GolfWindowGeometry &geometry);
     void updateMinimumSize();
     void tableResized();
     // Runs a move of the game; a results file that cannot be written is reported and the

@@ -22,6 +22,7 @@
 #include "TwelveSettings.h"
 #include "TwelveSettingsDialog.h"
 #include "TwelveTable.h"
+#include "WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QHideEvent>
@@ -34,14 +35,14 @@ namespace {
 
 const QString TwelveTitle = QStringLiteral("Twelve");
 constexpr int BestScorePlaces = 15;
-
+// Where a window kept on a screen since unplugged comes back, from the primary screen's corner.
+constexpr QPoint ReturnOffset{20, 20};
 }
 
 TwelveWindow::TwelveWindow(QWidget *parent)
     : GameWindow(parent)
     , mainMenu(new QMenuBar(this))
     , moveTimer(new QTimer(this))
-    , geometryTimer(new QTimer(this))
     , turn(twelve, programRandom())
 {
     setWindowTitle(TwelveTitle);
@@ -58,9 +59,7 @@ TwelveWindow::TwelveWindow(QWidget *parent)
     layout->addWidget(table);
     createMenu();
 
-    geometryTimer->setSingleShot(true);
-    geometryTimer->setInterval(1);
-    connect(geometryTimer, &QTimer::timeout, this, &TwelveWindow::noteGeometry);
+    placement = new WindowPlacement(*this, *table, geometry);
 
     moveTimer->setTimerType(Qt::PreciseTimer);
     moveTimer->setSingleShot(true);
@@ -147,7 +146,9 @@ void TwelveWindow::LoadSettings()
     twelve.ScoringMode = settings.ScoringMode;
     twelve.PlayerNames = settings.PlayerNames;
     UpdateNameLabels();
-    placeWindow(settings.Window, settings.WindowKept);
+    geometry = settings.Window;
+    // The table's own minimum keeps the window from becoming smaller than designed.
+    placement->place({ReturnOffset, true}, settings.WindowKept);
 }
 
 void TwelveWindow::saveSettings()
@@ -163,8 +164,7 @@ void TwelveWindow::saveSettings()
     settings.Difficulty = rules.Difficulty;
     settings.ScoringMode = rules.ScoringMode;
     settings.PlayerNames = twelve.PlayerNames;
-    if (geometryTimer->isActive())
-        noteGeometry();
+    placement->notePending();
     settings.Window = geometry;
     try {
         writeTwelveSettings(settings);

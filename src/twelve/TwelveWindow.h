@@ -16,6 +16,7 @@ class QTimer;
 class TwelveHintView;
 class TwelveKeys;
 class TwelveTable;
+class WindowPlacement;
 
 // The Twelve game window: the table, the menus, and the move timer that drives every turn. The
 // turn's rules are the engine's; the window animates between its steps, passes the player's
@@ -50,14 +51,11 @@ public:
     TwelveTable *table;
     TwelveHintView *hint;
     QTimer *moveTimer;
-    // Notes the window's size, place and state shortly after they change.
-    QTimer *geometryTimer;
+    // Keeps the window's size, place and state for "Twelve.ini".
+    WindowPlacement *placement;
 
     // One tick of the move timer: the next step of whatever moves, or the next bid.
     void moveTick();
-    void noteGeometry();
-    // The window as the settings file would keep it: outer size and place in the normal state.
-    const WindowGeometry &keptGeometry() const { return geometry; }
     void cardMouseDown(int card);
     void bidOnePressed();
     void bidFivePressed();
@@ -89,9 +87,6 @@ protected:
     bool mayClose() override;
     void saveSettings() override;
     void hideEvent(QHideEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createMenu();
@@ -105,7 +100,6 @@ private:
     // A kept game goes on by its own level and scoring when they are not the player's settings.
     bool playingKeptRules() const;
     void restoreSettingsRules();
-    void placeWindow(const WindowGeometry &kept, bool placed);
     void showScoreBoxes();
 
     // The turn flow: what the table shows when the engine has moved on.

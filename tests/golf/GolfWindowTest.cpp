@@ -5,13 +5,13 @@
 #include "FileFaults.h"
 #include "FileLimits.h"
 #include "GolfFixtures.h"
-#include "HintFrame.h"
 #include "GolfLayoutDialog.h"
 #include "GolfResultsDialog.h"
 #include "GolfSolver.h"
 #include "GolfSolverStatus.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
+#include "HintFrame.h"
 #include "IniFile.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
@@ -19,6 +19,7 @@
 #include "SizedFile.h"
 #include "Sound.h"
 #include "TempDataDir.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QDir>
@@ -441,10 +442,10 @@ TEST_F(GolfWindowTest, SettingsAndGeometryRoundTripThroughTheIniFile)
     window->soundAction->trigger();
     window->move(50, 60);
     window->resize(window->size() + QSize(10, 20));
-    window->noteGeometry();
+    window->placement->note();
     const QRect normal = window->geometry();
     window->showMaximized();
-    window->noteGeometry();
+    window->placement->note();
     closeAnswering("Yes");
 
     IniFile written(dataPath("Golf.ini"));
@@ -486,9 +487,9 @@ TEST_F(GolfWindowTest, MinimizingKeepsTheStateToRestore)
 {
     writeDataFile("Golf.ini", "[Beallitas]\r\nFormStatusz=2\r\n");
     open();
-    window->noteGeometry();
+    window->placement->note();
     window->setWindowState(Qt::WindowMinimized);
-    window->noteGeometry();
+    window->placement->note();
     EXPECT_TRUE(window->isMinimized());
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     EXPECT_TRUE(window->isMaximized()) << "restored to the state it had";

@@ -1,6 +1,7 @@
 // The table at 1.5 and 2 times its designed size, as a player who maximises the window sees
 // it: everything where the scaled layout says, clicks on what shows.
 #include "TwelveWindowFixture.h"
+#include "WindowPlacement.h"
 
 #include "Picture.h"
 #include "TwelveRoom.h"
@@ -131,9 +132,9 @@ TEST_F(TwelveWindowTest, TheWindowKeepsItsSizePlaceAndState)
 
     window->move(50, 60);
     window->resize(window->size() - table().size() + QSize(1176, 789));
-    window->noteGeometry();
+    window->placement->note();
     window->showMaximized();
-    window->noteGeometry();
+    window->placement->note();
     window->state().GameOver = true;
     window->close();
     const QByteArray saved = readDataFile("Twelve.ini");
