@@ -5,6 +5,7 @@
 #include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "IniFile.h"
+#include "TwelveLevels.h"
 #include "TwelveNames.h"
 #include "TwelveSettings.h"
 #include "TwelveSliderScale.h"
@@ -12,9 +13,6 @@
 namespace {
 
 const PerSeat<std::string> DefaultNames{"", "Player", "John", "Paul", "Eric"};
-// The game's limits, as the settings dialog offers them.
-constexpr double EasiestDifficulty = 1.0;
-constexpr double HardestDifficulty = 4.0;
 
 // The settings read back after writing what was read first.
 bool sameSettings(const TwelveSettings &reread, const TwelveSettings &read)

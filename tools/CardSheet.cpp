@@ -3,7 +3,8 @@
 // QT_SCALE_FACTOR=2 to see it as a dense screen shows it.
 
 #include "CardId.h"
-#include "uKartyak.h"
+#include "CardLibrary.h"
+#include "DeckChooser.h"
 
 #include <QApplication>
 #include <QImage>
@@ -27,35 +28,35 @@ void drawAll(QPainter &painter, const std::vector<QPixmap> &pictures, QPoint ori
         painter.drawPixmap(origin + QPoint(int(i) * step, 0), pictures[i]);
 }
 
-void paintSheet(QPainter &painter, const TfrmKartyak &cards)
+void paintSheet(QPainter &painter, const CardLibrary &cards)
 {
     painter.fillRect(QRect(QPoint(0, 0), SheetSize), QColor(20, 100, 50));
-    const std::vector<QPixmap> &faces = cards.ilKartyak;
+    const std::vector<QPixmap> &faces = cards.faces;
     for (int suit = 0; suit < 4; ++suit) {
         const std::vector<QPixmap> row(faces.begin() + suit * CardId::RankCount,
                                        faces.begin() + (suit + 1) * CardId::RankCount);
         drawAll(painter, row, QPoint(Margin, Margin + suit * RowStep), FaceStep);
     }
     int top = Margin + 4 * RowStep + Margin;
-    drawAll(painter, cards.ilHatlap0, QPoint(Margin, top), BackStep);
+    drawAll(painter, cards.backsUpright, QPoint(Margin, top), BackStep);
     top += RowStep;
-    drawAll(painter, cards.ilHatlapF, QPoint(Margin, top), BackStep);
+    drawAll(painter, cards.backsUpsideDown, QPoint(Margin, top), BackStep);
     top += RowStep;
-    drawAll(painter, cards.ilHatlap90, QPoint(Margin, top), BackStep + 8);
+    drawAll(painter, cards.backsCounterClockwise, QPoint(Margin, top), BackStep + 8);
     top += SideRowStep;
-    drawAll(painter, cards.ilHatlap270, QPoint(Margin, top), BackStep + 8);
+    drawAll(painter, cards.backsClockwise, QPoint(Margin, top), BackStep + 8);
     top += SideRowStep + Margin;
 
     // A column overlapped down to the top strips and a row overlapped down to the left strips.
     const int shown[] = {8, 10, 38, 44, 24, 9, 48, 3, 25, 11};
     for (int i = 0; i < 10; ++i)
         painter.drawPixmap(Margin + i / 5 * 80, top + (i % 5) * TopStripShown,
-                           cards.ilKartyak[shown[i]]);
+                           cards.faces[shown[i]]);
     for (int i = 0; i < 10; ++i)
-        painter.drawPixmap(Margin + 180 + i * LeftStripShown, top, cards.ilKartyak[shown[i]]);
+        painter.drawPixmap(Margin + 180 + i * LeftStripShown, top, cards.faces[shown[i]]);
     for (int i = 0; i < CardId::RankCount; ++i)
         painter.drawPixmap(Margin + 180 + i * LeftStripShown, top + RowStep,
-                           cards.ilKartyak[CardId::idOf(CardId::Hearts, i)]);
+                           cards.faces[CardId::idOf(CardId::Hearts, i)]);
 }
 
 }
@@ -66,7 +67,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    TfrmKartyak cards;
+    CardLibrary cards;
+    DeckChooser chooser;
     const qreal ratio = app.devicePixelRatio();
 
     QImage sheet(SheetSize * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -78,9 +80,9 @@ int main(int argc, char *argv[])
     const QString suffix = QStringLiteral("@%1x.png").arg(ratio);
     sheet.save(folder + QStringLiteral("/card-sheet") + suffix);
 
-    cards.ChosenBack = 4;
-    cards.show();
-    cards.grab().save(folder + QStringLiteral("/deck-chooser") + suffix);
+    chooser.ChosenBack = 4;
+    chooser.show();
+    chooser.grab().save(folder + QStringLiteral("/deck-chooser") + suffix);
     QTextStream(stdout) << "written to " << folder << "\n";
     return 0;
 }

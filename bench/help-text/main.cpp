@@ -6,9 +6,9 @@
 #include "Application.h"
 #include "DataDir.h"
 #include "FileLimits.h"
+#include "HelpViewer.h"
+#include "QuestionDialog.h"
 #include "RtfReader.h"
-#include "uHelp1.h"
-#include "uValasz.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -93,7 +93,7 @@ double readingTime(const QString &path, int repeats)
 
 // The best of a few openings, in milliseconds: from the call to the text laid out to its end
 // and the window painted.
-double openingTime(TfrmHelp1 &help, const QString &fileName, int repeats)
+double openingTime(HelpViewer &help, const QString &fileName, int repeats)
 {
     double best = 1e300;
     for (int repeat = 0; repeat < repeats; ++repeat) {
@@ -101,8 +101,8 @@ double openingTime(TfrmHelp1 &help, const QString &fileName, int repeats)
         clock.start();
         if (!help.showHelpFile(fileName, false))
             std::abort();
-        help.reHelp->document()->documentLayout()->documentSize();
-        help.reHelp->document()->pageCount();
+        help.helpText->document()->documentLayout()->documentSize();
+        help.helpText->document()->pageCount();
         help.grab();
         best = std::min(best, clock.nsecsElapsed() / 1e6);
         help.close();
@@ -121,8 +121,8 @@ int main(int argc, char *argv[])
     QTemporaryDir data;
     overrideDataDirForTests(data.path());
     setApplicationTitle(QStringLiteral("Kovra - Card Games 1"));
-    TfrmValasz questions;
-    TfrmHelp1 help;
+    QuestionDialog questions;
+    HelpViewer help;
 
     double manualMs = 0;
     qint64 manualBytes = 0;

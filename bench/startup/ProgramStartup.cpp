@@ -8,10 +8,10 @@
 // It links the same libraries and runs the same start-up code as the program; only the probe
 // is added, which reads the process's figures and stops the run.
 
+#include "LauncherWindow.h"
 #include "Picture.h"
 #include "StartUp.h"
 #include "StartupProbe.h"
-#include "uFo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -45,10 +45,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     prepareApplication();
-    const std::unique_ptr<TfrmFo> launcher(createWindows());
+    const std::unique_ptr<LauncherWindow> launcher(createWindows());
 
-    const std::map<QString, Picture *> tiles{
-        {"twelve", launcher->Image2}, {"golf", launcher->Image1}, {"poker", launcher->Image3}};
+    const std::map<QString, Picture *> tiles{{"twelve", launcher->twelveTile},
+                                             {"golf", launcher->golfTile},
+                                             {"poker", launcher->pokerTile}};
     Picture *tile = nullptr;
     if (argc > 1) {
         const auto found = tiles.find(QString::fromLocal8Bit(argv[1]));

@@ -2,10 +2,10 @@
 // middle and turn over, painting included, on a table twice its designed size (the window
 // maximised on a large screen): twelve-tick [turns] [scale]. Run it from a Release build.
 #include "DataDir.h"
+#include "LauncherWindow.h"
 #include "StartUp.h"
 #include "TwelveTable.h"
-#include "uFo.h"
-#include "uTwelve.h"
+#include "TwelveWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -49,8 +49,8 @@ int main(int argc, char *argv[])
         return 1;
     settings.close();
 
-    const std::unique_ptr<TfrmFo> launcher(createWindows());
-    TfrmTwelve window(launcher.get());
+    const std::unique_ptr<LauncherWindow> launcher(createWindows());
+    TwelveWindow window(launcher.get());
     window.show();
     const QSize table = (QSizeF(TwelveTableLayout::TableSize) * scale).toSize();
     window.resize(window.size() - window.table->size() + table);
@@ -61,9 +61,10 @@ int main(int argc, char *argv[])
     for (int turn = 0; turn < turns; ++turn) {
         window.NewGame();
         window.cardMouseDown(heldCard(window.state()));
-        while (window.turnFlow().GameState() != TurnState::Choosing && window.tmrKesl->isActive()) {
+        while (window.turnFlow().GameState() != TurnState::Choosing
+               && window.moveTimer->isActive()) {
             clock.start();
-            window.tmrKeslTimer();
+            window.moveTick();
             QCoreApplication::processEvents();
             nanoseconds.push_back(clock.nsecsElapsed());
         }

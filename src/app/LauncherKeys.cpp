@@ -2,32 +2,24 @@
 
 #include "FocusFrame.h"
 #include "KeyDispatch.h"
+#include "LauncherWindow.h"
 #include "Picture.h"
-#include "uFo.h"
 
-LauncherKeys::LauncherKeys(TfrmFo &launcher)
-    : launcher(launcher)
-    , mark(new FocusFrame(&launcher))
-    , keys(new KeyDispatch(&launcher))
+LauncherKeys::LauncherKeys(LauncherWindow &launcher)
+    : TableKeys(launcher, &launcher)
+    , launcher(launcher)
 {
-    keys->on({Qt::Key_Left, Qt::Key_Backtab}, [this] { return move(-1); });
-    keys->on({Qt::Key_Right, Qt::Key_Tab}, [this] { return move(+1); });
+    keys->on({Qt::Key_Backtab}, [this] { return step(-1); });
+    keys->on({Qt::Key_Tab}, [this] { return step(+1); });
     keys->on({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
              [this] { return open(int(tiles().indexOf(mark->placeIn(tiles()))) + 1); });
     keys->onDigits(3, [this](int game) { return open(game); });
-    keys->onMousePress = [this] { mark->conceal(); };
 }
 
 // In the order they stand: Twelve, Golf, Poker.
 QList<QWidget *> LauncherKeys::tiles() const
 {
-    return {launcher.Image2, launcher.Image1, launcher.Image3};
-}
-
-bool LauncherKeys::move(int direction)
-{
-    mark->step(tiles(), direction);
-    return true;
+    return {launcher.twelveTile, launcher.golfTile, launcher.pokerTile};
 }
 
 // Opens as the click on the tile does; the frame stays on the game that was opened.
@@ -37,13 +29,13 @@ bool LauncherKeys::open(int game)
         mark->showOn(tiles()[game - 1]);
     switch (game) {
     case 1:
-        launcher.pnlTwelveClick();
+        launcher.openTwelve();
         break;
     case 2:
-        launcher.pnlGolfClick();
+        launcher.openGolf();
         break;
     default:
-        launcher.pnlPokerClick();
+        launcher.openPoker();
         break;
     }
     return true;

@@ -1,27 +1,22 @@
 #pragma once
 
+#include "TableKeys.h"
+
 #include <QList>
 
-class FocusFrame;
-class KeyDispatch;
-class QWidget;
-class TfrmFo;
+class LauncherWindow;
 
 // The launcher from the keyboard: Left, Right and Tab walk the three tiles, Return or Space
 // opens the framed game, 1, 2 and 3 open Twelve, Golf and Poker at once.
-class LauncherKeys
+class LauncherKeys : public TableKeys
 {
 public:
-    explicit LauncherKeys(TfrmFo &launcher);
-
-    FocusFrame *frame() const { return mark; }
+    explicit LauncherKeys(LauncherWindow &launcher);
 
 private:
     QList<QWidget *> tiles() const;
-    bool move(int direction);
+    QList<QWidget *> rowForStep() override { return tiles(); }
     bool open(int game);
 
-    TfrmFo &launcher;
-    FocusFrame *mark;
-    KeyDispatch *keys;
+    LauncherWindow &launcher;
 };

@@ -1,45 +1,47 @@
 #include "StartUp.h"
 
+#include "AboutBox.h"
 #include "Application.h"
+#include "BestScoreNameDialog.h"
+#include "BestScoresWindow.h"
+#include "CardLibrary.h"
+#include "DeckChooser.h"
+#include "GolfLayoutDialog.h"
+#include "GolfResultsDialog.h"
+#include "HelpViewer.h"
+#include "LauncherWindow.h"
+#include "PokerSpeedDialog.h"
+#include "QuestionDialog.h"
 #include "Random.h"
-#include "u12Beall.h"
-#include "u4NevBekerA.h"
-#include "uEredmeny.h"
-#include "uFo.h"
-#include "uGolfBeall.h"
-#include "uGolfPontok.h"
-#include "uHelp1.h"
-#include "uKartyak.h"
-#include "uNevjegy.h"
-#include "uNyert.h"
-#include "uPokerSpeed.h"
-#include "uReszeredmA.h"
-#include "uValasz.h"
+#include "TwelveNamesDialog.h"
+#include "TwelveScoreSheet.h"
+#include "TwelveSettingsDialog.h"
 
 #include <QApplication>
 #include <QFont>
 
-TfrmFo *createWindows()
+LauncherWindow *createWindows()
 {
     // The program's own icon is compiled in: it shows before any game has been opened, and
     // when no icon file lies beside the program.
     Q_INIT_RESOURCE(ProgramIcon);
     loadApplicationIcon(QStringLiteral(":/app/KVR1.ico"));
     setApplicationTitle(QStringLiteral("Kovra - Card Games 1"));
-    auto *launcher = new TfrmFo;
+    auto *launcher = new LauncherWindow;
     setMainWindow(launcher);
-    new TfrmKartyak(launcher);
-    new TfrmValasz(launcher);
-    new TfrmReszeredmA(launcher);
-    new Tfrm4NevBekerA(launcher);
-    new TfrmEredmeny(launcher);
-    new TfrmNyert(launcher);
-    new Tfrm12Beall(launcher);
-    new TfrmGolfBeall(launcher);
-    new TfrmGolfPontok(launcher);
-    new TfrmNevjegy(launcher);
-    new TfrmHelp1(launcher);
-    new TfrmPokerSpeed(launcher);
+    new CardLibrary(launcher);
+    new DeckChooser(launcher);
+    new QuestionDialog(launcher);
+    new TwelveScoreSheet(launcher);
+    new TwelveNamesDialog(launcher);
+    new BestScoresWindow(launcher);
+    new BestScoreNameDialog(launcher);
+    new TwelveSettingsDialog(launcher);
+    new GolfLayoutDialog(launcher);
+    new GolfResultsDialog(launcher);
+    new AboutBox(launcher);
+    new HelpViewer(launcher);
+    new PokerSpeedDialog(launcher);
     return launcher;
 }
 

@@ -1,6 +1,6 @@
 #include "Application.h"
+#include "LauncherWindow.h"
 #include "StartUp.h"
-#include "uFo.h"
 
 #include <QApplication>
 #include <memory>
@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setProgramNames();
     prepareApplication();
-    const std::unique_ptr<TfrmFo> launcher(createWindows());
+    const std::unique_ptr<LauncherWindow> launcher(createWindows());
     launcher->show();
     return QApplication::exec();
 }

@@ -1,21 +1,17 @@
 #include "GolfKeys.h"
 
 #include "FocusFrame.h"
+#include "GolfWindow.h"
 #include "KeyDispatch.h"
 #include "Picture.h"
-#include "uGolf.h"
 
-GolfKeys::GolfKeys(TfrmGolf &window)
-    : window(window)
-    , mark(new FocusFrame(window.table))
-    , keys(new KeyDispatch(&window))
+GolfKeys::GolfKeys(GolfWindow &window)
+    : TableKeys(window, window.table)
+    , window(window)
 {
-    keys->on({Qt::Key_Left}, [this] { return move(-1); });
-    keys->on({Qt::Key_Right}, [this] { return move(+1); });
     keys->on({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, [this] { return playFramed(); });
     keys->onDigits(GolfLayout::MaxColumns, [this](int column) { return playColumn(column - 1); });
     keys->on({Qt::Key_S}, [this] { return turnStock(); });
-    keys->onMousePress = [this] { mark->conceal(); };
 }
 
 QString GolfKeys::summary()
@@ -34,7 +30,7 @@ QWidget *GolfKeys::exposedCard(int column) const
     const GolfGame &golf = window.game();
     if (column >= golf.Columns() || golf.ColumnLen(column) == 0)
         return nullptr;
-    return window.imgKartyak[golf.Tableau(column, golf.ColumnLen(column) - 1)];
+    return window.cardPictures[golf.Tableau(column, golf.ColumnLen(column) - 1)];
 }
 
 QList<QWidget *> GolfKeys::places() const
@@ -43,8 +39,8 @@ QList<QWidget *> GolfKeys::places() const
     for (int column = 0; column < window.game().Columns(); ++column)
         if (QWidget *card = exposedCard(column))
             row << card;
-    if (window.imgHatlap->isVisible())
-        row << window.imgHatlap;
+    if (window.stockPicture->isVisible())
+        row << window.stockPicture;
     return row;
 }
 
@@ -55,21 +51,20 @@ void GolfKeys::describe(const QList<QWidget *> &row)
             card->setAccessibleDescription(QStringLiteral("exposed in column %1").arg(column + 1));
 }
 
-bool GolfKeys::move(int direction)
+QList<QWidget *> GolfKeys::rowForStep()
 {
     const QList<QWidget *> row = places();
     describe(row);
-    mark->step(row, direction);
-    return true;
+    return row;
 }
 
 // Plays as the left click on the card or the stock, then the frame stays at its place.
 void GolfKeys::play(QWidget *place)
 {
-    if (place == window.imgHatlap)
+    if (place == window.stockPicture)
         window.turnStock();
     else if (place)
-        window.img0MouseDown(static_cast<Picture *>(place), Qt::LeftButton);
+        window.cardPressed(static_cast<Picture *>(place), Qt::LeftButton);
     const QList<QWidget *> row = places();
     describe(row);
     mark->settle(row);
@@ -80,7 +75,7 @@ bool GolfKeys::playFramed()
 {
     const QList<QWidget *> row = places();
     if (!mark->isOn(row))
-        return move(0);
+        return step(0);
     play(mark->placeIn(row));
     return true;
 }
@@ -93,6 +88,6 @@ bool GolfKeys::playColumn(int column)
 
 bool GolfKeys::turnStock()
 {
-    play(window.imgHatlap);
+    play(window.stockPicture);
     return true;
 }

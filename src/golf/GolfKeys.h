@@ -1,25 +1,22 @@
 #pragma once
 
+#include "TableKeys.h"
+
 #include <QList>
 #include <QString>
 
-class FocusFrame;
-class KeyDispatch;
-class QWidget;
-class TfrmGolf;
+class GolfWindow;
 
 // Golf from the keyboard: Left and Right walk the exposed cards and the stock, Return or Space
 // plays the framed card or turns the stock, 1..9 and 0 play the exposed card of columns 1..10,
 // S turns the stock. Each key runs what the click on that picture runs.
-class GolfKeys
+class GolfKeys : public TableKeys
 {
 public:
-    explicit GolfKeys(TfrmGolf &window);
+    explicit GolfKeys(GolfWindow &window);
 
     // The keys as Help > Keys lists them.
     static QString summary();
-
-    FocusFrame *frame() const { return mark; }
 
 private:
     // The exposed cards from the first column to the last, then the stock while it shows.
@@ -28,12 +25,10 @@ private:
     void play(QWidget *place);
     // What the keyboard's card is read as: where it lies and that it can be played.
     void describe(const QList<QWidget *> &row);
-    bool move(int direction);
+    QList<QWidget *> rowForStep() override;
     bool playFramed();
     bool playColumn(int column);
     bool turnStock();
 
-    TfrmGolf &window;
-    FocusFrame *mark;
-    KeyDispatch *keys;
+    GolfWindow &window;
 };

@@ -3,20 +3,16 @@
 #include "FocusFrame.h"
 #include "KeyDispatch.h"
 #include "Picture.h"
-#include "uPoker.h"
+#include "PokerWindow.h"
 
-PokerKeys::PokerKeys(TfrmPoker &window)
-    : window(window)
-    , mark(new FocusFrame(window.table))
-    , keys(new KeyDispatch(&window))
+PokerKeys::PokerKeys(PokerWindow &window)
+    : TableKeys(window, window.table)
+    , window(window)
 {
     keys->onDigits(CardsInHand, [this](int position) { return toggle(position - 1); });
     keys->on({Qt::Key_Return, Qt::Key_Enter}, [this] { return ok(); });
     keys->on({Qt::Key_I}, [this] { return invert(); });
-    keys->on({Qt::Key_Left}, [this] { return move(-1); });
-    keys->on({Qt::Key_Right}, [this] { return move(+1); });
     keys->on({Qt::Key_Space}, [this] { return toggleFramed(); });
-    keys->onMousePress = [this] { mark->conceal(); };
 }
 
 QString PokerKeys::summary()
@@ -41,12 +37,6 @@ QList<QWidget *> PokerKeys::cards() const
     return hand;
 }
 
-bool PokerKeys::move(int direction)
-{
-    mark->step(cards(), direction);
-    return true;
-}
-
 // Unseen, the keyboard's card is shown first rather than marked. After the game the key goes
 // to the focused button of the game-over panel.
 bool PokerKeys::toggleFramed()
@@ -55,7 +45,7 @@ bool PokerKeys::toggleFramed()
     if (hand.isEmpty())
         return false;
     if (!mark->isOn(hand))
-        return move(0);
+        return step(0);
     return toggle(int(hand.indexOf(mark->placeIn(hand))));
 }
 

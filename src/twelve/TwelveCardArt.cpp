@@ -2,7 +2,7 @@
 
 #include "CardBacks.h"
 #include "CardFaces.h"
-#include "uKartyak.h"
+#include "CardLibrary.h"
 
 struct TwelveCardArt::Lists
 {
@@ -27,7 +27,7 @@ struct TwelveCardArt::Lists
 };
 
 TwelveCardArt::TwelveCardArt()
-    : pixelRatio(frmKartyak->pictureRatio())
+    : pixelRatio(cardLibrary->pictureRatio())
 { }
 
 TwelveCardArt::~TwelveCardArt() = default;
@@ -38,13 +38,13 @@ void TwelveCardArt::setRatio(qreal ratio)
         return;
     pixelRatio = ratio;
     own.reset();
-    if (!qFuzzyCompare(ratio, frmKartyak->pictureRatio()))
+    if (!qFuzzyCompare(ratio, cardLibrary->pictureRatio()))
         own = std::make_unique<Lists>(ratio);
 }
 
 const CardPictureList &TwelveCardArt::faces() const
 {
-    return own ? own->faces : frmKartyak->ilKartyak;
+    return own ? own->faces : cardLibrary->faces;
 }
 
 const CardPictureList &TwelveCardArt::backs(int seat) const
@@ -53,12 +53,12 @@ const CardPictureList &TwelveCardArt::backs(int seat) const
     // turned clockwise.
     switch (seat) {
     case 1:
-        return own ? own->upright : frmKartyak->ilHatlap0;
+        return own ? own->upright : cardLibrary->backsUpright;
     case 2:
-        return own ? own->counterClockwise : frmKartyak->ilHatlap90;
+        return own ? own->counterClockwise : cardLibrary->backsCounterClockwise;
     case 3:
-        return own ? own->upsideDown : frmKartyak->ilHatlapF;
+        return own ? own->upsideDown : cardLibrary->backsUpsideDown;
     default:
-        return own ? own->clockwise : frmKartyak->ilHatlap270;
+        return own ? own->clockwise : cardLibrary->backsClockwise;
     }
 }

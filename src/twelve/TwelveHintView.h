@@ -2,15 +2,16 @@
 
 #include "TwelveTurn.h"
 
-#include <QPointer>
-#include <QWidget>
+#include <QObject>
+
+class HintFrame;
 
 class TwelveTable;
 
 // Shows the hint on the table: a frame around the card to put or to take, or in an auction the
 // worth of the card on sale in the status bar. The frame lets clicks through to the card and
 // goes as soon as a card is pressed or the framed card moves or hides.
-class TwelveHintView : public QWidget
+class TwelveHintView : public QObject
 {
     Q_OBJECT
 public:
@@ -18,16 +19,9 @@ public:
 
     void showHint(const TwelveGame &game, TurnState state);
     // The card framed now; nullptr when no frame shows.
-    QWidget *framedCard() const { return isVisible() ? card.data() : nullptr; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    QWidget *framedCard() const;
 
 private:
-    void frame(QWidget *target);
-    void clear();
-
     TwelveTable *table;
-    QPointer<QWidget> card;
+    HintFrame *frame;
 };

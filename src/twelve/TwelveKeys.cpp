@@ -4,7 +4,7 @@
 #include "KeyDispatch.h"
 #include "Picture.h"
 #include "TwelveTable.h"
-#include "uTwelve.h"
+#include "TwelveWindow.h"
 
 #include <QFrame>
 #include <algorithm>
@@ -22,20 +22,16 @@ void sortAsShown(QList<QWidget *> &pictures)
 
 }
 
-TwelveKeys::TwelveKeys(TfrmTwelve &window)
-    : window(window)
-    , mark(new FocusFrame(window.table))
-    , keys(new KeyDispatch(&window))
+TwelveKeys::TwelveKeys(TwelveWindow &window)
+    : TableKeys(window, window.table)
+    , window(window)
 {
-    keys->on({Qt::Key_Left}, [this] { return move(-1); });
-    keys->on({Qt::Key_Right}, [this] { return move(+1); });
     keys->on({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, [this] { return confirmOrPlay(); });
     keys->onDigits(SlotCount, [this](int place) { return takeFromPlace(place); });
-    keys->on({Qt::Key_Plus, Qt::Key_Equal}, [this] { return bid(&TfrmTwelve::imgTet1MouseDown); });
-    keys->on({Qt::Key_5}, [this] { return bid(&TfrmTwelve::imgTet5MouseDown); });
-    keys->on({Qt::Key_A}, [this] { return bid(&TfrmTwelve::imgTetTobbMouseDown); });
-    keys->on({Qt::Key_N}, [this] { return bid(&TfrmTwelve::imgTetNoMoreMouseDown); });
-    keys->onMousePress = [this] { mark->conceal(); };
+    keys->on({Qt::Key_Plus, Qt::Key_Equal}, [this] { return bid(&TwelveWindow::bidOnePressed); });
+    keys->on({Qt::Key_5}, [this] { return bid(&TwelveWindow::bidFivePressed); });
+    keys->on({Qt::Key_A}, [this] { return bid(&TwelveWindow::atAllCostsPressed); });
+    keys->on({Qt::Key_N}, [this] { return bid(&TwelveWindow::noMorePressed); });
 }
 
 QString TwelveKeys::summary()
@@ -98,7 +94,7 @@ void TwelveKeys::describe(const QList<QWidget *> &row, const QString &where) con
         row[index]->setAccessibleDescription(where.arg(index + 1).arg(row.size()));
 }
 
-bool TwelveKeys::move(int direction)
+QList<QWidget *> TwelveKeys::rowForStep()
 {
     describe(handCards(), QStringLiteral("in your hand, %1 of %2"));
     describe(middleCards(), QStringLiteral("in the middle, place %1 of %2"));
@@ -107,8 +103,7 @@ bool TwelveKeys::move(int direction)
     if (putting != wasPutting)
         mark->restart();
     wasPutting = putting;
-    mark->step(places(), direction);
-    return true;
+    return places();
 }
 
 // The end of a round is confirmed first; otherwise the framed card is put or taken, as its
@@ -117,15 +112,15 @@ bool TwelveKeys::move(int direction)
 // game-over panel's buttons take it.
 bool TwelveKeys::confirmOrPlay()
 {
-    if (window.table->pnlFordVege->isVisible()) {
-        window.bbtnFordVegeOkClick();
+    if (window.table->roundEndPanel->isVisible()) {
+        window.roundEndOkClicked();
         return true;
     }
     const QList<QWidget *> row = places();
     if (row.isEmpty())
-        return !window.table->pnlJatVege->isVisible();
+        return !window.table->gameOverPanel->isVisible();
     if (!mark->isOn(row))
-        return move(0);
+        return step(0);
     window.cardMouseDown(cardOf(mark->placeIn(row)));
     return true;
 }
@@ -143,7 +138,7 @@ bool TwelveKeys::takeFromPlace(int place)
     return true;
 }
 
-bool TwelveKeys::bid(void (TfrmTwelve::*button)())
+bool TwelveKeys::bid(void (TwelveWindow::*button)())
 {
     (window.*button)();
     return true;

@@ -1,27 +1,24 @@
 #pragma once
 
+#include "TableKeys.h"
+
 #include <QList>
 #include <QString>
 
-class FocusFrame;
-class KeyDispatch;
-class QWidget;
-class TfrmTwelve;
+class TwelveWindow;
 
 // Twelve from the keyboard. While the player must put, Left and Right walk his hand as it lies
 // and Return or Space puts the framed card; while he must choose, they walk the middle cards,
 // and 1..4 take the middle card of that place at once. In an auction + (or =) is "+1", 5 is
 // "+5", A is "At all costs", N is "No more"; Return confirms the end of a round. Every key
 // makes the engine call its click makes, so the engine refuses it in the same states.
-class TwelveKeys
+class TwelveKeys : public TableKeys
 {
 public:
-    explicit TwelveKeys(TfrmTwelve &window);
+    explicit TwelveKeys(TwelveWindow &window);
 
     // The keys as Help > Keys lists them.
     static QString summary();
-
-    FocusFrame *frame() const { return mark; }
 
 private:
     // The pictures the keyboard can reach now, as they lie from the left.
@@ -29,14 +26,12 @@ private:
     QList<QWidget *> handCards() const;
     QList<QWidget *> middleCards() const;
     void describe(const QList<QWidget *> &row, const QString &where) const;
-    bool move(int direction);
+    QList<QWidget *> rowForStep() override;
     bool confirmOrPlay();
     bool takeFromPlace(int place);
     int cardOf(QWidget *face) const;
-    bool bid(void (TfrmTwelve::*button)());
+    bool bid(void (TwelveWindow::*button)());
 
-    TfrmTwelve &window;
-    FocusFrame *mark;
-    KeyDispatch *keys;
+    TwelveWindow &window;
     bool wasPutting = true;
 };

@@ -3,6 +3,7 @@
 #include "AnsiText.h"
 #include "DataDir.h"
 #include "IniFile.h"
+#include "TwelveLevels.h"
 #include "TwelveNames.h"
 #include "TwelveSliderScale.h"
 
@@ -10,8 +11,6 @@ namespace {
 
 const QString Section = QStringLiteral("Beallitas");
 const QString NamesSection = QStringLiteral("Nevek");
-constexpr double EasiestDifficulty = 1.0;
-constexpr double HardestDifficulty = 4.0;
 
 QString settingsPath()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TwelveLevels.h"
+
 // How the Twelve settings dialog's sliders stand for the stored settings. Speeds grow with the
 // square of a position, so the slow end gets the fine steps; bidding runs slow to fast.
 
@@ -12,7 +14,8 @@ struct SliderRange
 inline constexpr SliderRange MoveStepRange{1, 12};
 inline constexpr SliderRange TurnStepRange{1, 9};
 inline constexpr SliderRange BidDelayRange{1, 30};
-inline constexpr SliderRange DifficultyRange{2, 8};
+inline constexpr SliderRange DifficultyRange{int(2 * EasiestDifficulty),
+                                             int(2 * HardestDifficulty)};
 
 // MoveStep and TurnStep: the square of the position.
 int stepAtPosition(int position);
@@ -22,6 +25,6 @@ int positionOfStep(int step, SliderRange range);
 int bidDelayAtPosition(int position);
 int positionOfBidDelay(int bidDelay);
 
-// Difficulty 1.0..4.0 in halves.
+// Difficulty from the easiest to the hardest, in halves.
 double difficultyAtPosition(int position);
 int positionOfDifficulty(double difficulty);

@@ -1,10 +1,10 @@
 #include "TwelveTable.h"
 
+#include "CardLibrary.h"
 #include "CardName.h"
 #include "Picture.h"
 #include "TwelveRoom.h"
 #include "TwelveTableScale.h"
-#include "uKartyak.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -108,7 +108,7 @@ void TwelveTable::createFixedParts()
     QFont nameFont = font();
     nameFont.setBold(true);
     for (int seat = 1; seat <= SeatCount; ++seat) {
-        ElidedLabel *name = lblNev[seat] = new ElidedLabel(this);
+        ElidedLabel *name = nameLabels[seat] = new ElidedLabel(this);
         parts.place(name, NameLabels[seat]);
         name->setAlignment(Qt::AlignCenter);
         name->setFont(nameFont);
@@ -118,12 +118,12 @@ void TwelveTable::createFixedParts()
         name->setPalette(palette);
     }
 
-    imgMuv = picture(this, ButtonBackdrop.size(), QStringLiteral("ButtonPanel"));
-    parts.moveTo(imgMuv, ButtonBackdrop.topLeft());
-    const std::pair<Picture **, const char *> buttons[] = {{&imgTet1, "BidPlus1"},
-                                                           {&imgTet5, "BidPlus5"},
-                                                           {&imgTetTobb, "BidAtAllCosts"},
-                                                           {&imgTetNoMore, "BidNoMore"}};
+    bidButtonBackdrop = picture(this, ButtonBackdrop.size(), QStringLiteral("ButtonPanel"));
+    parts.moveTo(bidButtonBackdrop, ButtonBackdrop.topLeft());
+    const std::pair<Picture **, const char *> buttons[] = {{&bidOneButton, "BidPlus1"},
+                                                           {&bidFiveButton, "BidPlus5"},
+                                                           {&atAllCostsButton, "BidAtAllCosts"},
+                                                           {&noMoreButton, "BidNoMore"}};
     int place = 0;
     for (const auto &[button, name] : buttons) {
         *button = picture(this, BidButtonSize, QString::fromLatin1(name));
@@ -131,31 +131,31 @@ void TwelveTable::createFixedParts()
         // Nothing is on sale yet.
         (*button)->setEnabled(false);
     }
-    imgTet1->setAccessibleName(QStringLiteral("+1"));
-    imgTet5->setAccessibleName(QStringLiteral("+5"));
-    imgTetTobb->setAccessibleName(QStringLiteral("At all costs"));
-    imgTetNoMore->setAccessibleName(QStringLiteral("No more"));
+    bidOneButton->setAccessibleName(QStringLiteral("+1"));
+    bidFiveButton->setAccessibleName(QStringLiteral("+5"));
+    atAllCostsButton->setAccessibleName(QStringLiteral("At all costs"));
+    noMoreButton->setAccessibleName(QStringLiteral("No more"));
 
-    imgKeret = picture(this, AuctionFrameSize, QStringLiteral("AuctionFrame"));
-    imgKeret->setAccessibleName(QStringLiteral("Card on sale"));
-    imgKeret->hide();
+    saleFrame = picture(this, AuctionFrameSize, QStringLiteral("AuctionFrame"));
+    saleFrame->setAccessibleName(QStringLiteral("Card on sale"));
+    saleFrame->hide();
 
     // Each panel's default button takes Enter while its panel shows (see CentrePanel): the
     // window has one default button at a time.
-    pnlFordVege = centrePanel(QStringLiteral("EndOfRound"));
-    pnlFordVege->setAccessibleName(QStringLiteral("End of round"));
-    bbtnFordVegeOk = panelButton(pnlFordVege, QStringLiteral("OK"), EndOfRoundOkPlace);
-    pnlJatVege = centrePanel(QStringLiteral("GameOver"));
-    pnlJatVege->setAccessibleName(QStringLiteral("Game over"));
-    bbtnKilep = panelButton(pnlJatVege, QStringLiteral("Exit"), GameOverExitPlace);
-    bbtnUjJat = panelButton(pnlJatVege, QStringLiteral("New game"), GameOverNewGamePlace);
+    roundEndPanel = centrePanel(QStringLiteral("EndOfRound"));
+    roundEndPanel->setAccessibleName(QStringLiteral("End of round"));
+    roundEndOkButton = panelButton(roundEndPanel, QStringLiteral("OK"), EndOfRoundOkPlace);
+    gameOverPanel = centrePanel(QStringLiteral("GameOver"));
+    gameOverPanel->setAccessibleName(QStringLiteral("Game over"));
+    exitButton = panelButton(gameOverPanel, QStringLiteral("Exit"), GameOverExitPlace);
+    newGameButton = panelButton(gameOverPanel, QStringLiteral("New game"), GameOverNewGamePlace);
 
-    stb1 = new QStatusBar(this);
-    stb1->setSizeGripEnabled(false);
+    statusLine = new QStatusBar(this);
+    statusLine->setSizeGripEnabled(false);
     // On the window's colour, also where the table is smaller than its widget.
-    stb1->setAutoFillBackground(true);
-    parts.place(stb1, QRect(0, H - StatusHeight, W, StatusHeight));
-    parts.keepFont(stb1);
+    statusLine->setAutoFillBackground(true);
+    parts.place(statusLine, QRect(0, H - StatusHeight, W, StatusHeight));
+    parts.keepFont(statusLine);
 }
 
 void TwelveTable::createPictures()
@@ -360,7 +360,7 @@ void TwelveTable::CentrePanel(QWidget *panel)
     parts.place(panel, centred(CentrePanelSize));
     panel->raise();
     panel->show();
-    QPushButton *confirm = panel == pnlFordVege ? bbtnFordVegeOk : bbtnUjJat;
+    QPushButton *confirm = panel == roundEndPanel ? roundEndOkButton : newGameButton;
     confirm->setDefault(true);
     confirm->setFocus();
 }
@@ -368,15 +368,15 @@ void TwelveTable::CentrePanel(QWidget *panel)
 void TwelveTable::SetStatus(const QString &text)
 {
     if (text.isEmpty())
-        stb1->clearMessage();
+        statusLine->clearMessage();
     else
-        stb1->showMessage(text);
+        statusLine->showMessage(text);
 }
 
 void TwelveTable::UpdateNameLabels()
 {
     for (int seat = 1; seat <= SeatCount; ++seat)
-        lblNev[seat]->setFullText(QString::fromStdString(game.PlayerNames[seat]));
+        nameLabels[seat]->setFullText(QString::fromStdString(game.PlayerNames[seat]));
 }
 
 void TwelveTable::showScore(int seat, int points)
@@ -416,9 +416,9 @@ void TwelveTable::showAuction()
     if (!contested)
         return;
     showBid(game.Leader);
-    parts.place(imgKeret, auctionFrame(middleCard(game.AuctionSlot)));
-    imgKeret->raise();
-    imgKeret->show();
+    parts.place(saleFrame, auctionFrame(middleCard(game.AuctionSlot)));
+    saleFrame->raise();
+    saleFrame->show();
 }
 
 void TwelveTable::ShowBidPanel(int seat)
@@ -441,7 +441,7 @@ void TwelveTable::hideAuction()
         bidPanels[seat]->hide();
         bidLabels[seat]->hide();
     }
-    imgKeret->hide();
+    saleFrame->hide();
 }
 
 void TwelveTable::clearMiddle()
@@ -453,8 +453,8 @@ void TwelveTable::clearMiddle()
     for (int seat = 1; seat <= SeatCount; ++seat)
         markers[seat]->hide();
     hideAuction();
-    pnlFordVege->hide();
-    pnlJatVege->hide();
+    roundEndPanel->hide();
+    gameOverPanel->hide();
     turnWidth = CardWidth;
     soldSlot = 0;
 }
@@ -466,7 +466,7 @@ void TwelveTable::setCardAction(std::function<bool(int)> acts)
 
 void TwelveTable::enableBidButtons(const std::array<bool, 4> &enabled)
 {
-    Picture *const buttons[] = {imgTet1, imgTet5, imgTetTobb, imgTetNoMore};
+    Picture *const buttons[] = {bidOneButton, bidFiveButton, atAllCostsButton, noMoreButton};
     for (int index = 0; index < 4; ++index) {
         Picture *button = buttons[index];
         if (button->isEnabled() == enabled[index])

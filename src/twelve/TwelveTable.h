@@ -36,19 +36,19 @@ public:
     const TwelveScaledParts &layout() const { return parts; }
 
     // Parts laid out at fixed places.
-    std::array<ElidedLabel *, SeatCount + 1> lblNev{};
-    Picture *imgMuv;
-    Picture *imgTet1;
-    Picture *imgTet5;
-    Picture *imgTetTobb;
-    Picture *imgTetNoMore;
-    Picture *imgKeret;
-    QFrame *pnlFordVege;
-    QPushButton *bbtnFordVegeOk;
-    QFrame *pnlJatVege;
-    QPushButton *bbtnKilep;
-    QPushButton *bbtnUjJat;
-    QStatusBar *stb1;
+    std::array<ElidedLabel *, SeatCount + 1> nameLabels{};
+    Picture *bidButtonBackdrop;
+    Picture *bidOneButton;
+    Picture *bidFiveButton;
+    Picture *atAllCostsButton;
+    Picture *noMoreButton;
+    Picture *saleFrame;
+    QFrame *roundEndPanel;
+    QPushButton *roundEndOkButton;
+    QFrame *gameOverPanel;
+    QPushButton *exitButton;
+    QPushButton *newGameButton;
+    QStatusBar *statusLine;
 
     // Pictures made in this order when the table is made: 13 backs per seat (seat 1's second to
     // fifth travel for slots 1..4), a face per card id, a run frame per card id, then per seat a

@@ -1,21 +1,21 @@
+#include "AboutBox.h"
 #include "Application.h"
+#include "BestScoreNameDialog.h"
 #include "BestScores.h"
+#include "BestScoresWindow.h"
+#include "DeckChooser.h"
+#include "GolfLayoutDialog.h"
+#include "GolfResultsDialog.h"
 #include "Keys.h"
+#include "LauncherWindow.h"
 #include "ModalAnswer.h"
+#include "PokerSpeedDialog.h"
+#include "QuestionDialog.h"
 #include "StartUp.h"
 #include "TempDataDir.h"
+#include "TwelveNamesDialog.h"
 #include "TwelveRules.h"
-#include "u4NevBekerA.h"
-#include "uEredmeny.h"
-#include "uFo.h"
-#include "uGolfBeall.h"
-#include "uGolfPontok.h"
-#include "uKartyak.h"
-#include "uNevjegy.h"
-#include "uNyert.h"
-#include "uPokerSpeed.h"
-#include "uReszeredmA.h"
-#include "uValasz.h"
+#include "TwelveScoreSheet.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -57,7 +57,7 @@ protected:
         EXPECT_TRUE(closed) << QTest::toString(key);
     }
 
-    const std::unique_ptr<TfrmFo> program{createWindows()};
+    const std::unique_ptr<LauncherWindow> program{createWindows()};
 };
 
 }
@@ -75,16 +75,16 @@ TEST_F(DialogKeysTest, EveryDialogTakesTabReturnAndEsc)
         bool escCloses;
     } dialogs[] = {
         {"question", [] { AskYesNo("Are you sure?"); }, true},
-        {"names", [&] { frm4NevBekerA->editNames(names); }, true},
-        {"score sheet", [&] { frmReszeredmA->ShowScoreSheet(game, 0); }, true},
-        {"best scores", [] { frmEredmeny->ShowBestScoreWindow(bestScoreList()); }, true},
-        {"name entry", [] { frmNyert->askName(100); }, true},
-        {"Golf settings", [&] { frmGolfBeall->chooseLayout(layout, true); }, true},
+        {"names", [&] { twelveNamesDialog->editNames(names); }, true},
+        {"score sheet", [&] { twelveScoreSheet->ShowScoreSheet(game, 0); }, true},
+        {"best scores", [] { bestScoresWindow->ShowBestScoreWindow(bestScoreList()); }, true},
+        {"name entry", [] { bestScoreNameDialog->askName(100); }, true},
+        {"Golf settings", [&] { golfLayoutDialog->chooseLayout(layout, true); }, true},
         // Esc is the results' "Clear Scores".
-        {"Golf results", [&] { frmGolfPontok->showResults(layout); }, false},
-        {"speed", [] { frmPokerSpeed->chooseMoveStep(5); }, true},
-        {"deck chooser", [] { frmKartyak->exec(); }, true},
-        {"About", [] { frmNevjegy->exec(); }, true},
+        {"Golf results", [&] { golfResultsDialog->showResults(layout); }, false},
+        {"speed", [] { pokerSpeedDialog->chooseMoveStep(5); }, true},
+        {"deck chooser", [] { deckChooser->exec(); }, true},
+        {"About", [] { aboutBox->exec(); }, true},
     };
     for (const auto &d : dialogs) {
         SCOPED_TRACE(d.dialog);

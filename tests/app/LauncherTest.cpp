@@ -2,14 +2,14 @@
 #include "Click.h"
 #include "FocusFrame.h"
 #include "GameWindow.h"
+#include "GolfWindow.h"
 #include "Keys.h"
+#include "LauncherWindow.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "StartUp.h"
 #include "TempDataDir.h"
-#include "uFo.h"
-#include "uGolf.h"
-#include "uValasz.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +58,7 @@ protected:
     {
         QTimer::singleShot(0, &question, [this] {
             if (question.isVisible())
-                question.bbtnOk->click();
+                question.okButton->click();
         });
         window->close();
     }
@@ -88,14 +88,14 @@ protected:
     // may already have let it run from that event loop on a busy machine.
     void release()
     {
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !launcher.tmrFelszab->isActive(); }));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !launcher.releaseTimer->isActive(); }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(launcher.openGame(), OpenGame::None);
     }
 
-    const std::unique_ptr<TfrmFo> program{createWindows()};
-    TfrmFo &launcher = *program;
-    TfrmValasz &question = *frmValasz;
+    const std::unique_ptr<LauncherWindow> program{createWindows()};
+    LauncherWindow &launcher = *program;
+    QuestionDialog &question = *questionDialog;
 };
 
 }
@@ -108,9 +108,10 @@ TEST_F(LauncherTest, StartUpMakesTheSharedWindowsInTheirOrder)
             made << child->metaObject()->className();
     }
     EXPECT_EQ(made,
-              (QStringList{"TfrmKartyak", "TfrmValasz", "TfrmReszeredmA", "Tfrm4NevBekerA",
-                           "TfrmEredmeny", "TfrmNyert", "Tfrm12Beall", "TfrmGolfBeall",
-                           "TfrmGolfPontok", "TfrmNevjegy", "TfrmHelp1", "TfrmPokerSpeed"}));
+              (QStringList{"DeckChooser", "QuestionDialog", "TwelveScoreSheet", "TwelveNamesDialog",
+                           "BestScoresWindow", "BestScoreNameDialog", "TwelveSettingsDialog",
+                           "GolfLayoutDialog", "GolfResultsDialog", "AboutBox", "HelpViewer",
+                           "PokerSpeedDialog"}));
     EXPECT_EQ(mainWindow(), &launcher);
     EXPECT_EQ(question.windowTitle(), "Kovra - Card Games 1");
 }
@@ -122,9 +123,9 @@ TEST_F(LauncherTest, EachTileAndPanelOpensItsGameWithItsTitle)
         QWidget *clicked;
         QString title;
     } cases[] = {
-        {launcher.Image2, "Twelve"},        {launcher.pnlTwelve, "Twelve"},
-        {launcher.Image1, "Kovra - Golf"},  {launcher.pnlGolf, "Kovra - Golf"},
-        {launcher.Image3, "Kovra - Poker"}, {launcher.pnlPoker, "Kovra - Poker"},
+        {launcher.twelveTile, "Twelve"},       {launcher.twelveCaption, "Twelve"},
+        {launcher.golfTile, "Kovra - Golf"},   {launcher.golfCaption, "Kovra - Golf"},
+        {launcher.pokerTile, "Kovra - Poker"}, {launcher.pokerCaption, "Kovra - Poker"},
     };
     for (const auto &c : cases) {
         const Visit seen = visit(c.clicked);
@@ -152,10 +153,11 @@ TEST_F(LauncherTest, APanelPressReleasedOutsideThePanelOpensNothing)
         }
     });
     closer.start(0);
-    const QPoint aboveTheTile = launcher.Image1->geometry().center();
-    const QPoint besidePanels(launcher.pnlGolf->x() - 6, launcher.pnlGolf->geometry().center().y());
-    for (QLabel *panel : {launcher.pnlTwelve, launcher.pnlGolf, launcher.pnlPoker}) {
-        for (const QPoint release : {aboveTheTile, besidePanels, launcher.pnlPoker->pos()}) {
+    const QPoint aboveTheTile = launcher.golfTile->geometry().center();
+    const QPoint besidePanels(launcher.golfCaption->x() - 6,
+                              launcher.golfCaption->geometry().center().y());
+    for (QLabel *panel : {launcher.twelveCaption, launcher.golfCaption, launcher.pokerCaption}) {
+        for (const QPoint release : {aboveTheTile, besidePanels, launcher.pokerCaption->pos()}) {
             if (panel->geometry().contains(release))
                 continue;
             pressAndReleaseAt(panel, release);
@@ -165,7 +167,8 @@ TEST_F(LauncherTest, APanelPressReleasedOutsideThePanelOpensNothing)
         }
     }
 
-    pressAndReleaseAt(launcher.pnlGolf, launcher.pnlGolf->geometry().center() + QPoint(60, 0));
+    pressAndReleaseAt(launcher.golfCaption,
+                      launcher.golfCaption->geometry().center() + QPoint(60, 0));
     closer.stop();
     EXPECT_TRUE(opened) << "a release anywhere over the pressed panel launches";
     release();
@@ -173,9 +176,9 @@ TEST_F(LauncherTest, APanelPressReleasedOutsideThePanelOpensNothing)
 
 TEST_F(LauncherTest, LaunchingTheSameGameTwiceMakesTwoWindows)
 {
-    const Visit first = visit(launcher.pnlGolf);
+    const Visit first = visit(launcher.golfCaption);
     release();
-    const Visit second = visit(launcher.pnlGolf);
+    const Visit second = visit(launcher.golfCaption);
     EXPECT_FALSE(first.window) << "the first window was gone before the second opened";
     EXPECT_TRUE(second.window);
     release();
@@ -183,18 +186,18 @@ TEST_F(LauncherTest, LaunchingTheSameGameTwiceMakesTwoWindows)
 
 TEST_F(LauncherTest, ASecondGolfWindowStartsFromTheSettingsTheFirstWrote)
 {
-    visit(launcher.pnlGolf, [](QWidget *window) {
-        auto *golf = qobject_cast<TfrmGolf *>(window);
-        golf->Sound1->trigger();
+    visit(launcher.golfCaption, [](QWidget *window) {
+        auto *golf = qobject_cast<GolfWindow *>(window);
+        golf->soundAction->trigger();
         golf->resize(golf->size() + QSize(30, 20));
     });
     release();
 
     bool sound = true;
     QSize size;
-    visit(launcher.pnlGolf, [&](QWidget *window) {
-        auto *golf = qobject_cast<TfrmGolf *>(window);
-        sound = golf->Sound1->isChecked();
+    visit(launcher.golfCaption, [&](QWidget *window) {
+        auto *golf = qobject_cast<GolfWindow *>(window);
+        sound = golf->soundAction->isChecked();
         size = golf->outerSize();
     });
     release();
@@ -208,18 +211,18 @@ TEST_F(LauncherTest, TwelveNeedsAScreenAtLeast800Wide)
     QString message;
     onNextModal([&](QWidget *modal) {
         message = modal->findChild<QLabel *>()->text();
-        static_cast<TfrmValasz *>(modal)->bbtnOk->click();
+        static_cast<QuestionDialog *>(modal)->okButton->click();
     });
-    launcher.pnlTwelveClick();
+    launcher.openTwelve();
     EXPECT_EQ(message, "This part of the program works only with minimum resolution 800x600");
     EXPECT_EQ(launcher.openGame(), OpenGame::None);
-    EXPECT_FALSE(launcher.tmrFelszab->isActive());
+    EXPECT_FALSE(launcher.releaseTimer->isActive());
 
-    EXPECT_EQ(visit(launcher.pnlGolf).title, "Kovra - Golf") << "Golf makes no such test";
+    EXPECT_EQ(visit(launcher.golfCaption).title, "Kovra - Golf") << "Golf makes no such test";
     release();
 
     launcher.primaryScreenWidth = [] { return 800; };
-    EXPECT_EQ(visit(launcher.pnlTwelve).title, "Twelve");
+    EXPECT_EQ(visit(launcher.twelveCaption).title, "Twelve");
     release();
 }
 
@@ -228,7 +231,7 @@ TEST_F(LauncherTest, TheProgramIconShowsFromTheStartWithoutIconFiles)
 {
     const QIcon atStart = QApplication::windowIcon();
     ASSERT_FALSE(atStart.availableSizes().isEmpty());
-    EXPECT_EQ(visit(launcher.pnlGolf).icon, iconColour());
+    EXPECT_EQ(visit(launcher.golfCaption).icon, iconColour());
     release();
     EXPECT_EQ(QApplication::windowIcon().cacheKey(), atStart.cacheKey());
 }
@@ -241,17 +244,17 @@ TEST_F(LauncherTest, IconsComeFromTheDataFolderWhateverTheWorkingFolder)
     writeIcon("Poker.ico", Qt::red);
     writeIcon("KVR1.ico", Qt::blue);
 
-    EXPECT_EQ(visit(launcher.pnlPoker).icon, QColor(Qt::red));
+    EXPECT_EQ(visit(launcher.pokerCaption).icon, QColor(Qt::red));
     EXPECT_EQ(iconColour(), QColor(Qt::blue));
     release();
 
     // Without a Golf icon the launcher's icon stays while Golf is open.
-    EXPECT_EQ(visit(launcher.pnlGolf).icon, QColor(Qt::blue));
+    EXPECT_EQ(visit(launcher.golfCaption).icon, QColor(Qt::blue));
     release();
 
     QFile::remove(dataPath("KVR1.ico"));
     writeDataFile("Twelve.ico", "broken");
-    const Visit twelve = visit(launcher.pnlTwelve);
+    const Visit twelve = visit(launcher.twelveCaption);
     EXPECT_TRUE(twelve.window) << "a broken icon never stops a launch";
     EXPECT_EQ(twelve.icon, QColor(Qt::blue));
     release();
@@ -284,6 +287,6 @@ TEST_F(LauncherTest, KeysOpenEachGame)
         release();
     }
     ASSERT_TRUE(frame->isShown());
-    EXPECT_EQ(frame->picture(), launcher.Image2);
-    EXPECT_EQ(launcher.Image2->accessibleName(), "Twelve");
+    EXPECT_EQ(frame->picture(), launcher.twelveTile);
+    EXPECT_EQ(launcher.twelveTile->accessibleName(), "Twelve");
 }

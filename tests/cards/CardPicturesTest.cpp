@@ -1,7 +1,7 @@
 #include "CardBacks.h"
 #include "CardFaces.h"
 #include "CardId.h"
-#include "uKartyak.h"
+#include "CardLibrary.h"
 
 #include <QImage>
 #include <QSet>
@@ -81,18 +81,17 @@ const QRect BottomRightIndex(57, 70, 12, 24);
 class CardPicturesTest : public testing::Test
 {
 protected:
-    static void SetUpTestSuite() { library = new TfrmKartyak; }
+    static void SetUpTestSuite() { library = new CardLibrary; }
     static void TearDownTestSuite()
     {
         delete library;
         library = nullptr;
     }
 
-    static TfrmKartyak *library;
+    static CardLibrary *library;
 };
 
-TfrmKartyak *CardPicturesTest::library = nullptr;
-
+CardLibrary *CardPicturesTest::library = nullptr;
 }
 
 TEST_F(CardPicturesTest, ListsHoldEveryPictureAtItsSize)
@@ -104,11 +103,11 @@ TEST_F(CardPicturesTest, ListsHoldEveryPictureAtItsSize)
         size_t count;
         QSize size;
     } lists[] = {
-        {"ilKartyak", library->ilKartyak, 52, {71, 96}},
-        {"ilHatlap0", library->ilHatlap0, 9, {71, 96}},
-        {"ilHatlapF", library->ilHatlapF, 9, {71, 96}},
-        {"ilHatlap90", library->ilHatlap90, 9, {96, 71}},
-        {"ilHatlap270", library->ilHatlap270, 9, {96, 71}},
+        {"faces", library->faces, 52, {71, 96}},
+        {"backsUpright", library->backsUpright, 9, {71, 96}},
+        {"backsUpsideDown", library->backsUpsideDown, 9, {71, 96}},
+        {"backsCounterClockwise", library->backsCounterClockwise, 9, {96, 71}},
+        {"backsClockwise", library->backsClockwise, 9, {96, 71}},
     };
     for (const auto &list : lists) {
         ASSERT_EQ(list.list.size(), list.count) << list.name;
@@ -119,13 +118,13 @@ TEST_F(CardPicturesTest, ListsHoldEveryPictureAtItsSize)
 
 TEST_F(CardPicturesTest, EveryCardIdDrawsItsOwnFace)
 {
-    EXPECT_EQ(distinctPictures(library->ilKartyak), 52);
+    EXPECT_EQ(distinctPictures(library->faces), 52);
 
     // 12 is the Ace of Clubs: one large black pip in the middle. 13 the Two of Diamonds: an
     // empty middle between two red pips.
-    const QImage aceOfClubs = library->ilKartyak[12].toImage();
+    const QImage aceOfClubs = library->faces[12].toImage();
     EXPECT_TRUE(isBlackInk(aceOfClubs.pixel(35, 48)));
-    const QImage twoOfDiamonds = library->ilKartyak[13].toImage();
+    const QImage twoOfDiamonds = library->faces[13].toImage();
     EXPECT_EQ(twoOfDiamonds.pixel(35, 48), qRgb(255, 255, 255));
     EXPECT_TRUE(isRedInk(twoOfDiamonds.pixel(35, 22)));
     EXPECT_TRUE(isRedInk(twoOfDiamonds.pixel(35, 73)));
@@ -136,7 +135,7 @@ TEST_F(CardPicturesTest, DiamondsAndHeartsAreRedClubsAndSpadesBlackInBothCorners
     for (int id = 0; id < CardId::CardCount; ++id) {
         const bool red = CardId::isRed(CardId::suitOf(id));
         for (const QRect &corner : {TopLeftIndex, BottomRightIndex}) {
-            const InkCount ink = inkIn(library->ilKartyak[id], corner);
+            const InkCount ink = inkIn(library->faces[id], corner);
             EXPECT_EQ(ink.red > 0, red) << "card " << id;
             EXPECT_EQ(ink.black > 0, !red) << "card " << id;
         }
@@ -155,7 +154,7 @@ TEST_F(CardPicturesTest, CornerIndexShowsRankAndSuitInTheVisibleStrips)
         int topMarks;
     } cases[] = {{0, 2, 2}, {8, 2, 3}, {38, 2, 2}, {47, 2, 3}, {23, 2, 2}};
     for (const auto &c : cases) {
-        const QImage face = library->ilKartyak[c.id].toImage();
+        const QImage face = library->faces[c.id].toImage();
         EXPECT_EQ(inkMarks(face, QRect(0, 0, 15, 48), Qt::Vertical), c.leftMarks) << c.id;
         EXPECT_EQ(inkMarks(face, QRect(0, 0, 35, 18), Qt::Horizontal), c.topMarks) << c.id;
     }
@@ -229,15 +228,15 @@ TEST_F(CardPicturesTest, BacksTurnTheWayTheirListsSay)
 TEST_F(CardPicturesTest, BackListsHoldTheUprightBacksTurned)
 {
     for (int back = 0; back < CardBacks::BackCount; ++back) {
-        const QPixmap &upright = library->ilHatlap0[back];
-        EXPECT_EQ(library->ilHatlapF[back].toImage(),
+        const QPixmap &upright = library->backsUpright[back];
+        EXPECT_EQ(library->backsUpsideDown[back].toImage(),
                   CardBacks::turned(upright, CardBacks::Turn::UpsideDown).toImage());
-        EXPECT_EQ(library->ilHatlap90[back].toImage(),
+        EXPECT_EQ(library->backsCounterClockwise[back].toImage(),
                   CardBacks::turned(upright, CardBacks::Turn::CounterClockwise).toImage());
-        EXPECT_EQ(library->ilHatlap270[back].toImage(),
+        EXPECT_EQ(library->backsClockwise[back].toImage(),
                   CardBacks::turned(upright, CardBacks::Turn::Clockwise).toImage());
     }
-    EXPECT_EQ(distinctPictures(library->ilHatlap0), 9);
+    EXPECT_EQ(distinctPictures(library->backsUpright), 9);
 }
 
 TEST_F(CardPicturesTest, SelectionFrameIsADarkRingAroundATransparentBack)

@@ -1,9 +1,10 @@
+#include "DeckChooser.h"
 #include "Application.h"
+#include "CardLibrary.h"
 #include "Click.h"
 #include "Keys.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
-#include "uKartyak.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -17,9 +18,9 @@ QPoint gridPosition(int back)
     return {(back * 91) % 273 + 20, (back / 3) * 116 + 20};
 }
 
-QPoint framedBack(const TfrmKartyak &chooser)
+QPoint framedBack(const DeckChooser &chooser)
 {
-    return chooser.imgKeret->pos() + QPoint(8, 8);
+    return chooser.selectionFrame->pos() + QPoint(8, 8);
 }
 
 class DeckChooserTest : public testing::Test
@@ -36,7 +37,8 @@ protected:
 
     void clickBack(int back) { clickWidget(chooser.backPictures[back]); }
 
-    TfrmKartyak chooser;
+    CardLibrary library;
+    DeckChooser chooser;
 };
 
 }
@@ -44,21 +46,22 @@ protected:
 TEST_F(DeckChooserTest, ShowsTheBacksInAGridWithTheButtonsBelow)
 {
     ASSERT_EQ(chooser.backPictures.size(), 9u);
-    const QRect backArea(0, 0, chooser.width(), chooser.pnlAlso->y());
+    const QRect backArea(0, 0, chooser.width(), chooser.buttonPanel->y());
     for (int back = 0; back < 9; ++back) {
         const Picture *picture = chooser.backPictures[back];
         EXPECT_EQ(picture->geometry(), QRect(gridPosition(back), QSize(71, 96)));
         EXPECT_EQ(picture->tag(), back);
-        EXPECT_EQ(picture->pixmap().toImage(), chooser.ilHatlap0[back].toImage());
+        EXPECT_EQ(picture->pixmap().toImage(), library.backsUpright[back].toImage());
         // The frame fits around every back without leaving the window.
         EXPECT_TRUE(backArea.contains(QRect(gridPosition(back) - QPoint(8, 8), QSize(88, 114))));
     }
-    EXPECT_EQ(chooser.pnlAlso->geometry(), QRect(0, chooser.height() - 41, chooser.width(), 41));
-    EXPECT_EQ(chooser.bbtnMegsem->geometry(), QRect(104, 8, 75, 25));
-    EXPECT_EQ(chooser.bbtnOk->geometry(), QRect(200, 8, 75, 25));
-    EXPECT_EQ(chooser.bbtnMegsem->text(), "Cancel");
-    EXPECT_EQ(chooser.bbtnOk->text(), "OK");
-    EXPECT_EQ(chooser.imgKeret->size(), QSize(88, 114));
+    EXPECT_EQ(chooser.buttonPanel->geometry(),
+              QRect(0, chooser.height() - 41, chooser.width(), 41));
+    EXPECT_EQ(chooser.cancelButton->geometry(), QRect(104, 8, 75, 25));
+    EXPECT_EQ(chooser.okButton->geometry(), QRect(200, 8, 75, 25));
+    EXPECT_EQ(chooser.cancelButton->text(), "Cancel");
+    EXPECT_EQ(chooser.okButton->text(), "OK");
+    EXPECT_EQ(chooser.selectionFrame->size(), QSize(88, 114));
 }
 
 TEST_F(DeckChooserTest, CaptionFollowsTheApplicationTitleAndTheGlobalPointsHere)
@@ -66,11 +69,11 @@ TEST_F(DeckChooserTest, CaptionFollowsTheApplicationTitleAndTheGlobalPointsHere)
     const QString title = applicationTitle();
     setApplicationTitle("Kovra - Card Games 1");
     {
-        TfrmKartyak library;
-        EXPECT_EQ(library.windowTitle(), "Kovra - Card Games 1 - Card Decks");
-        EXPECT_EQ(frmKartyak, &library);
+        DeckChooser another;
+        EXPECT_EQ(another.windowTitle(), "Kovra - Card Games 1 - Card Decks");
+        EXPECT_EQ(deckChooser, &another);
     }
-    EXPECT_EQ(frmKartyak, nullptr);
+    EXPECT_EQ(deckChooser, nullptr);
     setApplicationTitle(title);
 }
 
@@ -90,7 +93,7 @@ TEST_F(DeckChooserTest, OkWithoutAClickReturnsTheCurrentBack)
     QPoint framed;
     EXPECT_TRUE(choose(5, [&] {
         framed = framedBack(chooser);
-        chooser.bbtnOk->click();
+        chooser.okButton->click();
     }));
     EXPECT_EQ(framed, gridPosition(5));
     EXPECT_EQ(chooser.ChosenBack, 5);
@@ -100,7 +103,7 @@ TEST_F(DeckChooserTest, OkTakesTheClickedBack)
 {
     EXPECT_TRUE(choose(1, [&] {
         clickBack(7);
-        chooser.bbtnOk->click();
+        chooser.okButton->click();
     }));
     EXPECT_EQ(chooser.ChosenBack, 7);
 }
@@ -109,7 +112,7 @@ TEST_F(DeckChooserTest, CancelKeepsTheBackAndReopeningFramesTheGamesBack)
 {
     EXPECT_FALSE(choose(3, [&] {
         clickBack(8);
-        chooser.bbtnMegsem->click();
+        chooser.cancelButton->click();
     }));
     EXPECT_EQ(chooser.ChosenBack, 3);
 
@@ -129,7 +132,7 @@ TEST_F(DeckChooserTest, UnknownBackIndexFramesTheFirstBack)
         QPoint framed;
         EXPECT_TRUE(choose(unknown, [&] {
             framed = framedBack(chooser);
-            chooser.bbtnOk->click();
+            chooser.okButton->click();
         }));
         EXPECT_EQ(framed, gridPosition(0));
         EXPECT_EQ(chooser.ChosenBack, 0);

@@ -1,10 +1,10 @@
+#include "AboutBox.h"
 #include "Application.h"
 #include "Click.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "WebBrowser.h"
-#include "uNevjegy.h"
-#include "uValasz.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,8 +21,8 @@ class AboutBoxTest : public testing::Test
 protected:
     ~AboutBoxTest() override { setWebPageOpenerForTests({}); }
 
-    TfrmValasz questions;
-    TfrmNevjegy about;
+    QuestionDialog questions;
+    AboutBox about;
 };
 
 }
@@ -46,34 +46,34 @@ TEST_F(AboutBoxTest, LayoutAndLook)
         QWidget *widget;
         QRect geometry;
     } places[] = {
-        {about.imgLogo, {39, 16, 235, 45}},   {about.lblCim, {0, 78, 313, 23}},
-        {about.lblVerzio, {0, 104, 313, 17}}, {about.edtHonlap, {112, 192, 193, 24}},
-        {about.bbtnOk, {119, 328, 75, 25}},
+        {about.logo, {39, 16, 235, 45}},         {about.titleLabel, {0, 78, 313, 23}},
+        {about.versionLabel, {0, 104, 313, 17}}, {about.homePageLink, {112, 192, 193, 24}},
+        {about.okButton, {119, 328, 75, 25}},
     };
     for (const auto &place : places)
         EXPECT_EQ(place.widget->geometry(), place.geometry)
             << place.widget->metaObject()->className();
-    EXPECT_EQ(about.lblHonlap->pos(), QPoint(8, 195));
-    EXPECT_EQ(about.lblHonlap->text(), "Kovra's website:");
+    EXPECT_EQ(about.homePageLabel->pos(), QPoint(8, 195));
+    EXPECT_EQ(about.homePageLabel->text(), "Kovra's website:");
 
-    EXPECT_EQ(about.lblCim->text(), "Kovra - Card Games 1");
-    EXPECT_EQ(about.lblCim->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    EXPECT_EQ(about.lblCim->font().pixelSize(), 20);
-    EXPECT_TRUE(about.lblCim->font().bold());
-    EXPECT_EQ(about.lblVerzio->text(), "Version 1.0.6");
-    EXPECT_EQ(about.lblVerzio->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    EXPECT_EQ(about.lblVerzio->font().pixelSize(), 15);
+    EXPECT_EQ(about.titleLabel->text(), "Kovra - Card Games 1");
+    EXPECT_EQ(about.titleLabel->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_EQ(about.titleLabel->font().pixelSize(), 20);
+    EXPECT_TRUE(about.titleLabel->font().bold());
+    EXPECT_EQ(about.versionLabel->text(), "Version 1.0.6");
+    EXPECT_EQ(about.versionLabel->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(about.versionLabel->font().pixelSize(), 15);
 
-    EXPECT_TRUE(about.edtHonlap->isReadOnly());
-    EXPECT_EQ(about.edtHonlap->text(), "www.kovra-games.example");
-    EXPECT_LT(about.edtHonlap->fontMetrics().horizontalAdvance(about.edtHonlap->text()),
-              about.edtHonlap->width() - 8)
+    EXPECT_TRUE(about.homePageLink->isReadOnly());
+    EXPECT_EQ(about.homePageLink->text(), "www.kovra-games.example");
+    EXPECT_LT(about.homePageLink->fontMetrics().horizontalAdvance(about.homePageLink->text()),
+              about.homePageLink->width() - 8)
         << "the whole address shows";
-    EXPECT_TRUE(about.edtHonlap->font().underline() && about.edtHonlap->font().bold());
-    EXPECT_EQ(about.edtHonlap->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(about.edtHonlap->palette().color(QPalette::Base), QColor(230, 186, 104));
+    EXPECT_TRUE(about.homePageLink->font().underline() && about.homePageLink->font().bold());
+    EXPECT_EQ(about.homePageLink->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(about.homePageLink->palette().color(QPalette::Base), QColor(230, 186, 104));
 
-    const QImage logo = about.imgLogo->pixmap().toImage();
+    const QImage logo = about.logo->pixmap().toImage();
     EXPECT_EQ(logo.pixelColor(0, 0).alpha(), 0) << "the logo lets the background show through";
     about.close();
 }
@@ -93,14 +93,14 @@ TEST_F(AboutBoxTest, LinkOpensTheBrowserOrCopiesTheAddressAfterTheMessage)
         QString clipboardDuringMessage;
         if (!browserStarts) {
             onNextModal([&](QWidget *) {
-                message = questions.lblKerdes->text();
+                message = questions.messageLabel->text();
                 clipboardDuringMessage = QGuiApplication::clipboard()->text();
-                questions.bbtnOk->click();
+                questions.okButton->click();
             });
         }
-        clickWidget(about.edtHonlap);
+        clickWidget(about.homePageLink);
 
-        EXPECT_EQ(opened, QStringList{about.edtHonlap->text()});
+        EXPECT_EQ(opened, QStringList{about.homePageLink->text()});
         if (browserStarts) {
             EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
         } else {
@@ -109,8 +109,8 @@ TEST_F(AboutBoxTest, LinkOpensTheBrowserOrCopiesTheAddressAfterTheMessage)
                       "visit our website.\n(Our webaddress had copied to "
                       "the clipboard)");
             EXPECT_EQ(clipboardDuringMessage, "before");
-            EXPECT_EQ(QGuiApplication::clipboard()->text(), about.edtHonlap->text());
-            EXPECT_FALSE(about.edtHonlap->hasSelectedText());
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), about.homePageLink->text());
+            EXPECT_FALSE(about.homePageLink->hasSelectedText());
         }
         about.close();
     }
@@ -118,10 +118,10 @@ TEST_F(AboutBoxTest, LinkOpensTheBrowserOrCopiesTheAddressAfterTheMessage)
 
 TEST_F(AboutBoxTest, EnterPressesOkAndEachShowingSetsTheVersion)
 {
-    about.lblVerzio->clear();
+    about.versionLabel->clear();
     QString versionShown;
     onNextModal([&](QWidget *modal) {
-        versionShown = about.lblVerzio->text();
+        versionShown = about.versionLabel->text();
         QTest::keyClick(modal, Qt::Key_Return);
     });
     EXPECT_EQ(about.exec(), QDialog::Accepted);

@@ -1,10 +1,10 @@
+#include "HelpViewer.h"
 #include "Application.h"
 #include "FileLimits.h"
 #include "ModalAnswer.h"
+#include "QuestionDialog.h"
 #include "SizedFile.h"
 #include "TempDataDir.h"
-#include "uHelp1.h"
-#include "uValasz.h"
 
 #include <QDir>
 #include <QLabel>
@@ -29,8 +29,8 @@ protected:
     void readNextMessage(QString &message)
     {
         onNextModal([&message](QWidget *) {
-            message = frmValasz->lblKerdes->text();
-            frmValasz->bbtnOk->click();
+            message = questionDialog->messageLabel->text();
+            questionDialog->okButton->click();
         });
     }
 
@@ -44,8 +44,8 @@ protected:
     }
 
     LauncherTitle title;
-    TfrmValasz questions;
-    TfrmHelp1 help;
+    QuestionDialog questions;
+    HelpViewer help;
 };
 
 }
@@ -73,7 +73,7 @@ TEST_F(HelpViewerTest, EachGameManualOpensFormatted)
         ASSERT_TRUE(ShowHelpFile(manual.file, false));
         EXPECT_TRUE(help.isVisible());
 
-        const QTextDocument &document = *help.reHelp->document();
+        const QTextDocument &document = *help.helpText->document();
         const QString text = document.toPlainText();
         for (const QString &mention : manual.mentions)
             EXPECT_TRUE(text.contains(mention)) << mention.toStdString();
@@ -85,7 +85,7 @@ TEST_F(HelpViewerTest, EachGameManualOpensFormatted)
         const QTextCharFormat body = document.begin().next().next().begin().fragment().charFormat();
         EXPECT_EQ(title.fontWeight(), QFont::Bold);
         EXPECT_GT(title.fontPointSize(), body.fontPointSize());
-        EXPECT_EQ(help.reHelp->textCursor().position(), 0) << "opens at the top";
+        EXPECT_EQ(help.helpText->textCursor().position(), 0) << "opens at the top";
         help.close();
     }
 }
@@ -133,13 +133,13 @@ TEST_F(HelpViewerTest, TextFillsTheResizableCentredWindow)
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(help.size(), QSize(619, 421));
-    EXPECT_TRUE(help.reHelp->isReadOnly());
-    EXPECT_EQ(help.reHelp->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_TRUE(help.helpText->isReadOnly());
+    EXPECT_EQ(help.helpText->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
     help.show();
     const QRect screen = help.screen()->availableGeometry();
     EXPECT_LE((help.frameGeometry().center() - screen.center()).manhattanLength(), 1) << "centred";
     help.resize(800, 600);
-    EXPECT_EQ(help.reHelp->geometry(), help.rect());
+    EXPECT_EQ(help.helpText->geometry(), help.rect());
     help.close();
 }

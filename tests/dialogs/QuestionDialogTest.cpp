@@ -1,5 +1,5 @@
+#include "QuestionDialog.h"
 #include "ModalAnswer.h"
-#include "uValasz.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -54,7 +54,7 @@ protected:
         return seen;
     }
 
-    TfrmValasz dialog;
+    QuestionDialog dialog;
 };
 
 }
@@ -128,16 +128,17 @@ TEST_F(QuestionDialogTest, SizeFollowsTheMessage)
 {
     showAndAnswer([] { AskYesNo("Are you sure to quit?"); }, "No");
     EXPECT_EQ(dialog.dialogSize(), QSize(314, 154));
-    EXPECT_EQ(dialog.lblKerdes->width(), 306);
+    EXPECT_EQ(dialog.messageLabel->width(), 306);
 
     const QString path = "Cannot open file:\n/usr/local/share/games/kovra-card-games-one/Golf.rtf";
     showAndAnswer([&] { ShowOkMessage(path); }, "Ok");
     EXPECT_EQ(dialog.dialogSize().width(), 314);
     EXPECT_EQ(dialog.dialogSize().height(), (2 * path.size()) / 3 + 10 + 140);
-    EXPECT_TRUE(dialog.lblKerdes->text().contains("/\n")) << dialog.lblKerdes->text().toStdString();
+    EXPECT_TRUE(dialog.messageLabel->text().contains("/\n"))
+        << dialog.messageLabel->text().toStdString();
 
     const QString word(60, QLatin1Char('W'));
     showAndAnswer([&] { ShowOkMessage(word); }, "Ok");
     EXPECT_GT(dialog.dialogSize().width(), 314);
-    EXPECT_EQ(dialog.lblKerdes->text(), word);
+    EXPECT_EQ(dialog.messageLabel->text(), word);
 }

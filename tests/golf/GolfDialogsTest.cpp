@@ -1,9 +1,9 @@
+#include "GolfLayoutDialog.h"
+#include "GolfResultsDialog.h"
 #include "IniFile.h"
 #include "ModalAnswer.h"
+#include "QuestionDialog.h"
 #include "TempDataDir.h"
-#include "uGolfBeall.h"
-#include "uGolfPontok.h"
-#include "uValasz.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -31,7 +31,7 @@ protected:
                 answerQuestions(buttons);
                 return;
             }
-            messages << question.lblKerdes->text();
+            messages << question.messageLabel->text();
             const QString caption = buttons.takeFirst();
             for (QPushButton *button : question.findChildren<QPushButton *>())
                 if (button->isVisible() && button->text() == caption) {
@@ -43,9 +43,9 @@ protected:
         });
     }
 
-    TfrmValasz question;
-    TfrmGolfBeall settings;
-    TfrmGolfPontok results;
+    QuestionDialog question;
+    GolfLayoutDialog settings;
+    GolfResultsDialog results;
     QStringList messages;
 };
 
@@ -57,17 +57,17 @@ TEST_F(GolfDialogsTest, LayoutOfMoreThan52CardsNamesTheRowLimitAndStaysOpen)
     bool stayedOpen = false;
     onNextModal([&](QWidget *modal) {
         ASSERT_EQ(modal, &settings);
-        EXPECT_EQ(settings.seOszl->value(), 7);
-        EXPECT_EQ(settings.seSor->value(), 5);
-        settings.seOszl->setValue(8);
-        settings.seSor->setValue(7);
+        EXPECT_EQ(settings.columnsBox->value(), 7);
+        EXPECT_EQ(settings.rowsBox->value(), 5);
+        settings.columnsBox->setValue(8);
+        settings.rowsBox->setValue(7);
         answerQuestions({"Yes", "Ok"});
-        settings.bbtnOk->click();
+        settings.okButton->click();
         stayedOpen = settings.isVisible();
 
-        settings.seSor->setValue(6);
+        settings.rowsBox->setValue(6);
         answerQuestions({"Yes"});
-        settings.bbtnOk->click();
+        settings.okButton->click();
     });
     EXPECT_TRUE(settings.chooseLayout(layout, false));
     EXPECT_TRUE(stayedOpen);
@@ -79,24 +79,24 @@ TEST_F(GolfDialogsTest, LayoutOfMoreThan52CardsNamesTheRowLimitAndStaysOpen)
 
 TEST_F(GolfDialogsTest, LayoutChangeAsksOnlyWhileAGameRuns)
 {
-    EXPECT_EQ(settings.seOszl->minimum(), 3);
-    EXPECT_EQ(settings.seSor->minimum(), 3);
-    EXPECT_EQ(settings.seSor->maximum(), 9);
+    EXPECT_EQ(settings.columnsBox->minimum(), 3);
+    EXPECT_EQ(settings.rowsBox->minimum(), 3);
+    EXPECT_EQ(settings.rowsBox->maximum(), 9);
 
     GolfLayout layout{7, 5};
     onNextModal([&](QWidget *) {
-        settings.seOszl->setValue(5);
+        settings.columnsBox->setValue(5);
         answerQuestions({"Cancel"});
-        settings.bbtnOk->click();
+        settings.okButton->click();
         EXPECT_TRUE(settings.isVisible()) << "Cancel to the question keeps the dialog open";
-        settings.bbtnMegsem->click();
+        settings.cancelButton->click();
     });
     EXPECT_FALSE(settings.chooseLayout(layout, false));
     EXPECT_EQ(layout, (GolfLayout{7, 5}));
 
     onNextModal([&](QWidget *) {
-        settings.seOszl->setValue(4);
-        settings.bbtnOk->click();
+        settings.columnsBox->setValue(4);
+        settings.okButton->click();
     });
     EXPECT_TRUE(settings.chooseLayout(layout, true));
     EXPECT_EQ(layout, (GolfLayout{4, 5}));
@@ -111,23 +111,23 @@ TEST_F(GolfDialogsTest, ResultsShowTheLayoutsBucketsAndClearOnlyThose)
     QStringList names, values, cleared;
     bool openAfterEsc = false;
     onNextModal([&](QWidget *) {
-        EXPECT_EQ(results.lblPalya->text(), "Colons 10    Rows 5");
+        EXPECT_EQ(results.layoutLabel->text(), "Colons 10    Rows 5");
         for (int i = 0; i < GolfResultsFile::ShownRows; ++i) {
-            names << results.lblNev[i]->text();
-            values << results.lblErtek[i]->text();
+            names << results.nameLabels[i]->text();
+            values << results.valueLabels[i]->text();
         }
-        EXPECT_EQ(results.lblNev[8]->y(), 50 + 3 * 8 * results.lblNev[0]->height() / 2);
-        EXPECT_EQ(results.lblErtek[8]->palette().color(QPalette::WindowText), QColor(0, 0, 170));
+        EXPECT_EQ(results.nameLabels[8]->y(), 50 + 3 * 8 * results.nameLabels[0]->height() / 2);
+        EXPECT_EQ(results.valueLabels[8]->palette().color(QPalette::WindowText), QColor(0, 0, 170));
 
         answerQuestions({"Yes"});
-        results.bbtnPontTorl->click();
-        for (QLabel *value : results.lblErtek)
+        results.clearButton->click();
+        for (QLabel *value : results.valueLabels)
             cleared << value->text();
 
         answerQuestions({"Cancel"});
         results.reject(); // Esc
         openAfterEsc = results.isVisible();
-        results.bbtnOk->click();
+        results.okButton->click();
     });
     results.showResults({10, 5});
 

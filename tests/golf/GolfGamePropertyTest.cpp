@@ -51,7 +51,8 @@ std::vector<int> fittingCards(const GolfGame &game)
     std::vector<int> cards;
     const int top = game.Foundation(game.FoundationCount());
     for (int c = 0; c < game.Columns(); ++c)
-        if (game.ColumnLen(c) > 0 && GolfGame::Fits(top, game.Tableau(c, game.ColumnLen(c) - 1)))
+        if (game.ColumnLen(c) > 0
+            && GolfPosition::fits(top, game.Tableau(c, game.ColumnLen(c) - 1)))
             cards.push_back(game.Tableau(c, game.ColumnLen(c) - 1));
     return cards;
 }

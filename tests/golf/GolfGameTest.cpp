@@ -84,7 +84,7 @@ TEST_F(GolfGameTest, RankRule)
             const bool expected
                 = std::find(c.accepted.begin(), c.accepted.end(), candidate) != c.accepted.end();
             // Suits play no part.
-            EXPECT_EQ(GolfGame::Fits(card(c.top, 2), card(Rank(candidate), 3)), expected)
+            EXPECT_EQ(GolfPosition::fits(card(c.top, 2), card(Rank(candidate), 3)), expected)
                 << "top " << c.top << " candidate " << candidate;
         }
     }

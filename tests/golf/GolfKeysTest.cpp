@@ -1,16 +1,17 @@
+#include "CardLibrary.h"
 #include "Click.h"
+#include "DeckChooser.h"
 #include "FocusFrame.h"
 #include "GolfFixtures.h"
+#include "GolfLayoutDialog.h"
+#include "GolfResultsDialog.h"
+#include "GolfWindow.h"
 #include "Keys.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "Sound.h"
 #include "TempDataDir.h"
-#include "uGolf.h"
-#include "uGolfBeall.h"
-#include "uGolfPontok.h"
-#include "uKartyak.h"
-#include "uValasz.h"
 
 #include <QAction>
 #include <QLabel>
@@ -29,8 +30,16 @@ public:
 class GolfKeysTest : public TempDataDir
 {
 protected:
-    static void SetUpTestSuite() { cards = new TfrmKartyak; }
-    static void TearDownTestSuite() { delete cards; }
+    static void SetUpTestSuite()
+    {
+        library = new CardLibrary;
+        cards = new DeckChooser;
+    }
+    static void TearDownTestSuite()
+    {
+        delete cards;
+        delete library;
+    }
 
     GolfKeysTest() { Sound::setBackend(&sounds); }
     ~GolfKeysTest() override { Sound::setBackend(nullptr); }
@@ -38,7 +47,7 @@ protected:
     void open(ScriptedRandom draws)
     {
         random = std::move(draws);
-        window = std::make_unique<TfrmGolf>();
+        window = std::make_unique<GolfWindow>();
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -46,18 +55,19 @@ protected:
 
     FocusFrame *frame() const { return window->findChild<FocusFrame *>(); }
     QWidget *framed() const { return frame()->isVisible() ? frame()->picture() : nullptr; }
-    Picture *picture(int id) const { return window->imgKartyak[id]; }
+    Picture *picture(int id) const { return window->cardPictures[id]; }
     int foundationCount() const { return window->game().FoundationCount(); }
     void press(Qt::Key key) { pressKey(window.get(), key); }
 
-    static inline TfrmKartyak *cards = nullptr;
-    TfrmValasz question;
-    TfrmGolfBeall layoutDialog;
-    TfrmGolfPontok resultsDialog;
+    static inline CardLibrary *library = nullptr;
+    static inline DeckChooser *cards = nullptr;
+    QuestionDialog question;
+    GolfLayoutDialog layoutDialog;
+    GolfResultsDialog resultsDialog;
     SilentSound sounds;
     ScriptedRandom random;
     ProgramRandomScope randomScope{random};
-    std::unique_ptr<TfrmGolf> window;
+    std::unique_ptr<GolfWindow> window;
 };
 
 }
@@ -73,8 +83,8 @@ TEST_F(GolfKeysTest, ArrowsWalkTheExposedCardsAndTheStockAndReturnPlaysTheFramed
     EXPECT_EQ(picture(card(Four))->accessibleName(), "Four of clubs");
     EXPECT_EQ(picture(card(Four))->accessibleDescription(), "exposed in column 1");
     press(Qt::Key_Left);
-    EXPECT_EQ(framed(), window->imgHatlap) << "round from the first card to the stock";
-    EXPECT_EQ(window->imgHatlap->accessibleName(), "Stock: 16 cards");
+    EXPECT_EQ(framed(), window->stockPicture) << "round from the first card to the stock";
+    EXPECT_EQ(window->stockPicture->accessibleName(), "Stock: 16 cards");
     press(Qt::Key_Right);
     press(Qt::Key_Right);
     EXPECT_EQ(framed(), picture(window->game().Tableau(1, 4)));
@@ -126,14 +136,14 @@ TEST_F(GolfKeysTest, DigitsPlayAColumnAtOnceAndSTurnsTheStock)
 TEST_F(GolfKeysTest, AWholeGamePlayedWithArrowsAndReturnOnly)
 {
     open(fourOnFive());
-    for (int pressed = 0; pressed < 2000 && !window->lblEredm->isVisible(); ++pressed) {
+    for (int pressed = 0; pressed < 2000 && !window->resultLabel->isVisible(); ++pressed) {
         press(Qt::Key_Right);
         press(Qt::Key_Return);
     }
-    ASSERT_TRUE(window->lblEredm->isVisible());
+    ASSERT_TRUE(window->resultLabel->isVisible());
     EXPECT_TRUE(window->game().GameOver());
     EXPECT_EQ(window->game().StockCount(), 0);
-    EXPECT_EQ(window->lblEredm->text(),
+    EXPECT_EQ(window->resultLabel->text(),
               QString("Game Over - %1 cards left").arg(window->game().cardsLeft()));
 }
 
@@ -142,10 +152,10 @@ TEST_F(GolfKeysTest, HelpKeysListsTheKeys)
     open(fourOnFive());
     QString shown;
     onNextModal([&](QWidget *modal) {
-        shown = question.lblKerdes->text();
+        shown = question.messageLabel->text();
         pressKey(modal, Qt::Key_Return);
     });
-    window->Keys1->trigger();
+    window->keysAction->trigger();
     EXPECT_TRUE(shown.contains("S: turn the stock")) << shown.toStdString();
     EXPECT_FALSE(question.isVisible());
 }
@@ -156,7 +166,7 @@ TEST_F(GolfKeysTest, TheMenuBarKeepsItsKeys)
     open(fourOnFive());
     QTest::keyPress(window->windowHandle(), Qt::Key_Alt, Qt::AltModifier);
     QTest::keyRelease(window->windowHandle(), Qt::Key_Alt, Qt::NoModifier);
-    ASSERT_TRUE(window->MainMenu1->hasFocus()) << "Alt opens the menu bar";
+    ASSERT_TRUE(window->mainMenu->hasFocus()) << "Alt opens the menu bar";
     press(Qt::Key_Right);
     EXPECT_EQ(framed(), nullptr);
     press(Qt::Key_Escape);

@@ -96,7 +96,7 @@ TEST(GolfSolver, TheLinePlayedThroughTheGameLeavesWhatItPromised)
         GolfUnseenTable table;
         GolfGame game(random, table, table);
         game.NewGame();
-        const GolfSolution solution = solver.solve(GolfPosition::of(game));
+        const GolfSolution solution = solver.solve(game.position());
         ASSERT_TRUE(solution.complete);
         for (const GolfMove &move : solution.line) {
             ASSERT_FALSE(game.GameOver());
@@ -155,8 +155,8 @@ TEST(GolfSolver, StopsWhenCancelled)
     game.NewGame();
     const std::atomic<bool> cancel{true};
     GolfSolver solver;
-    EXPECT_FALSE(solver.solve(GolfPosition::of(game), &cancel).complete);
-    EXPECT_TRUE(solver.solve(GolfPosition::of(game)).complete) << "the next search starts anew";
+    EXPECT_FALSE(solver.solve(game.position(), &cancel).complete);
+    EXPECT_TRUE(solver.solve(game.position()).complete) << "the next search starts anew";
 }
 
 TEST(GolfAdvice, ALostGameCountsTheBackupsToTheLastWinnablePosition)
@@ -172,7 +172,7 @@ TEST(GolfAdvice, ALostGameCountsTheBackupsToTheLastWinnablePosition)
     game.setLayout({3, 3});
     game.NewGame();
     GolfSolver solver;
-    const GolfAdvice fresh = adviseOn(GolfPosition::of(game), solver);
+    const GolfAdvice fresh = adviseOn(game.position(), solver);
     ASSERT_TRUE(fresh.complete);
     EXPECT_FALSE(fresh.gameOver);
 
@@ -180,7 +180,7 @@ TEST(GolfAdvice, ALostGameCountsTheBackupsToTheLastWinnablePosition)
     game.PlayCard(card(Six));
     while (!game.GameOver())
         game.TurnStock();
-    const GolfAdvice over = adviseOn(GolfPosition::of(game), solver);
+    const GolfAdvice over = adviseOn(game.position(), solver);
     ASSERT_TRUE(over.complete);
     EXPECT_TRUE(over.gameOver);
     EXPECT_EQ(over.fewestCardsLeft, fresh.fewestCardsLeft);
@@ -189,7 +189,7 @@ TEST(GolfAdvice, ALostGameCountsTheBackupsToTheLastWinnablePosition)
     // The count is exact: one Backup fewer is not enough.
     for (int i = 1; i < over.movesBack; ++i)
         game.Backup();
-    EXPECT_GT(solver.solve(GolfPosition::of(game)).fewestCardsLeft, over.fewestCardsLeft);
+    EXPECT_GT(solver.solve(game.position()).fewestCardsLeft, over.fewestCardsLeft);
     game.Backup();
-    EXPECT_EQ(solver.solve(GolfPosition::of(game)).fewestCardsLeft, over.fewestCardsLeft);
+    EXPECT_EQ(solver.solve(game.position()).fewestCardsLeft, over.fewestCardsLeft);
 }

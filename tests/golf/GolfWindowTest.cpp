@@ -1,23 +1,25 @@
+#include "GolfWindow.h"
+#include "CardLibrary.h"
 #include "Click.h"
+#include "DeckChooser.h"
 #include "FileFaults.h"
 #include "FileLimits.h"
 #include "GolfFixtures.h"
-#include "GolfHintMarker.h"
+#include "GolfLayoutDialog.h"
+#include "GolfResultsDialog.h"
 #include "GolfSolver.h"
 #include "GolfSolverStatus.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
+#include "HintFrame.h"
 #include "IniFile.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "SizedFile.h"
 #include "Sound.h"
 #include "TempDataDir.h"
-#include "uGolf.h"
-#include "uGolfBeall.h"
-#include "uGolfPontok.h"
-#include "uKartyak.h"
-#include "uValasz.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QDir>
@@ -50,8 +52,16 @@ class GolfWindowTest : public TempDataDir
 {
 protected:
     // The card library draws every card; made once, as the program does.
-    static void SetUpTestSuite() { cards = new TfrmKartyak; }
-    static void TearDownTestSuite() { delete cards; }
+    static void SetUpTestSuite()
+    {
+        library = new CardLibrary;
+        cards = new DeckChooser;
+    }
+    static void TearDownTestSuite()
+    {
+        delete cards;
+        delete library;
+    }
 
     GolfWindowTest() { Sound::setBackend(&sounds); }
     ~GolfWindowTest() override { Sound::setBackend(nullptr); }
@@ -60,13 +70,13 @@ protected:
     void open(ScriptedRandom draws = ScriptedRandom())
     {
         random = std::move(draws);
-        window = std::make_unique<TfrmGolf>();
+        window = std::make_unique<GolfWindow>();
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    Picture *picture(int id) const { return window->imgKartyak[id]; }
+    Picture *picture(int id) const { return window->cardPictures[id]; }
     QPoint stock() const { return GolfTable::stock(window->table->height()); }
     QPoint foundationPlace(int position) const
     {
@@ -80,14 +90,11 @@ protected:
         return QTest::qWaitFor([this] { return window->advice().has_value(); }, 30000);
     }
     // What a solver of our own says about the position on the table.
-    static GolfSolution solved(const GolfGame &game)
-    {
-        return GolfSolver().solve(GolfPosition::of(game));
-    }
+    static GolfSolution solved(const GolfGame &game) { return GolfSolver().solve(game.position()); }
     void playMove(GolfMove move)
     {
         if (move.kind == GolfMove::Turn)
-            clickWidget(window->imgHatlap);
+            clickWidget(window->stockPicture);
         else
             clickWidget(picture(window->game().Tableau(
                 move.column, window->game().ColumnLen(move.column) - 1)));
@@ -116,7 +123,7 @@ protected:
         QTimer::singleShot(0, &question, [&] {
             if (!question.isVisible())
                 return;
-            asked << question.lblKerdes->text();
+            asked << question.messageLabel->text();
             pressQuestionButton(button);
         });
         window->close();
@@ -129,14 +136,15 @@ protected:
         return IniFile(dataPath("Golf.ere")).readInteger(GolfResultsFile::section(layout), key, 0);
     }
 
-    static inline TfrmKartyak *cards = nullptr;
-    TfrmValasz question;
-    TfrmGolfBeall layoutDialog;
-    TfrmGolfPontok resultsDialog;
+    static inline CardLibrary *library = nullptr;
+    static inline DeckChooser *cards = nullptr;
+    QuestionDialog question;
+    GolfLayoutDialog layoutDialog;
+    GolfResultsDialog resultsDialog;
     SoundRecorder sounds;
     ScriptedRandom random;
     ProgramRandomScope randomScope{random};
-    std::unique_ptr<TfrmGolf> window;
+    std::unique_ptr<GolfWindow> window;
 };
 
 // Ten columns of five leave two stock cards, both Kings: the game ends on the second turn.
@@ -159,20 +167,20 @@ TEST_F(GolfWindowTest, FreshDealShowsColumnsStockCounterAndOneFoundationCard)
     const int lastDealt = window->game().Tableau(6, 4);
     EXPECT_EQ(picture(lastDealt)->pos(), QPoint(6 * 79 + 5, 4 * 18 + 5));
 
-    EXPECT_EQ(window->imgHatlap->geometry(), QRect(stock(), QSize(71, 96)));
+    EXPECT_EQ(window->stockPicture->geometry(), QRect(stock(), QSize(71, 96)));
     EXPECT_EQ(stock().y(), window->table->height() - 152);
-    EXPECT_TRUE(window->imgHatlap->isVisible());
-    EXPECT_EQ(window->lblMaradt->text(), "16");
-    EXPECT_EQ(window->lblMaradt->geometry().right() + 1, 79);
-    EXPECT_EQ(window->lblMaradt->y(), stock().y() + 103);
+    EXPECT_TRUE(window->stockPicture->isVisible());
+    EXPECT_EQ(window->stockCountLabel->text(), "16");
+    EXPECT_EQ(window->stockCountLabel->geometry().right() + 1, 79);
+    EXPECT_EQ(window->stockCountLabel->y(), stock().y() + 103);
 
     EXPECT_EQ(picture(card(Five))->pos(), foundationPlace(1));
     EXPECT_EQ(foundationPlace(1), stock() + QPoint(79, 0));
     int shown = 0;
-    for (Picture *card : window->imgKartyak)
+    for (Picture *card : window->cardPictures)
         shown += card->isVisible();
     EXPECT_EQ(shown, 36);
-    EXPECT_FALSE(window->lblEredm->isVisible());
+    EXPECT_FALSE(window->resultLabel->isVisible());
     EXPECT_EQ(sounds.played, QStringList{"Pakli.wav"});
 }
 
@@ -199,18 +207,18 @@ TEST_F(GolfWindowTest, MouseButtonsPlayExposedCardsAndTurnTheStock)
     } presses[] = {
         {window->table, Qt::LeftButton, 16},        {window->table, Qt::RightButton, 15},
         {window->table, Qt::MiddleButton, 14},      {picture(card(Two)), Qt::RightButton, 13},
-        {picture(card(Ten)), Qt::MiddleButton, 12}, {window->imgHatlap, Qt::LeftButton, 11},
+        {picture(card(Ten)), Qt::MiddleButton, 12}, {window->stockPicture, Qt::LeftButton, 11},
     };
     for (const auto &press : presses) {
         clickWidget(press.widget, press.button, {1, 1});
-        EXPECT_EQ(window->lblMaradt->text(), QString::number(press.stockLeft))
+        EXPECT_EQ(window->stockCountLabel->text(), QString::number(press.stockLeft))
             << press.widget->metaObject()->className() << " " << press.button;
     }
     EXPECT_EQ(picture(topCard())->pos(), foundationPlace(7));
     EXPECT_EQ(sounds.played.count("Pakli.wav"), 5);
 
-    window->Sound1->trigger();
-    clickWidget(window->imgHatlap);
+    window->soundAction->trigger();
+    clickWidget(window->stockPicture);
     EXPECT_EQ(sounds.played.count("Pakli.wav"), 5) << "no sound while Sound is unchecked";
 }
 
@@ -218,13 +226,13 @@ TEST_F(GolfWindowTest, BackspaceTakesBackColumnAndStockCards)
 {
     open(fourOnFive());
     clickWidget(picture(card(Four)));
-    clickWidget(window->imgHatlap);
+    clickWidget(window->stockPicture);
     const int turned = topCard();
-    ASSERT_EQ(window->lblMaradt->text(), "15");
+    ASSERT_EQ(window->stockCountLabel->text(), "15");
 
     QTest::keyClick(window.get(), Qt::Key_Backspace);
     EXPECT_FALSE(picture(turned)->isVisible());
-    EXPECT_EQ(window->lblMaradt->text(), "16");
+    EXPECT_EQ(window->stockCountLabel->text(), "16");
     QTest::keyClick(window.get(), Qt::Key_Backspace);
     EXPECT_EQ(picture(card(Four))->pos(), QPoint(5, 4 * 18 + 5));
     EXPECT_TRUE(picture(card(Four))->isVisible());
@@ -237,33 +245,33 @@ TEST_F(GolfWindowTest, EndOfGameShowsTheResultLineAndCountsItOnce)
     writeDataFile("Golf.ini", "[Beallitas]\r\nAktOszlSzam=10\r\nAktSorSzam=5\r\n");
     open(stockOfTwoKings());
     const GolfLayout layout{10, 5};
-    EXPECT_EQ(window->lblMaradt->text(), "1");
+    EXPECT_EQ(window->stockCountLabel->text(), "1");
 
-    clickWidget(window->imgHatlap);
-    EXPECT_FALSE(window->imgHatlap->isVisible());
-    EXPECT_FALSE(window->lblMaradt->isVisible());
-    ASSERT_TRUE(window->lblEredm->isVisible());
-    EXPECT_EQ(window->lblEredm->text(), "Game Over - 50 cards left");
+    clickWidget(window->stockPicture);
+    EXPECT_FALSE(window->stockPicture->isVisible());
+    EXPECT_FALSE(window->stockCountLabel->isVisible());
+    ASSERT_TRUE(window->resultLabel->isVisible());
+    EXPECT_EQ(window->resultLabel->text(), "Game Over - 50 cards left");
     const QSize table = window->table->size();
-    EXPECT_EQ(
-        window->lblEredm->geometry(),
-        QRect(table.width() / 2 - 387 / 2, table.height() - 25, 387, window->lblEredm->height()));
+    EXPECT_EQ(window->resultLabel->geometry(),
+              QRect(table.width() / 2 - 387 / 2, table.height() - 25, 387,
+                    window->resultLabel->height()));
     EXPECT_EQ(stored("Lap_46_50", layout), 1);
     EXPECT_EQ(stored("JatSz", layout), 1);
 
     QTest::keyClick(window.get(), Qt::Key_Backspace);
-    EXPECT_FALSE(window->lblEredm->isVisible());
-    EXPECT_TRUE(window->imgHatlap->isVisible()) << "the stock is back with its counter";
-    EXPECT_TRUE(window->lblMaradt->isVisible());
-    EXPECT_EQ(window->lblMaradt->text(), "1");
+    EXPECT_FALSE(window->resultLabel->isVisible());
+    EXPECT_TRUE(window->stockPicture->isVisible()) << "the stock is back with its counter";
+    EXPECT_TRUE(window->stockCountLabel->isVisible());
+    EXPECT_EQ(window->stockCountLabel->text(), "1");
     EXPECT_EQ(stored("JatSz", layout), 0);
 
-    clickWidget(window->imgHatlap);
+    clickWidget(window->stockPicture);
     EXPECT_EQ(stored("JatSz", layout), 1);
     // A resize re-centres the line without counting the game again.
     window->resize(window->size() + QSize(100, 60));
-    EXPECT_EQ(window->lblEredm->pos(),
-              GolfTable::resultLine(window->table->size(), window->lblEredm->width()));
+    EXPECT_EQ(window->resultLabel->pos(),
+              GolfTable::resultLine(window->table->size(), window->resultLabel->width()));
     EXPECT_EQ(stored("JatSz", layout), 1);
 
     EXPECT_EQ(closeAnswering("Yes"), QStringList()) << "an ended game closes without asking";
@@ -276,8 +284,8 @@ TEST_F(GolfWindowTest, AWonGameCountsAsAWin)
     open(scriptedDeal({1, 1}, {{card(Three)}}, {card(Two)}));
     clickWidget(picture(card(Three)));
     for (int turn = 0; turn < 50; ++turn)
-        clickWidget(window->imgHatlap);
-    EXPECT_EQ(window->lblEredm->text(), "Game Over - 0 cards left");
+        clickWidget(window->stockPicture);
+    EXPECT_EQ(window->resultLabel->text(), "Game Over - 0 cards left");
     EXPECT_EQ(stored("Lap_0_0", {1, 1}), 1);
     EXPECT_EQ(picture(topCard())->pos(), foundationPlace(52));
     EXPECT_EQ(foundationPlace(52), stock() + QPoint(25 * 15 + 79, 30));
@@ -298,17 +306,17 @@ TEST_F(GolfWindowTest, AResultThatCannotBeWrittenIsReportedAndPlayGoesOn)
         open(stockOfTwoKings());
         QString message;
         onNextModal([&](QWidget *) {
-            message = question.lblKerdes->text().remove('\n');
-            question.bbtnOk->click();
+            message = question.messageLabel->text().remove('\n');
+            question.okButton->click();
         });
         {
             const std::optional<FileSizeLimit> full
                 = fullDisk ? std::make_optional<FileSizeLimit>(4) : std::nullopt;
-            clickWidget(window->imgHatlap);
+            clickWidget(window->stockPicture);
         }
         EXPECT_EQ(message, "Unable to write to " + dataPath("Golf.ere"));
         EXPECT_TRUE(window->game().GameOver());
-        EXPECT_TRUE(window->lblEredm->isVisible());
+        EXPECT_TRUE(window->resultLabel->isVisible());
         if (fullDisk) {
             EXPECT_EQ(readDataFile("Golf.ere"), otherLayouts);
         } else {
@@ -322,13 +330,13 @@ TEST_F(GolfWindowTest, SettingsThatCannotBeWrittenAreReportedAndTheOldFileKept)
     const QByteArray old = "[Beallitas]\r\nHang=0\r\nAktOszlSzam=10\r\nAktSorSzam=5\r\n";
     writeDataFile("Golf.ini", old);
     open(stockOfTwoKings());
-    clickWidget(window->imgHatlap);
+    clickWidget(window->stockPicture);
     ASSERT_TRUE(window->game().GameOver()) << "the window closes without a question";
-    window->Sound1->trigger();
+    window->soundAction->trigger();
     QString message;
     onNextModal([&](QWidget *) {
-        message = question.lblKerdes->text().remove('\n');
-        question.bbtnOk->click();
+        message = question.messageLabel->text().remove('\n');
+        question.okButton->click();
     });
     {
         const FileSizeLimit full(4);
@@ -347,14 +355,14 @@ TEST_F(GolfWindowTest, SettingsOverTheSizeLimitGiveTheDefaultsAndAreKept)
     writeDataFile("Golf.ini", tooLarge);
     open(fourOnFive());
     EXPECT_EQ(window->game().layout().columns, 7);
-    EXPECT_TRUE(window->Sound1->isChecked());
+    EXPECT_TRUE(window->soundAction->isChecked());
 
     QStringList messages;
     onNextModal([&](QWidget *) {
-        messages << question.lblKerdes->text();
+        messages << question.messageLabel->text();
         onNextModal([&](QWidget *) {
-            messages << question.lblKerdes->text().remove('\n');
-            question.bbtnOk->click();
+            messages << question.messageLabel->text().remove('\n');
+            question.okButton->click();
         });
         pressQuestionButton("Yes");
     });
@@ -374,13 +382,13 @@ TEST_F(GolfWindowTest, EveryPressCountsHoweverQuickly)
         Qt::MouseButton button;
     } presses[] = {{window->table, Qt::RightButton},
                    {window->table, Qt::MiddleButton},
-                   {window->imgHatlap, Qt::LeftButton},
+                   {window->stockPicture, Qt::LeftButton},
                    {picture(card(Two)), Qt::RightButton}};
     int stockLeft = 16;
     for (const auto &press : presses) {
         doubleClickWidget(press.widget, press.button, {1, 1});
         stockLeft -= 2;
-        EXPECT_EQ(window->lblMaradt->text(), QString::number(stockLeft))
+        EXPECT_EQ(window->stockCountLabel->text(), QString::number(stockLeft))
             << press.widget->metaObject()->className() << " " << press.button;
     }
 }
@@ -398,12 +406,12 @@ TEST_F(GolfWindowTest, QuestionsGuardARunningGame)
 
     answerNextModal("No");
     QTest::keyClick(window.get(), Qt::Key_F2);
-    EXPECT_EQ(question.lblKerdes->text(), NewGameQuestion);
+    EXPECT_EQ(question.messageLabel->text(), NewGameQuestion);
     EXPECT_EQ(topCard(), card(Four)) << "No keeps the game";
     answerNextModal("Yes");
-    window->NewGame1->trigger();
+    window->newGameAction->trigger();
     EXPECT_EQ(window->game().FoundationCount(), 1);
-    EXPECT_EQ(window->lblMaradt->text(), "16");
+    EXPECT_EQ(window->stockCountLabel->text(), "16");
 
     EXPECT_EQ(closeAnswering("Yes"), QStringList{QuitQuestion});
     EXPECT_FALSE(window->isVisible());
@@ -417,8 +425,8 @@ TEST_F(GolfWindowTest, SettingsAndGeometryRoundTripThroughTheIniFile)
                   "[Beallitas]\r\nHang=0\r\nAktHatlapSSz=3\r\nAktOszlSzam=8\r\nAktSorSzam=6\r\n"
                   "FormSzel=700\r\nFormMag=500\r\nFormBal=30\r\nFormTeto=40\r\nFormStatusz=1\r\n");
     open();
-    EXPECT_FALSE(window->Sound1->isChecked());
-    EXPECT_EQ(window->imgHatlap->pixmap().cacheKey(), cards->ilHatlap0[3].cacheKey());
+    EXPECT_FALSE(window->soundAction->isChecked());
+    EXPECT_EQ(window->stockPicture->pixmap().cacheKey(), library->backsUpright[3].cacheKey());
     EXPECT_EQ(window->game().layout(), (GolfLayout{8, 6}));
     EXPECT_EQ(window->outerSize(), QSize(700, 500));
     EXPECT_EQ(window->pos(), QPoint(30, 40));
@@ -426,18 +434,18 @@ TEST_F(GolfWindowTest, SettingsAndGeometryRoundTripThroughTheIniFile)
 
     onNextModal([&](QWidget *) {
         clickWidget(cards->backPictures[5]);
-        cards->bbtnOk->click();
+        cards->okButton->click();
     });
-    window->Deck1->trigger();
-    EXPECT_EQ(window->imgHatlap->pixmap().cacheKey(), cards->ilHatlap0[5].cacheKey());
+    window->deckAction->trigger();
+    EXPECT_EQ(window->stockPicture->pixmap().cacheKey(), library->backsUpright[5].cacheKey());
 
-    window->Sound1->trigger();
+    window->soundAction->trigger();
     window->move(50, 60);
     window->resize(window->size() + QSize(10, 20));
-    window->tmrMeretezTimer();
+    window->placement->note();
     const QRect normal = window->geometry();
     window->showMaximized();
-    window->tmrMeretezTimer();
+    window->placement->note();
     closeAnswering("Yes");
 
     IniFile written(dataPath("Golf.ini"));
@@ -461,27 +469,27 @@ TEST_F(GolfWindowTest, WindowSnapsToTheMinimumForItsLayout)
     open();
     window->resize(100, 100);
     EXPECT_EQ(window->outerSize(), minimumWindowSize({7, 5}));
-    EXPECT_EQ(window->imgHatlap->y(), window->table->height() - 152) << "the stock follows";
+    EXPECT_EQ(window->stockPicture->y(), window->table->height() - 152) << "the stock follows";
 
     onNextModal([&](QWidget *) {
-        layoutDialog.seOszl->setValue(10);
+        layoutDialog.columnsBox->setValue(10);
         answerNextModal("Yes");
-        layoutDialog.bbtnOk->click();
+        layoutDialog.okButton->click();
     });
-    window->Settings1->trigger();
+    window->settingsAction->trigger();
     ASSERT_EQ(window->game().layout(), (GolfLayout{10, 5}));
     const QSize monitor = window->screen()->geometry().size();
     EXPECT_EQ(window->outerSize(), snapToLayout({100, 100}, {10, 5}, monitor));
-    EXPECT_EQ(window->lblMaradt->text(), "1") << "a new layout deals anew";
+    EXPECT_EQ(window->stockCountLabel->text(), "1") << "a new layout deals anew";
 }
 
 TEST_F(GolfWindowTest, MinimizingKeepsTheStateToRestore)
 {
     writeDataFile("Golf.ini", "[Beallitas]\r\nFormStatusz=2\r\n");
     open();
-    window->tmrMeretezTimer();
+    window->placement->note();
     window->setWindowState(Qt::WindowMinimized);
-    window->tmrMeretezTimer();
+    window->placement->note();
     EXPECT_TRUE(window->isMinimized());
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     EXPECT_TRUE(window->isMaximized()) << "restored to the state it had";
@@ -493,27 +501,27 @@ TEST_F(GolfWindowTest, StatusLineTellsTheBestEndAndFollowsTheMoves)
     ASSERT_TRUE(adviceArrives());
     const GolfSolution atDeal = solved(window->game());
     EXPECT_EQ(window->advice()->fewestCardsLeft, atDeal.fewestCardsLeft);
-    EXPECT_TRUE(window->lblSolver->isVisible());
-    EXPECT_EQ(window->lblSolver->text(), solverStatusText(*window->advice()));
+    EXPECT_TRUE(window->solverLabel->isVisible());
+    EXPECT_EQ(window->solverLabel->text(), solverStatusText(*window->advice()));
     const QString expected[] = {"This deal can still be won", "At best 1 card can be left",
                                 QString("At best %1 cards can be left").arg(atDeal.fewestCardsLeft)};
-    EXPECT_EQ(window->lblSolver->text(), expected[std::min(atDeal.fewestCardsLeft, 2)]);
+    EXPECT_EQ(window->solverLabel->text(), expected[std::min(atDeal.fewestCardsLeft, 2)]);
 
     // Moves made while the solver thinks: no answer for an older position is shown.
     clickWidget(picture(card(Four)));
     EXPECT_FALSE(window->advice().has_value());
-    EXPECT_EQ(window->lblSolver->text(), "") << "nothing stale while the solver thinks";
-    clickWidget(window->imgHatlap);
-    clickWidget(window->imgHatlap);
+    EXPECT_EQ(window->solverLabel->text(), "") << "nothing stale while the solver thinks";
+    clickWidget(window->stockPicture);
+    clickWidget(window->stockPicture);
     ASSERT_TRUE(adviceArrives());
     QTest::qWait(50);
     EXPECT_EQ(window->advice()->fewestCardsLeft, solved(window->game()).fewestCardsLeft);
     ASSERT_FALSE(window->advice()->line.empty());
-    EXPECT_TRUE(GolfPosition::of(window->game()).allowed(window->advice()->line.front()));
+    EXPECT_TRUE(window->game().position().allowed(window->advice()->line.front()));
 
-    window->Hints1->trigger();
-    EXPECT_FALSE(window->sbStatusz->isVisible());
-    EXPECT_FALSE(window->Hint1->isEnabled());
+    window->showHintsAction->trigger();
+    EXPECT_FALSE(window->statusLine->isVisible());
+    EXPECT_FALSE(window->hintAction->isEnabled());
 }
 
 TEST_F(GolfWindowTest, HintFramesTheCardOrStockOfTheBestLine)
@@ -524,15 +532,14 @@ TEST_F(GolfWindowTest, HintFramesTheCardOrStockOfTheBestLine)
         ASSERT_TRUE(adviceArrives());
         QTest::keyClick(window.get(), Qt::Key_H);
         const GolfMove move = window->advice()->line.front();
-        const QWidget *target
-            = move.kind == GolfMove::Turn
-            ? static_cast<QWidget *>(window->imgHatlap)
-            : picture(window->game().Tableau(move.column,
-                                             window->game().ColumnLen(move.column) - 1));
-        ASSERT_TRUE(window->hintMarker->isVisible());
-        EXPECT_TRUE(window->hintMarker->geometry().contains(target->geometry()));
+        const QWidget *target = move.kind == GolfMove::Turn
+            ? static_cast<QWidget *>(window->stockPicture)
+            : picture(
+                window->game().Tableau(move.column, window->game().ColumnLen(move.column) - 1));
+        ASSERT_TRUE(window->hintFrame->isVisible());
+        EXPECT_TRUE(window->hintFrame->geometry().contains(target->geometry()));
         playMove(move);
-        EXPECT_FALSE(window->hintMarker->isVisible()) << "a move takes the hint away";
+        EXPECT_FALSE(window->hintFrame->isVisible()) << "a move takes the hint away";
     }
 }
 
@@ -540,14 +547,14 @@ TEST_F(GolfWindowTest, SolvePlaysToTheEndUnrecordedAndCanBeTakenBack)
 {
     writeLayout({4, 3});
     open();
-    window->Solve1->trigger();
+    window->solveAction->trigger();
     ASSERT_TRUE(adviceArrives());
     const int promised = window->advice()->fewestCardsLeft;
     QTest::qWait(0);
     ASSERT_TRUE(window->solving());
     int moves = 0;
     while (window->solving()) {
-        window->tmrSolveTimer();
+        window->playNextSolveMove();
         ++moves;
     }
     EXPECT_TRUE(window->game().GameOver());
@@ -564,11 +571,11 @@ TEST_F(GolfWindowTest, AnyClickOrKeyStopsSolve)
     writeLayout({4, 3});
     open();
     for (const bool byKey : {false, true}) {
-        window->Solve1->trigger();
+        window->solveAction->trigger();
         ASSERT_TRUE(adviceArrives());
         QTest::qWait(0);
         ASSERT_TRUE(window->solving());
-        window->tmrSolveTimer();
+        window->playNextSolveMove();
         const int foundation = window->game().FoundationCount();
         if (byKey)
             QTest::keyClick(window.get(), Qt::Key_Backspace);
@@ -583,11 +590,11 @@ TEST_F(GolfWindowTest, WinnableDealsOnlyDealsGamesTheSolverCanWin)
 {
     writeLayout({5, 3}, true);
     open(ScriptedRandom(11));
-    EXPECT_TRUE(window->WinnableOnly1->isChecked());
+    EXPECT_TRUE(window->winnableOnlyAction->isChecked());
     for (int deal = 0; deal < 3; ++deal) {
         EXPECT_EQ(solved(window->game()).fewestCardsLeft, 0);
         answerNextModal("Yes");
-        window->NewGame1Click();
+        window->onNewGame();
     }
     closeAnswering("Yes");
     EXPECT_TRUE(IniFile(dataPath("Golf.ini")).readBool("Beallitas", "CsakNyerheto", false));

@@ -10,12 +10,12 @@
 #include "BestScores.h"
 #include "DataDir.h"
 #include "GolfResults.h"
+#include "GolfWindow.h"
+#include "HelpViewer.h"
 #include "IniFile.h"
+#include "LauncherWindow.h"
+#include "PokerWindow.h"
 #include "StartUp.h"
-#include "uFo.h"
-#include "uGolf.h"
-#include "uHelp1.h"
-#include "uPoker.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,7 +73,7 @@ public:
 
 // Plays every exposed card that fits and turns the stock otherwise (a right click on any card),
 // until the game ends.
-void finishGolfGame(TfrmGolf &golf)
+void finishGolfGame(GolfWindow &golf)
 {
     const GolfGame &game = golf.game();
     for (int move = 0; move < MostGolfMoves && !game.GameOver(); ++move) {
@@ -81,48 +81,48 @@ void finishGolfGame(TfrmGolf &golf)
         int fitting = -1;
         for (int column = 0; column < game.Columns() && fitting < 0; ++column) {
             const int length = game.ColumnLen(column);
-            if (length > 0 && GolfGame::Fits(top, game.Tableau(column, length - 1)))
+            if (length > 0 && GolfPosition::fits(top, game.Tableau(column, length - 1)))
                 fitting = game.Tableau(column, length - 1);
         }
-        golf.img0MouseDown(golf.imgKartyak[fitting < 0 ? top : fitting],
-                           fitting < 0 ? Qt::RightButton : Qt::LeftButton);
+        golf.cardPressed(golf.cardPictures[fitting < 0 ? top : fitting],
+                         fitting < 0 ? Qt::RightButton : Qt::LeftButton);
     }
 }
 
-void checkInstalledData(TfrmGolf &golf)
+void checkInstalledData(GolfWindow &golf)
 {
     expect(!golf.windowIcon().isNull(), QStringLiteral("the Golf window has its icon"));
-    expect(frmHelp1->showHelpFile(QStringLiteral("Golf.rtf"), false),
+    expect(helpViewer->showHelpFile(QStringLiteral("Golf.rtf"), false),
            QStringLiteral("the Golf help opens from ") + DataFile(QStringLiteral("Golf.rtf")));
-    frmHelp1->close();
+    helpViewer->close();
 }
 
-void play(TfrmFo *launcher)
+void play(LauncherWindow *launcher)
 {
-    auto golf = std::make_unique<TfrmGolf>(launcher);
+    auto golf = std::make_unique<GolfWindow>(launcher);
     golf->show();
     checkInstalledData(*golf);
-    golf->Sound1->setChecked(false);
+    golf->soundAction->setChecked(false);
     finishGolfGame(*golf);
     expect(golf->game().GameOver(), QStringLiteral("the Golf game ended"));
     golf->close();
 
-    auto poker = std::make_unique<TfrmPoker>(launcher);
+    auto poker = std::make_unique<PokerWindow>(launcher);
     poker->show();
     QuietScoreView view;
     bestScoreList().ShowBestScores(PokerScore, view);
 }
 
 // The windows are not closed: a game in progress would ask whether to quit.
-void check(TfrmFo *launcher)
+void check(LauncherWindow *launcher)
 {
-    auto golf = std::make_unique<TfrmGolf>(launcher);
+    auto golf = std::make_unique<GolfWindow>(launcher);
     golf->show();
-    expect(!golf->Sound1->isChecked(), QStringLiteral("Golf starts with the sound off"));
+    expect(!golf->soundAction->isChecked(), QStringLiteral("Golf starts with the sound off"));
     const auto results = GolfResultsFile().shownResults(StandardLayout);
     expect(results.back() == 1, QStringLiteral("Golf counts one finished game"));
 
-    auto poker = std::make_unique<TfrmPoker>(launcher);
+    auto poker = std::make_unique<PokerWindow>(launcher);
     poker->show();
     BestScoreList &list = bestScoreList();
     const bool intact = list.read(IniFile(list.filePath()));
@@ -144,7 +144,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: kovra-files-check play|check\n");
         return 2;
     }
-    const std::unique_ptr<TfrmFo> launcher(createWindows());
+    const std::unique_ptr<LauncherWindow> launcher(createWindows());
     closeUnexpectedDialogs();
     std::printf("data: %s\nuser: %s\n",
                 qPrintable(fileFolders().data.join(QLatin1String(" then "))),

@@ -98,7 +98,13 @@ desktop-files)
   entry=${entries[0]}
   id=$(basename "$entry" .desktop)
   desktop-file-validate "$entry"
-  appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+  metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+  validation=$(appstreamcli validate --no-net --pedantic "$metainfo") || fail "$validation"
+  if grep -i licen <<<"$validation"; then fail "the metainfo's licence is incomplete"; fi
+  grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the metainfo names no GPL-3.0-or-later project licence"
+  grep -q '^License: GPL-3.0+$' "$root/usr/share/doc/kovra/copyright" ||
+    fail "no Debian copyright file names the licence"
   grep -qx "Icon=$id" "$entry" || fail "the entry does not name the icon $id"
   grep -qx "Categories=Game;CardGame;" "$entry" || fail "the entry is not under Game;CardGame;"
   program=$(sed -n 's/^Exec=//p' "$entry")

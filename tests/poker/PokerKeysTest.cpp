@@ -1,17 +1,17 @@
+#include "BestScoreNameDialog.h"
+#include "BestScoresWindow.h"
+#include "CardLibrary.h"
 #include "FocusFrame.h"
 #include "Keys.h"
 #include "Picture.h"
 #include "PokerSave.h"
 #include "PokerSharedWindows.h"
+#include "PokerSpeedDialog.h"
+#include "PokerWindow.h"
+#include "QuestionDialog.h"
 #include "ScriptedRandom.h"
 #include "Sound.h"
 #include "TempDataDir.h"
-#include "uEredmeny.h"
-#include "uKartyak.h"
-#include "uNyert.h"
-#include "uPoker.h"
-#include "uPokerSpeed.h"
-#include "uValasz.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -48,16 +48,16 @@ protected:
     {
         for (int card : deal)
             random.push(card);
-        window = std::make_unique<TfrmPoker>();
+        window = std::make_unique<PokerWindow>();
         window->show();
-        window->tmrMozg->setInterval(std::chrono::hours(1));
+        window->slideTimer->setInterval(std::chrono::hours(1));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     void finishSlide()
     {
-        for (int ticks = 0; window->tmrMozg->isActive() && ticks < 1000; ++ticks)
+        for (int ticks = 0; window->slideTimer->isActive() && ticks < 1000; ++ticks)
             window->MoveTick();
     }
 
@@ -80,7 +80,7 @@ protected:
     NoSound silence;
     ScriptedRandom random;
     ProgramRandomScope randomScope{random};
-    std::unique_ptr<TfrmPoker> window;
+    std::unique_ptr<PokerWindow> window;
 };
 
 }
@@ -114,9 +114,9 @@ TEST_F(PokerKeysTest, AHandDealtMarkedDrawnAndPaidByKeysOnly)
     EXPECT_EQ(window->game().phase(), PokerPhase::Drawing);
     finishSlide();
     EXPECT_EQ(window->game().hand(), (PokerCards{0, 35, 36, 37, 18}));
-    EXPECT_TRUE(window->pnlEredm->isVisible());
-    EXPECT_EQ(window->pnlEredm->text(), "Runt");
-    EXPECT_EQ(window->lblPont->text(), "$495");
+    EXPECT_TRUE(window->resultPanel->isVisible());
+    EXPECT_EQ(window->resultPanel->text(), "Runt");
+    EXPECT_EQ(window->scoreLabel->text(), "$495");
 
     for (int card : RuntDeal)
         random.push(card);
@@ -124,7 +124,7 @@ TEST_F(PokerKeysTest, AHandDealtMarkedDrawnAndPaidByKeysOnly)
     finishSlide();
     EXPECT_EQ(window->game().phase(), PokerPhase::WaitingForDraw);
     EXPECT_EQ(window->game().score().HandsPlayed(), 1);
-    EXPECT_EQ(window->lblPont->text(), "$490");
+    EXPECT_EQ(window->scoreLabel->text(), "$490");
 }
 
 // The keys are refused in the moments the buttons are: before the first tick and while cards
@@ -168,7 +168,7 @@ TEST_F(PokerKeysTest, ReturnAfterTheLastHandPressesNewGame)
     press(Qt::Key_Return);
     finishSlide();
     ASSERT_TRUE(window->game().isOver());
-    ASSERT_TRUE(window->pnlJatVege->isVisible());
+    ASSERT_TRUE(window->gameOverPanel->isVisible());
     press(Qt::Key_1);
     press(Qt::Key_I);
     EXPECT_TRUE(window->game().isOver()) << "nothing to mark or invert";
@@ -177,6 +177,6 @@ TEST_F(PokerKeysTest, ReturnAfterTheLastHandPressesNewGame)
         random.push(card);
     press(Qt::Key_Return);
     EXPECT_FALSE(window->game().isOver());
-    EXPECT_FALSE(window->pnlJatVege->isVisible());
-    EXPECT_EQ(window->lblPont->text(), "$495");
+    EXPECT_FALSE(window->gameOverPanel->isVisible());
+    EXPECT_EQ(window->scoreLabel->text(), "$495");
 }

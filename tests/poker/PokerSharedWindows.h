@@ -1,18 +1,18 @@
 #pragma once
 
-#include "uEredmeny.h"
-#include "uKartyak.h"
-#include "uNyert.h"
-#include "uPokerSpeed.h"
-#include "uValasz.h"
+#include "BestScoreNameDialog.h"
+#include "BestScoresWindow.h"
+#include "CardLibrary.h"
+#include "PokerSpeedDialog.h"
+#include "QuestionDialog.h"
 
 // The shared dialogs the Poker window talks to, made once a suite: the card library takes a
 // while.
 struct PokerSharedWindows
 {
-    TfrmKartyak cards;
-    TfrmValasz questions;
-    TfrmEredmeny bestScores;
-    TfrmNyert nameEntry;
-    TfrmPokerSpeed speed;
+    CardLibrary cards;
+    QuestionDialog questions;
+    BestScoresWindow bestScores;
+    BestScoreNameDialog nameEntry;
+    PokerSpeedDialog speed;
 };

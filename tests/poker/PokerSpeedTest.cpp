@@ -1,5 +1,5 @@
 #include "ModalAnswer.h"
-#include "uPokerSpeed.h"
+#include "PokerSpeedDialog.h"
 
 #include <QPushButton>
 #include <QSlider>
@@ -9,24 +9,24 @@ namespace {
 
 TEST(PokerSpeed, ShowsTheRootAndGivesTheSquare)
 {
-    TfrmPokerSpeed dialog;
+    PokerSpeedDialog dialog;
     int shown = 0;
     onNextModal([&](QWidget *) {
-        shown = dialog.trbMozgSeb->value();
-        dialog.BitBtn1->click();
+        shown = dialog.speedSlider->value();
+        dialog.okButton->click();
     });
     EXPECT_EQ(dialog.chooseMoveStep(20), 16);
     EXPECT_EQ(shown, 4);
 
     onNextModal([&](QWidget *) {
-        dialog.trbMozgSeb->setValue(9);
-        dialog.BitBtn2->click();
+        dialog.speedSlider->setValue(9);
+        dialog.cancelButton->click();
     });
     EXPECT_EQ(dialog.chooseMoveStep(20), 20);
 
     onNextModal([&](QWidget *) {
-        dialog.trbMozgSeb->setValue(1);
-        dialog.BitBtn1->click();
+        dialog.speedSlider->setValue(1);
+        dialog.okButton->click();
     });
     EXPECT_EQ(dialog.chooseMoveStep(1000), 1);
 }

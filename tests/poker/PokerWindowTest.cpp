@@ -1,20 +1,20 @@
+#include "PokerWindow.h"
+#include "BestScoreNameDialog.h"
+#include "BestScoresWindow.h"
+#include "CardLibrary.h"
 #include "Click.h"
 #include "FileFaults.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "PokerSave.h"
 #include "PokerSharedWindows.h"
+#include "PokerSpeedDialog.h"
 #include "PressButton.h"
+#include "QuestionDialog.h"
 #include "ScriptedRandom.h"
 #include "Sound.h"
 #include "StatsTable.h"
 #include "TempDataDir.h"
-#include "uEredmeny.h"
-#include "uKartyak.h"
-#include "uNyert.h"
-#include "uPoker.h"
-#include "uPokerSpeed.h"
-#include "uValasz.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -54,21 +54,21 @@ qint32 savedMoney(const QByteArray &bytes)
     return qFromLittleEndian<qint32>(bytes.constData() + 40);
 }
 
-class PokerWindow : public TempDataDir
+class PokerWindowTest : public TempDataDir
 {
 protected:
     static void SetUpTestSuite() { shared = new PokerSharedWindows; }
     static void TearDownTestSuite() { delete shared; }
 
-    PokerWindow() { Sound::setBackend(&sounds); }
-    ~PokerWindow() override { Sound::setBackend(nullptr); }
+    PokerWindowTest() { Sound::setBackend(&sounds); }
+    ~PokerWindowTest() override { Sound::setBackend(nullptr); }
 
     // Opens the window on these cards and lets the first timer tick pass.
     void open(std::initializer_list<int> deal)
     {
         for (int card : deal)
             random.push(card);
-        window = std::make_unique<TfrmPoker>();
+        window = std::make_unique<PokerWindow>();
         window->chooseGameFile = [this](QFileDialog::AcceptMode) { return chosenFile; };
         window->show();
         window->MoveTick();
@@ -92,14 +92,14 @@ protected:
     int finishSlide()
     {
         int ticks = 0;
-        while (window->tmrMozg->isActive() && ticks < 1000) {
+        while (window->slideTimer->isActive() && ticks < 1000) {
             window->MoveTick();
             ++ticks;
         }
         return ticks;
     }
 
-    QString money() const { return window->lblPont->text(); }
+    QString money() const { return window->scoreLabel->text(); }
 
     void saveAs(const QString &path)
     {
@@ -117,11 +117,11 @@ protected:
     RecordedSounds sounds;
     ScriptedRandom random;
     ProgramRandomScope randomScope{random};
-    std::unique_ptr<TfrmPoker> window;
+    std::unique_ptr<PokerWindow> window;
     QString chosenFile;
 };
 
-TEST_F(PokerWindow, ANewGameDealsFiveCardsInARowAndTakesTheFirstStake)
+TEST_F(PokerWindowTest, ANewGameDealsFiveCardsInARowAndTakesTheFirstStake)
 {
     open(RuntDeal);
 
@@ -137,10 +137,10 @@ TEST_F(PokerWindow, ANewGameDealsFiveCardsInARowAndTakesTheFirstStake)
     }
     EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("0"));
     EXPECT_EQ(window->statsTable->text(9, 2), QStringLiteral("200"));
-    EXPECT_FALSE(window->pnlEredm->isVisible());
+    EXPECT_FALSE(window->resultPanel->isVisible());
 }
 
-TEST_F(PokerWindow, OkWithMarkedCardsSlidesThemOutReplacesAndPays)
+TEST_F(PokerWindowTest, OkWithMarkedCardsSlidesThemOutReplacesAndPays)
 {
     open(RuntDeal);
     for (int card : {35, 36, 37, 38}) // Jack to Ace of Spades come in for four Clubs
@@ -152,10 +152,10 @@ TEST_F(PokerWindow, OkWithMarkedCardsSlidesThemOutReplacesAndPays)
     pressCard(1); // lands on the mark and takes it off
     EXPECT_FALSE(window->DiscardMarks[1]->isVisible());
     EXPECT_EQ(window->HoldLabels[1]->text(), QStringLiteral("Hold"));
-    clickWidget(window->bbtnInv); // now 1..4 are marked
+    clickWidget(window->invertButton); // now 1..4 are marked
     EXPECT_FALSE(window->DiscardMarks[0]->isVisible());
 
-    clickWidget(window->bbtnOk);
+    clickWidget(window->okButton);
     ASSERT_EQ(sounds.played.size(), 1u);
     EXPECT_EQ(sounds.played[0],
               std::make_pair(dataPath(QStringLiteral("Kartya Le.wav")), Sound::NoWait));
@@ -164,15 +164,15 @@ TEST_F(PokerWindow, OkWithMarkedCardsSlidesThemOutReplacesAndPays)
     EXPECT_EQ(finishSlide(), 7);
 
     EXPECT_EQ(window->game().hand(), (PokerCards{0, 35, 36, 37, 38}));
-    EXPECT_TRUE(window->pnlEredm->isVisible());
-    EXPECT_EQ(window->pnlEredm->text(), QStringLiteral("Runt"));
+    EXPECT_TRUE(window->resultPanel->isVisible());
+    EXPECT_EQ(window->resultPanel->text(), QStringLiteral("Runt"));
     EXPECT_EQ(money(), QStringLiteral("$495"));
     EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("1"));
     for (const QLabel *label : window->HoldLabels)
         EXPECT_FALSE(label->isVisible());
 }
 
-TEST_F(PokerWindow, APressWithAnyButtonButTheLeftIsOkAnywhereOnTheTable)
+TEST_F(PokerWindowTest, APressWithAnyButtonButTheLeftIsOkAnywhereOnTheTable)
 {
     struct Case
     {
@@ -207,7 +207,7 @@ TEST_F(PokerWindow, APressWithAnyButtonButTheLeftIsOkAnywhereOnTheTable)
 
 // A quick second press reaches the window as a double-click event. Two Oks evaluate the hand
 // and start clearing it away; two left presses on a card mark it and take the mark off again.
-TEST_F(PokerWindow, EveryPressCountsHoweverQuickly)
+TEST_F(PokerWindowTest, EveryPressCountsHoweverQuickly)
 {
     // The card is pressed above the result panel, which the first Ok shows over it.
     const struct
@@ -218,8 +218,8 @@ TEST_F(PokerWindow, EveryPressCountsHoweverQuickly)
         Qt::MouseButton button;
     } cases[] = {
         {"background", [this] { return window->table; }, EmptyTable, Qt::RightButton},
-        {"Ok", [this] { return window->bbtnOk; }, {-1, -1}, Qt::LeftButton},
-        {"Invert", [this] { return window->bbtnInv; }, {-1, -1}, Qt::RightButton},
+        {"Ok", [this] { return window->okButton; }, {-1, -1}, Qt::LeftButton},
+        {"Invert", [this] { return window->invertButton; }, {-1, -1}, Qt::RightButton},
         {"a card", [this] { return window->cardPictures[1]; }, {35, 10}, Qt::RightButton},
     };
     for (const auto &c : cases) {
@@ -236,15 +236,15 @@ TEST_F(PokerWindow, EveryPressCountsHoweverQuickly)
     EXPECT_EQ(window->HoldLabels[1]->text(), QStringLiteral("Hold"));
 }
 
-TEST_F(PokerWindow, NeitherCardsNorInvertChangeMarksWhileCardsSlide)
+TEST_F(PokerWindowTest, NeitherCardsNorInvertChangeMarksWhileCardsSlide)
 {
     open(RuntDeal);
     pressCard(0);
-    clickWidget(window->bbtnOk);
+    clickWidget(window->okButton);
     window->MoveTick();
 
     pressCard(2);
-    clickWidget(window->bbtnInv);
+    clickWidget(window->invertButton);
     for (const Picture *mark : window->DiscardMarks)
         EXPECT_FALSE(mark->isVisible());
 
@@ -254,33 +254,33 @@ TEST_F(PokerWindow, NeitherCardsNorInvertChangeMarksWhileCardsSlide)
         EXPECT_FALSE(window->game().isMarked(position));
 }
 
-TEST_F(PokerWindow, OkAndInvertWaitForTheFirstTimerTick)
+TEST_F(PokerWindowTest, OkAndInvertWaitForTheFirstTimerTick)
 {
     for (int card : RuntDeal)
         random.push(card);
-    window = std::make_unique<TfrmPoker>();
+    window = std::make_unique<PokerWindow>();
     window->show();
-    clickWidget(window->bbtnInv);
-    clickWidget(window->bbtnOk);
+    clickWidget(window->invertButton);
+    clickWidget(window->okButton);
     EXPECT_EQ(window->game().phase(), PokerPhase::WaitingForDraw);
     EXPECT_FALSE(window->DiscardMarks[0]->isVisible());
 
     window->MoveTick();
-    EXPECT_FALSE(window->tmrMozg->isActive());
-    clickWidget(window->bbtnOk);
+    EXPECT_FALSE(window->slideTimer->isActive());
+    clickWidget(window->okButton);
     EXPECT_EQ(window->game().phase(), PokerPhase::ResultShown);
 }
 
-TEST_F(PokerWindow, SoundOffPlaysNothing)
+TEST_F(PokerWindowTest, SoundOffPlaysNothing)
 {
     open(RuntDeal);
-    window->Sound1->trigger();
-    clickWidget(window->bbtnOk);
+    window->soundAction->trigger();
+    clickWidget(window->okButton);
     EXPECT_TRUE(sounds.played.empty());
     EXPECT_EQ(window->game().phase(), PokerPhase::ResultShown);
 }
 
-TEST_F(PokerWindow, SavedMoneyComesBackWhenTheGameIsLoaded)
+TEST_F(PokerWindowTest, SavedMoneyComesBackWhenTheGameIsLoaded)
 {
     open(RuntDeal);
     saveAs(dataPath(QStringLiteral("waiting.txt")));
@@ -304,7 +304,7 @@ TEST_F(PokerWindow, SavedMoneyComesBackWhenTheGameIsLoaded)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - paid.kp1"));
 }
 
-TEST_F(PokerWindow, TheThousandthHandIsPaidAndTheNextOkEndsTheGameWithoutAStake)
+TEST_F(PokerWindowTest, TheThousandthHandIsPaidAndTheNextOkEndsTheGameWithoutAStake)
 {
     writeDataFile(QStringLiteral("last.kp1"), savedGame({999}, 5));
     open(RuntDeal);
@@ -312,60 +312,60 @@ TEST_F(PokerWindow, TheThousandthHandIsPaidAndTheNextOkEndsTheGameWithoutAStake)
         random.push(card);
     load(dataPath(QStringLiteral("last.kp1")));
     EXPECT_EQ(money(), QStringLiteral("$0"));
-    EXPECT_TRUE(window->Save1->isEnabled());
+    EXPECT_TRUE(window->saveAction->isEnabled());
 
-    clickWidget(window->bbtnOk);
-    EXPECT_TRUE(window->pnlEredm->isVisible());
+    clickWidget(window->okButton);
+    EXPECT_TRUE(window->resultPanel->isVisible());
     EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("1 000"));
-    EXPECT_FALSE(window->Save1->isEnabled());
-    EXPECT_FALSE(window->SaveAs1->isEnabled());
+    EXPECT_FALSE(window->saveAction->isEnabled());
+    EXPECT_FALSE(window->saveAsAction->isEnabled());
 
-    clickWidget(window->bbtnOk);
+    clickWidget(window->okButton);
     finishSlide();
     // Money 0 offers no best score: no window opens, and the list file is not touched.
     EXPECT_TRUE(window->game().isOver());
-    EXPECT_TRUE(window->pnlJatVege->isVisible());
-    EXPECT_EQ(window->pnlJatVege->pos(), QPoint(70, 260));
+    EXPECT_TRUE(window->gameOverPanel->isVisible());
+    EXPECT_EQ(window->gameOverPanel->pos(), QPoint(70, 260));
     EXPECT_EQ(money(), QStringLiteral("$0"));
-    EXPECT_FALSE(window->bbtnOk->isEnabled());
-    EXPECT_FALSE(window->bbtnInv->isEnabled());
+    EXPECT_FALSE(window->okButton->isEnabled());
+    EXPECT_FALSE(window->invertButton->isEnabled());
     EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("Poker.ere"))));
 
     window->close(); // a finished game closes without the save question
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(PokerWindow, LoadingAFinishedGameEndsItAtOnceAndOffersTheMoney)
+TEST_F(PokerWindowTest, LoadingAFinishedGameEndsItAtOnceAndOffersTheMoney)
 {
     writeDataFile(QStringLiteral("done.kp1"), savedGame({400, 600}, 1234));
     open(RuntDeal);
     onNextModal([](QWidget *nameEntry) {
         answerNextModal(QStringLiteral("OK")); // the list that follows
-        static_cast<TfrmNyert *>(nameEntry)->bbtnOk->click();
+        static_cast<BestScoreNameDialog *>(nameEntry)->okButton->click();
     });
     load(dataPath(QStringLiteral("done.kp1")));
 
-    EXPECT_TRUE(window->pnlJatVege->isVisible());
+    EXPECT_TRUE(window->gameOverPanel->isVisible());
     EXPECT_EQ(money(), QStringLiteral("$1234"));
     for (const Picture *card : window->cardPictures)
         EXPECT_FALSE(card->isVisible());
     EXPECT_TRUE(readDataFile(QStringLiteral("Poker.ere")).contains("Pont=1234"));
 
-    clickWidget(window->bbtnUjJat);
-    EXPECT_FALSE(window->pnlJatVege->isVisible());
+    clickWidget(window->newGameButton);
+    EXPECT_FALSE(window->gameOverPanel->isVisible());
     EXPECT_EQ(money(), QStringLiteral("$495"));
-    EXPECT_TRUE(window->bbtnOk->isEnabled());
+    EXPECT_TRUE(window->okButton->isEnabled());
 }
 
-TEST_F(PokerWindow, AShortFileIsReportedAndTheGameGoesOn)
+TEST_F(PokerWindowTest, AShortFileIsReportedAndTheGameGoesOn)
 {
     writeDataFile(QStringLiteral("short.kp1"), savedGame({}, 500).left(43));
     open(RuntDeal);
     pressCard(2);
     QString message;
     onNextModal([&](QWidget *) {
-        message = frmValasz->lblKerdes->text();
-        frmValasz->bbtnOk->click();
+        message = questionDialog->messageLabel->text();
+        questionDialog->okButton->click();
     });
     load(dataPath(QStringLiteral("short.kp1")));
 
@@ -378,7 +378,7 @@ TEST_F(PokerWindow, AShortFileIsReportedAndTheGameGoesOn)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - Untitled"));
 }
 
-TEST_F(PokerWindow, ADeclinedOverwriteKeepsTheCurrentFile)
+TEST_F(PokerWindowTest, ADeclinedOverwriteKeepsTheCurrentFile)
 {
     open(RuntDeal);
     saveAs(dataPath(QStringLiteral("mine.kp1")));
@@ -397,7 +397,7 @@ TEST_F(PokerWindow, ADeclinedOverwriteKeepsTheCurrentFile)
 
 // The disk fills up while the game is saved, and again while the settings are: each time the
 // player is told, the old file stays, and the game is still unsaved, so closing asks.
-TEST_F(PokerWindow, WritesThatRunOutOfSpaceAreReportedAndChangeNothing)
+TEST_F(PokerWindowTest, WritesThatRunOutOfSpaceAreReportedAndChangeNothing)
 {
     const QByteArray oldSettings = "[Beallitas]\r\nMozgSeb=9\r\nHang=1\r\n";
     writeDataFile(QStringLiteral("Poker.ini"), oldSettings);
@@ -410,8 +410,8 @@ TEST_F(PokerWindow, WritesThatRunOutOfSpaceAreReportedAndChangeNothing)
 
     QStringList messages;
     const auto noteMessage = [&](QWidget *) {
-        messages << frmValasz->lblKerdes->text().remove(QLatin1Char('\n'));
-        frmValasz->bbtnOk->click();
+        messages << questionDialog->messageLabel->text().remove(QLatin1Char('\n'));
+        questionDialog->okButton->click();
     };
     onNextModal(noteMessage);
     {
@@ -423,9 +423,9 @@ TEST_F(PokerWindow, WritesThatRunOutOfSpaceAreReportedAndChangeNothing)
     EXPECT_FALSE(window->game().isSaved());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - game.kp1"));
 
-    window->Sound1->trigger();
+    window->soundAction->trigger();
     onNextModal([&](QWidget *question) {
-        messages << frmValasz->lblKerdes->text();
+        messages << questionDialog->messageLabel->text();
         onNextModal(noteMessage);
         for (QPushButton *button : question->findChildren<QPushButton *>()) {
             if (button->isVisible() && button->text() == QStringLiteral("No"))
@@ -442,7 +442,7 @@ TEST_F(PokerWindow, WritesThatRunOutOfSpaceAreReportedAndChangeNothing)
     EXPECT_EQ(readDataFile(QStringLiteral("Poker.ini")), oldSettings);
 }
 
-TEST_F(PokerWindow, ClosingAnUnsavedGameAsksFirst)
+TEST_F(PokerWindowTest, ClosingAnUnsavedGameAsksFirst)
 {
     open(RuntDeal);
     window->Proceed();
@@ -459,14 +459,14 @@ TEST_F(PokerWindow, ClosingAnUnsavedGameAsksFirst)
     EXPECT_TRUE(settings.contains("Hang=1"));
 }
 
-TEST_F(PokerWindow, YesToTheSaveQuestionSavesBeforeANewGame)
+TEST_F(PokerWindowTest, YesToTheSaveQuestionSavesBeforeANewGame)
 {
     open(RuntDeal);
     window->Proceed();
 
     chosenFile = dataPath(QStringLiteral("kept.kp1"));
     answerNextModal(QStringLiteral("Yes"));
-    window->NewGame1->trigger();
+    window->newGameAction->trigger();
     EXPECT_EQ(readDataFile(QStringLiteral("kept.kp1")), savedGame({1}, 495));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kovra - Poker - Untitled"));
     EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("0"));

@@ -1,10 +1,10 @@
+#include "BestScoresWindow.h"
+#include "BestScoreNameDialog.h"
 #include "BestScores.h"
 #include "FileFaults.h"
 #include "IniFile.h"
+#include "QuestionDialog.h"
 #include "TempDataDir.h"
-#include "uEredmeny.h"
-#include "uNyert.h"
-#include "uValasz.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -50,7 +50,7 @@ public:
     QString typedName;
     QList<char> answers; // one per question, 'Y' or 'N'; Ok otherwise
     QList<QPushButton *> listButtons; // one per look at the list window; OK when none is left
-    std::function<void(TfrmEredmeny *)> inspectList;
+    std::function<void(BestScoresWindow *)> inspectList;
     Seen seen;
 
     Seen run(const std::function<void()> &call)
@@ -68,27 +68,27 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
-        if (modal == frmNyert) {
-            seen.scorePrompts << frmNyert->lblPont->text();
+        if (modal == bestScoreNameDialog) {
+            seen.scorePrompts << bestScoreNameDialog->scoreLabel->text();
             // Typing replaces the selected text, as the field is selected on opening.
-            frmNyert->edtNev->insert(typedName);
-            frmNyert->bbtnOk->click();
-        } else if (modal == frmValasz) {
-            seen.messages << frmValasz->lblKerdes->text().remove(QLatin1Char('\n'));
+            bestScoreNameDialog->nameEdit->insert(typedName);
+            bestScoreNameDialog->okButton->click();
+        } else if (modal == questionDialog) {
+            seen.messages << questionDialog->messageLabel->text().remove(QLatin1Char('\n'));
             const char answer = answers.isEmpty() ? 'O' : answers.takeFirst();
-            (answer == 'N' ? frmValasz->bbtnMegsem : frmValasz->bbtnOk)->click();
-        } else if (modal == frmEredmeny && !busy) {
+            (answer == 'N' ? questionDialog->cancelButton : questionDialog->okButton)->click();
+        } else if (modal == bestScoresWindow && !busy) {
             ListSeen list;
-            readColumn(frmEredmeny->reNev, list.names, list.nameColours);
-            readColumn(frmEredmeny->rePont, list.scores, list.scoreColours);
+            readColumn(bestScoresWindow->nameColumn, list.names, list.nameColours);
+            readColumn(bestScoresWindow->scoreColumn, list.scores, list.scoreColours);
             seen.lists << list;
             if (inspectList)
-                inspectList(frmEredmeny);
+                inspectList(bestScoresWindow);
             QPushButton *button
-                = listButtons.isEmpty() ? frmEredmeny->bbtnOk : listButtons.takeFirst();
+                = listButtons.isEmpty() ? bestScoresWindow->okButton : listButtons.takeFirst();
             // A button that asks a question opens it inside this handler; it is answered
             // by the next turns of the poll.
-            busy = button != frmEredmeny->bbtnOk;
+            busy = button != bestScoresWindow->okButton;
             QTimer::singleShot(0, button, [this, button] {
                 button->click();
                 busy = false;
@@ -144,9 +144,9 @@ protected:
         EXPECT_EQ(list.nameColours, coloursWithHighlight(-1));
     }
 
-    TfrmValasz question;
-    TfrmEredmeny listWindow;
-    TfrmNyert nameWindow;
+    QuestionDialog question;
+    BestScoresWindow listWindow;
+    BestScoreNameDialog nameWindow;
 };
 
 }
@@ -183,7 +183,7 @@ TEST_F(BestScoresWindowTest, ScoreEqualToTheLastStaysOutAndOneMoreEntersLast)
     EXPECT_EQ(seen.lists[0].scoreColours, coloursWithHighlight(15));
     EXPECT_TRUE(readDataFile(listFile()).contains("[Hely15]\r\nNev=Gy\xF5z\xF5\r\nPont=101\r\n"));
     // The typed name stays for the next entry.
-    EXPECT_EQ(frmNyert->edtNev->text(), QStringLiteral("Győző"));
+    EXPECT_EQ(bestScoreNameDialog->nameEdit->text(), QStringLiteral("Győző"));
 }
 
 TEST_F(BestScoresWindowTest, BestScoresCommandRewritesTheSameFileAndHighlightsNothing)
@@ -266,7 +266,7 @@ TEST_F(BestScoresWindowTest, ClearAsksAndEmptiesTheOpenListInPlace)
         const QByteArray before = readDataFile(listFile());
         Responder clearing;
         clearing.answers = {answer};
-        clearing.listButtons = {frmEredmeny->bbtnClear};
+        clearing.listButtons = {bestScoresWindow->clearButton};
         const Seen seen = show(0, clearing);
         EXPECT_EQ(seen.messages,
                   QStringList{QStringLiteral("Are you sure you want to clear scores?")});
@@ -293,13 +293,13 @@ TEST_F(BestScoresWindowTest, ColumnsGrowToTheirWidestLineAndShowEveryLine)
         Layout layout;
         Responder typing;
         typing.typedName = QString(BestScoreList::NameLength, QLatin1Char('W'));
-        typing.inspectList = [&layout](TfrmEredmeny *window) {
+        typing.inspectList = [&layout](BestScoresWindow *window) {
             layout = {window->size(),
-                      window->reNev->geometry(),
-                      window->rePont->geometry(),
-                      window->pnlGombok->geometry(),
-                      window->reNev->document()->size(),
-                      window->rePont->document()->size()};
+                      window->nameColumn->geometry(),
+                      window->scoreColumn->geometry(),
+                      window->buttonPanel->geometry(),
+                      window->nameColumn->document()->size(),
+                      window->scoreColumn->document()->size()};
         };
         show(score, typing);
         return layout;

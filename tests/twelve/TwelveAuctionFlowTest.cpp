@@ -17,7 +17,7 @@ TEST_F(TwelveWindowTest, NoMarkerStaysUnderACardLostAtAuction)
         }));
         const int lost = game().AuctionSlot;
         EXPECT_TRUE(table().markers[HumanSeat]->isVisible());
-        press(table().imgTetNoMore);
+        press(table().noMoreButton);
         tickWhile([&] { return game().TurnSlot[lost].FaceUp; });
         tickUntilWaiting();
         if (state() != TurnState::Choosing || game().Wanted[HumanSeat] != lost)
@@ -36,12 +36,12 @@ TEST_F(TwelveWindowTest, TheComputersAnswerThePlayerAtTheBiddingPace)
 {
     writeDataFile("Twelve.ini", "[Beallitas]\r\nLicitInt=401\r\n");
     open();
-    for (Picture *button : {table().imgTet1, table().imgTetTobb}) {
+    for (Picture *button : {table().bidOneButton, table().atAllCostsButton}) {
         ASSERT_TRUE(playUntil([&] { return waitingForHumanBid(game(), state()); }));
         press(button);
         ASSERT_EQ(game().Leader, HumanSeat);
-        EXPECT_TRUE(window->tmrKesl->isActive());
-        EXPECT_EQ(window->tmrKesl->interval(), 401);
+        EXPECT_TRUE(window->moveTimer->isActive());
+        EXPECT_EQ(window->moveTimer->interval(), 401);
     }
 }
 
@@ -50,16 +50,16 @@ TEST_F(TwelveWindowTest, TheBidPromptGoesWhenTheAuctionCloses)
 {
     open();
     const QString prompt = QStringLiteral("Bid or click \"No more\"");
-    for (Picture *button : {table().imgTet5, table().imgTetTobb}) {
+    for (Picture *button : {table().bidFiveButton, table().atAllCostsButton}) {
         ASSERT_TRUE(playUntil([&] { return waitingForHumanBid(game(), state()); }));
-        EXPECT_EQ(table().stb1->currentMessage(), prompt);
+        EXPECT_EQ(table().statusLine->currentMessage(), prompt);
         press(button);
         tickWhile([&] {
             if (waitingForHumanBid(game(), state()))
-                press(table().imgTetNoMore);
+                press(table().noMoreButton);
             return state() == TurnState::Bidding;
         });
         EXPECT_TRUE(state() == TurnState::TurningSoldFace || state() == TurnState::AtAllCostsPause);
-        EXPECT_NE(table().stb1->currentMessage(), prompt) << int(state());
+        EXPECT_NE(table().statusLine->currentMessage(), prompt) << int(state());
     }
 }

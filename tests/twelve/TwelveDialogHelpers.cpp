@@ -1,12 +1,12 @@
 #include "TwelveDialogHelpers.h"
 
-#include "uValasz.h"
+#include "QuestionDialog.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
-QuestionScript::QuestionScript(TfrmValasz &question)
+QuestionScript::QuestionScript(QuestionDialog &question)
     : question(question)
 {
     poll.setInterval(1);
@@ -18,7 +18,7 @@ void QuestionScript::answerWhenShown()
 {
     if (QApplication::activeModalWidget() != &question || !question.isVisible())
         return;
-    asked << question.lblKerdes->text();
+    asked << question.messageLabel->text();
     const QString caption = answers.isEmpty() ? QStringLiteral("Cancel") : answers.takeFirst();
     for (QPushButton *button : question.findChildren<QPushButton *>())
         if (button->isVisible() && button->text() == caption) {

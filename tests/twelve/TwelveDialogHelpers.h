@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTimer>
 
-class TfrmValasz;
+class QuestionDialog;
 
 // Lists the seats round the table, as the Twelve window does on every show, for one test.
 class SeatOrderRoundTheTable
@@ -21,7 +21,7 @@ public:
 class QuestionScript
 {
 public:
-    explicit QuestionScript(TfrmValasz &question);
+    explicit QuestionScript(QuestionDialog &question);
 
     QStringList answers;
     QStringList asked;
@@ -29,6 +29,6 @@ public:
 private:
     void answerWhenShown();
 
-    TfrmValasz &question;
+    QuestionDialog &question;
     QTimer poll;
 };

@@ -4,11 +4,11 @@
 #include "FileLimits.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "TwelveHint.h"
 #include "TwelveHintView.h"
 #include "TwelveKeptGame.h"
 #include "TwelvePlayers.h"
-#include "uValasz.h"
 
 #include <QFile>
 #include <QLabel>
@@ -37,8 +37,8 @@ protected:
     {
         QString message;
         onNextModal([&message](QWidget *) {
-            message = frmValasz->lblKerdes->text();
-            frmValasz->bbtnOk->click();
+            message = questionDialog->messageLabel->text();
+            questionDialog->okButton->click();
         });
         open();
         return message;
@@ -48,7 +48,7 @@ protected:
     // the shortcuts.
     void pressKey(Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
 
-    QString status() const { return table().stb1->currentMessage(); }
+    QString status() const { return table().statusLine->currentMessage(); }
 };
 
 TEST_F(TwelveKeptGameWindow, AGameClosedMidTurnContinuesAtTheStartOfThatTurn)
@@ -68,7 +68,7 @@ TEST_F(TwelveKeptGameWindow, AGameClosedMidTurnContinuesAtTheStartOfThatTurn)
     EXPECT_EQ(game().RoundNo, 3);
     EXPECT_EQ(game().Scores, atTurnStart.Scores);
     EXPECT_EQ(game().PlayerNames, atTurnStart.PlayerNames);
-    EXPECT_EQ(table().lblNev[3]->text(), "Cid");
+    EXPECT_EQ(table().nameLabels[3]->text(), "Cid");
     EXPECT_EQ(state(), TurnState::Travelling);
     // The turn begins again: the player holds his cards, each computer all but the one it put.
     EXPECT_EQ(game().Holding[HumanSeat], atTurnStart.Holding[HumanSeat]);
@@ -83,7 +83,7 @@ TEST_F(TwelveKeptGameWindow, AGameClosedMidTurnContinuesAtTheStartOfThatTurn)
     // The game goes on and, answered Yes, New game forgets the kept one.
     ASSERT_TRUE(playUntil([this] { return state() == TurnState::Choosing; }));
     answerNextModal(QStringLiteral("Yes"));
-    window->NewGame1->trigger();
+    window->newGameAction->trigger();
     EXPECT_EQ(game().RoundNo, 1);
     EXPECT_FALSE(QFile::exists(dataPath(KeptName)));
 }
@@ -102,7 +102,7 @@ TEST_F(TwelveKeptGameWindow, AKeptGameKeepsItsOwnLevelAndScoringUntilANewGame)
     EXPECT_EQ(game().Difficulty, 2.0);
     EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 3, Scoring: Average based (kept game)");
     answerNextModal(QStringLiteral("Yes"));
-    window->NewGame1->trigger();
+    window->newGameAction->trigger();
     EXPECT_EQ(game().Difficulty, 1.0);
     EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 1, Scoring: Simple");
 
@@ -170,10 +170,10 @@ TEST_F(TwelveKeptGameWindow, AFailedWriteKeepsThePreviousKeptGame)
     QString message;
     onNextModal([&message](QWidget *) {
         onNextModal([&message](QWidget *) {
-            message = frmValasz->lblKerdes->text();
-            frmValasz->bbtnOk->click();
+            message = questionDialog->messageLabel->text();
+            questionDialog->okButton->click();
         });
-        frmValasz->bbtnOk->click(); // "Yes" to the quit question
+        questionDialog->okButton->click(); // "Yes" to the quit question
     });
     {
         const FileSizeLimit full(500);

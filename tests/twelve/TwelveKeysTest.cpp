@@ -142,12 +142,12 @@ TEST_F(TwelveKeysTest, ReturnConfirmsTheEndOfARound)
 {
     openActive();
     ASSERT_TRUE(playUntil([&] { return state() == TurnState::RoundOver; }));
-    ASSERT_TRUE(table().pnlFordVege->isVisible());
+    ASSERT_TRUE(table().roundEndPanel->isVisible());
     for (const Qt::Key refused : {Qt::Key_Plus, Qt::Key_5, Qt::Key_A, Qt::Key_N, Qt::Key_1})
         key(refused);
     EXPECT_EQ(state(), TurnState::RoundOver);
 
     confirm();
     EXPECT_EQ(game().RoundNo, 2);
-    EXPECT_FALSE(table().pnlFordVege->isVisible());
+    EXPECT_FALSE(table().roundEndPanel->isVisible());
 }

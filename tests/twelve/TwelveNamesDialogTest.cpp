@@ -1,11 +1,11 @@
+#include "TwelveNamesDialog.h"
+#include "BestScoreNameDialog.h"
 #include "DataDir.h"
 #include "ModalAnswer.h"
+#include "QuestionDialog.h"
 #include "TwelveDialogHelpers.h"
 #include "TwelveNames.h"
 #include "TwelveSettings.h"
-#include "u4NevBekerA.h"
-#include "uNyert.h"
-#include "uValasz.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -26,7 +26,7 @@ protected:
     void typeAndPressEnter(const std::array<QString, SeatCount> &typed)
     {
         for (int box = 0; box < SeatCount; ++box) {
-            QLineEdit *edit = dialog.edtNames[box];
+            QLineEdit *edit = dialog.nameEdits[box];
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Delete);
             // Key by key with its text, as a keyboard layout with accented letters sends them.
@@ -34,20 +34,20 @@ protected:
                 QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter),
                                     Qt::NoModifier);
         }
-        QTest::keyClick(dialog.edtNames[SeatCount - 1], Qt::Key_Return);
+        QTest::keyClick(dialog.nameEdits[SeatCount - 1], Qt::Key_Return);
     }
 
     QStringList boxTexts() const
     {
         QStringList texts;
-        for (const QLineEdit *edit : dialog.edtNames)
+        for (const QLineEdit *edit : dialog.nameEdits)
             texts << edit->text();
         return texts;
     }
 
-    TfrmValasz question;
-    TfrmNyert nyert;
-    Tfrm4NevBekerA dialog;
+    QuestionDialog question;
+    BestScoreNameDialog nyert;
+    TwelveNamesDialog dialog;
     QuestionScript questions{question};
     PerSeat<std::string> seats = dialog.defaultNames();
 };
@@ -77,7 +77,7 @@ TEST_F(TwelveNamesDialogTest, FreshProgramListsTheSeatsRoundTheTable)
     QStringList shown;
     onNextModal([&](QWidget *) {
         shown = boxTexts();
-        dialog.bbtnMegsem->click();
+        dialog.cancelButton->click();
     });
     {
         SeatOrderRoundTheTable roundTheTable;
@@ -87,7 +87,7 @@ TEST_F(TwelveNamesDialogTest, FreshProgramListsTheSeatsRoundTheTable)
 
     onNextModal([&](QWidget *) {
         shown = boxTexts();
-        dialog.bbtnMegsem->click();
+        dialog.cancelButton->click();
     });
     dialog.editNames(seats);
     EXPECT_EQ(shown, QStringList({"Player", "John", "Paul", "Eric"})) << "seat order off";
@@ -117,7 +117,7 @@ TEST_F(TwelveNamesDialogTest, TwoEmptyNamesAreEqual)
 {
     onNextModal([&](QWidget *) {
         typeAndPressEnter({"Player", "  ", "", "Eric"});
-        dialog.bbtnMegsem->click();
+        dialog.cancelButton->click();
     });
     EXPECT_FALSE(dialog.editNames(seats));
     EXPECT_EQ(questions.asked, QStringList({NamesMustDiffer}));
@@ -136,27 +136,27 @@ TEST_F(TwelveNamesDialogTest, SwappingBoxesTwoAndFourSwapsLeftAndRight)
 TEST_F(TwelveNamesDialogTest, CancelAfterEditingChangesNothing)
 {
     SeatOrderRoundTheTable roundTheTable;
-    nyert.edtNev->setText("Anonymus");
+    nyert.nameEdit->setText("Anonymus");
     onNextModal([&](QWidget *) {
-        for (QLineEdit *edit : dialog.edtNames)
+        for (QLineEdit *edit : dialog.nameEdits)
             QTest::keyClicks(edit, "x");
-        QTest::keyClick(dialog.edtNames[0], Qt::Key_Escape);
+        QTest::keyClick(dialog.nameEdits[0], Qt::Key_Escape);
     });
     EXPECT_FALSE(dialog.editNames(seats));
     EXPECT_EQ(seats, dialog.defaultNames());
-    EXPECT_EQ(nyert.edtNev->text(), "Anonymus");
+    EXPECT_EQ(nyert.nameEdit->text(), "Anonymus");
 }
 
 TEST_F(TwelveNamesDialogTest, OkProposesThePlayersNameForTheTopScores)
 {
     SeatOrderRoundTheTable roundTheTable;
-    nyert.edtNev->setText("Anonymus");
+    nyert.nameEdit->setText("Anonymus");
     onNextModal([&](QWidget *) {
         typeAndPressEnter({QString("  Zs\u00f3fia Ny\u00e1ri "), "Eric", "Paul", "John"});
     });
     EXPECT_TRUE(dialog.editNames(seats));
     EXPECT_EQ(seats[1], "Zs\u00f3fia Ny\u00e1ri");
-    EXPECT_EQ(nyert.edtNev->text(), QString("Zs\u00f3fia Ny\u00e1ri"));
+    EXPECT_EQ(nyert.nameEdit->text(), QString("Zs\u00f3fia Ny\u00e1ri"));
 }
 
 // "Søren" would be saved as "S?ren": the dialog names the letter and keeps the names until the
@@ -168,7 +168,7 @@ TEST_F(TwelveNamesDialogTest, ALetterTheSettingsFileCannotHoldIsRefusedByName)
     onNextModal([&](QWidget *) {
         typeAndPressEnter({"Player", "Eric", QString("S\u00f8ren"), "John"});
         openWhileRefused = dialog.isVisible();
-        EXPECT_EQ(dialog.focusWidget(), dialog.edtNames[2]);
+        EXPECT_EQ(dialog.focusWidget(), dialog.nameEdits[2]);
         EXPECT_EQ(seats[3], "Paul") << "nothing changes while refused";
         typeAndPressEnter({"Player", "Eric", QString("S\u00f6ren \u0141uk"), "John"});
     });
@@ -190,14 +190,14 @@ TEST_F(TwelveNamesDialogTest, BoxesStandWhereTheDialogIsLaidOut)
 {
     EXPECT_EQ(dialog.size(), QSize(275, 196));
     for (int box = 0; box < SeatCount; ++box) {
-        EXPECT_EQ(dialog.edtNames[box]->geometry(), QRect(112, 16 + 32 * box, 145, 24));
-        EXPECT_EQ(dialog.edtNames[box]->maxLength(), 15);
+        EXPECT_EQ(dialog.nameEdits[box]->geometry(), QRect(112, 16 + 32 * box, 145, 24));
+        EXPECT_EQ(dialog.nameEdits[box]->maxLength(), 15);
     }
-    EXPECT_EQ(dialog.Label1->pos(), QPoint(16, 20));
-    EXPECT_EQ(dialog.Label2->pos(), QPoint(16, 52));
-    EXPECT_EQ(dialog.pnlGombok->geometry(), QRect(0, 155, 275, 41));
-    EXPECT_EQ(dialog.bbtnOk->geometry(), QRect(184, 8, 75, 25));
-    EXPECT_EQ(dialog.bbtnMegsem->geometry(), QRect(88, 8, 75, 25));
+    EXPECT_EQ(dialog.yourNameLabel->pos(), QPoint(16, 20));
+    EXPECT_EQ(dialog.otherNamesLabel->pos(), QPoint(16, 52));
+    EXPECT_EQ(dialog.buttonPanel->geometry(), QRect(0, 155, 275, 41));
+    EXPECT_EQ(dialog.okButton->geometry(), QRect(184, 8, 75, 25));
+    EXPECT_EQ(dialog.cancelButton->geometry(), QRect(88, 8, 75, 25));
 }
 
 }

@@ -1,6 +1,7 @@
 // The table at 1.5 and 2 times its designed size, as a player who maximises the window sees
 // it: everything where the scaled layout says, clicks on what shows.
 #include "TwelveWindowFixture.h"
+#include "WindowPlacement.h"
 
 #include "Picture.h"
 #include "TwelveRoom.h"
@@ -52,17 +53,18 @@ TEST_P(TwelveScaledTableTest, PartsLieWhereTheScaledLayoutSays)
                   scale.toWidget(QRect(card.place, UprightCard)));
     for (int seat = 1; seat <= SeatCount; ++seat) {
         EXPECT_EQ(table().scoreBoxes[seat]->geometry(), scale.toWidget(scoreBox(seat)));
-        EXPECT_EQ(table().lblNev[seat]->geometry(), scale.toWidget(NameLabels[seat]));
+        EXPECT_EQ(table().nameLabels[seat]->geometry(), scale.toWidget(NameLabels[seat]));
     }
-    EXPECT_EQ(table().imgTetNoMore->geometry(),
+    EXPECT_EQ(table().noMoreButton->geometry(),
               scale.toWidget(QRect(BidButtonPlaces[3], BidButtonSize)));
-    EXPECT_EQ(table().stb1->geometry(),
+    EXPECT_EQ(table().statusLine->geometry(),
               scale.toWidget(QRect(0, H - StatusHeight, W, StatusHeight)));
     // Pictures are drawn for the size they are shown at, not stretched.
     const Picture *face = table().faces[heldCard(HumanSeat)];
     EXPECT_NEAR(face->pixmap().width(), face->width() * face->devicePixelRatioF(), 1);
-    EXPECT_NEAR(table().imgMuv->pixmap().width(),
-                table().imgMuv->width() * table().imgMuv->devicePixelRatioF(), 1);
+    EXPECT_NEAR(table().bidButtonBackdrop->pixmap().width(),
+                table().bidButtonBackdrop->width() * table().bidButtonBackdrop->devicePixelRatioF(),
+                1);
     EXPECT_NEAR(table().scoreLabels[1]->font().pointSizeF(), 10 * GetParam(), 0.01);
 
     putAndTurnUp();
@@ -78,7 +80,7 @@ TEST_P(TwelveScaledTableTest, CardsTravelInAsManyTicks)
     pressFace(heldCard(HumanSeat));
     int ticks = 0;
     while (state() == TurnState::Travelling) {
-        window->tmrKeslTimer();
+        window->moveTick();
         ++ticks;
     }
     int longest = 0;
@@ -130,9 +132,9 @@ TEST_F(TwelveWindowTest, TheWindowKeepsItsSizePlaceAndState)
 
     window->move(50, 60);
     window->resize(window->size() - table().size() + QSize(1176, 789));
-    window->tmrMeretezTimer();
+    window->placement->note();
     window->showMaximized();
-    window->tmrMeretezTimer();
+    window->placement->note();
     window->state().GameOver = true;
     window->close();
     const QByteArray saved = readDataFile("Twelve.ini");

@@ -1,7 +1,7 @@
+#include "TwelveScoreSheet.h"
 #include "ModalAnswer.h"
 #include "TempDataDir.h"
 #include "TwelveDialogHelpers.h"
-#include "uReszeredmA.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -34,13 +34,13 @@ protected:
         onNextModal([&](QWidget *modal) {
             ASSERT_EQ(modal, sheet.get());
             look();
-            QTest::keyClick(sheet->sbx1, Qt::Key_Return);
+            QTest::keyClick(sheet->scrollArea, Qt::Key_Return);
         });
         sheet->ShowScoreSheet(game, score);
         EXPECT_FALSE(sheet->isVisible());
     }
 
-    QLabel *cell(int row, int column) const { return sheet->lblCell[row][column]; }
+    QLabel *cell(int row, int column) const { return sheet->cellLabels[row][column]; }
     QColor colour(int row, int column) const
     {
         return cell(row, column)->palette().color(QPalette::WindowText);
@@ -48,19 +48,19 @@ protected:
     QStringList rowTexts(int row) const
     {
         QStringList texts;
-        for (const QLabel *label : sheet->lblCell[row])
+        for (const QLabel *label : sheet->cellLabels[row])
             texts << label->text();
         return texts;
     }
     bool rowHidden(int row) const
     {
-        return std::all_of(sheet->lblCell[row].begin(), sheet->lblCell[row].end(),
+        return std::all_of(sheet->cellLabels[row].begin(), sheet->cellLabels[row].end(),
                            [](const QLabel *label) { return label->isHidden(); });
     }
 
     SeatOrderRoundTheTable roundTheTable;
     TwelveGame game;
-    std::unique_ptr<TfrmReszeredmA> sheet = std::make_unique<TfrmReszeredmA>();
+    std::unique_ptr<TwelveScoreSheet> sheet = std::make_unique<TwelveScoreSheet>();
 };
 
 TEST_F(TwelveScoreSheetTest, FirstRoundShowsOneBoldRowWithTheSeatsRoundTheTable)
@@ -72,7 +72,7 @@ TEST_F(TwelveScoreSheetTest, FirstRoundShowsOneBoldRowWithTheSeatsRoundTheTable)
         EXPECT_EQ(rowTexts(0), QStringList({"", "Player", "Eric", "Paul", "John"}));
         EXPECT_TRUE(cell(0, 0)->isHidden());
         EXPECT_EQ(rowTexts(1), QStringList({"1.", "1 000", "-1 250", "975", "1 100"}));
-        for (int column = 0; column < TfrmReszeredmA::SheetColumns; ++column) {
+        for (int column = 0; column < TwelveScoreSheet::SheetColumns; ++column) {
             EXPECT_TRUE(cell(1, column)->isVisible());
             EXPECT_TRUE(cell(1, column)->font().bold());
             EXPECT_FALSE(cell(1, column)->font().strikeOut());
@@ -80,7 +80,7 @@ TEST_F(TwelveScoreSheetTest, FirstRoundShowsOneBoldRowWithTheSeatsRoundTheTable)
         EXPECT_EQ(colour(1, 4), DarkBlue) << "John, seat 2, leads";
         EXPECT_EQ(colour(1, 1), Black);
         EXPECT_TRUE(rowHidden(2));
-        EXPECT_TRUE(sheet->lblVegerPont->isHidden());
+        EXPECT_TRUE(sheet->finalScoreLabel->isHidden());
     });
 }
 
@@ -109,15 +109,15 @@ TEST_F(TwelveScoreSheetTest, ANewGameHidesTheRowsAndFinalLineOfTheLastOne)
     game.GameOver = true;
     showSheet(1100, [&] {
         EXPECT_FALSE(rowHidden(RoundCount));
-        EXPECT_TRUE(sheet->lblVegerPont->isVisible());
+        EXPECT_TRUE(sheet->finalScoreLabel->isVisible());
     });
     game.RoundNo = 2;
     game.GameOver = false;
     showSheet(0, [&] {
         EXPECT_FALSE(rowHidden(2));
-        for (int row = 3; row < TfrmReszeredmA::SheetRows; ++row)
+        for (int row = 3; row < TwelveScoreSheet::SheetRows; ++row)
             EXPECT_TRUE(rowHidden(row)) << row;
-        EXPECT_TRUE(sheet->lblVegerPont->isHidden());
+        EXPECT_TRUE(sheet->finalScoreLabel->isHidden());
     });
 }
 
@@ -127,7 +127,7 @@ TEST_F(TwelveScoreSheetTest, LastRoundTurnsTheLeaderRedAndShowsTheUngroupedScore
     setRow(RoundCount, {0, 1250, 1100, 975, 1000});
     showSheet(1250, [&] {
         EXPECT_EQ(colour(RoundCount, 1), DarkBlue);
-        EXPECT_TRUE(sheet->lblVegerPont->isHidden()) << "only once the game is over";
+        EXPECT_TRUE(sheet->finalScoreLabel->isHidden()) << "only once the game is over";
     });
 
     game.GameOver = true;
@@ -137,20 +137,20 @@ TEST_F(TwelveScoreSheetTest, LastRoundTurnsTheLeaderRedAndShowsTheUngroupedScore
         EXPECT_EQ(colour(1, 1), DarkRed);
         EXPECT_EQ(colour(RoundCount, 2), Black);
         EXPECT_FALSE(cell(RoundCount, 1)->font().strikeOut());
-        EXPECT_TRUE(sheet->lblVegerPont->isVisible());
-        EXPECT_EQ(sheet->lblVegerPont->text(), "Your score is 1250 points!");
-        EXPECT_EQ(sheet->lblVegerPont->geometry(), QRect(0, rowTop(RoundCount) + 40, 625, 24));
+        EXPECT_TRUE(sheet->finalScoreLabel->isVisible());
+        EXPECT_EQ(sheet->finalScoreLabel->text(), "Your score is 1250 points!");
+        EXPECT_EQ(sheet->finalScoreLabel->geometry(), QRect(0, rowTop(RoundCount) + 40, 625, 24));
     });
 
     showSheet(-1250,
-              [&] { EXPECT_EQ(sheet->lblVegerPont->text(), "Your score is -1250 points!"); });
+              [&] { EXPECT_EQ(sheet->finalScoreLabel->text(), "Your score is -1250 points!"); });
 }
 
 TEST_F(TwelveScoreSheetTest, GridStandsWhereTheSheetIsLaidOut)
 {
     EXPECT_EQ(sheet->size(), QSize(632, 428));
-    EXPECT_EQ(sheet->sbx1->geometry(), QRect(0, 0, 632, 387));
-    EXPECT_EQ(sheet->bbtnOk->geometry(), QRect(480, 8, 75, 25));
+    EXPECT_EQ(sheet->scrollArea->geometry(), QRect(0, 0, 632, 387));
+    EXPECT_EQ(sheet->okButton->geometry(), QRect(480, 8, 75, 25));
     const int lefts[] = {34, 180, 326, 472};
     for (int row : {1, 7, 51}) {
         EXPECT_EQ(cell(row, 0)->geometry(), QRect(3, rowTop(row), 25, 17));
@@ -163,7 +163,7 @@ TEST_F(TwelveScoreSheetTest, GridStandsWhereTheSheetIsLaidOut)
     EXPECT_EQ(cell(0, 2)->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     EXPECT_EQ(cell(3, 3)->font().family(), "Arial");
     EXPECT_EQ(cell(3, 3)->font().pointSize(), 10);
-    EXPECT_EQ(sheet->lblVegerPont->font().pixelSize(), 20);
+    EXPECT_EQ(sheet->finalScoreLabel->font().pixelSize(), 20);
 }
 
 TEST_F(TwelveScoreSheetTest, WallTextureTilesTheSheetAndItsLackLeavesItPlain)
@@ -172,7 +172,7 @@ TEST_F(TwelveScoreSheetTest, WallTextureTilesTheSheetAndItsLackLeavesItPlain)
     const QPoint spots[] = {{5, 300}, {133, 300}};
     game.RoundNo = 1;
     showSheet(0, [&] {
-        const QImage shown = sheet->imgHatter->grab().toImage();
+        const QImage shown = sheet->background->grab().toImage();
         for (QPoint at : spots)
             EXPECT_EQ(shown.pixelColor(at), sheet->palette().color(QPalette::Window))
                 << "no texture in an empty folder: the window's face";
@@ -181,9 +181,9 @@ TEST_F(TwelveScoreSheetTest, WallTextureTilesTheSheetAndItsLackLeavesItPlain)
     copyShippedFile(QStringLiteral("Fal - Feh\u00e9r.bmp"));
     const QImage texture(dataPath(QStringLiteral("Fal - Feh\u00e9r.bmp")));
     ASSERT_EQ(texture.width(), 128);
-    sheet = std::make_unique<TfrmReszeredmA>();
+    sheet = std::make_unique<TwelveScoreSheet>();
     showSheet(0, [&] {
-        const QImage shown = sheet->imgHatter->grab().toImage();
+        const QImage shown = sheet->background->grab().toImage();
         for (QPoint at : spots)
             EXPECT_EQ(shown.pixelColor(at), texture.pixelColor(5, 300 % 128));
     });

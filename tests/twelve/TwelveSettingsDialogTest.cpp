@@ -1,8 +1,8 @@
+#include "TwelveSettingsDialog.h"
 #include "ModalAnswer.h"
+#include "QuestionDialog.h"
 #include "TwelveDialogHelpers.h"
 #include "TwelveSettingsHost.h"
-#include "u12Beall.h"
-#include "uValasz.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -53,7 +53,7 @@ protected:
         onNextModal([&](QWidget *modal) {
             ASSERT_EQ(modal, &dialog);
             change();
-            QTest::keyClick(dialog.trbFordSeb, closingKey);
+            QTest::keyClick(dialog.turnSpeedSlider, closingKey);
         });
         dialog.ShowSettings(window);
         EXPECT_FALSE(dialog.isVisible());
@@ -61,12 +61,13 @@ protected:
 
     QList<int> positions() const
     {
-        return {dialog.trbMozgSeb->value(), dialog.trbFordSeb->value(), dialog.trbLicitSeb->value(),
-                dialog.trbOkos->value(), dialog.seOkos->value()};
+        return {dialog.moveSpeedSlider->value(), dialog.turnSpeedSlider->value(),
+                dialog.bidSpeedSlider->value(), dialog.levelSlider->value(),
+                dialog.levelBox->value()};
     }
 
-    TfrmValasz question;
-    Tfrm12Beall dialog;
+    QuestionDialog question;
+    TwelveSettingsDialog dialog;
     QuestionScript questions{question};
     FakeTwelveWindow window;
 };
@@ -78,7 +79,7 @@ TEST_F(TwelveSettingsDialogTest, DefaultsShowAsTheirPositions)
     showSettings(
         [&] {
             shown = positions();
-            simple = dialog.rbEgysz->isChecked();
+            simple = dialog.simpleScoringButton->isChecked();
         },
         Qt::Key_Return);
     EXPECT_EQ(shown, QList<int>({10, 8, 30, 2, 1}));
@@ -93,27 +94,27 @@ TEST_F(TwelveSettingsDialogTest, DefaultsShowAsTheirPositions)
 
 TEST_F(TwelveSettingsDialogTest, DifficultyBarAndSpinEditFollowEachOther)
 {
-    QSignalSpy barMoves(dialog.trbOkos, &QSlider::valueChanged);
-    QSignalSpy spinMoves(dialog.seOkos, &QSpinBox::valueChanged);
+    QSignalSpy barMoves(dialog.levelSlider, &QSlider::valueChanged);
+    QSignalSpy spinMoves(dialog.levelBox, &QSpinBox::valueChanged);
     for (int position = 2; position <= 8; ++position) {
-        dialog.trbOkos->setValue(position);
-        EXPECT_EQ(dialog.seOkos->value(), position - 1);
+        dialog.levelSlider->setValue(position);
+        EXPECT_EQ(dialog.levelBox->value(), position - 1);
     }
     EXPECT_EQ(barMoves.count(), 6);
     EXPECT_EQ(spinMoves.count(), 6) << "one exchange per move";
 
     barMoves.clear();
     spinMoves.clear();
-    QLineEdit *typed = dialog.seOkos->findChild<QLineEdit *>();
+    QLineEdit *typed = dialog.levelBox->findChild<QLineEdit *>();
     typed->selectAll();
     QTest::keyClicks(typed, "4");
-    EXPECT_EQ(dialog.trbOkos->value(), 5);
+    EXPECT_EQ(dialog.levelSlider->value(), 5);
     EXPECT_EQ(barMoves.count(), 1);
     EXPECT_EQ(spinMoves.count(), 1);
 
-    QTest::keyClick(dialog.trbOkos, Qt::Key_Up);
-    EXPECT_EQ(dialog.trbOkos->value(), 4) << "Up moves towards the easy end at the top";
-    EXPECT_EQ(dialog.seOkos->value(), 3);
+    QTest::keyClick(dialog.levelSlider, Qt::Key_Up);
+    EXPECT_EQ(dialog.levelSlider->value(), 4) << "Up moves towards the easy end at the top";
+    EXPECT_EQ(dialog.levelBox->value(), 3);
 }
 
 struct QuestionCase
@@ -171,11 +172,12 @@ TEST_F(TwelveSettingsDialogTest, DifficultyAndScoringChangeDuringAGameOnlyWithAN
         questions.answers = c.answers;
         showSettings(
             [&] {
-                dialog.trbOkos->setValue(c.difficultyPosition);
-                (c.average ? dialog.rbAtlag : dialog.rbEgysz)->setChecked(true);
-                dialog.trbMozgSeb->setValue(5);
-                dialog.trbFordSeb->setValue(3);
-                dialog.trbLicitSeb->setValue(1);
+                dialog.levelSlider->setValue(c.difficultyPosition);
+                (c.average ? dialog.averageScoringButton : dialog.simpleScoringButton)
+                    ->setChecked(true);
+                dialog.moveSpeedSlider->setValue(5);
+                dialog.turnSpeedSlider->setValue(3);
+                dialog.bidSpeedSlider->setValue(1);
             },
             Qt::Key_Return);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -196,16 +198,16 @@ TEST_F(TwelveSettingsDialogTest, DifficultyAndScoringChangeDuringAGameOnlyWithAN
 
 TEST_F(TwelveSettingsDialogTest, CancelStoresNothingButTheFlickerBoxKeepsItsState)
 {
-    dialog.chbGyors->setChecked(true);
+    dialog.fastDrawBox->setChecked(true);
     showSettings(
         [&] {
-            dialog.chbGyors->click();
-            dialog.trbMozgSeb->setValue(3);
-            dialog.trbOkos->setValue(8);
-            dialog.rbAtlag->setChecked(true);
+            dialog.fastDrawBox->click();
+            dialog.moveSpeedSlider->setValue(3);
+            dialog.levelSlider->setValue(8);
+            dialog.averageScoringButton->setChecked(true);
         },
         Qt::Key_Escape);
-    EXPECT_FALSE(dialog.chbGyors->isChecked());
+    EXPECT_FALSE(dialog.fastDrawBox->isChecked());
     EXPECT_TRUE(window.fastDraws.empty()) << "the drawing mode stays as it was for now";
     EXPECT_EQ(window.tableSpeeds.MoveStep, 100);
     EXPECT_EQ(window.twelve.Difficulty, 1.0);
@@ -213,7 +215,7 @@ TEST_F(TwelveSettingsDialogTest, CancelStoresNothingButTheFlickerBoxKeepsItsStat
     EXPECT_TRUE(questions.asked.isEmpty());
 
     bool boxOnShowing = true;
-    showSettings([&] { boxOnShowing = dialog.chbGyors->isChecked(); }, Qt::Key_Return);
+    showSettings([&] { boxOnShowing = dialog.fastDrawBox->isChecked(); }, Qt::Key_Return);
     EXPECT_FALSE(boxOnShowing) << "showing leaves the box alone";
     EXPECT_EQ(window.fastDraws, std::vector<bool>({false}));
 }
@@ -245,22 +247,22 @@ TEST_F(TwelveSettingsDialogTest, ControlsStandWhereTheDialogIsLaidOut)
 {
     EXPECT_EQ(dialog.size(), QSize(416, 305));
     EXPECT_EQ(dialog.windowTitle(), "Twelve - Settings");
-    EXPECT_EQ(dialog.pnlBal->geometry(), QRect(8, 8, 271, 249));
-    EXPECT_EQ(dialog.pnlJobb->geometry(), QRect(288, 8, 120, 249));
-    EXPECT_EQ(dialog.pnlGombok->geometry(), QRect(0, 265, 416, 40));
-    EXPECT_EQ(dialog.chbGyors->geometry().topLeft(), QPoint(10, 17));
-    EXPECT_EQ(dialog.trbMozgSeb->geometry(), QRect(117, 57, 149, 33));
-    EXPECT_EQ(dialog.trbFordSeb->geometry(), QRect(117, 105, 149, 33));
-    EXPECT_EQ(dialog.trbLicitSeb->geometry(), QRect(117, 153, 149, 33));
-    EXPECT_EQ(dialog.trbLicitSeb->pageStep(), 7);
-    EXPECT_EQ(dialog.trbMozgSeb->maximum(), 12);
-    EXPECT_EQ(dialog.trbFordSeb->maximum(), 9);
-    EXPECT_EQ(dialog.rbEgysz->pos(), QPoint(140, 201));
-    EXPECT_EQ(dialog.rbAtlag->pos(), QPoint(222, 201));
-    EXPECT_EQ(dialog.seOkos->geometry(), QRect(69, 7, 37, 26));
-    EXPECT_EQ(dialog.trbOkos->geometry(), QRect(14, 32, 27, 209));
-    EXPECT_EQ(dialog.bbtnOk->geometry(), QRect(208, 9, 75, 24));
-    EXPECT_EQ(dialog.bbtnMegsem->geometry(), QRect(112, 9, 75, 24));
+    EXPECT_EQ(dialog.leftPanel->geometry(), QRect(8, 8, 271, 249));
+    EXPECT_EQ(dialog.rightPanel->geometry(), QRect(288, 8, 120, 249));
+    EXPECT_EQ(dialog.buttonPanel->geometry(), QRect(0, 265, 416, 40));
+    EXPECT_EQ(dialog.fastDrawBox->geometry().topLeft(), QPoint(10, 17));
+    EXPECT_EQ(dialog.moveSpeedSlider->geometry(), QRect(117, 57, 149, 33));
+    EXPECT_EQ(dialog.turnSpeedSlider->geometry(), QRect(117, 105, 149, 33));
+    EXPECT_EQ(dialog.bidSpeedSlider->geometry(), QRect(117, 153, 149, 33));
+    EXPECT_EQ(dialog.bidSpeedSlider->pageStep(), 7);
+    EXPECT_EQ(dialog.moveSpeedSlider->maximum(), 12);
+    EXPECT_EQ(dialog.turnSpeedSlider->maximum(), 9);
+    EXPECT_EQ(dialog.simpleScoringButton->pos(), QPoint(140, 201));
+    EXPECT_EQ(dialog.averageScoringButton->pos(), QPoint(222, 201));
+    EXPECT_EQ(dialog.levelBox->geometry(), QRect(69, 7, 37, 26));
+    EXPECT_EQ(dialog.levelSlider->geometry(), QRect(14, 32, 27, 209));
+    EXPECT_EQ(dialog.okButton->geometry(), QRect(208, 9, 75, 24));
+    EXPECT_EQ(dialog.cancelButton->geometry(), QRect(112, 9, 75, 24));
 }
 
 }

@@ -3,9 +3,9 @@
 #include "BestScores.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
-#include "u12Beall.h"
-#include "u4NevBekerA.h"
-#include "uValasz.h"
+#include "QuestionDialog.h"
+#include "TwelveNamesDialog.h"
+#include "TwelveSettingsDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,7 +25,7 @@ protected:
     {
         QStringList names;
         for (int seat = 1; seat <= SeatCount; ++seat)
-            names << table().lblNev[seat]->text();
+            names << table().nameLabels[seat]->text();
         return names;
     }
 
@@ -34,9 +34,9 @@ protected:
     {
         onNextModal([&](QWidget *) {
             change();
-            (ok ? frm12Beall->bbtnOk : frm12Beall->bbtnMegsem)->click();
+            (ok ? twelveSettingsDialog->okButton : twelveSettingsDialog->cancelButton)->click();
         });
-        window->Settings1->trigger();
+        window->settingsAction->trigger();
     }
 };
 
@@ -45,20 +45,20 @@ TEST_F(TwelveSideWindowsTest, TheNamesDialogRenamesTheTable)
     open();
     const QStringList before = nameLabels();
     onNextModal([](QWidget *) {
-        frm4NevBekerA->edtNames[1]->setText("John");
-        frm4NevBekerA->edtNames[3]->setText("Eric");
-        frm4NevBekerA->bbtnMegsem->click();
+        twelveNamesDialog->nameEdits[1]->setText("John");
+        twelveNamesDialog->nameEdits[3]->setText("Eric");
+        twelveNamesDialog->cancelButton->click();
     });
-    window->Names1->trigger();
+    window->namesAction->trigger();
     EXPECT_EQ(nameLabels(), before) << "Cancel renames nobody";
 
     onNextModal([](QWidget *) {
-        EXPECT_EQ(frm4NevBekerA->edtNames[1]->text(), "Eric") << "box 2 is the left seat";
-        frm4NevBekerA->edtNames[1]->setText("John");
-        frm4NevBekerA->edtNames[3]->setText("Eric");
-        frm4NevBekerA->bbtnOk->click();
+        EXPECT_EQ(twelveNamesDialog->nameEdits[1]->text(), "Eric") << "box 2 is the left seat";
+        twelveNamesDialog->nameEdits[1]->setText("John");
+        twelveNamesDialog->nameEdits[3]->setText("Eric");
+        twelveNamesDialog->okButton->click();
     });
-    window->Names1->trigger();
+    window->namesAction->trigger();
     EXPECT_EQ(nameLabels(), (QStringList{"Player", "Eric", "Paul", "John"}))
         << "left and right opponents swapped";
 }
@@ -66,11 +66,11 @@ TEST_F(TwelveSideWindowsTest, TheNamesDialogRenamesTheTable)
 TEST_F(TwelveSideWindowsTest, ASpeedChangeAppliesToTheRunningGameWithoutAQuestion)
 {
     open();
-    changeSettings([] { frm12Beall->trbMozgSeb->setValue(3); }, true);
+    changeSettings([] { twelveSettingsDialog->moveSpeedSlider->setValue(3); }, true);
     EXPECT_EQ(window->pace().MoveStep, 9);
     EXPECT_EQ(game().RoundNo, 1) << "the game goes on";
     const QPoint before = table().backs[3]->pos();
-    window->tmrKeslTimer();
+    window->moveTick();
     EXPECT_EQ(table().backs[3]->pos(), before + QPoint(0, 9)) << "the next step moves 9 pixels";
 }
 
@@ -81,8 +81,8 @@ TEST_F(TwelveSideWindowsTest, ANewDifficultyStartsANewGameWithItsTitleAndList)
     changeSettings(
         [] {
             answerNextModal(QStringLiteral("Yes"));
-            frm12Beall->trbOkos->setValue(6);
-            frm12Beall->rbAtlag->setChecked(true);
+            twelveSettingsDialog->levelSlider->setValue(6);
+            twelveSettingsDialog->averageScoringButton->setChecked(true);
         },
         true);
     EXPECT_EQ(game().Difficulty, 3.0);
@@ -97,7 +97,7 @@ TEST_F(TwelveSideWindowsTest, AfterTheGameSettingsChangeWithoutQuestionOrGame)
     open();
     window->state().GameOver = true;
     const TwelveGame before = game();
-    changeSettings([] { frm12Beall->trbOkos->setValue(8); }, true);
+    changeSettings([] { twelveSettingsDialog->levelSlider->setValue(8); }, true);
     EXPECT_EQ(game().Difficulty, 4.0);
     EXPECT_EQ(game().Holding, before.Holding) << "no new deal";
     EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 7, Scoring: Simple");
@@ -106,8 +106,8 @@ TEST_F(TwelveSideWindowsTest, AfterTheGameSettingsChangeWithoutQuestionOrGame)
 TEST_F(TwelveSideWindowsTest, TheFlickerBoxToggledThenCancelledIsWhatTheFileKeeps)
 {
     open();
-    const bool fast = frm12Beall->chbGyors->isChecked();
-    changeSettings([] { frm12Beall->chbGyors->toggle(); }, false);
+    const bool fast = twelveSettingsDialog->fastDrawBox->isChecked();
+    changeSettings([] { twelveSettingsDialog->fastDrawBox->toggle(); }, false);
     window->state().GameOver = true;
     window->close();
     EXPECT_TRUE(readDataFile("Twelve.ini").contains(fast ? "Gyors=0" : "Gyors=1"));

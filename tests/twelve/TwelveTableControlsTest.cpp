@@ -23,8 +23,8 @@ namespace {
 
 std::array<bool, 4> enabledButtons(TwelveTable &table)
 {
-    return {table.imgTet1->isEnabled(), table.imgTet5->isEnabled(), table.imgTetTobb->isEnabled(),
-            table.imgTetNoMore->isEnabled()};
+    return {table.bidOneButton->isEnabled(), table.bidFiveButton->isEnabled(),
+            table.atAllCostsButton->isEnabled(), table.noMoreButton->isEnabled()};
 }
 
 bool lit(const Picture *face)
@@ -59,20 +59,20 @@ TEST_F(TwelveWindowTest, BidButtonsAreEnabledExactlyWhenTheyWouldBeTaken)
     }));
     int &points = window->state().Scores[game().RoundNo][HumanSeat];
     points = game().Bid + 4;
-    window->tmrKeslTimer();
+    window->moveTick();
     EXPECT_EQ(enabledButtons(table()), (std::array<bool, 4>{true, false, true, true}))
         << "+5 is more than he has";
     // A press on a disabled button, as the window system delivers it, does nothing.
     const int bid = game().Bid;
-    doubleClickWidget(table().imgTet5);
+    doubleClickWidget(table().bidFiveButton);
     EXPECT_EQ(game().Bid, bid);
 
-    press(table().imgTet1);
+    press(table().bidOneButton);
     EXPECT_EQ(enabledButtons(table()), (std::array<bool, 4>{false, false, false, true}))
         << "he leads; he may still drop out";
-    press(table().imgTetNoMore);
-    EXPECT_FALSE(table().imgTetNoMore->isEnabled()) << "once is enough";
-    tickWhile([&] { return state() == TurnState::Bidding && window->tmrKesl->isActive(); });
+    press(table().noMoreButton);
+    EXPECT_FALSE(table().noMoreButton->isEnabled()) << "once is enough";
+    tickWhile([&] { return state() == TurnState::Bidding && window->moveTimer->isActive(); });
     if (state() != TurnState::Bidding) {
         EXPECT_EQ(enabledButtons(table()), none) << "sold";
     }
@@ -97,7 +97,7 @@ TEST_F(TwelveWindowTest, TheCardUnderTheMouseIsLitWhenAPressWouldTakeIt)
     const int card = heldCard(HumanSeat);
     hover(table().faces[card]);
     EXPECT_TRUE(lit(table().faces[card])) << "a card to put";
-    hover(table().imgMuv);
+    hover(table().bidButtonBackdrop);
     EXPECT_FALSE(table().faces[card]->highlightColour().isValid()) << "the mouse left it";
 
     ASSERT_TRUE(playUntil([&] { return state() == TurnState::Choosing; }));
@@ -128,7 +128,7 @@ TEST_F(TwelveWindowTest, EnterConfirmsTheRoundThenStartsANewGame)
     answerModalsInTurn({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
     QTest::keyClick(window->windowHandle(), Qt::Key_Return);
     ASSERT_TRUE(game().GameOver);
-    ASSERT_TRUE(table().pnlJatVege->isVisible());
+    ASSERT_TRUE(table().gameOverPanel->isVisible());
     QTest::keyClick(window->windowHandle(), Qt::Key_Return);
     EXPECT_FALSE(game().GameOver) << "Enter on the Game Over panel starts a new game";
     EXPECT_EQ(game().RoundNo, 1);
@@ -144,15 +144,15 @@ TEST_F(TwelveWindowTest, LongNamesFitTheirPlaces)
     open();
     for (int seat = 1; seat <= SeatCount; ++seat) {
         SCOPED_TRACE(seat);
-        const QLabel *name = table().lblNev[seat];
+        const QLabel *name = table().nameLabels[seat];
         EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->width());
         EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << name->text().toStdString();
         EXPECT_EQ(name->toolTip().size(), 15);
-        EXPECT_FALSE(name->geometry().intersects(table().imgMuv->geometry()));
+        EXPECT_FALSE(name->geometry().intersects(table().bidButtonBackdrop->geometry()));
         EXPECT_TRUE(table().rect().contains(name->geometry()));
     }
-    EXPECT_LT(table().lblNev[4]->geometry().right(), 132) << "on the left wall";
+    EXPECT_LT(table().nameLabels[4]->geometry().right(), 132) << "on the left wall";
     // Thirteen cards of one suit reach furthest right.
     const QRect widestHand(255, H - 210, 12 * Overlap + CardWidth, 3 * SuitStep + CardHeight);
-    EXPECT_FALSE(table().lblNev[1]->geometry().intersects(widestHand)) << "no card covers it";
+    EXPECT_FALSE(table().nameLabels[1]->geometry().intersects(widestHand)) << "no card covers it";
 }

@@ -35,7 +35,7 @@ TwelveWindowTest::~TwelveWindowTest()
 
 void TwelveWindowTest::open()
 {
-    window = std::make_unique<TfrmTwelve>(program.get());
+    window = std::make_unique<TwelveWindow>(program.get());
     window->show();
 }
 
@@ -43,8 +43,8 @@ int TwelveWindowTest::tickUntilWaiting()
 {
     constexpr int TickLimit = 100000;
     int ticks = 0;
-    while (window->tmrKesl->isActive() && ticks < TickLimit) {
-        window->tmrKeslTimer();
+    while (window->moveTimer->isActive() && ticks < TickLimit) {
+        window->moveTick();
         ++ticks;
     }
     EXPECT_LT(ticks, TickLimit) << "the move timer never stopped";
@@ -78,7 +78,7 @@ void TwelveWindowTest::putAndTurnUp()
 
 void TwelveWindowTest::giveUp()
 {
-    press(table().imgTetNoMore);
+    press(table().noMoreButton);
 }
 
 TwelveWindowTest::Contest TwelveWindowTest::currentContest() const
@@ -94,7 +94,7 @@ void TwelveWindowTest::outbid(const std::function<void()> &raise,
         raise();
         ASSERT_EQ(game().Leader, HumanSeat);
         afterRaise();
-        tickWhile([&] { return state() == TurnState::Bidding && window->tmrKesl->isActive(); });
+        tickWhile([&] { return state() == TurnState::Bidding && window->moveTimer->isActive(); });
     }
 }
 
@@ -128,7 +128,7 @@ void TwelveWindowTest::answerModalsInTurn(QStringList captions)
 void TwelveWindowTest::confirmRound()
 {
     answerModalsInTurn({QStringLiteral("OK")});
-    table().bbtnFordVegeOk->click();
+    table().roundEndOkButton->click();
 }
 
 int TwelveWindowTest::mostWantedSlot() const
@@ -178,6 +178,6 @@ void TwelveWindowTest::tickWhile(const std::function<bool()> &condition)
     constexpr int TickLimit = 100000;
     for (int ticks = 0; condition(); ++ticks) {
         ASSERT_LT(ticks, TickLimit) << "stuck in state " << int(state());
-        window->tmrKeslTimer();
+        window->moveTick();
     }
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "LauncherWindow.h"
 #include "Random.h"
 #include "ScriptedRandom.h"
 #include "Sound.h"
 #include "TempDataDir.h"
 #include "TwelveTable.h"
-#include "uFo.h"
-#include "uTwelve.h"
+#include "TwelveWindow.h"
 
 #include <QStringList>
 #include <functional>
@@ -82,6 +82,6 @@ protected:
     SeededRandom random{7};
     ProgramRandomScope randomScope{random};
     SoundRecorder sounds;
-    std::unique_ptr<TfrmFo> program;
-    std::unique_ptr<TfrmTwelve> window;
+    std::unique_ptr<LauncherWindow> program;
+    std::unique_ptr<TwelveWindow> window;
 };

@@ -55,8 +55,9 @@ protected:
             break;
         }
         case TurnState::Bidding: {
-            Picture *buttons[] = {table().imgTet1, table().imgTet5, table().imgTetTobb,
-                                  table().imgTetNoMore, table().imgTetNoMore};
+            Picture *buttons[]
+                = {table().bidOneButton, table().bidFiveButton, table().atAllCostsButton,
+                   table().noMoreButton, table().noMoreButton};
             press(buttons[player.random(5)]);
             break;
         }
@@ -89,10 +90,10 @@ TEST_F(TwelveWindowProperty, RandomPlayKeepsTheCardsAndEndsEveryGame)
             // The score sheet, then the name and the list for a score above 0.
             const bool listed = game().Scores[RoundCount][HumanSeat] > 0;
             answerModalsInTurn(QStringList(listed ? 3 : 1, QStringLiteral("OK")));
-            table().bbtnFordVegeOk->click();
+            table().roundEndOkButton->click();
         }
-        EXPECT_TRUE(table().pnlJatVege->isVisible());
-        EXPECT_FALSE(window->tmrKesl->isActive());
-        table().bbtnUjJat->click();
+        EXPECT_TRUE(table().gameOverPanel->isVisible());
+        EXPECT_FALSE(window->moveTimer->isActive());
+        table().newGameButton->click();
     }
 }

@@ -1,11 +1,12 @@
 #include "TwelveWindowFixture.h"
 
 #include "BestScores.h"
+#include "CardLibrary.h"
+#include "DeckChooser.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
+#include "QuestionDialog.h"
 #include "TwelveTableLayout.h"
-#include "uKartyak.h"
-#include "uValasz.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,13 +39,13 @@ TEST_F(TwelveWindowTest, FirstStartWithoutSettingsFile)
     EXPECT_EQ(bestScoreList().filePath(), dataPath("Twelve1S.ere"));
     const char *names[] = {"", "Player", "John", "Paul", "Eric"};
     for (int seat = 1; seat <= SeatCount; ++seat)
-        EXPECT_EQ(table().lblNev[seat]->text(), names[seat]);
+        EXPECT_EQ(table().nameLabels[seat]->text(), names[seat]);
     EXPECT_EQ(table().size(), QSize(784, 526));
-    EXPECT_TRUE(window->Stretch1->isChecked());
-    EXPECT_TRUE(window->Sound1->isChecked());
+    EXPECT_TRUE(window->stretchAction->isChecked());
+    EXPECT_TRUE(window->soundAction->isChecked());
     EXPECT_EQ(state(), TurnState::Travelling);
-    EXPECT_EQ(table().stb1->currentMessage(), "Choose a card to put");
-    EXPECT_TRUE(window->tmrKesl->isActive());
+    EXPECT_EQ(table().statusLine->currentMessage(), "Choose a card to put");
+    EXPECT_TRUE(window->moveTimer->isActive());
     for (const PlacedCard &card : handLayout(HumanSeat, game().Holding[HumanSeat], true))
         EXPECT_EQ(table().faces[card.card]->geometry(), QRect(card.place, UprightCard));
 }
@@ -61,7 +62,7 @@ TEST_F(TwelveWindowTest, StoredValuesThatWouldStallOrNameNothingFallBack)
     EXPECT_EQ(window->pace().TurnStep, 81);
     EXPECT_EQ(window->pace().BidDelay, 842);
     EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 1, Scoring: Simple");
-    EXPECT_EQ(table().lblNev[2]->text(), "Anne");
+    EXPECT_EQ(table().nameLabels[2]->text(), "Anne");
     window->state().GameOver = true;
     window->close();
     const QByteArray saved = readDataFile("Twelve.ini");
@@ -79,7 +80,7 @@ TEST_F(TwelveWindowTest, OnePutPerTurnWhileTheComputersCardsTravel)
     EXPECT_EQ(game().TurnSlot[HumanSeat].Card, first);
     EXPECT_FALSE(table().faces[first]->isVisible());
     EXPECT_TRUE(table().backs[1]->isVisible()) << "a back travels for the player's card";
-    EXPECT_TRUE(table().stb1->currentMessage().isEmpty());
+    EXPECT_TRUE(table().statusLine->currentMessage().isEmpty());
     pressFace(second);
     EXPECT_TRUE(game().Holding[HumanSeat][second]) << "a second put in one turn is ignored";
     EXPECT_TRUE(table().faces[second]->isVisible());
@@ -94,15 +95,15 @@ TEST_F(TwelveWindowTest, TheComputersWaitForTheLatePlayer)
 {
     writeDataFile("Twelve.ini", "[Beallitas]\r\nMozgSeb=144\r\n");
     open();
-    window->tmrKeslTimer();
+    window->moveTick();
     EXPECT_EQ(table().backs[3]->pos(), middleCard(3)) << "115 pixels in a 144-pixel step";
     tickUntilWaiting();
     EXPECT_EQ(state(), TurnState::WaitingForPut);
-    EXPECT_FALSE(window->tmrKesl->isActive());
+    EXPECT_FALSE(window->moveTimer->isActive());
     for (int slot = 2; slot <= SlotCount; ++slot)
         EXPECT_EQ(table().backs[slot]->pos(), middleCard(slot));
     pressFace(heldCard(HumanSeat));
-    EXPECT_TRUE(window->tmrKesl->isActive());
+    EXPECT_TRUE(window->moveTimer->isActive());
 }
 
 TEST_F(TwelveWindowTest, AFastTurnVanishesInOneTickAndShowsTheFacesInTheNext)
@@ -111,19 +112,19 @@ TEST_F(TwelveWindowTest, AFastTurnVanishesInOneTickAndShowsTheFacesInTheNext)
     open();
     pressFace(heldCard(HumanSeat));
     while (state() == TurnState::Travelling)
-        window->tmrKeslTimer();
+        window->moveTick();
     ASSERT_EQ(state(), TurnState::TurningBacks);
-    window->tmrKeslTimer();
+    window->moveTick();
     EXPECT_EQ(state(), TurnState::TurningFaces);
     for (int slot = 1; slot <= SlotCount; ++slot)
         EXPECT_FALSE(table().backs[slot]->isVisible());
-    window->tmrKeslTimer();
+    window->moveTick();
     EXPECT_EQ(state(), TurnState::TurningFaces);
     for (int slot = 1; slot <= SlotCount; ++slot)
         EXPECT_EQ(table().faces[game().TurnSlot[slot].Card]->width(), CardWidth);
-    window->tmrKeslTimer();
+    window->moveTick();
     EXPECT_EQ(state(), TurnState::Choosing);
-    EXPECT_FALSE(window->tmrKesl->isActive());
+    EXPECT_FALSE(window->moveTimer->isActive());
 }
 
 TEST_F(TwelveWindowTest, AnUncontestedCardIsTakenFree)
@@ -163,19 +164,19 @@ TEST_F(TwelveWindowTest, TheButtonsWinAndLoseAContestedCard)
         SCOPED_TRACE(win ? "won" : "lost");
         ASSERT_TRUE(playUntil([&] { return waitingForHumanBid(game(), state()); }));
         const Contest contest = currentContest();
-        EXPECT_TRUE(table().imgKeret->isVisible());
-        EXPECT_EQ(table().imgKeret->geometry(), auctionFrame(middleCard(contest.slot)));
+        EXPECT_TRUE(table().saleFrame->isVisible());
+        EXPECT_EQ(table().saleFrame->geometry(), auctionFrame(middleCard(contest.slot)));
         EXPECT_TRUE(table().bidPanels[HumanSeat]->isVisible());
-        EXPECT_EQ(table().stb1->currentMessage(), "Bid or click \"No more\"");
+        EXPECT_EQ(table().statusLine->currentMessage(), "Bid or click \"No more\"");
         const int soundsBefore = sounds.played;
         if (win) {
-            outbid([&] { press(table().imgTet5); },
+            outbid([&] { press(table().bidFiveButton); },
                    [&] {
                        EXPECT_EQ(table().bidLabels[HumanSeat]->text(), QString::number(game().Bid));
                    });
             EXPECT_GT(sounds.played, soundsBefore);
         } else {
-            press(table().imgTetNoMore);
+            press(table().noMoreButton);
         }
         expectContestSettled(contest, win);
     }
@@ -192,18 +193,18 @@ TEST_F(TwelveWindowTest, AtAllCostsAnswersEveryRaiseThenPausesASecond)
             points = game().Bid + 1;
         const int slot = game().AuctionSlot;
         const int card = game().TurnSlot[slot].Card;
-        press(table().imgTetTobb);
+        press(table().atAllCostsButton);
         EXPECT_EQ(game().Leader, HumanSeat);
-        tickWhile([&] { return state() == TurnState::Bidding && window->tmrKesl->isActive(); });
+        tickWhile([&] { return state() == TurnState::Bidding && window->moveTimer->isActive(); });
         if (state() == TurnState::Bidding) {
             EXPECT_FALSE(rich) << "with money every raise is answered";
             EXPECT_NE(game().Leader, HumanSeat);
-            press(table().imgTetNoMore);
+            press(table().noMoreButton);
         }
         ASSERT_EQ(state(), TurnState::AtAllCostsPause);
-        EXPECT_EQ(window->tmrKesl->interval(), 1000);
+        EXPECT_EQ(window->moveTimer->interval(), 1000);
         const int buyer = game().Leader;
-        window->tmrKeslTimer();
+        window->moveTick();
         EXPECT_EQ(state(), TurnState::TurningSoldFace);
         EXPECT_GE(points, 0);
         tickWhile([&] { return game().TurnSlot[slot].FaceUp; });
@@ -218,9 +219,9 @@ TEST_F(TwelveWindowTest, ARoundEndsWithFramedRunsPlacesAndThePointsBeforeThePriz
 {
     open();
     ASSERT_TRUE(playUntil([&] { return state() == TurnState::RoundOver; }));
-    EXPECT_FALSE(window->tmrKesl->isActive());
-    EXPECT_TRUE(table().pnlFordVege->isVisible());
-    EXPECT_EQ(table().pnlFordVege->geometry(), QRect(228, 201, 329, 105));
+    EXPECT_FALSE(window->moveTimer->isActive());
+    EXPECT_TRUE(table().roundEndPanel->isVisible());
+    EXPECT_EQ(table().roundEndPanel->geometry(), QRect(228, 201, 329, 105));
     EXPECT_EQ(visibleCount(table().faces), CardCount);
     EXPECT_EQ(visibleCount(table().backs), 0);
     int framed = 0;
@@ -236,13 +237,13 @@ TEST_F(TwelveWindowTest, ARoundEndsWithFramedRunsPlacesAndThePointsBeforeThePriz
                   QString::number(game().Scores[1][seat] - run.Prize));
     }
     EXPECT_EQ(framed, expectedFrames) << "a frame on every card of each best run";
-    window->Stretch1->trigger();
+    window->stretchAction->trigger();
     EXPECT_EQ(visibleCount(table().runFrames), framed) << "the result stays as it was shown";
 
     const PerSeat<int> afterPrizes = game().Scores[1];
     confirmRound();
     EXPECT_EQ(game().RoundNo, 2);
-    EXPECT_FALSE(table().pnlFordVege->isVisible());
+    EXPECT_FALSE(table().roundEndPanel->isVisible());
     for (int seat = 1; seat <= SeatCount; ++seat) {
         EXPECT_FALSE(table().bidPanels[seat]->isVisible());
         EXPECT_EQ(table().scoreLabels[seat]->text(), QString::number(afterPrizes[seat]));
@@ -261,19 +262,19 @@ TEST_F(TwelveWindowTest, TheEleventhRoundEndsOnTheGameOverPanelAndTheBestScores)
     EXPECT_TRUE(window->isVisible()) << "quitting a game asks first";
 
     answerModalsInTurn({QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("OK")});
-    table().bbtnFordVegeOk->click();
+    table().roundEndOkButton->click();
     EXPECT_TRUE(game().GameOver);
-    EXPECT_TRUE(table().pnlJatVege->isVisible());
+    EXPECT_TRUE(table().gameOverPanel->isVisible());
     EXPECT_EQ(table().scoreLabels[HumanSeat]->text(),
               QString::number(game().Scores[RoundCount][HumanSeat]));
     EXPECT_EQ(game().FinalScore, game().Scores[RoundCount][HumanSeat]);
     EXPECT_TRUE(QFile::exists(dataPath("Twelve1S.ere")));
-    EXPECT_FALSE(window->tmrKesl->isActive());
+    EXPECT_FALSE(window->moveTimer->isActive());
 
-    window->Stretch1->trigger();
+    window->stretchAction->trigger();
     EXPECT_EQ(visibleCount(table().faces), CardCount) << "the last hands stay shown";
 
-    window->NewGame1->trigger();
+    window->newGameAction->trigger();
     EXPECT_FALSE(game().GameOver) << "a new game starts without a question";
     EXPECT_EQ(game().RoundNo, 1);
     window->state().GameOver = true;
@@ -284,17 +285,18 @@ TEST_F(TwelveWindowTest, TheEleventhRoundEndsOnTheGameOverPanelAndTheBestScores)
 TEST_F(TwelveWindowTest, ANewDeckRedrawsEveryBackAtOnceMidTurn)
 {
     open();
-    window->tmrKeslTimer();
+    window->moveTick();
     // The clock would go on under the chooser; held, the turn is still where the test left it.
-    window->tmrKesl->stop();
+    window->moveTimer->stop();
     onNextModal([](QWidget *) {
-        frmKartyak->img0Click(frmKartyak->backPictures[3]);
-        frmKartyak->bbtnOkClick();
+        deckChooser->backClicked(deckChooser->backPictures[3]);
+        deckChooser->okClicked();
     });
-    window->Deck1->trigger();
+    window->deckAction->trigger();
     ASSERT_EQ(window->backIndex(), 3);
-    const CardPictureList *lists[] = {nullptr, &frmKartyak->ilHatlap0, &frmKartyak->ilHatlap90,
-                                      &frmKartyak->ilHatlapF, &frmKartyak->ilHatlap270};
+    const CardPictureList *lists[]
+        = {nullptr, &cardLibrary->backsUpright, &cardLibrary->backsCounterClockwise,
+           &cardLibrary->backsUpsideDown, &cardLibrary->backsClockwise};
     for (int index = 0; index < CardCount; ++index)
         EXPECT_EQ(table().backs[index]->pixmap().cacheKey(),
                   (*lists[index / HandSize + 1])[3].cacheKey())
@@ -308,7 +310,7 @@ TEST_F(TwelveWindowTest, InputDuringABidSoundWaitsForItsEnd)
     open();
     ASSERT_TRUE(playUntil([&] { return waitingForHumanBid(game(), state()); }));
     QWindow *handle = window->windowHandle();
-    const QPoint noMore = table().imgTetNoMore->mapTo(window.get(), QPoint(5, 5));
+    const QPoint noMore = table().noMoreButton->mapTo(window.get(), QPoint(5, 5));
     bool heldBack = false;
     bool injected = false;
     sounds.whilePlaying = [&] {
@@ -326,14 +328,14 @@ TEST_F(TwelveWindowTest, InputDuringABidSoundWaitsForItsEnd)
         heldBack = !QApplication::activeModalWidget() && !game().HumanNoMore
             && game().Bid == before.Bid && game().Leader == before.Leader;
     };
-    press(table().imgTet1);
+    press(table().bidOneButton);
     EXPECT_TRUE(heldBack);
     EXPECT_EQ(game().Leader, HumanSeat);
 
     bool asked = false;
     onNextModal([&](QWidget *modal) {
-        asked = modal == frmValasz;
-        frmValasz->bbtnNem->click();
+        asked = modal == questionDialog;
+        questionDialog->noButton->click();
     });
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
@@ -347,6 +349,6 @@ TEST_F(TwelveWindowTest, NoTimerRunsWhileThePlayerIsAwaited)
     for (const TurnState awaited : {TurnState::WaitingForPut, TurnState::Choosing,
                                     TurnState::Bidding, TurnState::RoundOver}) {
         ASSERT_TRUE(playUntil([&] { return state() == awaited; }, 100000));
-        EXPECT_FALSE(window->tmrKesl->isActive());
+        EXPECT_FALSE(window->moveTimer->isActive());
     }
 }

@@ -2,29 +2,11 @@
 
 #include "Random.h"
 
-#include <cstdlib>
-
-namespace {
-
-constexpr int RanksPerSuit = 13;
-constexpr int King = 11;
-constexpr int Ace = 12;
-
-}
-
 GolfGame::GolfGame(Random &random, GolfView &view, GolfResultRecorder &results)
     : random(random)
     , view(view)
     , results(results)
 { }
-
-bool GolfGame::Fits(int top, int id)
-{
-    const int t = top % RanksPerSuit;
-    const int k = id % RanksPerSuit;
-    const int d = std::abs(t - k);
-    return (d == 1 || d == RanksPerSuit - 1) && t != King && !(t == Ace && k == King);
-}
 
 void GolfGame::setLayout(GolfLayout layout)
 {
@@ -45,79 +27,62 @@ void GolfGame::NewGame()
 {
     gameOver = false;
     resultRecorded = false;
-    foundationCount = 0;
 
     view.hideAllCards();
     std::array<bool, GolfLayout::DeckSize> dealt{};
-    columnLen.fill(0);
-    for (int c = 0; c < Columns(); ++c) {
-        for (int r = 0; r < Rows(); ++r)
-            tableau[c][r] = drawUndealt(dealt);
-        columnLen[c] = Rows();
-    }
-    stockCount = currentLayout.stockCards();
-    for (int i = 0; i < stockCount; ++i)
-        stock[i] = drawUndealt(dealt);
+    std::array<int, GolfLayout::DeckSize> ids{};
+    for (int n = 0; n < GolfLayout::DeckSize; ++n)
+        ids[n] = drawUndealt(dealt);
+    state = GolfPosition::dealt(currentLayout, ids);
 
     for (int c = 0; c < Columns(); ++c)
         for (int r = 0; r < Rows(); ++r)
-            view.PlaceInColumn(c, r, tableau[c][r]);
+            view.PlaceInColumn(c, r, state.tableau[c][r]);
     view.showStock(true);
-    view.setStockCount(stockCount);
+    view.setStockCount(state.stockCount + 1);
     view.hideResult();
-
-    TurnStock();
+    showStockTurned();
 }
 
-int GolfGame::columnExposing(int id) const
+void GolfGame::showPlayed(GolfView::Sound sound)
 {
-    for (int c = 0; c < Columns(); ++c)
-        if (columnLen[c] > 0 && tableau[c][columnLen[c] - 1] == id)
-            return c;
-    return -1;
+    view.PlaceOnFoundation(state.top(), state.foundationCount);
+    if (sound == GolfView::Sound::StockTurned)
+        view.setStockCount(state.stockCount);
+    view.playSound(sound);
 }
 
-void GolfGame::putOnFoundation(int id)
+void GolfGame::showStockTurned()
 {
-    foundation[foundationCount++] = id;
-    view.PlaceOnFoundation(id, foundationCount);
-}
-
-void GolfGame::PlayCard(int id)
-{
-    const int column = columnExposing(id);
-    if (column < 0 || !Fits(Foundation(foundationCount), id))
-        return;
-    putOnFoundation(id);
-    --columnLen[column];
-    view.playSound(GolfView::Sound::CardPlayed);
-    CheckEnd();
-}
-
-void GolfGame::TurnStock()
-{
-    if (stockCount == 0)
-        return;
-    putOnFoundation(stock[stockCount - 1]);
-    --stockCount;
-    view.setStockCount(stockCount);
-    view.playSound(GolfView::Sound::StockTurned);
-    if (stockCount == 0) {
+    showPlayed(GolfView::Sound::StockTurned);
+    if (state.stockCount == 0) {
         view.showStock(false);
         CheckEnd();
     }
 }
 
+void GolfGame::PlayCard(int id)
+{
+    const int column = state.columnExposing(id);
+    if (!state.canPlay(column))
+        return;
+    state.apply(GolfMove::play(column));
+    showPlayed(GolfView::Sound::CardPlayed);
+    CheckEnd();
+}
+
+void GolfGame::TurnStock()
+{
+    if (!state.canTurn())
+        return;
+    state.apply(GolfMove::turn());
+    showStockTurned();
+}
+
 void GolfGame::CheckEnd()
 {
-    if (foundationCount < GolfLayout::DeckSize) {
-        if (stockCount > 0)
-            return;
-        const int top = Foundation(foundationCount);
-        for (int c = 0; c < Columns(); ++c)
-            if (columnLen[c] > 0 && Fits(top, tableau[c][columnLen[c] - 1]))
-                return;
-    }
+    if (!state.over())
+        return;
     gameOver = true;
     view.ShowResult(cardsLeft());
     if (!resultRecorded) {
@@ -136,29 +101,24 @@ void GolfGame::takeResultBack()
 
 void GolfGame::Backup()
 {
-    if (foundationCount <= 1)
+    if (state.foundationCount <= 1)
         return;
     // First, as it may fail: the game then stays ended with its result still counted.
     takeResultBack();
     gameOver = false;
     view.hideResult();
 
-    const int card = Foundation(foundationCount);
-    if (stockCount < currentLayout.stockCards() && stock[stockCount] == card) {
+    const int card = state.top();
+    const int stockBefore = state.stockCount;
+    state.takeBack();
+    if (state.stockCount > stockBefore) {
         view.hideCard(card);
-        --foundationCount;
-        ++stockCount;
-        view.setStockCount(stockCount);
-        if (stockCount == 1)
+        view.setStockCount(state.stockCount);
+        if (state.stockCount == 1)
             view.showStock(true);
         return;
     }
-    for (int c = 0; c < Columns(); ++c) {
-        if (columnLen[c] < Rows() && tableau[c][columnLen[c]] == card) {
-            view.PlaceInColumn(c, columnLen[c], card);
-            --foundationCount;
-            ++columnLen[c];
-            return;
-        }
-    }
+    const int column = state.columnExposing(card);
+    if (column >= 0)
+        view.PlaceInColumn(column, state.columnLen[column] - 1, card);
 }

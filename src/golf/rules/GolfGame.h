@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GolfLayout.h"
+#include "GolfPosition.h"
 
 #include <array>
 
@@ -38,18 +39,15 @@ public:
     virtual void RecordResult(GolfLayout layout, int cardsLeft, int delta) = 0;
 };
 
-// The Golf patience: the deal, the foundation, the stock and the take-backs. Card ids are
-// 0..51, rank = id mod 13 (0 = Two ... 11 = King, 12 = Ace).
+// The Golf patience as it is played: deals, moves and take-backs on a GolfPosition, each change
+// shown on the table and every finished game counted. Card ids are 0..51, rank = id mod 13
+// (0 = Two ... 11 = King, 12 = Ace).
 class GolfGame
 {
 public:
     GolfGame(Random &random, GolfView &view, GolfResultRecorder &results);
 
-    // The rank rule: one rank apart, Ace and Two neighbours, nothing on a King, no King on an
-    // Ace.
-    static bool Fits(int top, int id);
-
-    // Takes effect with the next NewGame. At most 10 columns, 9 rows and 52 cards, as the
+    // Takes effect with the next NewGame. At most 10 columns, 9 rows and 50 dealt cards, as the
     // settings file and dialog ensure.
     void setLayout(GolfLayout layout);
 
@@ -59,38 +57,33 @@ public:
     void Backup();
     void CheckEnd();
 
+    const GolfPosition &position() const { return state; }
     GolfLayout layout() const { return currentLayout; }
     int Columns() const { return currentLayout.columns; }
     int Rows() const { return currentLayout.rows; }
-    int Tableau(int column, int row) const { return tableau[column][row]; }
-    int ColumnLen(int column) const { return columnLen[column]; }
-    int Stock(int index) const { return stock[index]; }
-    int StockCount() const { return stockCount; }
+    int Tableau(int column, int row) const { return state.tableau[column][row]; }
+    int ColumnLen(int column) const { return state.columnLen[column]; }
+    int Stock(int index) const { return state.stock[index]; }
+    int StockCount() const { return state.stockCount; }
     // 1-based: Foundation(FoundationCount()) is the top card.
-    int Foundation(int position) const { return foundation[position - 1]; }
-    int FoundationCount() const { return foundationCount; }
-    int cardsLeft() const { return GolfLayout::DeckSize - foundationCount; }
+    int Foundation(int position) const { return state.foundation[position - 1]; }
+    int FoundationCount() const { return state.foundationCount; }
+    int cardsLeft() const { return state.cardsLeft(); }
     bool GameOver() const { return gameOver; }
     bool ResultRecorded() const { return resultRecorded; }
 
 private:
     int drawUndealt(std::array<bool, GolfLayout::DeckSize> &dealt);
-    int columnExposing(int id) const;
-    void putOnFoundation(int id);
+    // Shows the card just put on the foundation, with its sound.
+    void showPlayed(GolfView::Sound sound);
+    void showStockTurned();
     void takeResultBack();
 
     Random &random;
     GolfView &view;
     GolfResultRecorder &results;
     GolfLayout currentLayout;
-    // Cards that leave a column or the stock stay in these tables: only the lengths shrink, so
-    // the entry just past a length is the card that left last.
-    std::array<std::array<int, GolfLayout::MaxRows>, GolfLayout::MaxColumns> tableau{};
-    std::array<int, GolfLayout::MaxColumns> columnLen{};
-    std::array<int, GolfLayout::DeckSize - 1> stock{};
-    int stockCount = 0;
-    std::array<int, GolfLayout::DeckSize> foundation{};
-    int foundationCount = 0;
+    GolfPosition state;
     bool gameOver = false;
     bool resultRecorded = false;
 };

@@ -1,23 +1,21 @@
 #include "GolfPosition.h"
 
-#include "GolfGame.h"
+#include <cstdlib>
 
-GolfPosition GolfPosition::of(const GolfGame &game)
+namespace {
+
+constexpr int RanksPerSuit = 13;
+constexpr int King = 11;
+constexpr int Ace = 12;
+
+}
+
+bool GolfPosition::fits(int top, int id)
 {
-    GolfPosition position;
-    position.layout = game.layout();
-    for (int c = 0; c < game.Columns(); ++c) {
-        position.columnLen[c] = game.ColumnLen(c);
-        for (int r = 0; r < game.Rows(); ++r)
-            position.tableau[c][r] = game.Tableau(c, r);
-    }
-    position.stockCount = game.StockCount();
-    for (int i = 0; i < position.layout.stockCards(); ++i)
-        position.stock[i] = game.Stock(i);
-    position.foundationCount = game.FoundationCount();
-    for (int n = 1; n <= game.FoundationCount(); ++n)
-        position.foundation[n - 1] = game.Foundation(n);
-    return position;
+    const int t = top % RanksPerSuit;
+    const int k = id % RanksPerSuit;
+    const int d = std::abs(t - k);
+    return (d == 1 || d == RanksPerSuit - 1) && t != King && !(t == Ace && k == King);
 }
 
 GolfPosition GolfPosition::dealt(GolfLayout layout,
@@ -44,10 +42,18 @@ int GolfPosition::exposed(int column) const
     return len > 0 ? tableau[column][len - 1] : -1;
 }
 
+int GolfPosition::columnExposing(int id) const
+{
+    for (int c = 0; c < layout.columns; ++c)
+        if (columnLen[c] > 0 && exposed(c) == id)
+            return c;
+    return -1;
+}
+
 bool GolfPosition::canPlay(int column) const
 {
-    return column >= 0 && column < layout.columns && columnLen[column] > 0
-        && foundationCount > 0 && GolfGame::Fits(top(), exposed(column));
+    return column >= 0 && column < layout.columns && columnLen[column] > 0 && foundationCount > 0
+        && fits(top(), exposed(column));
 }
 
 bool GolfPosition::allowed(GolfMove move) const

@@ -4,8 +4,6 @@
 
 #include <array>
 
-class GolfGame;
-
 // One move of the player: play the exposed card of a column, or turn the stock.
 struct GolfMove
 {
@@ -18,8 +16,10 @@ struct GolfMove
     friend bool operator==(const GolfMove &, const GolfMove &) = default;
 };
 
-// A copy of a game's position without its window: what the solver and the hints work on, in
-// the game's own terms (the same tables, lengths and counts as GolfGame keeps).
+// A position of the Golf patience and its rules: the legal moves, their effect, the take-back
+// and the end of the game. The game plays on one, and the solver and the hints work on copies.
+// Cards that leave a column or the stock stay in the tables: only the lengths shrink, so the
+// entry just past a length is the card that left last.
 struct GolfPosition
 {
     GolfLayout layout;
@@ -31,8 +31,11 @@ struct GolfPosition
     std::array<int, GolfLayout::DeckSize> foundation{};
     int foundationCount = 0;
 
-    static GolfPosition of(const GolfGame &game);
-    // A deal as NewGame makes it: the dealt cards column by column (row 0 first), then the
+    // The rank rule: one rank apart, Ace and Two neighbours, nothing on a King, no King on an
+    // Ace.
+    static bool fits(int top, int id);
+
+    // A deal as a new game makes it: the dealt cards column by column (row 0 first), then the
     // stock from Stock[0] on, and the first stock card already turned. The layout must leave at
     // least one card for the stock; ids must be the 52 cards once each.
     static GolfPosition dealt(GolfLayout layout,
@@ -41,6 +44,8 @@ struct GolfPosition
     int top() const { return foundation[foundationCount - 1]; }
     // The card a column exposes, or -1 for an empty column.
     int exposed(int column) const;
+    // The column whose exposed card this is, or -1.
+    int columnExposing(int id) const;
     bool canPlay(int column) const;
     bool canTurn() const { return stockCount > 0; }
     bool allowed(GolfMove move) const;

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class GolfSeenTable;
+
 // The solver's answer for one position.
 struct GolfSolution
 {
@@ -49,7 +51,5 @@ public:
                        const Progress &progress = {});
 
 private:
-    class Search;
-    class SeenTable;
-    std::unique_ptr<SeenTable> seen;
+    std::unique_ptr<GolfSeenTable> seen;
 };

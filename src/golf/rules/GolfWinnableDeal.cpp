@@ -13,7 +13,7 @@ bool findWinnableDeal(GolfDealRandom &random, GolfLayout layout, GolfSolver &sol
     do {
         random.startNoting();
         trial.NewGame();
-        if (solver.solve(GolfPosition::of(trial)).fewestCardsLeft == 0) {
+        if (solver.solve(trial.position()).fewestCardsLeft == 0) {
             random.replayNoted();
             return true;
         }

@@ -1,6 +1,7 @@
 #include "TwelveKeptGame.h"
 
 #include "FileLimits.h"
+#include "TwelveLevels.h"
 #include "TwelveNames.h"
 #include "WholeFile.h"
 
@@ -15,8 +16,6 @@ namespace TwelveKeptGame {
 namespace {
 
 const QByteArray Magic = "Kovra Twelve kept game";
-constexpr int LowestDifficulty = 1;
-constexpr int HighestDifficulty = 4;
 // Points only fall through bids, which never exceed them, and rise by at most a prize a round.
 constexpr int HighestPoints = StartingPoints + RoundCount * PrizeTable[1];
 // The put-rank counts fall by one a turn; four puts a turn bound them far below this.
@@ -86,8 +85,8 @@ private:
 
 bool validDifficulty(double difficulty)
 {
-    return std::isfinite(difficulty) && difficulty >= LowestDifficulty
-        && difficulty <= HighestDifficulty;
+    return std::isfinite(difficulty) && difficulty >= EasiestDifficulty
+        && difficulty <= HardestDifficulty;
 }
 
 // Every card in exactly one hand, thirteen to a seat, as at the start of every turn.
@@ -200,16 +199,12 @@ void write(const QString &path, const TwelveGame &game)
 
 ReadResult read(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const WholeFileRead file = readWholeFile(path, FileLimits::MaxKeptGameSize);
+    if (file.outcome == WholeFileRead::Missing)
         return {};
-    if (!file.open(QIODevice::ReadOnly))
+    if (file.outcome != WholeFileRead::Read)
         return {true, std::nullopt};
-    // One byte more than the limit tells a file that is too large.
-    const QByteArray bytes = file.read(FileLimits::MaxKeptGameSize + 1);
-    if (bytes.size() > FileLimits::MaxKeptGameSize || file.error() != QFileDevice::NoError)
-        return {true, std::nullopt};
-    return {true, decode(bytes)};
+    return {true, decode(file.bytes)};
 }
 
 QString setAside(const QString &path)

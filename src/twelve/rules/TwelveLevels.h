@@ -35,6 +35,10 @@ constexpr std::array<LevelRow, 7> LevelTable{{
 // A difficulty between the levels neither helps by chance nor blunders: as level 7.
 constexpr LevelRow OffLevelRow{0.0, 0, 0, 300, 25};
 
+// The difficulties the settings may hold: from level 1 to level 7, in halves.
+constexpr double EasiestDifficulty = LevelTable.front().Difficulty;
+constexpr double HardestDifficulty = LevelTable.back().Difficulty;
+
 // The row whose difficulty is exactly this one; nullptr for a value between the levels.
 constexpr const LevelRow *levelRow(double difficulty)
 {

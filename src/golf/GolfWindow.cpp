@@ -1,0 +1,404 @@
+#include "GolfWindow.h"
+
+#include "AboutBox.h"
+#include "Application.h"
+#include "CardLibrary.h"
+#include "CardName.h"
+#include "DataDir.h"
+#include "DeckChooser.h"
+#include "FileError.h"
+#include "GameClock.h"
+#include "GolfKeys.h"
+#include "GolfLayoutDialog.h"
+#include "GolfResultsDialog.h"
+#include "GolfSolver.h"
+#include "GolfTable.h"
+#include "GolfWindowPlacement.h"
+#include "HelpViewer.h"
+#include "HintFrame.h"
+#include "MousePress.h"
+#include "Picture.h"
+#include "QuestionDialog.h"
+#include "Random.h"
+#include "Sound.h"
+#include "WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+const QString GolfTitle = QStringLiteral("Kovra - Golf");
+constexpr QColor TableGreen{0, 128, 0};
+// The colour of the hint's frame on the green table.
+constexpr QColor HintColour{255, 64, 255};
+constexpr int LabelPixelHeight = 20;
+// A 629 x 459 window had a 621 x 403 client area.
+constexpr QSize WindowChrome = GameWindowChrome;
+// Solve plays one move every this many ticks, slowly enough to follow.
+constexpr int SolveTicksPerMove = 15;
+
+QLabel *yellowLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(LabelPixelHeight);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::yellow);
+    label->setPalette(palette);
+    return label;
+}
+
+}
+
+GolfWindow::GolfWindow(QWidget *parent)
+    : GameWindow(parent)
+    , mainMenu(new QMenuBar(this))
+    , table(new QWidget(this))
+    , stockPicture(new Picture(table))
+    , stockCountLabel(yellowLabel(table))
+    , resultLabel(yellowLabel(table))
+    , statusLine(new QStatusBar(this))
+    , solverLabel(new QLabel(statusLine))
+    , hintFrame(new HintFrame(table, HintColour, HintFrame::WhenMoved::Stays))
+    , solveTimer(new QTimer(this))
+    , dealRandom(programRandom())
+    , golf(dealRandom, *this, resultsGate)
+{
+    setWindowTitle(GolfTitle);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    loadWindowIcon(this, DataFile(QStringLiteral("Golf.ico")));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins({});
+    layout->setSpacing(0);
+    layout->setMenuBar(mainMenu);
+    layout->addWidget(table, 1);
+    layout->addWidget(statusLine);
+    statusLine->setSizeGripEnabled(false);
+    statusLine->addWidget(solverLabel, 1);
+    createMenu();
+
+    QPalette green = palette();
+    green.setColor(QPalette::Window, TableGreen);
+    table->setPalette(green);
+    table->setAutoFillBackground(true);
+    table->installEventFilter(this);
+
+    createCards();
+    stockPicture->resize(GolfTable::CardSize);
+    connect(stockPicture, &Picture::pressed, this, &GolfWindow::turnStock);
+    resultLabel->setFixedWidth(GolfTable::ResultWidth);
+    resultLabel->setAlignment(Qt::AlignCenter);
+    resultLabel->hide();
+
+    keys = std::make_unique<GolfKeys>(*this);
+
+    placement = new WindowPlacement(*this, *table, settings.geometry);
+    // The launcher is hidden and every other window is modal above this one, so minimizing it
+    // minimizes the application; restoring it brings back the state it had.
+    placement->whenMinimized = [this] {
+        setWindowState(Qt::WindowMinimized
+                       | (settings.geometry.maximized ? Qt::WindowMaximized : Qt::WindowNoState));
+    };
+
+    solveTimer->setInterval(GameClockTick * SolveTicksPerMove);
+    solveTimer->setTimerType(Qt::PreciseTimer);
+    connect(solveTimer, &QTimer::timeout, this, &GolfWindow::playNextSolveMove);
+    connect(&advisor, &GolfAdvisor::advised, this, &GolfWindow::adviceArrived);
+}
+
+GolfWindow::~GolfWindow() = default;
+
+void GolfWindow::createMenu()
+{
+    QMenu *gameMenu = mainMenu->addMenu(QStringLiteral("Game"));
+    newGameAction = gameMenu->addAction(QStringLiteral("New"), QKeySequence(Qt::Key_F2), this,
+                                        &GolfWindow::onNewGame);
+    backupAction = gameMenu->addAction(QStringLiteral("Backup"), QKeySequence(Qt::Key_Backspace),
+                                       this, &GolfWindow::onBackup);
+    resultsAction = gameMenu->addAction(QStringLiteral("Results"), this, &GolfWindow::onResults);
+    gameMenu->addSeparator();
+    hintAction = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
+                                     &GolfWindow::onHint);
+    solveAction = gameMenu->addAction(QStringLiteral("Solve"), this, &GolfWindow::onSolve);
+
+    QMenu *optionsMenu = mainMenu->addMenu(QStringLiteral("Options"));
+    deckAction = optionsMenu->addAction(QStringLiteral("Deck"), this, &GolfWindow::onDeck);
+    soundAction = optionsMenu->addAction(QStringLiteral("Sound"));
+    soundAction->setCheckable(true);
+    soundAction->setChecked(true);
+    winnableOnlyAction = optionsMenu->addAction(QStringLiteral("Winnable deals only"));
+    winnableOnlyAction->setCheckable(true);
+    showHintsAction
+        = optionsMenu->addAction(QStringLiteral("Hints"), this, &GolfWindow::onShowHints);
+    showHintsAction->setCheckable(true);
+    showHintsAction->setChecked(true);
+    settingsAction
+        = optionsMenu->addAction(QStringLiteral("Settings"), this, &GolfWindow::onSettings);
+
+    QMenu *helpMenu = mainMenu->addMenu(QStringLiteral("Help"));
+    helpAction = helpMenu->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), this,
+                                     &GolfWindow::onHelp);
+    keysAction = helpMenu->addAction(QStringLiteral("Keys"), this,
+                                     [] { ShowOkMessage(GolfKeys::summary()); });
+    aboutAction = helpMenu->addAction(QStringLiteral("About"), this, &GolfWindow::onAbout);
+}
+
+void GolfWindow::createCards()
+{
+    for (int id = 0; id < GolfLayout::DeckSize; ++id) {
+        auto *card = new Picture(table);
+        card->hide();
+        card->resize(GolfTable::CardSize);
+        card->setTag(id);
+        card->setPixmapSource(cardLibrary->faces.source(id));
+        card->setAccessibleName(cardName(id));
+        connect(card, &Picture::pressed, this,
+                [this, card](Qt::MouseButton button) { cardPressed(card, button); });
+        cardPictures[id] = card;
+    }
+}
+
+QSize GolfWindow::outerSize() const
+{
+    return placement->outerSize();
+}
+
+void GolfWindow::setVisible(bool visible)
+{
+    const bool opening = visible && !isVisible();
+    if (opening)
+        readSettings();
+    GameWindow::setVisible(visible);
+    if (!opening)
+        return;
+    // The minimum follows the monitor the window is on.
+    connect(windowHandle(), &QWindow::screenChanged, this, &GolfWindow::updateMinimumSize,
+            Qt::UniqueConnection);
+    // Dealt once the window shows, so the deal is seen while the first turn sounds.
+    dealNewGame();
+}
+
+void GolfWindow::readSettings()
+{
+    questionDialog->setWindowTitle(GolfTitle);
+    deckChooser->setWindowTitle(GolfTitle + QStringLiteral(" - Card Decks"));
+
+    settings = readGolfSettings();
+    soundAction->setChecked(settings.sound);
+    winnableOnlyAction->setChecked(settings.winnableOnly);
+    showHintsAction->setChecked(settings.hints);
+    showHintsOption();
+    golf.setLayout(settings.layout);
+    updateMinimumSize();
+    placement->place({{GolfDefaultGeometry.left, GolfDefaultGeometry.top}});
+    stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
+}
+
+// A window smaller than its layout needs grows back to it, but never past its monitor.
+void GolfWindow::updateMinimumSize()
+{
+    const QSize monitor = screen()->geometry().size();
+    table->setMinimumSize(snapToLayout({}, golf.layout(), monitor) - WindowChrome);
+    layout()->activate();
+}
+
+bool GolfWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // While Solve plays, any click or key only stops it.
+    if (solving()) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        if (isPress(event) || event->type() == QEvent::KeyPress) {
+            stopSolving();
+            return true;
+        }
+    }
+    if (watched == table) {
+        if (event->type() == QEvent::Resize) {
+            tableResized();
+        } else if (isPress(event)) {
+            const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+            if (button == Qt::RightButton || button == Qt::MiddleButton)
+                turnStock();
+        }
+    }
+    return GameWindow::eventFilter(watched, event);
+}
+
+void GolfWindow::tableResized()
+{
+    const QPoint stock = GolfTable::stock(table->height());
+    stockPicture->move(stock);
+    stockCountLabel->move(stockCountLabel->x(), GolfTable::counterTop(stock));
+    for (int position = 1; position <= golf.FoundationCount(); ++position)
+        cardPictures[golf.Foundation(position)]->move(GolfTable::foundationCard(position, stock));
+    if (resultLabel->isVisible())
+        resultLabel->move(GolfTable::resultLine(table->size(), resultLabel->width()));
+}
+
+bool GolfWindow::mayClose()
+{
+    return golf.GameOver() || AskYesNo(QStringLiteral("Are you sure to quit?")) == 'Y';
+}
+
+void GolfWindow::saveSettings()
+{
+    placement->notePending();
+    settings.sound = soundAction->isChecked();
+    settings.winnableOnly = winnableOnlyAction->isChecked();
+    settings.hints = showHintsAction->isChecked();
+    settings.layout = golf.layout();
+    try {
+        writeGolfSettings(settings);
+    } catch (const FileError &error) {
+        ShowOkMessage(error.message());
+    }
+}
+
+void GolfWindow::reportFileErrors(const std::function<void()> &move)
+{
+    try {
+        move();
+    } catch (const FileError &error) {
+        ShowOkMessage(error.message());
+    }
+    positionChanged();
+}
+
+void GolfWindow::cardPressed(const Picture *card, Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        reportFileErrors([&] { golf.PlayCard(card->tag()); });
+    else if (button == Qt::RightButton || button == Qt::MiddleButton)
+        turnStock();
+}
+
+void GolfWindow::turnStock()
+{
+    reportFileErrors([this] { golf.TurnStock(); });
+}
+
+void GolfWindow::onNewGame()
+{
+    if (golf.GameOver()
+        || AskYesNo(QStringLiteral("Are you sure to quit this game and start a new one?")) == 'Y')
+        dealNewGame();
+}
+
+void GolfWindow::onBackup()
+{
+    reportFileErrors([this] { golf.Backup(); });
+}
+
+void GolfWindow::onResults()
+{
+    golfResultsDialog->showResults(golf.layout());
+}
+
+void GolfWindow::onDeck()
+{
+    deckChooser->ChosenBack = settings.backIndex;
+    if (deckChooser->exec() != QDialog::Accepted)
+        return;
+    settings.backIndex = deckChooser->ChosenBack;
+    stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
+}
+
+void GolfWindow::onSettings()
+{
+    GolfLayout layout = golf.layout();
+    if (!golfLayoutDialog->chooseLayout(layout, golf.GameOver()))
+        return;
+    golf.setLayout(layout);
+    updateMinimumSize();
+    dealNewGame();
+}
+
+void GolfWindow::onHelp()
+{
+    ShowHelpFile(QStringLiteral("Golf.rtf"), true);
+}
+
+void GolfWindow::onAbout()
+{
+    aboutBox->exec();
+}
+
+void GolfWindow::hideAllCards()
+{
+    for (Picture *card : cardPictures)
+        card->hide();
+}
+
+void GolfWindow::hideCard(int id)
+{
+    cardPictures[id]->hide();
+}
+
+void GolfWindow::PlaceInColumn(int column, int row, int id)
+{
+    Picture *card = cardPictures[id];
+    card->move(GolfTable::columnCard(column, row));
+    card->setAccessibleDescription(QStringLiteral("in column %1").arg(column + 1));
+    card->raise();
+    card->show();
+}
+
+void GolfWindow::PlaceOnFoundation(int id, int foundationCount)
+{
+    Picture *card = cardPictures[id];
+    card->move(GolfTable::foundationCard(foundationCount, stockPicture->pos()));
+    card->setAccessibleDescription(QStringLiteral("on the foundation"));
+    card->raise();
+    card->show();
+}
+
+void GolfWindow::showStock(bool shown)
+{
+    stockPicture->setVisible(shown);
+    stockCountLabel->setVisible(shown);
+}
+
+void GolfWindow::setStockCount(int count)
+{
+    stockCountLabel->setText(QString::number(count));
+    stockPicture->setAccessibleName(count == 1 ? QStringLiteral("Stock: 1 card")
+                                               : QStringLiteral("Stock: %1 cards").arg(count));
+    stockCountLabel->adjustSize();
+    stockCountLabel->move(GolfTable::CounterRight - stockCountLabel->width(),
+                          GolfTable::counterTop(stockPicture->pos()));
+}
+
+void GolfWindow::ShowResult(int cardsLeft)
+{
+    resultLabel->setText(QStringLiteral("Game Over - %1 cards left").arg(cardsLeft));
+    resultLabel->adjustSize();
+    resultLabel->move(GolfTable::resultLine(table->size(), resultLabel->width()));
+    resultLabel->show();
+}
+
+void GolfWindow::hideResult()
+{
+    resultLabel->hide();
+}
+
+void GolfWindow::playSound(Sound sound)
+{
+    if (!soundAction->isChecked())
+        return;
+    const QString file
+        = sound == Sound::CardPlayed ? QStringLiteral("Licit.wav") : QStringLiteral("Pakli.wav");
+    ::Sound::play(DataFile(file), ::Sound::Wait);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QWidget>
+
+// A hint's frame around one picture of a table: drawn in the game's colour, it lets clicks
+// through to the picture.
+class HintFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    // What the frame does when its picture moves, is resized or hides.
+    enum class WhenMoved { Stays, Goes };
+
+    HintFrame(QWidget *table, QColor colour, WhenMoved whenMoved);
+
+    // Frames the picture, which lies on the same table, and shows above it.
+    void mark(QWidget *picture);
+    void clear();
+    // The picture framed now; null when no frame shows.
+    QWidget *picture() const { return isVisible() ? target.data() : nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    const QColor colour;
+    const WhenMoved whenMoved;
+    QPointer<QWidget> target;
+};

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "GameWindow.h"
+#include "PokerFileDialog.h"
+#include "PokerGame.h"
+#include "PokerSettings.h"
+
+#include <array>
+#include <memory>
+
+class Picture;
+class PokerKeys;
+class PressButton;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+class StatsTable;
+
+// The Poker window: five cards on a table, discard marks, the pay table with the game's
+// statistics, the money, and the saved-game commands. The game itself is a PokerGame; the
+// window shows it, feeds it the player's presses and slides the cards that leave the table.
+class PokerWindow : public GameWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int DeckSize = 52;
+
+    explicit PokerWindow(QWidget *parent = nullptr);
+    ~PokerWindow() override;
+
+    const PokerGame &game() const { return pokerGame; }
+    int MoveStep() const { return settings.MoveStep; }
+
+    // The client area below the menu; every table item lies on it.
+    QWidget *table;
+    Picture *background;
+    QLabel *scoreCaption;
+    QLabel *scoreLabel;
+    PressButton *invertButton;
+    PressButton *okButton;
+    QLabel *resultPanel;
+    QFrame *gameOverPanel;
+    Picture *gameOverPicture;
+    QPushButton *newGameButton;
+    QPushButton *exitButton;
+    QTimer *slideTimer;
+    QMenuBar *mainMenu;
+    QAction *newGameAction;
+    QAction *openAction;
+    QAction *saveAction;
+    QAction *saveAsAction;
+    QAction *bestScoresAction;
+    QAction *speedAction;
+    QAction *soundAction;
+    QAction *helpAction;
+    QAction *keysAction;
+    QAction *aboutAction;
+    // One picture per card id, the discard crosses and the labels under the five positions.
+    std::array<Picture *, DeckSize> cardPictures{};
+    std::array<Picture *, CardsInHand> DiscardMarks{};
+    std::array<QLabel *, CardsInHand> HoldLabels{};
+    std::unique_ptr<StatsTable> statsTable;
+
+    // Asks for the file of "Open" and "Save As"; tests put their own chooser here.
+    PokerFileChooser chooseGameFile;
+
+    // One tick of the slide animation.
+    void MoveTick();
+
+    // The player's Ok: draws, or clears the evaluated hand away.
+    void Proceed();
+    void Invert();
+    // A left press marks a card, one on its discard cross unmarks it; any other button is Ok.
+    void cardPressed(int card, Qt::MouseButton button);
+    void markPressed(int position, Qt::MouseButton button);
+    // Starts a new game without asking.
+    void NewGame();
+
+    // The saved-game commands. AskSaveGame is true when the current game may be thrown away.
+    bool AskSaveGame();
+    void Save();
+    void SaveAs();
+    void LoadGame();
+
+protected:
+    bool mayClose() override;
+    void saveSettings() override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createTable();
+    void createGameOverPanel();
+    void createCards();
+    void createMenu();
+    void prepareSharedWindows();
+
+    void askNewGame();
+    void chooseSpeed();
+    void playCardSound();
+
+    bool isSliding() const;
+    void startSlide();
+    // Brings the table in line with the game after it dealt, evaluated or ended.
+    void showGame();
+    void showHand();
+    void showMarks();
+    void showScore();
+    void showResult();
+    void showGameOver();
+    void setPlayable(bool playable);
+    void continueLoadedGame(const QString &path);
+    void SaveGame(const QString &path);
+    // Saves to or loads from the file; on success it becomes the current file.
+    bool useGameFile(const QString &path, void (*use)(const QString &, PokerGame &));
+
+    PokerGame pokerGame;
+    PokerSettings settings;
+    QString GameFileName;
+    bool HasFileName = false;
+    // Set from showing the window until the timer's first tick; the game waits for it.
+    bool waitingForFirstTick = false;
+    bool opened = false;
+    std::unique_ptr<PokerKeys> keys;
+};
