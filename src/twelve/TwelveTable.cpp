@@ -145,6 +145,16 @@ void TwelveTable::createFixedParts()
     roundEndPanel = centrePanel(QStringLiteral("EndOfRound"));
     roundEndPanel->setAccessibleName(QStringLiteral("End of round"));
     roundEndOkButton = panelButton(roundEndPanel, QStringLiteral("OK"), EndOfRoundOkPlace);
+    roundEndNote = new QLabel(this);
+    roundEndNote->setAlignment(Qt::AlignCenter);
+    roundEndNote->setAutoFillBackground(true);
+    QPalette notePalette = roundEndNote->palette();
+    notePalette.setColor(QPalette::Window, QColor(0, 64, 0));
+    notePalette.setColor(QPalette::WindowText, QColor(255, 236, 160));
+    roundEndNote->setPalette(notePalette);
+    roundEndNote->setFont(arialBold(RoundEndNotePoints));
+    parts.keepFont(roundEndNote);
+    roundEndNote->hide();
     gameOverPanel = centrePanel(QStringLiteral("GameOver"));
     gameOverPanel->setAccessibleName(QStringLiteral("Game over"));
     exitButton = panelButton(gameOverPanel, QStringLiteral("Exit"), GameOverExitPlace);
@@ -355,6 +365,17 @@ void TwelveTable::describeSeatPanel(QWidget *panel, int seat, const QString &wha
     panel->setAccessibleDescription(what.arg(number));
 }
 
+void TwelveTable::showRoundEndNote(const QString &note)
+{
+    const QRect panel = centred(CentrePanelSize);
+    parts.place(roundEndNote, QRect(panel.left(), panel.bottom() + 1 + RoundEndNoteHeight / 4,
+                                    panel.width(), RoundEndNoteHeight));
+    roundEndNote->setText(note);
+    roundEndNote->setVisible(!note.isEmpty());
+    roundEndPanel->setAccessibleDescription(note);
+    roundEndNote->raise();
+}
+
 void TwelveTable::CentrePanel(QWidget *panel)
 {
     parts.place(panel, centred(CentrePanelSize));
@@ -454,6 +475,7 @@ void TwelveTable::clearMiddle()
         markers[seat]->hide();
     hideAuction();
     roundEndPanel->hide();
+    roundEndNote->hide();
     gameOverPanel->hide();
     turnWidth = CardWidth;
     soldSlot = 0;

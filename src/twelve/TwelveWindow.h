@@ -113,6 +113,8 @@ private:
     void followTurn();
     void startTravels();
     void showRoundEnd();
+    // Why the round that just ended was drawn; empty when a seat collected a twelve.
+    QString roundEndNote() const;
     void saleClosed();
     void delivered(const Sale &sale);
     void bidRaised(int seat);

@@ -138,6 +138,17 @@ void TwelveWindow::showRoundEnd()
     table->ShowPlaces();
     showScoreBoxes();
     table->CentrePanel(table->roundEndPanel);
+    table->showRoundEndNote(roundEndNote());
+}
+
+QString TwelveWindow::roundEndNote() const
+{
+    if (!roundDrawn(twelve))
+        return {};
+    if (twelve.TurnNo >= DrawnRoundTurns)
+        return QStringLiteral("A drawn round: no twelve in %1 turns.").arg(DrawnRoundTurns);
+    return QStringLiteral("A drawn round: every twelve needs a card you have kept %1 turns.")
+        .arg(HeldUpTurns);
 }
 
 void TwelveWindow::roundEndOkClicked()
@@ -154,6 +165,7 @@ void TwelveWindow::roundEndOkClicked()
     forgetKeptGame();
     table->hideAuction();
     table->roundEndPanel->hide();
+    table->showRoundEndNote({});
     showScoreBoxes();
     if (bestScoreNameDialog->nameEdit->text() == QString::fromLatin1(BestScoreList::DefaultName))
         bestScoreNameDialog->nameEdit->setText(

@@ -129,7 +129,8 @@ TEST_F(TwelveKeptGameWindow, AnUnreadableKeptGameIsPutAsideAndANewGameStarts)
     NextRound(kept, deal);
     const QByteArray good = TwelveKeptGame::encode(kept);
     QByteArray future = good;
-    future.replace("version 1", "version 2");
+    future.replace("version " + QByteArray::number(TwelveKeptGame::Version),
+                   "version " + QByteArray::number(TwelveKeptGame::Version + 1));
     QByteArray flipped = good;
     flipped[good.indexOf("hand ") + 7] ^= 1;
     const UnreadableCase cases[] = {
@@ -210,3 +211,33 @@ TEST_F(TwelveKeptGameWindow, HShowsTheHintForPuttingChoosingAndBidding)
 }
 
 } // namespace
+
+// A round drawn at its turn limit shows the End of Round panel with the reason under it, and
+// the next round goes on as after any other.
+TEST_F(TwelveKeptGameWindow, ADrawnRoundSaysWhyUnderTheEndOfRoundPanel)
+{
+    open();
+    ASSERT_TRUE(playUntil([this] { return state() == TurnState::Choosing; }));
+    TwelveGame kept = window->turnFlow().TurnStart();
+    ASSERT_FALSE(EvaluateHands(kept));
+    kept.TurnNo = DrawnRoundTurns;
+    kept.HumanSince.fill(DrawnRoundTurns);
+    ASSERT_NO_FATAL_FAILURE(quit());
+    writeDataFile(KeptName, TwelveKeptGame::encode(kept));
+
+    open();
+    ASSERT_EQ(state(), TurnState::RoundOver);
+    EXPECT_TRUE(table().roundEndPanel->isVisible());
+    ASSERT_TRUE(table().roundEndNote->isVisible());
+    EXPECT_EQ(table().roundEndNote->text(), "A drawn round: no twelve in 150 turns.");
+    const QRect panel = table().layout().designed(table().roundEndPanel);
+    const QRect note = table().layout().designed(table().roundEndNote);
+    EXPECT_GT(note.top(), panel.bottom()) << "under the panel";
+    EXPECT_EQ(note.left(), panel.left());
+    EXPECT_EQ(note.width(), panel.width());
+    EXPECT_EQ(table().roundEndPanel->accessibleDescription(), table().roundEndNote->text());
+
+    confirmRound();
+    EXPECT_EQ(game().RoundNo, kept.RoundNo + 1);
+    EXPECT_FALSE(table().roundEndNote->isVisible());
+}

@@ -20,7 +20,8 @@ const QByteArray Magic = "Kovra Twelve kept game";
 constexpr int HighestPoints = StartingPoints + RoundCount * PrizeTable[1];
 // The put-rank counts fall by one a turn; four puts a turn bound them far below this.
 constexpr int HighestRankPutCount = 1000000;
-constexpr int HighestTurnNo = 100000000;
+// A round ends drawn at the start of this turn.
+constexpr int HighestTurnNo = DrawnRoundTurns;
 
 QByteArray numbers(const auto &values, int from, int to)
 {
@@ -116,10 +117,10 @@ bool scoresPlayed(const TwelveGame &game)
 
 } // namespace
 
-QByteArray encode(const TwelveGame &game)
+QByteArray encode(const TwelveGame &game, int version)
 {
     QByteArray body = Magic + '\n';
-    body += "version " + QByteArray::number(Version) + '\n';
+    body += "version " + QByteArray::number(version) + '\n';
     body += "difficulty " + QByteArray::number(game.Difficulty, 'g', 17) + '\n';
     body += "scoring " + QByteArray::number(game.ScoringMode) + '\n';
     for (int seat = 1; seat <= SeatCount; ++seat)
@@ -131,6 +132,13 @@ QByteArray encode(const TwelveGame &game)
     for (int seat = 1; seat <= SeatCount; ++seat)
         body += "hand " + handLine(game.Holding[seat]) + '\n';
     body += "put" + numbers(game.RankPutCount, 0, RankCount - 1) + '\n';
+    if (version >= 2) {
+        body += "since";
+        for (int card = 0; card < CardCount; ++card)
+            if (game.Holding[HumanSeat][card])
+                body += ' ' + QByteArray::number(game.HumanSince[card]);
+        body += '\n';
+    }
     return body + checksumLine(body);
 }
 
@@ -150,7 +158,8 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
         return std::nullopt;
 
     LineReader reader(lines);
-    if (reader.integer(reader.next("version", 1).value(0), Version, Version) != Version)
+    const int version = reader.integer(reader.next("version", 1).value(0), 1, Version);
+    if (!reader.ok)
         return std::nullopt;
     TwelveGame game;
     bool converted = false;
@@ -185,9 +194,16 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
     const QList<QByteArray> put = reader.next("put", RankCount);
     for (int rank = 0; rank < RankCount; ++rank)
         game.RankPutCount[rank] = reader.integer(put.value(rank), 0, HighestRankPutCount);
+    const QList<QByteArray> since
+        = version >= 2 ? reader.next("since", HandSize) : QList<QByteArray>();
+    for (int card = 0, held = 0; card < CardCount && reader.ok; ++card)
+        if (game.Holding[HumanSeat][card])
+            game.HumanSince[card] = version >= 2
+                ? reader.integer(since.value(held++), 0, game.TurnNo)
+                : game.TurnNo;
     // Numbers only as they are written ("1", not "01" or "+1"): the file is what encode gives.
     if (!reader.ok || !reader.atEnd() || !handsDealt(game) || !scoresPlayed(game)
-        || encode(game) != text)
+        || encode(game, version) != text)
         return std::nullopt;
     return game;
 }

@@ -14,10 +14,12 @@
 namespace TwelveKeptGame {
 
 inline constexpr char FileName[] = "Twelve.kept";
-inline constexpr int Version = 1;
+// Version 2 adds since when the human holds each of his cards; a version 1 file still reads,
+// as if he had just been given them.
+inline constexpr int Version = 2;
 
 // The bytes for a game at the start of a turn (its TurnSlot and auction state are not kept).
-QByteArray encode(const TwelveGame &game);
+QByteArray encode(const TwelveGame &game, int version = Version);
 // The game, or nothing when the bytes are not a whole, consistent kept game of this version.
 std::optional<TwelveGame> decode(QByteArrayView bytes);
 

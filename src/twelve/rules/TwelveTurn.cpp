@@ -107,8 +107,12 @@ void TwelveTurn::StartTurn()
     game.CardWorth = {};
     game.Bought = {};
     turnStart = game;
-    if (EvaluateHands(game)) {
-        RankRound(game);
+    const bool twelve = EvaluateHands(game);
+    if (twelve || game.TurnNo >= DrawnRoundTurns || heldUp(game)) {
+        if (twelve)
+            RankRound(game);
+        else
+            DrawRound(game);
         status.clear();
         state = TurnState::RoundOver;
         return;
@@ -416,6 +420,8 @@ void TwelveTurn::Deliver()
     game.InAuction[buyer] = false;
     game.Wanted[buyer] = 0;
     game.Holding[buyer][game.TurnSlot[sold].Card] = true;
+    if (buyer == HumanSeat && sold != HumanSeat)
+        game.HumanSince[game.TurnSlot[sold].Card] = game.TurnNo;
     game.HumanNoMore = false;
     game.TurnSlot[sold].FaceUp = false;
     if (onDelivered)
