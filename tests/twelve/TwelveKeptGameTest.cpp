@@ -1,5 +1,6 @@
 #include "TwelveKeptGame.h"
 #include "Random.h"
+#include "TempDataDir.h"
 #include "TwelveTestHands.h"
 #include "TwelveTurn.h"
 
@@ -131,3 +132,22 @@ TEST(TwelveKeptGame, TheEngineGoesOnFromTheStartOfTheKeptTurn)
 }
 
 } // namespace
+
+class TwelveKeptGameFile : public TempDataDir
+{
+};
+
+// A finished game is never offered again: its file goes, or where it cannot go (a file in use,
+// on some systems), a record of a finished game takes its place, which reads as no kept game.
+TEST_F(TwelveKeptGameFile, AFinishedGameIsForgotten)
+{
+    const QString path = dataPath(QString::fromLatin1(TwelveKeptGame::FileName));
+    TwelveKeptGame::write(path, keptGame());
+    EXPECT_TRUE(TwelveKeptGame::forget(path));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(TwelveKeptGame::forget(path)) << "nothing left to forget";
+
+    writeDataFile(QString::fromLatin1(TwelveKeptGame::FileName),
+                  "Kovra Twelve kept game\nfinished\n");
+    EXPECT_FALSE(TwelveKeptGame::read(path).found);
+}

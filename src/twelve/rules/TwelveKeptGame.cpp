@@ -1,5 +1,6 @@
 #include "TwelveKeptGame.h"
 
+#include "FileError.h"
 #include "FileLimits.h"
 #include "TwelveLevels.h"
 #include "TwelveNames.h"
@@ -16,6 +17,7 @@ namespace TwelveKeptGame {
 namespace {
 
 const QByteArray Magic = "Kovra Twelve kept game";
+const QByteArray FinishedRecord = Magic + "\nfinished\n";
 // Points only fall through bids, which never exceed them, and rise by at most a prize a round.
 constexpr int HighestPoints = StartingPoints + RoundCount * PrizeTable[1];
 // The put-rank counts fall by one a turn; four puts a turn bound them far below this.
@@ -216,7 +218,8 @@ void write(const QString &path, const TwelveGame &game)
 ReadResult read(const QString &path)
 {
     const WholeFileRead file = readWholeFile(path, FileLimits::MaxKeptGameSize);
-    if (file.outcome == WholeFileRead::Missing)
+    if (file.outcome == WholeFileRead::Missing
+        || (file.outcome == WholeFileRead::Read && file.bytes == FinishedRecord))
         return {};
     if (file.outcome != WholeFileRead::Read)
         return {true, std::nullopt};
@@ -238,9 +241,16 @@ QString setAside(const QString &path)
     return {};
 }
 
-bool remove(const QString &path)
+bool forget(const QString &path)
 {
-    return !QFileInfo::exists(path) || QFile::remove(path);
+    if (!QFileInfo::exists(path) || QFile::remove(path))
+        return true;
+    try {
+        writeWholeFile(path, FinishedRecord);
+        return true;
+    } catch (const FileError &) {
+        return false;
+    }
 }
 
 } // namespace TwelveKeptGame

@@ -28,7 +28,7 @@ void write(const QString &path, const TwelveGame &game);
 
 struct ReadResult
 {
-    bool found = false; // a file was there
+    bool found = false; // a file was there that is not a finished game's
     std::optional<TwelveGame> game; // and it held a game
 };
 ReadResult read(const QString &path);
@@ -36,7 +36,8 @@ ReadResult read(const QString &path);
 // Moves an unreadable file out of the way under a name not taken yet, beside it; the new path,
 // or an empty one when it could not be moved.
 QString setAside(const QString &path);
-// True when no kept game is left at path.
-bool remove(const QString &path);
+// Forgets the kept game at path: removes the file or, where it cannot be removed, writes over it
+// the record of a finished game, which reads as no file. False when a game is still there.
+bool forget(const QString &path);
 
 } // namespace TwelveKeptGame

@@ -115,6 +115,8 @@ void TwelveTurn::StartTurn()
             DrawRound(game);
         status.clear();
         state = TurnState::RoundOver;
+        if (onTurnStarted)
+            onTurnStarted();
         return;
     }
     ++game.TurnNo;
@@ -132,6 +134,8 @@ void TwelveTurn::StartTurn()
     }
     status = PutPrompt;
     state = TurnState::Travelling;
+    if (onTurnStarted)
+        onTurnStarted();
 }
 
 bool TwelveTurn::mayPut(int card) const
