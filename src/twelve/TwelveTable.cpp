@@ -242,6 +242,14 @@ void TwelveTable::paintEvent(QPaintEvent *event)
     }
 }
 
+// A window moved to a screen of another pixel ratio draws every picture anew for it at once.
+bool TwelveTable::event(QEvent *event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        rescale();
+    return QWidget::event(event);
+}
+
 void TwelveTable::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

@@ -9,6 +9,7 @@
 #include "GameClock.h"
 #include "Sound.h"
 #include "TwelveScoreSheet.h"
+#include "TwelveHintView.h"
 #include "TwelveTable.h"
 
 #include <QAction>
@@ -181,6 +182,7 @@ void TwelveWindow::cardMouseDown(int card)
     if (state == TurnState::Travelling || state == TurnState::WaitingForPut) {
         if (!turn.PutCard(card))
             return;
+        hint->clear();
         table->SetStatus({});
         table->startTravel(HumanSeat);
         runTimer(GameClockTick);
@@ -189,6 +191,7 @@ void TwelveWindow::cardMouseDown(int card)
     }
     const int slot = middleSlotOf(card);
     if (slot != 0 && turn.ChooseCard(slot)) {
+        hint->clear();
         followTurn();
         updateControls();
     }

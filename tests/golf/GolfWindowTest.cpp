@@ -543,6 +543,29 @@ TEST_F(GolfWindowTest, HintFramesTheCardOrStockOfTheBestLine)
     }
 }
 
+// The frame moves with its picture when the window grows and the stock moves with the table.
+TEST_F(GolfWindowTest, TheHintFrameFollowsItsPictureWhenTheTableResizes)
+{
+    writeLayout({4, 3});
+    open();
+    for (int moves = 0; moves < 40 && !window->game().GameOver(); ++moves) {
+        ASSERT_TRUE(adviceArrives());
+        const GolfMove move = window->advice()->line.front();
+        if (move.kind != GolfMove::Turn) {
+            playMove(move);
+            continue;
+        }
+        QTest::keyClick(window.get(), Qt::Key_H);
+        const QPoint stockBefore = window->stockPicture->pos();
+        window->resize(window->size() + QSize(40, 60));
+        ASSERT_NE(window->stockPicture->pos(), stockBefore);
+        ASSERT_TRUE(window->hintFrame->isVisible());
+        EXPECT_TRUE(window->hintFrame->geometry().contains(window->stockPicture->geometry()));
+        return;
+    }
+    FAIL() << "no hint turned the stock";
+}
+
 TEST_F(GolfWindowTest, SolvePlaysToTheEndUnrecordedAndCanBeTakenBack)
 {
     writeLayout({4, 3});

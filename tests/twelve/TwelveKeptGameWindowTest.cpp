@@ -257,6 +257,15 @@ TEST_F(TwelveKeptGameWindow, HShowsTheHintForPuttingChoosingAndBidding)
     pressKey(Qt::Key_H);
     EXPECT_EQ(window->hint->framedCard(),
               static_cast<QWidget *>(table().faces[game().TurnSlot[hintChooseSlot(game())].Card]));
+    // Taken by its place's key, the card leaves the frame behind too.
+    const int hinted = hintChooseSlot(game());
+    const std::array<int, SlotCount> slotsFromTheLeft{4, 3, 1, 2};
+    const int place = 1
+        + int(std::find(slotsFromTheLeft.begin(), slotsFromTheLeft.end(), hinted)
+              - slotsFromTheLeft.begin());
+    pressKey(Qt::Key(Qt::Key_0 + place));
+    EXPECT_NE(state(), TurnState::Choosing) << "the card was taken";
+    EXPECT_EQ(window->hint->framedCard(), nullptr) << "a key takes the frame away";
 
     ASSERT_TRUE(playUntil([this] { return state() == TurnState::Bidding; }));
     pressKey(Qt::Key_H);
