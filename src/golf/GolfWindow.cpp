@@ -114,6 +114,11 @@ GolfWindow::GolfWindow(QWidget *parent)
     solveTimer->setTimerType(Qt::PreciseTimer);
     connect(solveTimer, &QTimer::timeout, this, &GolfWindow::playNextSolveMove);
     connect(&advisor, &GolfAdvisor::advised, this, &GolfWindow::adviceArrived);
+    connect(&advisor, &GolfAdvisor::dealFound, this, &GolfWindow::dealArrived);
+    connect(winnableOnlyAction, &QAction::toggled, this, [this](bool on) {
+        if (!on)
+            stopLookingForDeal();
+    });
 }
 
 GolfWindow::~GolfWindow() = default;
