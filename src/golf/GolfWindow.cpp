@@ -205,7 +205,7 @@ void GolfWindow::readSettings()
     showHintsOption();
     golf.setLayout(settings.layout);
     updateMinimumSize();
-    placement->place({{GolfDefaultGeometry.left, GolfDefaultGeometry.top}});
+    placement->place({GolfReturnOffset});
     stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
 }
 
