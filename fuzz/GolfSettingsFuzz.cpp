@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QRect primary(0, 0, 1920, 1080);
     const QSize windowSize(geometry.width, geometry.height);
     const QRect placed
-        = keepOnScreens(QRect(QPoint(geometry.left, geometry.top), windowSize), {primary}, primary);
+        = keepOnScreens(QRect(QPoint(geometry.left, geometry.top), windowSize), {primary}, primary,
+                        GolfReturnOffset);
     FUZZ_EXPECT(placed.size() == windowSize);
     FUZZ_EXPECT(within(snapToLayout(windowSize, layout, primary.size()).width(), 0, limit));
 

@@ -145,20 +145,24 @@ void InvariantCheck::checkPrizes() const
         before = game.RoundNo == 1
             ? PerSeat<int>{0, StartingPoints, StartingPoints, StartingPoints, StartingPoints}
             : game.Scores[game.RoundNo - 1];
-    PerSeat<bool> placeTaken{};
     bool twelve = false;
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        twelve = twelve || game.HandRun[seat].Value == TwelveValue;
+    if (!twelve && game.TurnNo < DrawnRoundTurns && !heldUp(game))
+        fail("the round ended without a twelve, neither held up nor at its turn limit");
+    // A drawn round places nobody and pays nothing.
+    PerSeat<bool> placeTaken{};
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const HandRunRecord &run = game.HandRun[seat];
-        if (run.Place < 1 || run.Place > SeatCount || placeTaken[run.Place])
-            fail("places are not 1 to 4");
+        const bool placed = twelve ? run.Place >= 1 && run.Place <= SeatCount && !placeTaken[run.Place]
+                                   : run.Place == 0;
+        if (!placed)
+            fail(twelve ? "places are not 1 to 4" : "a drawn round placed a seat");
         placeTaken[run.Place] = true;
         if (run.Prize != PrizeTable[run.Place]
             || game.Scores[game.RoundNo][seat] != before[seat] + run.Prize)
             fail("seat " + std::to_string(seat) + " was not paid its prize");
-        twelve = twelve || run.Value == TwelveValue;
     }
-    if (!twelve)
-        fail("the round ended without a twelve");
 }
 
 void InvariantCheck::fail(const std::string &what) const

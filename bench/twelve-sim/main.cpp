@@ -1,15 +1,18 @@
 // Plays whole Twelve games without a window, seat 1 driven by a player of the chosen kind, at
 // every difficulty level, checking the bookkeeping after every step.
 //
-//   twelve-sim [--player standin|random|hint] [seed] [games per level]
+//   twelve-sim [--player standin|random|hint|mechanical|keeper|leftmost] [seed] [games per level]
 //
 // standin plays by the computers' own measure, random makes any legal move, hint follows the
-// window's hint.
+// window's hint; mechanical does the same thing every turn (his highest card, the lowest
+// face-up slot, "No more"), keeper also takes back his own card whenever he may, and leftmost
+// takes the leftmost face-up card as the table shows them.
 //
 // Time it from a Release build; the sanitizer build is some thirty times slower.
 
 #include "HintPlayer.h"
 #include "InvariantCheck.h"
+#include "MechanicalPlayer.h"
 #include "Random.h"
 #include "RandomPlayer.h"
 #include "StandInPlayer.h"
@@ -31,8 +34,8 @@ namespace {
 constexpr unsigned DefaultSeed = 1;
 // 7 levels x 150 games x 11 rounds: more than 10,000 rounds.
 constexpr int DefaultGamesPerLevel = 150;
-// A round may in principle last for ever; this many turns counts as a hang.
-constexpr int TurnLimit = 1000000;
+// The engine draws a round at this many turns; one that goes on is a hang.
+constexpr int TurnLimit = DrawnRoundTurns;
 
 struct LevelResult
 {
@@ -41,11 +44,12 @@ struct LevelResult
     long long averageTotal = 0;
     long long computerTotal = 0;
     int roundsWon = 0;
+    int roundsDrawn = 0;
     int games = 0;
     std::vector<int> turnsPerRound;
 };
 
-enum class PlayerKind { StandIn, Random, Hint };
+enum class PlayerKind { StandIn, Random, Hint, Mechanical, Keeper, Leftmost };
 
 class Simulator
 {
@@ -80,6 +84,12 @@ std::unique_ptr<SeatOnePlayer> Simulator::makePlayer(PlayerKind kind, unsigned s
         return std::make_unique<RandomPlayer>(game, turn, seed);
     case PlayerKind::Hint:
         return std::make_unique<HintPlayer>(game, turn);
+    case PlayerKind::Mechanical:
+        return std::make_unique<MechanicalPlayer>(game, turn);
+    case PlayerKind::Keeper:
+        return std::make_unique<KeeperPlayer>(game, turn);
+    case PlayerKind::Leftmost:
+        return std::make_unique<LeftmostPlayer>(game, turn);
     case PlayerKind::StandIn:
         break;
     }
@@ -101,6 +111,7 @@ LevelResult Simulator::playLevel(double difficulty, int games)
             turns.push_back(game.TurnNo);
             result.turnsPerRound.push_back(game.TurnNo);
             result.roundsWon += game.HandRun[HumanSeat].Place == 1;
+            result.roundsDrawn += roundDrawn(game);
             if (game.RoundNo == RoundCount)
                 break;
             check.roundStarted();
@@ -197,6 +208,12 @@ bool parsePlayer(const std::string &name, PlayerKind &kind)
         kind = PlayerKind::Random;
     else if (name == "hint")
         kind = PlayerKind::Hint;
+    else if (name == "mechanical")
+        kind = PlayerKind::Mechanical;
+    else if (name == "keeper")
+        kind = PlayerKind::Keeper;
+    else if (name == "leftmost")
+        kind = PlayerKind::Leftmost;
     else
         return false;
     return true;
@@ -238,8 +255,8 @@ int main(int argc, char *argv[])
     Options options;
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: twelve-sim [--player standin|random|hint] [seed] [games per "
-                     "level >= 1]\n");
+                     "usage: twelve-sim [--player standin|random|hint|mechanical|keeper|leftmost] [seed] "
+                     "[games per level >= 1]\n");
         return EXIT_FAILURE;
     }
     const unsigned seed = options.seed;
@@ -274,16 +291,17 @@ int main(int argc, char *argv[])
                     100.0 * result.roundsWon / (result.games * RoundCount));
     // Rounds longer than the steady turn were ended by the computers' steady play.
     std::printf("\nlevel  turns per round: mean  median  99th percentile  maximum  "
-                "rounds past turn\n");
+                "rounds past turn  drawn\n");
     for (const LevelResult &result : results) {
         const std::vector<int> &levelTurns = result.turnsPerRound;
         const int steadyTurn = steadyAfterTurn(result.difficulty);
         const auto past = std::count_if(levelTurns.begin(), levelTurns.end(),
                                         [steadyTurn](int turns) { return turns > steadyTurn; });
         std::printf(
-            "%5d  %21.1f  %6d  %15d  %7d  %11ld of %d\n", difficultyLevel(result.difficulty),
+            "%5d  %21.1f  %6d  %15d  %7d  %11ld of %d  %5d\n", difficultyLevel(result.difficulty),
             meanOf(levelTurns), percentile(levelTurns, 0.5), percentile(levelTurns, 0.99),
-            *std::max_element(levelTurns.begin(), levelTurns.end()), long(past), steadyTurn);
+            *std::max_element(levelTurns.begin(), levelTurns.end()), long(past), steadyTurn,
+            result.roundsDrawn);
     }
     return EXIT_SUCCESS;
 }

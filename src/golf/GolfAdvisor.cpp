@@ -1,5 +1,7 @@
 #include "GolfAdvisor.h"
 
+#include "Random.h"
+
 GolfAdvisor::GolfAdvisor(QObject *parent)
     : QObject(parent)
     , worker([this] { work(); })
@@ -18,9 +20,20 @@ GolfAdvisor::~GolfAdvisor()
 
 void GolfAdvisor::request(const GolfPosition &position)
 {
+    ask(position);
+}
+
+void GolfAdvisor::requestDeal(GolfLayout layout, unsigned seed,
+                              std::chrono::milliseconds timeLimit)
+{
+    ask(DealRequest{layout, seed, timeLimit});
+}
+
+void GolfAdvisor::ask(const Request &request)
+{
     {
         const std::lock_guard lock(mutex);
-        next = position;
+        next = request;
         nextSerial = ++waitingFor;
         cancel = true;
     }
@@ -40,31 +53,56 @@ void GolfAdvisor::withdraw()
 void GolfAdvisor::work()
 {
     for (;;) {
-        GolfPosition position;
+        Request request;
         quint64 serial = 0;
         {
             std::unique_lock lock(mutex);
             wake.wait(lock, [this] { return stopping || next; });
             if (stopping)
                 return;
-            position = *next;
+            request = *next;
             serial = nextSerial;
             next.reset();
             cancel = false;
         }
-        const GolfAdvice advice = adviseOn(position, solver, &cancel);
-        if (!advice.complete)
-            continue;
-        QMetaObject::invokeMethod(
-            this, [this, serial, position, advice] { deliver(serial, position, advice); },
-            Qt::QueuedConnection);
+        std::visit([this, serial](const auto &asked) { answer(serial, asked); }, request);
     }
 }
 
-void GolfAdvisor::deliver(quint64 serial, const GolfPosition &position, const GolfAdvice &advice)
+void GolfAdvisor::answer(quint64 serial, const GolfPosition &position)
+{
+    const GolfAdvice advice = adviseOn(position, solver, &cancel);
+    if (!advice.complete)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial, position, advice] {
+            if (current(serial))
+                Q_EMIT advised(position, advice);
+        },
+        Qt::QueuedConnection);
+}
+
+void GolfAdvisor::answer(quint64 serial, const DealRequest &deal)
+{
+    SeededRandom random(deal.seed);
+    const GolfDealSearch search
+        = findWinnableDeal(random, deal.layout, solver, deal.timeLimit, &cancel);
+    if (!search.complete)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial, search] {
+            if (current(serial))
+                Q_EMIT dealFound(search);
+        },
+        Qt::QueuedConnection);
+}
+
+bool GolfAdvisor::current(quint64 serial)
 {
     if (serial != waitingFor)
-        return;
+        return false;
     delivered = serial;
-    Q_EMIT advised(position, advice);
+    return true;
 }

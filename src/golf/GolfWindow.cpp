@@ -68,7 +68,7 @@ GolfWindow::GolfWindow(QWidget *parent)
     , resultLabel(yellowLabel(table))
     , statusLine(new QStatusBar(this))
     , solverLabel(new QLabel(statusLine))
-    , hintFrame(new HintFrame(table, HintColour, HintFrame::WhenMoved::Stays))
+    , hintFrame(new HintFrame(table, HintColour, HintFrame::WhenMoved::Follows))
     , solveTimer(new QTimer(this))
     , dealRandom(programRandom())
     , golf(dealRandom, *this, resultsGate)
@@ -114,6 +114,11 @@ GolfWindow::GolfWindow(QWidget *parent)
     solveTimer->setTimerType(Qt::PreciseTimer);
     connect(solveTimer, &QTimer::timeout, this, &GolfWindow::playNextSolveMove);
     connect(&advisor, &GolfAdvisor::advised, this, &GolfWindow::adviceArrived);
+    connect(&advisor, &GolfAdvisor::dealFound, this, &GolfWindow::dealArrived);
+    connect(winnableOnlyAction, &QAction::toggled, this, [this](bool on) {
+        if (!on)
+            stopLookingForDeal();
+    });
 }
 
 GolfWindow::~GolfWindow() = default;
@@ -200,7 +205,7 @@ void GolfWindow::readSettings()
     showHintsOption();
     golf.setLayout(settings.layout);
     updateMinimumSize();
-    placement->place({{GolfDefaultGeometry.left, GolfDefaultGeometry.top}});
+    placement->place({GolfReturnOffset});
     stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
 }
 

@@ -81,6 +81,8 @@ public:
     // Plays the next move of Solve's line.
     void playNextSolveMove();
     bool solving() const;
+    // "Winnable deals only" is looking for a deal to take the place of the one shown.
+    bool lookingForWinnableDeal() const { return lookingForDeal; }
     // The latest answer of the solver, once it has one for the position on the table.
     const std::optional<GolfAdvice> &advice() const { return currentAdvice; }
 
@@ -106,6 +108,8 @@ private:
     // Every change of the position: the old advice goes, new advice is asked for.
     void positionChanged();
     void adviceArrived(const GolfPosition &position, const GolfAdvice &advice);
+    void dealArrived(const GolfDealSearch &search);
+    void stopLookingForDeal();
     void showHint();
     void startSolving();
     void stopSolving();
@@ -134,7 +138,8 @@ private:
     bool solveWanted = false;
     std::vector<GolfMove> solveLine;
     std::size_t solveNext = 0;
-    // Tries deals for "Winnable deals only"; made when first needed.
-    std::unique_ptr<GolfSolver> dealSolver;
+    // A winnable deal is being looked for; what the status line says of the deal dealt.
+    bool lookingForDeal = false;
+    QString dealNote;
     std::unique_ptr<GolfKeys> keys;
 };

@@ -1,11 +1,11 @@
 // The Golf window's help from the solver: the status line, Hint, Solve and the deals it can
 // win.
-#include "HintFrame.h"
-#include "GolfSolver.h"
 #include "GolfSolverStatus.h"
 #include "GolfWindow.h"
 #include "GolfWinnableDeal.h"
+#include "HintFrame.h"
 #include "Picture.h"
+#include "Random.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,27 +16,62 @@ namespace {
 
 // Some layouts are almost never won; the search for a winnable deal gives up after this.
 constexpr std::chrono::milliseconds WinnableDealSearch{3000};
-const QString NoWinnableDeal = QStringLiteral("No winnable deal found: this one is dealt as it came");
+const QString LookingForDeal = QStringLiteral("Looking for a winnable deal...");
 
 }
 
+// The deal shows at once; with "Winnable deals only" the solver's thread looks for a winnable
+// one meanwhile, which takes its place unless the player has made a move by then.
 void GolfWindow::dealNewGame()
 {
     stopSolving();
     resultsGate.newGame();
-    bool searched = false;
-    bool found = false;
-    if (winnableOnlyAction->isChecked()) {
-        if (!dealSolver)
-            dealSolver = std::make_unique<GolfSolver>();
-        searched = true;
-        found = findWinnableDeal(dealRandom, golf.layout(), *dealSolver, WinnableDealSearch);
-    }
     golf.NewGame();
     askedAbout.reset();
+    lookingForDeal = false;
+    dealNote.clear();
+    if (!winnableOnlyAction->isChecked()) {
+        positionChanged();
+        return;
+    }
+    askedAbout = golf.position();
+    currentAdvice.reset();
+    hintFrame->clear();
+    lookingForDeal = true;
+    statusLine->show();
+    solverLabel->setText(LookingForDeal);
+    advisor.requestDeal(golf.layout(), unsigned(programRandom().random(1 << 30)),
+                        WinnableDealSearch);
+}
+
+void GolfWindow::dealArrived(const GolfDealSearch &search)
+{
+    if (!lookingForDeal)
+        return;
+    lookingForDeal = false;
+    showHintsOption();
+    if (search.draws.empty()) {
+        dealNote = QStringLiteral("No winnable deal found in time");
+    } else {
+        dealRandom.replayDraws(search.draws);
+        golf.NewGame();
+        if (search.fewestCardsLeft > 0)
+            dealNote = QStringLiteral("No winnable deal found; at best %1 cards can be left")
+                           .arg(search.fewestCardsLeft);
+    }
+    askedAbout.reset();
     positionChanged();
-    if (searched && !found)
-        solverLabel->setText(NoWinnableDeal);
+}
+
+// A move, a new deal or the option switched off ends the search: the deal on the table stays.
+void GolfWindow::stopLookingForDeal()
+{
+    if (!lookingForDeal)
+        return;
+    lookingForDeal = false;
+    showHintsOption();
+    askedAbout.reset();
+    positionChanged();
 }
 
 void GolfWindow::positionChanged()
@@ -44,11 +79,17 @@ void GolfWindow::positionChanged()
     const GolfPosition now = golf.position();
     if (askedAbout == now)
         return;
+    if (lookingForDeal) {
+        lookingForDeal = false;
+        showHintsOption();
+    } else if (askedAbout) {
+        dealNote.clear();
+    }
     askedAbout = now;
     currentAdvice.reset();
     hintWanted = false;
     hintFrame->clear();
-    solverLabel->clear();
+    solverLabel->setText(dealNote);
     if (showHintsAction->isChecked() || solving() || solveWanted)
         advisor.request(now);
     else
@@ -60,7 +101,7 @@ void GolfWindow::adviceArrived(const GolfPosition &position, const GolfAdvice &a
     if (askedAbout != position)
         return;
     currentAdvice = advice;
-    if (showHintsAction->isChecked())
+    if (showHintsAction->isChecked() && dealNote.isEmpty())
         solverLabel->setText(solverStatusText(advice));
     if (hintWanted)
         showHint();
@@ -99,6 +140,7 @@ void GolfWindow::onSolve()
     if (golf.GameOver() || solving())
         return;
     solveWanted = true;
+    stopLookingForDeal();
     if (currentAdvice)
         startSolving();
     else if (askedAbout)
@@ -160,7 +202,7 @@ void GolfWindow::showHintsOption()
 {
     const bool on = showHintsAction->isChecked();
     hintAction->setEnabled(on);
-    statusLine->setVisible(on);
+    statusLine->setVisible(on || lookingForDeal);
     if (!on)
         hintFrame->clear();
 }

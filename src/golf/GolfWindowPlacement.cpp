@@ -1,6 +1,5 @@
 #include "GolfWindowPlacement.h"
 
-#include "GolfSettings.h"
 #include "GolfTable.h"
 
 #include <algorithm>
@@ -30,10 +29,4 @@ QSize snapToLayout(QSize size, GolfLayout layout, QSize monitor)
     const QSize minimum = minimumWindowSize(layout);
     return {grow(size.width(), minimum.width(), monitor.width()),
             grow(size.height(), minimum.height(), monitor.height() - TaskBarAllowance)};
-}
-
-QRect keepOnScreens(const QRect &window, const QList<QRect> &screens, const QRect &primary)
-{
-    return keepOnScreens(window, screens, primary,
-                         {GolfDefaultGeometry.left, GolfDefaultGeometry.top});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GolfLayout.h"
+#include "GolfSettings.h"
 #include "WindowGeometry.h"
 
 #include <QList>
@@ -17,6 +18,6 @@ QSize minimumWindowSize(GolfLayout layout);
 // monitor (whose height keeps 20 pixels free for the task bar).
 QSize snapToLayout(QSize size, GolfLayout layout, QSize monitor);
 
-// A stored window that lies wholly off every screen (a monitor since unplugged, say) is
-// moved onto the primary screen at the default offset; any other stays where it was.
-QRect keepOnScreens(const QRect &window, const QList<QRect> &screens, const QRect &primary);
+// Where a stored window that lies wholly off every screen (a monitor since unplugged, say)
+// comes back, from the primary screen's corner: where a new window goes.
+inline constexpr QPoint GolfReturnOffset{GolfDefaultGeometry.left, GolfDefaultGeometry.top};

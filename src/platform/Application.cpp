@@ -1,7 +1,9 @@
 #include "Application.h"
 
+#include "FileLimits.h"
+#include "WholeFile.h"
+
 #include <QApplication>
-#include <QFileInfo>
 #include <QIcon>
 #include <QPointer>
 #include <QWidget>
@@ -39,7 +41,7 @@ void setMainWindow(QWidget *window)
 
 QIcon iconFromFile(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    if (wholeFileCheck(path, FileLimits::MaxIconSize) != WholeFileRead::Read)
         return {};
     const QIcon icon(path);
     return icon.availableSizes().isEmpty() ? QIcon() : icon;

@@ -23,11 +23,15 @@ void HintFrame::mark(QWidget *picture)
 {
     clear();
     target = picture;
-    if (whenMoved == WhenMoved::Goes)
-        picture->installEventFilter(this);
-    setGeometry(picture->geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
+    picture->installEventFilter(this);
+    frame(*picture);
     raise();
     show();
+}
+
+void HintFrame::frame(const QWidget &picture)
+{
+    setGeometry(picture.geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
 }
 
 void HintFrame::clear()
@@ -41,9 +45,13 @@ void HintFrame::clear()
 bool HintFrame::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched == target
-        && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Hide))
-        clear();
+    if (watched == target) {
+        const bool moved = type == QEvent::Move || type == QEvent::Resize;
+        if (type == QEvent::Hide || (moved && whenMoved == WhenMoved::Goes))
+            clear();
+        else if (moved)
+            frame(*target);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

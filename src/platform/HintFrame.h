@@ -10,8 +10,9 @@ class HintFrame : public QWidget
 {
     Q_OBJECT
 public:
-    // What the frame does when its picture moves, is resized or hides.
-    enum class WhenMoved { Stays, Goes };
+    // What the frame does when its picture moves or is resized: it follows it, or goes. It
+    // goes with its picture when that hides.
+    enum class WhenMoved { Follows, Goes };
 
     HintFrame(QWidget *table, QColor colour, WhenMoved whenMoved);
 
@@ -26,6 +27,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void frame(const QWidget &picture);
+
     const QColor colour;
     const WhenMoved whenMoved;
     QPointer<QWidget> target;

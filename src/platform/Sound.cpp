@@ -1,10 +1,11 @@
 #include "Sound.h"
 
 #include "AudioPlayer.h"
+#include "FileLimits.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QtEndian>
 
@@ -40,7 +41,7 @@ class AudioOutput : public Backend
 public:
     void play(const QString &path, Mode mode) override
     {
-        if (!QFileInfo::exists(path))
+        if (wholeFileCheck(path, FileLimits::MaxSoundSize) != WholeFileRead::Read)
             return;
         if (AudioPlayer *player = audioPlayer())
             player->play(path, mode == Wait ? waveLength(path) : std::chrono::milliseconds{});

@@ -38,6 +38,11 @@ void TwelveHintView::showHint(const TwelveGame &game, TurnState state)
                              .arg(hintCardWorth(game, game.AuctionSlot)));
 }
 
+void TwelveHintView::clear()
+{
+    frame->clear();
+}
+
 QWidget *TwelveHintView::framedCard() const
 {
     return frame->picture();

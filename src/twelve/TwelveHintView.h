@@ -20,6 +20,8 @@ public:
     void showHint(const TwelveGame &game, TurnState state);
     // The card framed now; nullptr when no frame shows.
     QWidget *framedCard() const;
+    // The hint is done with once a card is put or taken, by click or by key.
+    void clear();
 
 private:
     TwelveTable *table;

@@ -1,6 +1,7 @@
 #include "TwelveRoom.h"
 
 #include "DataDir.h"
+#include "PictureFile.h"
 #include "TwelveTableLayout.h"
 
 #include <QPainter>
@@ -65,7 +66,7 @@ std::array<Face, 5> faces()
 
 QBrush wallBrush(const Face &face)
 {
-    const QPixmap texture(DataFile(QString::fromUtf8(face.texture)));
+    const QPixmap texture = pictureFromFile(DataFile(QString::fromUtf8(face.texture)));
     return texture.isNull() ? QBrush(face.plain) : QBrush(texture);
 }
 

@@ -3,6 +3,7 @@
 #include "DataDir.h"
 #include "FormParts.h"
 #include "FormatGrouped.h"
+#include "PictureFile.h"
 #include "TwelveSeatOrder.h"
 #include "WindowCentre.h"
 
@@ -130,7 +131,7 @@ void TwelveScoreSheet::buildGrid()
 // A missing or unreadable picture leaves the sheet plain: the window's face shows through.
 void TwelveScoreSheet::paintWall()
 {
-    const QPixmap wall(DataFile(QStringLiteral("Fal - Feh\u00e9r.bmp")));
+    const QPixmap wall = pictureFromFile(DataFile(QStringLiteral("Fal - Feh\u00e9r.bmp")));
     if (wall.isNull())
         return;
     QPalette palette = background->palette();

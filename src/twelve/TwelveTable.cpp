@@ -145,6 +145,16 @@ void TwelveTable::createFixedParts()
     roundEndPanel = centrePanel(QStringLiteral("EndOfRound"));
     roundEndPanel->setAccessibleName(QStringLiteral("End of round"));
     roundEndOkButton = panelButton(roundEndPanel, QStringLiteral("OK"), EndOfRoundOkPlace);
+    roundEndNote = new QLabel(this);
+    roundEndNote->setAlignment(Qt::AlignCenter);
+    roundEndNote->setAutoFillBackground(true);
+    QPalette notePalette = roundEndNote->palette();
+    notePalette.setColor(QPalette::Window, QColor(0, 64, 0));
+    notePalette.setColor(QPalette::WindowText, QColor(255, 236, 160));
+    roundEndNote->setPalette(notePalette);
+    roundEndNote->setFont(arialBold(RoundEndNotePoints));
+    parts.keepFont(roundEndNote);
+    roundEndNote->hide();
     gameOverPanel = centrePanel(QStringLiteral("GameOver"));
     gameOverPanel->setAccessibleName(QStringLiteral("Game over"));
     exitButton = panelButton(gameOverPanel, QStringLiteral("Exit"), GameOverExitPlace);
@@ -230,6 +240,14 @@ void TwelveTable::paintEvent(QPaintEvent *event)
         painter.setClipRect(dirty);
         painter.drawPixmap(shown, room);
     }
+}
+
+// A window moved to a screen of another pixel ratio draws every picture anew for it at once.
+bool TwelveTable::event(QEvent *event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        rescale();
+    return QWidget::event(event);
 }
 
 void TwelveTable::resizeEvent(QResizeEvent *event)
@@ -355,6 +373,17 @@ void TwelveTable::describeSeatPanel(QWidget *panel, int seat, const QString &wha
     panel->setAccessibleDescription(what.arg(number));
 }
 
+void TwelveTable::showRoundEndNote(const QString &note)
+{
+    const QRect panel = centred(CentrePanelSize);
+    parts.place(roundEndNote, QRect(panel.left(), panel.bottom() + 1 + RoundEndNoteHeight / 4,
+                                    panel.width(), RoundEndNoteHeight));
+    roundEndNote->setText(note);
+    roundEndNote->setVisible(!note.isEmpty());
+    roundEndPanel->setAccessibleDescription(note);
+    roundEndNote->raise();
+}
+
 void TwelveTable::CentrePanel(QWidget *panel)
 {
     parts.place(panel, centred(CentrePanelSize));
@@ -454,6 +483,7 @@ void TwelveTable::clearMiddle()
         markers[seat]->hide();
     hideAuction();
     roundEndPanel->hide();
+    roundEndNote->hide();
     gameOverPanel->hide();
     turnWidth = CardWidth;
     soldSlot = 0;

@@ -45,6 +45,8 @@ public:
     Picture *saleFrame;
     QFrame *roundEndPanel;
     QPushButton *roundEndOkButton;
+    // Under the End of Round panel: why a round ended drawn.
+    QLabel *roundEndNote;
     QFrame *gameOverPanel;
     QPushButton *exitButton;
     QPushButton *newGameButton;
@@ -76,6 +78,8 @@ public:
     void ShowRoundEndHands();
     void ShowPlaces();
     void CentrePanel(QWidget *panel);
+    // The note under the End of Round panel; an empty one hides it.
+    void showRoundEndNote(const QString &note);
     void SetStatus(const QString &text);
     void UpdateNameLabels();
     void showScore(int seat, int points);
@@ -108,6 +112,7 @@ Q_SIGNALS:
     void cardPressed(int card);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -61,6 +61,9 @@ inline constexpr QColor SeatTextColours[SeatCount + 1]{
 
 inline constexpr int BidFontPoints = 24;
 inline constexpr int ScoreFontPoints = 10;
+// Why a round ended drawn, in a strip under the End of Round panel.
+inline constexpr int RoundEndNotePoints = 10;
+inline constexpr int RoundEndNoteHeight = 22;
 
 // Seats 1 and 3 hold their cards upright, seats 2 and 4 lying.
 constexpr bool uprightSeat(int seat)

@@ -26,6 +26,7 @@
 
 #include <QCheckBox>
 #include <QHideEvent>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -79,6 +80,8 @@ TwelveWindow::TwelveWindow(QWidget *parent)
     turn.onDealt = [this] { roundDealt(); };
     turn.onBidRaised = [this](int seat) { bidRaised(seat); };
     turn.onDelivered = [this](const Sale &sale) { delivered(sale); };
+    // A kill at any moment loses at most the turn in play.
+    turn.onTurnStarted = [this] { keepGame(); };
 }
 
 TwelveWindow::~TwelveWindow() = default;
@@ -130,7 +133,11 @@ void TwelveWindow::setVisible(bool visible)
         table->DrawCardPictures(BackIndex);
     }
     GameWindow::setVisible(visible);
-    if (opening && !continueKeptGame())
+    if (!opening)
+        return;
+    keptFileStuck = false;
+    keeping = lockKeptGame();
+    if (!continueKeptGame())
         NewGame();
 }
 
@@ -159,8 +166,7 @@ void TwelveWindow::saveSettings()
     settings.Sound = soundAction->isChecked();
     settings.FastDraw = twelveSettingsDialog->fastDrawBox->isChecked();
     settings.Speeds = steps;
-    const GameRules rules
-        = playingKeptRules() ? *settingsRules : GameRules{twelve.Difficulty, twelve.ScoringMode};
+    const GameRules rules = playerRules();
     settings.Difficulty = rules.Difficulty;
     settings.ScoringMode = rules.ScoringMode;
     settings.PlayerNames = twelve.PlayerNames;
@@ -200,9 +206,12 @@ bool TwelveWindow::mayClose()
 
 void TwelveWindow::hideEvent(QHideEvent *event)
 {
-    // Nothing moves once the window has closed; a minimised game goes on.
-    if (!event->spontaneous())
+    // Nothing moves once the window has closed, and another may keep its game; a minimised game
+    // goes on.
+    if (!event->spontaneous()) {
         moveTimer->stop();
+        unlockKeptGame();
+    }
     GameWindow::hideEvent(event);
 }
 
@@ -215,17 +224,25 @@ bool TwelveWindow::gameInProgress() const
 // settings dialog's check box and the settings file.
 void TwelveWindow::setFastDraw(bool) { }
 
+// A new game plays by the player's settings again; the kept game is forgotten once the engine
+// has started the new one.
 void TwelveWindow::NewGame()
 {
-    forgetKeptGame();
-    restoreSettingsRules();
+    const GameRules before{twelve.Difficulty, twelve.ScoringMode};
+    const GameRules own = playerRules();
+    twelve.Difficulty = own.Difficulty;
+    twelve.ScoringMode = own.ScoringMode;
     const bool running = moveTimer->isActive();
     moveTimer->stop();
     if (!turn.NewGame()) {
+        twelve.Difficulty = before.Difficulty;
+        twelve.ScoringMode = before.ScoringMode;
         if (running)
             runTimer(GameClockTick);
         return;
     }
+    settingsRules.reset();
+    UpdateTitles();
     followTurn();
     updateControls();
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QAction;
+class QLockFile;
 class QMenuBar;
 class QTimer;
 class TwelveHintView;
@@ -92,14 +93,15 @@ private:
     void createMenu();
     void LoadSettings();
 
-    // An unfinished game kept between launches.
+    // An unfinished game kept between launches, by one window at a time.
+    bool lockKeptGame();
+    void unlockKeptGame();
     bool continueKeptGame();
     void keepGame();
     void forgetKeptGame();
     void keptGameUnreadable();
     // A kept game goes on by its own level and scoring when they are not the player's settings.
     bool playingKeptRules() const;
-    void restoreSettingsRules();
     void showScoreBoxes();
 
     // The turn flow: what the table shows when the engine has moved on.
@@ -113,6 +115,8 @@ private:
     void followTurn();
     void startTravels();
     void showRoundEnd();
+    // Why the round that just ended was drawn; empty when a seat collected a twelve.
+    QString roundEndNote() const;
     void saleClosed();
     void delivered(const Sale &sale);
     void bidRaised(int seat);
@@ -142,8 +146,14 @@ private:
     // Set while a kept game plays by rules of its own: the player's settings, and the kept ones.
     std::optional<GameRules> settingsRules;
     GameRules keptRules;
+    // The level and scoring the player chose, which a new game plays by.
+    GameRules playerRules() const;
     // An unreadable kept game stayed where it was: it is neither replaced nor removed.
     bool keptFileStuck = false;
+    // This window keeps its game, holding the lock; the last write failed.
+    bool keeping = false;
+    bool keepFailed = false;
+    std::unique_ptr<QLockFile> keptLock;
     std::unique_ptr<TwelveKeys> keys;
     WindowGeometry geometry;
 };

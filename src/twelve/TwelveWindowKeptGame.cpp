@@ -1,4 +1,5 @@
-// The Twelve window keeps an unfinished game when it closes and goes on with it when it opens.
+// The Twelve window keeps an unfinished game at the start of every turn and goes on with it
+// when it opens. One window at a time keeps a game: a lock beside the file says which.
 #include "TwelveWindow.h"
 
 #include "DataDir.h"
@@ -8,6 +9,7 @@
 #include "TwelveTable.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTimer>
 
 namespace {
@@ -19,8 +21,32 @@ QString keptGamePath()
 
 } // namespace
 
+// A lock left by a copy that is no longer running is taken over.
+bool TwelveWindow::lockKeptGame()
+{
+    keptLock = std::make_unique<QLockFile>(keptGamePath() + QStringLiteral(".lock"));
+    keptLock->setStaleLockTime(0);
+    if (keptLock->tryLock(0))
+        return true;
+    // A folder that cannot hold the lock cannot hold the game either: its writes will say so.
+    const bool heldElsewhere = keptLock->error() == QLockFile::LockFailedError;
+    keptLock.reset();
+    if (!heldElsewhere)
+        return true;
+    ShowOkMessage(QStringLiteral("Twelve is open in another window of this program, which keeps "
+                                 "its game: this game will not be kept."));
+    return false;
+}
+
+void TwelveWindow::unlockKeptGame()
+{
+    keptLock.reset();
+}
+
 bool TwelveWindow::continueKeptGame()
 {
+    if (!keeping)
+        return false;
     const TwelveKeptGame::ReadResult kept = TwelveKeptGame::read(keptGamePath());
     if (!kept.found)
         return false;
@@ -31,12 +57,13 @@ bool TwelveWindow::continueKeptGame()
     const GameRules settings{twelve.Difficulty, twelve.ScoringMode};
     moveTimer->stop();
     table->clearMiddle();
+    keptRules = {kept.game->Difficulty, kept.game->ScoringMode};
+    settingsRules = settings;
     if (!turn.ResumeGame(*kept.game)) {
+        settingsRules.reset();
         keptGameUnreadable();
         return false;
     }
-    keptRules = {kept.game->Difficulty, kept.game->ScoringMode};
-    settingsRules = settings;
     UpdateTitles();
     UpdateNameLabels();
     followTurn();
@@ -59,9 +86,10 @@ void TwelveWindow::keptGameUnreadable()
                             .arg(QFileInfo(aside).fileName()));
 }
 
+// A write that fails is reported once, until a write succeeds again.
 void TwelveWindow::keepGame()
 {
-    if (keptFileStuck)
+    if (!keeping || keptFileStuck)
         return;
     if (twelve.GameOver || twelve.RoundNo == 0) {
         forgetKeptGame();
@@ -69,15 +97,20 @@ void TwelveWindow::keepGame()
     }
     try {
         TwelveKeptGame::write(keptGamePath(), turn.TurnStart());
+        keepFailed = false;
     } catch (const FileError &error) {
-        ShowOkMessage(error.message());
+        if (!keepFailed)
+            ShowOkMessage(error.message());
+        keepFailed = true;
     }
 }
 
 void TwelveWindow::forgetKeptGame()
 {
-    if (!keptFileStuck)
-        TwelveKeptGame::remove(keptGamePath());
+    if (!keeping || keptFileStuck || TwelveKeptGame::forget(keptGamePath()))
+        return;
+    ShowOkMessage(QStringLiteral("The finished game kept in %1 could not be removed.")
+                      .arg(keptGamePath()));
 }
 
 bool TwelveWindow::playingKeptRules() const
@@ -86,13 +119,16 @@ bool TwelveWindow::playingKeptRules() const
         && *settingsRules != keptRules;
 }
 
-// A new game plays by the player's settings again.
-void TwelveWindow::restoreSettingsRules()
+// While a kept game plays by rules of its own, a rule the player has not changed since is his
+// setting, not the kept game's.
+TwelveWindow::GameRules TwelveWindow::playerRules() const
 {
-    if (playingKeptRules()) {
-        twelve.Difficulty = settingsRules->Difficulty;
-        twelve.ScoringMode = settingsRules->ScoringMode;
-    }
-    settingsRules.reset();
-    UpdateTitles();
+    GameRules rules{twelve.Difficulty, twelve.ScoringMode};
+    if (!settingsRules)
+        return rules;
+    if (rules.Difficulty == keptRules.Difficulty)
+        rules.Difficulty = settingsRules->Difficulty;
+    if (rules.ScoringMode == keptRules.ScoringMode)
+        rules.ScoringMode = settingsRules->ScoringMode;
+    return rules;
 }

@@ -9,6 +9,7 @@
 #include "GameClock.h"
 #include "Sound.h"
 #include "TwelveScoreSheet.h"
+#include "TwelveHintView.h"
 #include "TwelveTable.h"
 
 #include <QAction>
@@ -138,6 +139,17 @@ void TwelveWindow::showRoundEnd()
     table->ShowPlaces();
     showScoreBoxes();
     table->CentrePanel(table->roundEndPanel);
+    table->showRoundEndNote(roundEndNote());
+}
+
+QString TwelveWindow::roundEndNote() const
+{
+    if (!roundDrawn(twelve))
+        return {};
+    if (twelve.TurnNo >= DrawnRoundTurns)
+        return QStringLiteral("A drawn round: no twelve in %1 turns.").arg(DrawnRoundTurns);
+    return QStringLiteral("A drawn round: every twelve needs a card you have kept %1 turns.")
+        .arg(HeldUpTurns);
 }
 
 void TwelveWindow::roundEndOkClicked()
@@ -154,6 +166,7 @@ void TwelveWindow::roundEndOkClicked()
     forgetKeptGame();
     table->hideAuction();
     table->roundEndPanel->hide();
+    table->showRoundEndNote({});
     showScoreBoxes();
     if (bestScoreNameDialog->nameEdit->text() == QString::fromLatin1(BestScoreList::DefaultName))
         bestScoreNameDialog->nameEdit->setText(
@@ -169,6 +182,7 @@ void TwelveWindow::cardMouseDown(int card)
     if (state == TurnState::Travelling || state == TurnState::WaitingForPut) {
         if (!turn.PutCard(card))
             return;
+        hint->clear();
         table->SetStatus({});
         table->startTravel(HumanSeat);
         runTimer(GameClockTick);
@@ -177,6 +191,7 @@ void TwelveWindow::cardMouseDown(int card)
     }
     const int slot = middleSlotOf(card);
     if (slot != 0 && turn.ChooseCard(slot)) {
+        hint->clear();
         followTurn();
         updateControls();
     }

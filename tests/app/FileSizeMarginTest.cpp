@@ -5,7 +5,9 @@
 #include "IniFile.h"
 #include "PokerSave.h"
 #include "PokerSettings.h"
+#include "Random.h"
 #include "TempDataDir.h"
+#include "TwelveKeptGame.h"
 #include "TwelveNames.h"
 #include "TwelveSettings.h"
 
@@ -73,6 +75,27 @@ protected:
         return sizeOf(dataPath("Golf.ini"));
     }
 
+    // The longest names, each letter two bytes, and every count at its largest.
+    qint64 largestKeptGame() const
+    {
+        TwelveGame game;
+        game.Difficulty = 1.5;
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            game.PlayerNames[seat]
+                = (QString::number(seat) + QString(PlayerNameLength - 1, QChar(u'\u0151')))
+                      .toStdString();
+        SeededRandom deal(1);
+        NewGame(game);
+        while (NextRound(game, deal))
+            game.Scores[game.RoundNo].fill(99999);
+        game.TurnNo = DrawnRoundTurns;
+        game.RankPutCount.fill(999999);
+        game.HumanSince.fill(DrawnRoundTurns);
+        const QString path = dataPath(QString::fromLatin1(TwelveKeptGame::FileName));
+        TwelveKeptGame::write(path, game);
+        return sizeOf(path);
+    }
+
     qint64 largestPokerSettings() const
     {
         savePokerSettings({PokerSettings::MaxMoveStep, true});
@@ -96,12 +119,16 @@ TEST_F(FileSizeMargin, EveryFileTheProgramWritesOrShipsIsFarBelowItsLimit)
         {"Twelve.rtf", sizeOf(shipped + "Twelve.rtf"), FileLimits::MaxHelpTextSize},
         {"Golf.rtf", sizeOf(shipped + "Golf.rtf"), FileLimits::MaxHelpTextSize},
         {"Poker.rtf", sizeOf(shipped + "Poker.rtf"), FileLimits::MaxHelpTextSize},
+        {"a wall", sizeOf(shipped + "Fal - Z\u00f6ld.bmp"), FileLimits::MaxPictureSize},
+        {"Pakli.wav", sizeOf(shipped + "Pakli.wav"), FileLimits::MaxSoundSize},
+        {"KVR1.ico", sizeOf(shipped + "KVR1.ico"), FileLimits::MaxIconSize},
         {"Golf.ere", largestGolfResults(), FileLimits::MaxIniFileSize},
         {"Poker.ere", largestBestScores(), FileLimits::MaxIniFileSize},
         {"Twelve.ini", largestTwelveSettings(), FileLimits::MaxIniFileSize},
         {"Golf.ini", largestGolfSettings(), FileLimits::MaxIniFileSize},
         {"Poker.ini", largestPokerSettings(), FileLimits::MaxIniFileSize},
         {"saved game", PokerSave::FileSize, FileLimits::MaxPokerSaveSize},
+        {"Twelve.kept", largestKeptGame(), FileLimits::MaxKeptGameSize},
     };
     for (const auto &f : files) {
         ASSERT_GT(f.size, 0) << f.file;

@@ -159,8 +159,9 @@ TEST_F(DeckChooserTest, ArrowsChooseReturnTakesAndEscKeeps)
     for (const auto &c : cases) {
         choose(0, [&] {
             for (const Qt::Key key : c.keys) {
-                if (&key == &c.keys.back())
+                if (&key == &c.keys.back()) {
                     EXPECT_EQ(framedBack(chooser), gridPosition(c.framed));
+                }
                 pressKey(&chooser, key);
             }
         });

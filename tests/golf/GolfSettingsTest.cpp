@@ -92,7 +92,7 @@ TEST_F(GolfSettingsTest, ExtremeGeometryIsKeptWithinWhatAWindowCanHave)
         EXPECT_EQ(geometry.height, std::max(c.value, 0));
         const QRect placed
             = keepOnScreens(QRect(geometry.left, geometry.top, geometry.width, geometry.height),
-                            {primary}, primary);
+                            {primary}, primary, GolfReturnOffset);
         EXPECT_EQ(placed.topLeft(), QPoint(20, 20)) << "it is off every screen";
     }
 }
@@ -133,9 +133,10 @@ TEST(GolfWindowPlacement, WindowOffEveryScreenMovesToThePrimary)
         {{-2000, -900, 629, 459}, {20, 20, 629, 459}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(keepOnScreens(c.window, screens, primary), c.expected) << c.window.x();
-    EXPECT_EQ(
-        keepOnScreens({100, 100, 629, 459}, {QRect(1920, 0, 800, 600)}, QRect(1920, 0, 800, 600)),
-        QRect(1940, 20, 629, 459))
+        EXPECT_EQ(keepOnScreens(c.window, screens, primary, GolfReturnOffset), c.expected)
+            << c.window.x();
+    EXPECT_EQ(keepOnScreens({100, 100, 629, 459}, {QRect(1920, 0, 800, 600)},
+                            QRect(1920, 0, 800, 600), GolfReturnOffset),
+              QRect(1940, 20, 629, 459))
         << "the default offset counts from the primary screen's corner";
 }

@@ -89,6 +89,12 @@ protected:
     {
         return QTest::qWaitFor([this] { return window->advice().has_value(); }, 30000);
     }
+    // Waits, without blocking the window, for "Winnable deals only" to have dealt.
+    bool dealSettles() const
+    {
+        return QTest::qWaitFor([this] { return !window->lookingForWinnableDeal(); }, 60000);
+    }
+    QString status() const { return window->solverLabel->text(); }
     // What a solver of our own says about the position on the table.
     static GolfSolution solved(const GolfGame &game) { return GolfSolver().solve(game.position()); }
     void playMove(GolfMove move)
@@ -543,6 +549,29 @@ TEST_F(GolfWindowTest, HintFramesTheCardOrStockOfTheBestLine)
     }
 }
 
+// The frame moves with its picture when the window grows and the stock moves with the table.
+TEST_F(GolfWindowTest, TheHintFrameFollowsItsPictureWhenTheTableResizes)
+{
+    writeLayout({4, 3});
+    open();
+    for (int moves = 0; moves < 40 && !window->game().GameOver(); ++moves) {
+        ASSERT_TRUE(adviceArrives());
+        const GolfMove move = window->advice()->line.front();
+        if (move.kind != GolfMove::Turn) {
+            playMove(move);
+            continue;
+        }
+        QTest::keyClick(window.get(), Qt::Key_H);
+        const QPoint stockBefore = window->stockPicture->pos();
+        window->resize(window->size() + QSize(40, 60));
+        ASSERT_NE(window->stockPicture->pos(), stockBefore);
+        ASSERT_TRUE(window->hintFrame->isVisible());
+        EXPECT_TRUE(window->hintFrame->geometry().contains(window->stockPicture->geometry()));
+        return;
+    }
+    FAIL() << "no hint turned the stock";
+}
+
 TEST_F(GolfWindowTest, SolvePlaysToTheEndUnrecordedAndCanBeTakenBack)
 {
     writeLayout({4, 3});
@@ -592,6 +621,7 @@ TEST_F(GolfWindowTest, WinnableDealsOnlyDealsGamesTheSolverCanWin)
     open(ScriptedRandom(11));
     EXPECT_TRUE(window->winnableOnlyAction->isChecked());
     for (int deal = 0; deal < 3; ++deal) {
+        ASSERT_TRUE(dealSettles());
         EXPECT_EQ(solved(window->game()).fewestCardsLeft, 0);
         answerNextModal("Yes");
         window->onNewGame();
@@ -599,4 +629,44 @@ TEST_F(GolfWindowTest, WinnableDealsOnlyDealsGamesTheSolverCanWin)
     closeAnswering("Yes");
     EXPECT_TRUE(IniFile(dataPath("Golf.ini")).readBool("Beallitas", "CsakNyerheto", false));
     EXPECT_TRUE(IniFile(dataPath("Golf.ini")).readBool("Beallitas", "Tippek", false));
+}
+
+// The search for a winnable deal runs on the solver's thread: the window shows a deal at once
+// and answers meanwhile. A wide layout that is almost never won gets the best deal tried, and
+// the status line says so; a move, or the option switched off, keeps the deal on the table.
+TEST_F(GolfWindowTest, LookingForAWinnableDealNeverHoldsTheWindow)
+{
+    writeLayout({10, 5}, true);
+    open();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->lookingForWinnableDeal());
+    EXPECT_EQ(status(), "Looking for a winnable deal...");
+    window->soundAction->trigger(); // a menu command answers while the search runs
+    EXPECT_TRUE(window->lookingForWinnableDeal());
+
+    ASSERT_TRUE(dealSettles());
+    if (status() != "No winnable deal found in time") {
+        const int fewest = solved(window->game()).fewestCardsLeft;
+        EXPECT_EQ(status(), fewest == 0 ? QString()
+                                       : QString("No winnable deal found; at best %1 cards "
+                                                 "can be left")
+                                             .arg(fewest));
+    }
+
+    answerNextModal("Yes");
+    window->onNewGame();
+    ASSERT_TRUE(window->lookingForWinnableDeal());
+    const GolfPosition dealt = window->game().position();
+    clickWidget(window->stockPicture);
+    EXPECT_FALSE(window->lookingForWinnableDeal()) << "a move ends the search";
+    QTest::qWait(100);
+    EXPECT_EQ(window->game().FoundationCount(), 2) << "the deal played on stays";
+    EXPECT_EQ(window->game().position().tableau, dealt.tableau);
+
+    answerNextModal("Yes");
+    window->onNewGame();
+    ASSERT_TRUE(window->lookingForWinnableDeal());
+    window->winnableOnlyAction->trigger();
+    EXPECT_FALSE(window->lookingForWinnableDeal()) << "switched off, the search ends";
+    EXPECT_NE(status(), "Looking for a winnable deal...");
 }

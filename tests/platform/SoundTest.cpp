@@ -1,11 +1,15 @@
 #include "Sound.h"
+#include "FileLimits.h"
+#include "SizedFile.h"
 #include "TempDataDir.h"
 #include "WaveFile.h"
 
 #include <QAudioDevice>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMediaDevices>
 #include <QtEndian>
+#include <sys/stat.h>
 
 using SoundTest = TempDataDir;
 
@@ -26,6 +30,11 @@ TEST_F(SoundTest, MissingFileOrNoAudioOutputNeverBlocks)
     QElapsedTimer clock;
     clock.start();
     Sound::play(dataPath("Missing.wav"), Sound::Wait);
+    // A pipe would never end reading, a huge file would fill the memory: neither is played.
+    ASSERT_EQ(mkfifo(QFile::encodeName(dataPath("Pipe.wav")).constData(), 0600), 0);
+    Sound::play(dataPath("Pipe.wav"), Sound::Wait);
+    writeDataFile("Huge.wav", sizedFile(silentWaveFile(100), FileLimits::MaxSoundSize + 1, 0));
+    Sound::play(dataPath("Huge.wav"), Sound::Wait);
     if (QMediaDevices::audioOutputs().isEmpty())
         Sound::play(dataPath("Long.wav"), Sound::Wait);
     EXPECT_LT(clock.elapsed(), 1000);

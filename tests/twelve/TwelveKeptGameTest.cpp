@@ -1,5 +1,6 @@
 #include "TwelveKeptGame.h"
 #include "Random.h"
+#include "TempDataDir.h"
 #include "TwelveTestHands.h"
 #include "TwelveTurn.h"
 
@@ -29,6 +30,8 @@ TwelveGame keptGame()
     game.Scores[4] = {0, 1210, 0, 955, 1480};
     game.TurnNo = 17;
     game.RankPutCount[Seven] = 3;
+    for (int card = 0; card < CardCount; ++card)
+        game.HumanSince[card] = card % 17;
     return game;
 }
 
@@ -45,6 +48,25 @@ TEST(TwelveKeptGame, ReadsBackWhatItWrote)
     EXPECT_EQ(read->Scores, game.Scores);
     EXPECT_EQ(read->Holding, game.Holding);
     EXPECT_EQ(read->RankPutCount, game.RankPutCount);
+    for (int card = 0; card < CardCount; ++card)
+        if (game.Holding[HumanSeat][card]) {
+            EXPECT_EQ(read->HumanSince[card], game.HumanSince[card]) << card;
+        }
+}
+
+// A game kept by the previous version has no clocks: the human's cards count as just given.
+TEST(TwelveKeptGame, AGameOfTheFirstVersionStillReads)
+{
+    const TwelveGame game = keptGame();
+    const QByteArray first = TwelveKeptGame::encode(game, 1);
+    ASSERT_FALSE(first.contains("since"));
+    const std::optional<TwelveGame> read = TwelveKeptGame::decode(first);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->Holding, game.Holding);
+    for (int card = 0; card < CardCount; ++card)
+        if (game.Holding[HumanSeat][card]) {
+            EXPECT_EQ(read->HumanSince[card], game.TurnNo) << card;
+        }
 }
 
 struct BrokenCase
@@ -72,6 +94,8 @@ TEST(TwelveKeptGame, RefusesAGameThatCannotBe)
         {"a scoring mode unknown", [](TwelveGame &g) { g.ScoringMode = 3; }},
         {"a name too long", [](TwelveGame &g) { g.PlayerNames[2] = "Sixteen letters!"; }},
         {"a name ending in a blank", [](TwelveGame &g) { g.PlayerNames[2] = "John "; }},
+        {"a turn past the drawn round", [](TwelveGame &g) { g.TurnNo = DrawnRoundTurns + 1; }},
+        {"a card kept since a later turn", [](TwelveGame &g) { g.HumanSince.fill(g.TurnNo + 1); }},
     };
     for (const BrokenCase &c : cases) {
         SCOPED_TRACE(c.what);
@@ -108,3 +132,22 @@ TEST(TwelveKeptGame, TheEngineGoesOnFromTheStartOfTheKeptTurn)
 }
 
 } // namespace
+
+class TwelveKeptGameFile : public TempDataDir
+{
+};
+
+// A finished game is never offered again: its file goes, or where it cannot go (a file in use,
+// on some systems), a record of a finished game takes its place, which reads as no kept game.
+TEST_F(TwelveKeptGameFile, AFinishedGameIsForgotten)
+{
+    const QString path = dataPath(QString::fromLatin1(TwelveKeptGame::FileName));
+    TwelveKeptGame::write(path, keptGame());
+    EXPECT_TRUE(TwelveKeptGame::forget(path));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(TwelveKeptGame::forget(path)) << "nothing left to forget";
+
+    writeDataFile(QString::fromLatin1(TwelveKeptGame::FileName),
+                  "Kovra Twelve kept game\nfinished\n");
+    EXPECT_FALSE(TwelveKeptGame::read(path).found);
+}

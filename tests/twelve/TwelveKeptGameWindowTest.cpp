@@ -9,10 +9,12 @@
 #include "TwelveHintView.h"
 #include "TwelveKeptGame.h"
 #include "TwelvePlayers.h"
+#include "TwelveSettingsDialog.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTest>
 
@@ -49,6 +51,14 @@ protected:
     void pressKey(Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
 
     QString status() const { return table().statusLine->currentMessage(); }
+
+    // The game the file beside the settings keeps now.
+    TwelveGame keptOnDisk() const
+    {
+        const std::optional<TwelveGame> kept = TwelveKeptGame::decode(readDataFile(KeptName));
+        EXPECT_TRUE(kept) << "no game is kept";
+        return kept.value_or(TwelveGame{});
+    }
 };
 
 TEST_F(TwelveKeptGameWindow, AGameClosedMidTurnContinuesAtTheStartOfThatTurn)
@@ -80,12 +90,12 @@ TEST_F(TwelveKeptGameWindow, AGameClosedMidTurnContinuesAtTheStartOfThatTurn)
     EXPECT_TRUE(status().startsWith("Your unfinished game continues.")) << status().toStdString();
     EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 1, Scoring: Simple");
 
-    // The game goes on and, answered Yes, New game forgets the kept one.
+    // The game goes on and, answered Yes, New game keeps the new game in place of the old.
     ASSERT_TRUE(playUntil([this] { return state() == TurnState::Choosing; }));
     answerNextModal(QStringLiteral("Yes"));
     window->newGameAction->trigger();
     EXPECT_EQ(game().RoundNo, 1);
-    EXPECT_FALSE(QFile::exists(dataPath(KeptName)));
+    EXPECT_EQ(keptOnDisk().RoundNo, 1);
 }
 
 TEST_F(TwelveKeptGameWindow, AKeptGameKeepsItsOwnLevelAndScoringUntilANewGame)
@@ -115,6 +125,52 @@ TEST_F(TwelveKeptGameWindow, AKeptGameKeepsItsOwnLevelAndScoringUntilANewGame)
     EXPECT_TRUE(QFile::exists(dataPath(KeptName)));
 }
 
+// Changing the level of a kept game in the settings starts a new game at that level with the
+// player's own scoring, and saves only what he changed.
+TEST_F(TwelveKeptGameWindow, ChangingOneRuleOfAKeptGameKeepsThePlayersOther)
+{
+    TwelveGame kept;
+    kept.Difficulty = 2.0;
+    kept.ScoringMode = AverageScoring;
+    SeededRandom deal(3);
+    NewGame(kept);
+    NextRound(kept, deal);
+    TwelveKeptGame::write(dataPath(KeptName), kept);
+
+    open();
+    ASSERT_EQ(game().ScoringMode, AverageScoring);
+    onNextModal([](QWidget *) {
+        twelveSettingsDialog->levelSlider->setValue(8); // level 7
+        answerNextModal(QStringLiteral("Yes")); // to the new game the change needs
+        twelveSettingsDialog->okButton->click();
+    });
+    window->settingsAction->trigger();
+    EXPECT_EQ(game().Difficulty, 4.0);
+    EXPECT_EQ(game().ScoringMode, SimpleScoring) << "the player's own scoring";
+    ASSERT_NO_FATAL_FAILURE(quit());
+    const QByteArray settings = readDataFile("Twelve.ini");
+    EXPECT_TRUE(settings.contains("Okos=4")) << settings.toStdString();
+    EXPECT_TRUE(settings.contains("PontozMod=1")) << settings.toStdString();
+}
+
+// New game while a step of the engine runs is refused, and the kept game stays as it was.
+TEST_F(TwelveKeptGameWindow, ARefusedNewGameLeavesTheKeptGame)
+{
+    open();
+    ASSERT_TRUE(playUntil([this] { return state() == TurnState::RoundOver; }));
+    const QByteArray before = readDataFile(KeptName);
+    bool refused = false;
+    onNextModal([&](QWidget *sheet) {
+        const int round = game().RoundNo;
+        window->NewGame(); // the score sheet shows within the step that deals the next round
+        refused = game().RoundNo == round;
+        EXPECT_EQ(readDataFile(KeptName), before);
+        sheet->close();
+    });
+    table().roundEndOkButton->click();
+    EXPECT_TRUE(refused);
+}
+
 struct UnreadableCase
 {
     const char *what;
@@ -129,7 +185,8 @@ TEST_F(TwelveKeptGameWindow, AnUnreadableKeptGameIsPutAsideAndANewGameStarts)
     NextRound(kept, deal);
     const QByteArray good = TwelveKeptGame::encode(kept);
     QByteArray future = good;
-    future.replace("version 1", "version 2");
+    future.replace("version " + QByteArray::number(TwelveKeptGame::Version),
+                   "version " + QByteArray::number(TwelveKeptGame::Version + 1));
     QByteArray flipped = good;
     flipped[good.indexOf("hand ") + 7] ^= 1;
     const UnreadableCase cases[] = {
@@ -148,9 +205,9 @@ TEST_F(TwelveKeptGameWindow, AnUnreadableKeptGameIsPutAsideAndANewGameStarts)
                   "The kept game could not be read, so it was put aside as "
                   "Twelve.unreadable-1.kept and a new game starts.");
         EXPECT_EQ(readDataFile("Twelve.unreadable-1.kept"), c.bytes);
-        EXPECT_FALSE(QFile::exists(dataPath(KeptName)));
         EXPECT_EQ(game().RoundNo, 1);
         EXPECT_EQ(game().TurnNo, 1);
+        EXPECT_EQ(keptOnDisk().TurnNo, 0) << "the new game's first turn is kept in its place";
         window.reset();
         QFile::remove(dataPath("Twelve.unreadable-1.kept"));
     }
@@ -162,10 +219,10 @@ TEST_F(TwelveKeptGameWindow, AFailedWriteKeepsThePreviousKeptGame)
     ASSERT_TRUE(
         playUntil([this] { return game().RoundNo == 2 && state() == TurnState::Choosing; }));
     ASSERT_NO_FATAL_FAILURE(quit());
-    const QByteArray before = readDataFile(KeptName);
 
     open();
     ASSERT_TRUE(playUntil([this] { return game().RoundNo == 3; }));
+    const QByteArray before = readDataFile(KeptName);
     // The settings still fit, the kept game does not.
     QString message;
     onNextModal([&message](QWidget *) {
@@ -200,6 +257,15 @@ TEST_F(TwelveKeptGameWindow, HShowsTheHintForPuttingChoosingAndBidding)
     pressKey(Qt::Key_H);
     EXPECT_EQ(window->hint->framedCard(),
               static_cast<QWidget *>(table().faces[game().TurnSlot[hintChooseSlot(game())].Card]));
+    // Taken by its place's key, the card leaves the frame behind too.
+    const int hinted = hintChooseSlot(game());
+    const std::array<int, SlotCount> slotsFromTheLeft{4, 3, 1, 2};
+    const int place = 1
+        + int(std::find(slotsFromTheLeft.begin(), slotsFromTheLeft.end(), hinted)
+              - slotsFromTheLeft.begin());
+    pressKey(Qt::Key(Qt::Key_0 + place));
+    EXPECT_NE(state(), TurnState::Choosing) << "the card was taken";
+    EXPECT_EQ(window->hint->framedCard(), nullptr) << "a key takes the frame away";
 
     ASSERT_TRUE(playUntil([this] { return state() == TurnState::Bidding; }));
     pressKey(Qt::Key_H);
@@ -210,3 +276,63 @@ TEST_F(TwelveKeptGameWindow, HShowsTheHintForPuttingChoosingAndBidding)
 }
 
 } // namespace
+
+// A round drawn at its turn limit shows the End of Round panel with the reason under it, and
+// the next round goes on as after any other.
+TEST_F(TwelveKeptGameWindow, ADrawnRoundSaysWhyUnderTheEndOfRoundPanel)
+{
+    open();
+    ASSERT_TRUE(playUntil([this] { return state() == TurnState::Choosing; }));
+    TwelveGame kept = window->turnFlow().TurnStart();
+    ASSERT_FALSE(EvaluateHands(kept));
+    kept.TurnNo = DrawnRoundTurns;
+    kept.HumanSince.fill(DrawnRoundTurns);
+    ASSERT_NO_FATAL_FAILURE(quit());
+    writeDataFile(KeptName, TwelveKeptGame::encode(kept));
+
+    open();
+    ASSERT_EQ(state(), TurnState::RoundOver);
+    EXPECT_TRUE(table().roundEndPanel->isVisible());
+    ASSERT_TRUE(table().roundEndNote->isVisible());
+    EXPECT_EQ(table().roundEndNote->text(), "A drawn round: no twelve in 150 turns.");
+    const QRect panel = table().layout().designed(table().roundEndPanel);
+    const QRect note = table().layout().designed(table().roundEndNote);
+    EXPECT_GT(note.top(), panel.bottom()) << "under the panel";
+    EXPECT_EQ(note.left(), panel.left());
+    EXPECT_EQ(note.width(), panel.width());
+    EXPECT_EQ(table().roundEndPanel->accessibleDescription(), table().roundEndNote->text());
+
+    confirmRound();
+    EXPECT_EQ(game().RoundNo, kept.RoundNo + 1);
+    EXPECT_FALSE(table().roundEndNote->isVisible());
+}
+
+// The game is kept at the start of every turn, not only when the window closes: a kill loses
+// at most the turn in play. Meanwhile another window of the same player plays without keeping.
+TEST_F(TwelveKeptGameWindow, EveryTurnIsKeptAsItStartsByOneWindowAlone)
+{
+    open();
+    ASSERT_TRUE(playUntil([this] {
+        return game().RoundNo == 2 && game().TurnNo == 3 && state() == TurnState::Choosing;
+    }));
+    const TwelveGame kept = keptOnDisk();
+    EXPECT_EQ(kept.RoundNo, 2);
+    EXPECT_EQ(kept.TurnNo, 2) << "the third turn, as it started";
+    EXPECT_EQ(kept.Holding, window->turnFlow().TurnStart().Holding);
+    EXPECT_EQ(kept.Scores, game().Scores);
+
+    TwelveWindow second(program.get());
+    QString message;
+    onNextModal([&message](QWidget *) {
+        message = questionDialog->messageLabel->text();
+        questionDialog->okButton->click();
+    });
+    second.show();
+    EXPECT_EQ(message.toStdString(), "Twelve is open in another window of this program, which "
+                                     "keeps its game: this game will not be kept.");
+    EXPECT_EQ(second.state().RoundNo, 1) << "the second window does not resume the kept game";
+    answerNextModal(QStringLiteral("Yes"));
+    second.close();
+    EXPECT_EQ(keptOnDisk().RoundNo, 2) << "nor does it write over it";
+    EXPECT_EQ(keptOnDisk().Holding, kept.Holding);
+}

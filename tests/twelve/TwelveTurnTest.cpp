@@ -463,3 +463,81 @@ TEST_F(TwelveTurnTest, NoStepRunsWhileARaiseIsAnnounced)
     EXPECT_EQ(turn.GameState(), TurnState::Bidding);
     EXPECT_EQ(turn.NoMore(), BidOutcome::ComputerRaised) << "accepted once the raise is over";
 }
+
+// However the human plays, a round ends: drawn at its turn limit, or once every twelve needs a
+// card he has kept for HeldUpTurns turns. A drawn round places and pays nobody and counts as
+// one of the eleven.
+TEST_F(TwelveTurnTest, ARoundEndsDrawnAtItsTurnLimitOrWhenTheHumanHoldsItUp)
+{
+    reachChoosing();
+    TwelveGame dealt = turn.TurnStart();
+    // The human holds the clubs Two, Five, Eight, Jack and Ace: one in every window of ranks.
+    for (const int rank : {Two, Five, Eight, Jack, Ace}) {
+        const int club = cardOf(Clubs, rank);
+        if (dealt.Holding[HumanSeat][club])
+            continue;
+        int holder = 2;
+        while (!dealt.Holding[holder][club])
+            ++holder;
+        int spare = 0;
+        while (!dealt.Holding[HumanSeat][spare] || suitOf(spare) == Clubs)
+            ++spare;
+        std::swap(dealt.Holding[HumanSeat][club], dealt.Holding[holder][club]);
+        std::swap(dealt.Holding[HumanSeat][spare], dealt.Holding[holder][spare]);
+    }
+    ASSERT_FALSE(EvaluateHands(dealt)) << "no twelve to end the round";
+    const struct
+    {
+        const char *what;
+        int turnNo;
+        int keptSince;
+        bool drawn;
+    } cases[] = {
+        {"at the turn limit", DrawnRoundTurns, DrawnRoundTurns, true},
+        {"a turn before it", DrawnRoundTurns - 1, DrawnRoundTurns - 1, false},
+        {"held up", HeldUpTurns + 5, 5, true},
+        {"a turn short of held up", HeldUpTurns + 5, 6, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TwelveGame kept = dealt;
+        kept.TurnNo = c.turnNo;
+        kept.HumanSince.fill(c.keptSince);
+        TwelveGame played;
+        TwelveTurn resumed(played, random);
+        ASSERT_TRUE(resumed.ResumeGame(kept));
+        if (!c.drawn) {
+            EXPECT_NE(resumed.GameState(), TurnState::RoundOver);
+            continue;
+        }
+        ASSERT_EQ(resumed.GameState(), TurnState::RoundOver);
+        EXPECT_TRUE(roundDrawn(played));
+        for (int seat = 1; seat <= SeatCount; ++seat) {
+            EXPECT_EQ(played.HandRun[seat].Place, 0);
+            EXPECT_EQ(played.Scores[played.RoundNo][seat], kept.Scores[kept.RoundNo][seat]);
+        }
+        EXPECT_EQ(resumed.EndOfRoundConfirmed({}), TwelveTurn::RoundConfirmed::NextRoundDealt);
+        EXPECT_EQ(played.RoundNo, kept.RoundNo + 1) << "the drawn round counts";
+    }
+}
+
+// The clock of a card the human keeps starts when he is given it, not when he takes back the
+// card he put himself.
+TEST_F(TwelveTurnTest, ACardTakenBackStaysKeptSinceItCame)
+{
+    reachChoosing();
+    const int put = game.TurnSlot[HumanSeat].Card;
+    // Every computer wants its own card back.
+    value(2, {0, 0, 10, 0, 0}, {});
+    value(3, {0, 0, 0, 10, 0}, {});
+    value(4, {0, 0, 0, 0, 10}, {});
+    computersChoose();
+    ASSERT_TRUE(turn.ChooseCard(HumanSeat));
+    while (turn.GameState() != TurnState::Travelling) {
+        if (turn.GameState() == TurnState::Bidding)
+            bidUntilSettled();
+        turn.AnimationFinished();
+    }
+    ASSERT_TRUE(game.Holding[HumanSeat][put]);
+    EXPECT_EQ(game.HumanSince[put], 0);
+}

@@ -32,10 +32,9 @@ void GolfDealRandom::stopNoting()
     noting = false;
 }
 
-void GolfDealRandom::replayNoted()
+void GolfDealRandom::replayDraws(std::vector<int> draws)
 {
-    replay = std::move(noted);
-    noted.clear();
+    replay = std::move(draws);
     replayed = 0;
-    noting = false;
+    stopNoting();
 }

@@ -17,8 +17,10 @@ public:
     // Notes down the draws from now on, forgetting those before.
     void startNoting();
     void stopNoting();
-    // The next deal replays the draws noted down since startNoting; noting stops.
-    void replayNoted();
+    // The draws noted down since startNoting.
+    const std::vector<int> &notedDraws() const { return noted; }
+    // The next deal replays these draws (a deal noted by another generator, say).
+    void replayDraws(std::vector<int> draws);
 
 private:
     Random &source;

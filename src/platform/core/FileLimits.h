@@ -15,7 +15,11 @@ inline constexpr qint64 MaxPokerSaveSize = 4 * 1024;
 // The longest manual is under 20 KiB. The help window lays out a manual of this size in well
 // under a second (bench/help-text); a larger one would keep the player waiting.
 inline constexpr qint64 MaxHelpTextSize = 512 * 1024;
-// A kept Twelve game takes under a kilobyte.
-inline constexpr qint64 MaxKeptGameSize = 16 * 1024;
+// A kept Twelve game takes about a kilobyte.
+inline constexpr qint64 MaxKeptGameSize = 32 * 1024;
+// The wall pictures shipped take 48 KiB each, the sounds up to 26 KiB, the icons 15 KiB.
+inline constexpr qint64 MaxPictureSize = 4 * 1024 * 1024;
+inline constexpr qint64 MaxSoundSize = 4 * 1024 * 1024;
+inline constexpr qint64 MaxIconSize = 1024 * 1024;
 
 }

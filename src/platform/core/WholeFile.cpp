@@ -19,15 +19,23 @@ void writeWholeFile(const QString &path, QByteArrayView bytes)
         throw writeError(path);
 }
 
-WholeFileRead readWholeFile(const QString &path, qint64 sizeLimit)
+WholeFileRead::Outcome wholeFileCheck(const QString &path, qint64 sizeLimit)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {WholeFileRead::Missing, {}};
+        return WholeFileRead::Missing;
     if (!info.isFile())
-        return {WholeFileRead::Unreadable, {}};
+        return WholeFileRead::Unreadable;
     if (info.size() > sizeLimit)
-        return {WholeFileRead::TooLarge, {}};
+        return WholeFileRead::TooLarge;
+    return WholeFileRead::Read;
+}
+
+WholeFileRead readWholeFile(const QString &path, qint64 sizeLimit)
+{
+    if (const WholeFileRead::Outcome outcome = wholeFileCheck(path, sizeLimit);
+        outcome != WholeFileRead::Read)
+        return {outcome, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {WholeFileRead::Unreadable, {}};

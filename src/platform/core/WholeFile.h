@@ -17,7 +17,11 @@ struct WholeFileRead
     QByteArray bytes; // Read: the whole file
 };
 
+// Whether a file may be read, found before any of it is: Read when it is a plain file of at most
+// sizeLimit bytes. Anything but a plain file (a folder, a device, a pipe) counts as unreadable:
+// reading it might never end.
+WholeFileRead::Outcome wholeFileCheck(const QString &path, qint64 sizeLimit);
+
 // Reads a file whole unless it is missing, cannot be read, or holds more than sizeLimit bytes,
-// which is found before any of it is read. Anything but a plain file (a folder, a device, a
-// pipe) counts as unreadable: reading it might never end.
+// as wholeFileCheck finds.
 WholeFileRead readWholeFile(const QString &path, qint64 sizeLimit);

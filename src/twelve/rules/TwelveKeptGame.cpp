@@ -1,5 +1,6 @@
 #include "TwelveKeptGame.h"
 
+#include "FileError.h"
 #include "FileLimits.h"
 #include "TwelveLevels.h"
 #include "TwelveNames.h"
@@ -16,11 +17,13 @@ namespace TwelveKeptGame {
 namespace {
 
 const QByteArray Magic = "Kovra Twelve kept game";
+const QByteArray FinishedRecord = Magic + "\nfinished\n";
 // Points only fall through bids, which never exceed them, and rise by at most a prize a round.
 constexpr int HighestPoints = StartingPoints + RoundCount * PrizeTable[1];
 // The put-rank counts fall by one a turn; four puts a turn bound them far below this.
 constexpr int HighestRankPutCount = 1000000;
-constexpr int HighestTurnNo = 100000000;
+// A round ends drawn at the start of this turn.
+constexpr int HighestTurnNo = DrawnRoundTurns;
 
 QByteArray numbers(const auto &values, int from, int to)
 {
@@ -116,10 +119,10 @@ bool scoresPlayed(const TwelveGame &game)
 
 } // namespace
 
-QByteArray encode(const TwelveGame &game)
+QByteArray encode(const TwelveGame &game, int version)
 {
     QByteArray body = Magic + '\n';
-    body += "version " + QByteArray::number(Version) + '\n';
+    body += "version " + QByteArray::number(version) + '\n';
     body += "difficulty " + QByteArray::number(game.Difficulty, 'g', 17) + '\n';
     body += "scoring " + QByteArray::number(game.ScoringMode) + '\n';
     for (int seat = 1; seat <= SeatCount; ++seat)
@@ -131,6 +134,13 @@ QByteArray encode(const TwelveGame &game)
     for (int seat = 1; seat <= SeatCount; ++seat)
         body += "hand " + handLine(game.Holding[seat]) + '\n';
     body += "put" + numbers(game.RankPutCount, 0, RankCount - 1) + '\n';
+    if (version >= 2) {
+        body += "since";
+        for (int card = 0; card < CardCount; ++card)
+            if (game.Holding[HumanSeat][card])
+                body += ' ' + QByteArray::number(game.HumanSince[card]);
+        body += '\n';
+    }
     return body + checksumLine(body);
 }
 
@@ -150,7 +160,8 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
         return std::nullopt;
 
     LineReader reader(lines);
-    if (reader.integer(reader.next("version", 1).value(0), Version, Version) != Version)
+    const int version = reader.integer(reader.next("version", 1).value(0), 1, Version);
+    if (!reader.ok)
         return std::nullopt;
     TwelveGame game;
     bool converted = false;
@@ -185,9 +196,16 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
     const QList<QByteArray> put = reader.next("put", RankCount);
     for (int rank = 0; rank < RankCount; ++rank)
         game.RankPutCount[rank] = reader.integer(put.value(rank), 0, HighestRankPutCount);
+    const QList<QByteArray> since
+        = version >= 2 ? reader.next("since", HandSize) : QList<QByteArray>();
+    for (int card = 0, held = 0; card < CardCount && reader.ok; ++card)
+        if (game.Holding[HumanSeat][card])
+            game.HumanSince[card] = version >= 2
+                ? reader.integer(since.value(held++), 0, game.TurnNo)
+                : game.TurnNo;
     // Numbers only as they are written ("1", not "01" or "+1"): the file is what encode gives.
     if (!reader.ok || !reader.atEnd() || !handsDealt(game) || !scoresPlayed(game)
-        || encode(game) != text)
+        || encode(game, version) != text)
         return std::nullopt;
     return game;
 }
@@ -200,7 +218,8 @@ void write(const QString &path, const TwelveGame &game)
 ReadResult read(const QString &path)
 {
     const WholeFileRead file = readWholeFile(path, FileLimits::MaxKeptGameSize);
-    if (file.outcome == WholeFileRead::Missing)
+    if (file.outcome == WholeFileRead::Missing
+        || (file.outcome == WholeFileRead::Read && file.bytes == FinishedRecord))
         return {};
     if (file.outcome != WholeFileRead::Read)
         return {true, std::nullopt};
@@ -222,9 +241,16 @@ QString setAside(const QString &path)
     return {};
 }
 
-bool remove(const QString &path)
+bool forget(const QString &path)
 {
-    return !QFileInfo::exists(path) || QFile::remove(path);
+    if (!QFileInfo::exists(path) || QFile::remove(path))
+        return true;
+    try {
+        writeWholeFile(path, FinishedRecord);
+        return true;
+    } catch (const FileError &) {
+        return false;
+    }
 }
 
 } // namespace TwelveKeptGame

@@ -14,10 +14,12 @@
 namespace TwelveKeptGame {
 
 inline constexpr char FileName[] = "Twelve.kept";
-inline constexpr int Version = 1;
+// Version 2 adds since when the human holds each of his cards; a version 1 file still reads,
+// as if he had just been given them.
+inline constexpr int Version = 2;
 
 // The bytes for a game at the start of a turn (its TurnSlot and auction state are not kept).
-QByteArray encode(const TwelveGame &game);
+QByteArray encode(const TwelveGame &game, int version = Version);
 // The game, or nothing when the bytes are not a whole, consistent kept game of this version.
 std::optional<TwelveGame> decode(QByteArrayView bytes);
 
@@ -26,7 +28,7 @@ void write(const QString &path, const TwelveGame &game);
 
 struct ReadResult
 {
-    bool found = false; // a file was there
+    bool found = false; // a file was there that is not a finished game's
     std::optional<TwelveGame> game; // and it held a game
 };
 ReadResult read(const QString &path);
@@ -34,7 +36,8 @@ ReadResult read(const QString &path);
 // Moves an unreadable file out of the way under a name not taken yet, beside it; the new path,
 // or an empty one when it could not be moved.
 QString setAside(const QString &path);
-// True when no kept game is left at path.
-bool remove(const QString &path);
+// Forgets the kept game at path: removes the file or, where it cannot be removed, writes over it
+// the record of a finished game, which reads as no file. False when a game is still there.
+bool forget(const QString &path);
 
 } // namespace TwelveKeptGame

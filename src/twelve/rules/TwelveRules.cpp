@@ -41,6 +41,7 @@ void Deal(TwelveGame &game, Random &random)
 {
     for (auto &hand : game.Holding)
         hand.fill(false);
+    game.HumanSince.fill(0);
     PerSeat<int> dealt{};
     for (int card = 0; card < CardCount; ++card) {
         int seat;
@@ -120,6 +121,45 @@ bool ranksAbove(const HandRunRecord &candidate, const HandRunRecord &pick)
 }
 
 } // namespace
+
+void DrawRound(TwelveGame &game)
+{
+    for (int seat = 1; seat <= SeatCount; ++seat) {
+        game.HandRun[seat].Place = 0;
+        game.HandRun[seat].Prize = 0;
+    }
+}
+
+bool roundDrawn(const TwelveGame &game)
+{
+    return std::none_of(game.HandRun.begin() + 1, game.HandRun.end(),
+                        [](const HandRunRecord &run) { return run.Value == TwelveValue; });
+}
+
+namespace {
+
+// Whether the window of three ranks from this rank holds a card the human has kept at least
+// HeldUpTurns turns.
+bool heldUpWindow(const TwelveGame &game, int windowStart)
+{
+    for (int step = 0; step < RunLength; ++step)
+        for (int suit = 0; suit < SuitCount; ++suit) {
+            const int card = cardOf(suit, rankAfter(windowStart, step));
+            if (game.Holding[HumanSeat][card] && game.TurnNo - game.HumanSince[card] >= HeldUpTurns)
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+bool heldUp(const TwelveGame &game)
+{
+    for (int start = 0; start < RankCount; ++start)
+        if (!heldUpWindow(game, start))
+            return false;
+    return true;
+}
 
 void RankRound(TwelveGame &game)
 {

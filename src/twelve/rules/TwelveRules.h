@@ -21,6 +21,12 @@ constexpr int RoundCount = 11;
 constexpr int StartingPoints = 1000;
 constexpr int NotPlayed = -1;
 constexpr int HumanSeat = 1;
+// A round still going after this many turns ends drawn: whatever a player holds back, every
+// round ends.
+constexpr int DrawnRoundTurns = 150;
+// A round also ends drawn once every twelve needs a card the human has kept this many turns:
+// while he holds them up, nobody can collect one.
+constexpr int HeldUpTurns = 60;
 
 // Points for places 1..4 at the end of a round.
 constexpr std::array<int, SeatCount + 1> PrizeTable{0, 100, 50, 25, 0};
@@ -98,6 +104,9 @@ struct TwelveGame
     PerSeat<PerSlot<int>> CardWorth{};
     PerSeat<PerSlot<int>> MaxBid{};
     std::array<int, RankCount> RankPutCount{};
+    // The turn since which the human holds each of his cards; a card he takes back after
+    // putting it stays his since before.
+    std::array<int, CardCount> HumanSince{};
 
     int AuctionSlot = 0;
     int Bid = 0;
@@ -128,6 +137,12 @@ HandRunRecord evaluateHand(const Hand &hand);
 bool EvaluateHands(TwelveGame &game);
 // Places the seats by their runs and pays the prizes into the current score row.
 void RankRound(TwelveGame &game);
+// Ends a round without a twelve: nobody is placed or paid, everybody keeps his points.
+void DrawRound(TwelveGame &game);
+// Whether no seat holds a twelve by the evaluated runs: at the end of a round, a drawn round.
+bool roundDrawn(const TwelveGame &game);
+// Whether every window of three ranks holds a card the human has kept HeldUpTurns turns.
+bool heldUp(const TwelveGame &game);
 
 int finalScoreOf(const PerSeat<int> &lastRow, int scoringMode);
 // Ends the game after the last round has been confirmed; false, and nothing changes, before the

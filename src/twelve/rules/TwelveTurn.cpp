@@ -107,10 +107,16 @@ void TwelveTurn::StartTurn()
     game.CardWorth = {};
     game.Bought = {};
     turnStart = game;
-    if (EvaluateHands(game)) {
-        RankRound(game);
+    const bool twelve = EvaluateHands(game);
+    if (twelve || game.TurnNo >= DrawnRoundTurns || heldUp(game)) {
+        if (twelve)
+            RankRound(game);
+        else
+            DrawRound(game);
         status.clear();
         state = TurnState::RoundOver;
+        if (onTurnStarted)
+            onTurnStarted();
         return;
     }
     ++game.TurnNo;
@@ -128,6 +134,8 @@ void TwelveTurn::StartTurn()
     }
     status = PutPrompt;
     state = TurnState::Travelling;
+    if (onTurnStarted)
+        onTurnStarted();
 }
 
 bool TwelveTurn::mayPut(int card) const
@@ -416,6 +424,8 @@ void TwelveTurn::Deliver()
     game.InAuction[buyer] = false;
     game.Wanted[buyer] = 0;
     game.Holding[buyer][game.TurnSlot[sold].Card] = true;
+    if (buyer == HumanSeat && sold != HumanSeat)
+        game.HumanSince[game.TurnSlot[sold].Card] = game.TurnNo;
     game.HumanNoMore = false;
     game.TurnSlot[sold].FaceUp = false;
     if (onDelivered)

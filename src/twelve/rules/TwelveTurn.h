@@ -65,6 +65,8 @@ public:
     std::function<void()> onDealt;
     // Told when a sold card is in its buyer's hand, before the next auction or turn begins.
     std::function<void(const Sale &sale)> onDelivered;
+    // Told when a turn has begun, or the round ended at its start: TurnStart() is new.
+    std::function<void()> onTurnStarted;
 
     TurnState GameState() const { return state; }
     const std::string &Status() const { return status; }
