@@ -73,8 +73,10 @@ DeckChooser::DeckChooser(QWidget *parent)
                                           {Qt::Key_Right, +1},
                                           {Qt::Key_Up, -GridColumns},
                                           {Qt::Key_Down, +GridColumns}};
-    for (const auto &[key, step] : moves)
-        keys->on({key}, [this, step] {
+    // A lambda takes the step by its own name: clang before 16 cannot capture a structured
+    // binding.
+    for (const auto &move : moves)
+        keys->on({move.first}, [this, step = move.second] {
             const int back = PendingBack + step;
             if (back >= 0 && back < CardBacks::BackCount)
                 chooseByKey(backPictures[back]);
