@@ -3,7 +3,16 @@
 #include "DataDir.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+QString TempDataDir::folderTemplate()
+{
+    const QFileInfo memory(QStringLiteral("/dev/shm"));
+    const QString base = memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
+    return base + QStringLiteral("/kovra-test-XXXXXX");
+}
 
 TempDataDir::TempDataDir()
 {

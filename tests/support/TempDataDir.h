@@ -18,5 +18,10 @@ protected:
     // Copies a file that the build places beside the program (help texts, sounds, icons).
     void copyShippedFile(const QString &fileName) const;
 
-    QTemporaryDir folder;
+    // On a memory file system where there is one: the games keep their state as they go, and
+    // a disk would sync every file of thousands of turns.
+    QTemporaryDir folder{folderTemplate()};
+
+private:
+    static QString folderTemplate();
 };
