@@ -48,8 +48,6 @@ void GolfWindow::dealArrived(const GolfDealSearch &search)
 {
     if (!lookingForDeal)
         return;
-    lookingForDeal = false;
-    showHintsOption();
     if (search.draws.empty()) {
         dealNote = QStringLiteral("No winnable deal found in time");
     } else {
@@ -59,11 +57,11 @@ void GolfWindow::dealArrived(const GolfDealSearch &search)
             dealNote = QStringLiteral("No winnable deal found; at best %1 cards can be left")
                            .arg(search.fewestCardsLeft);
     }
-    askedAbout.reset();
-    positionChanged();
+    stopLookingForDeal();
 }
 
-// A move, a new deal or the option switched off ends the search: the deal on the table stays.
+// The search is over: the deal on the table stays, and the solver is asked about it. A move,
+// Solve or the option switched off end it early.
 void GolfWindow::stopLookingForDeal()
 {
     if (!lookingForDeal)

@@ -153,6 +153,9 @@ void TwelveTable::createFixedParts()
     notePalette.setColor(QPalette::WindowText, QColor(255, 236, 160));
     roundEndNote->setPalette(notePalette);
     roundEndNote->setFont(arialBold(RoundEndNotePoints));
+    const QRect panel = centred(CentrePanelSize);
+    parts.place(roundEndNote, QRect(panel.left(), panel.bottom() + 1 + RoundEndNoteHeight / 4,
+                                    panel.width(), RoundEndNoteHeight));
     parts.keepFont(roundEndNote);
     roundEndNote->hide();
     gameOverPanel = centrePanel(QStringLiteral("GameOver"));
@@ -375,9 +378,6 @@ void TwelveTable::describeSeatPanel(QWidget *panel, int seat, const QString &wha
 
 void TwelveTable::showRoundEndNote(const QString &note)
 {
-    const QRect panel = centred(CentrePanelSize);
-    parts.place(roundEndNote, QRect(panel.left(), panel.bottom() + 1 + RoundEndNoteHeight / 4,
-                                    panel.width(), RoundEndNoteHeight));
     roundEndNote->setText(note);
     roundEndNote->setVisible(!note.isEmpty());
     roundEndPanel->setAccessibleDescription(note);

@@ -226,17 +226,20 @@ void TwelveWindow::setFastDraw(bool) { }
 
 // A new game plays by the player's settings again; the kept game is forgotten once the engine
 // has started the new one.
+void TwelveWindow::playBy(const GameRules &rules)
+{
+    twelve.Difficulty = rules.Difficulty;
+    twelve.ScoringMode = rules.ScoringMode;
+}
+
 void TwelveWindow::NewGame()
 {
     const GameRules before{twelve.Difficulty, twelve.ScoringMode};
-    const GameRules own = playerRules();
-    twelve.Difficulty = own.Difficulty;
-    twelve.ScoringMode = own.ScoringMode;
+    playBy(playerRules());
     const bool running = moveTimer->isActive();
     moveTimer->stop();
     if (!turn.NewGame()) {
-        twelve.Difficulty = before.Difficulty;
-        twelve.ScoringMode = before.ScoringMode;
+        playBy(before);
         if (running)
             runTimer(GameClockTick);
         return;

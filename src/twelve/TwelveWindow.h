@@ -148,6 +148,7 @@ private:
     GameRules keptRules;
     // The level and scoring the player chose, which a new game plays by.
     GameRules playerRules() const;
+    void playBy(const GameRules &rules);
     // An unreadable kept game stayed where it was: it is neither replaced nor removed.
     bool keptFileStuck = false;
     // This window keeps its game, holding the lock; the last write failed.
