@@ -68,12 +68,17 @@ TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
     settings.Window = readWindowGeometry(file, Section, defaults.Window);
     settings.WindowKept = file.hasKey(Section, QStringLiteral("FormBal"));
 
-    for (int seat = 1; seat <= SeatCount; ++seat) {
-        const QString name = file.readString(NamesSection, nameKey(seat),
-                                             QString::fromStdString(defaultNames[seat]));
-        // Cut, a name may end in a blank that the file would not keep.
-        settings.PlayerNames[seat] = tidiedName(name.left(PlayerNameLength)).toStdString();
-    }
+    PerSeat<QString> names;
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        names[seat] = tidiedName(file.readString(NamesSection, nameKey(seat),
+                                                 QString::fromStdString(defaultNames[seat])));
+    // Names the dialog could not have left (two the same, a letter the file cannot hold) would
+    // give a game that cannot be kept: the table starts again from the designed names.
+    if (namesPlayable(names))
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            settings.PlayerNames[seat] = names[seat].toStdString();
+    else
+        settings.PlayerNames = defaultNames;
     return settings;
 }
 

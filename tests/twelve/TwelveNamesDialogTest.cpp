@@ -52,16 +52,19 @@ protected:
     PerSeat<std::string> seats = dialog.defaultNames();
 };
 
-TEST(TwelveNames, TidyingTakesBlanksAndControlCharactersOffBothEnds)
+TEST(TwelveNames, TidyingTakesBlanksOffBothEndsAndEveryControlCharacterOut)
 {
     const std::pair<QString, QString> cases[] = {
         {" John ", "John"},
         {"\tJohn\r\n", "John"},
         {QString("\x01\x1f") + "Jo hn" + QChar(0x7f) + QChar(0x85), "Jo hn"},
         {QString(QChar(0xa0)) + "Anna" + QChar(0x3000), "Anna"},
+        {"Jo\thn\nSmith", "JohnSmith"},
         {"   ", ""},
         {"Bartholomew Fitz-Simmons", "Bartholomew Fit"},
         {"  Bartholomew Fitz", "Bartholomew Fit"},
+        // Cut after a blank, the name does not end in one.
+        {"Bartholomew Fi tz", "Bartholomew Fi"},
         // A letter outside the basic plane is not cut in half.
         {QString(14, 'a') + QString::fromUcs4(U"\U0001F600"), QString(14, 'a')},
     };
