@@ -20,7 +20,11 @@ QString settingsPath()
 
 PokerSettings loadPokerSettings()
 {
-    const IniFile ini(settingsPath());
+    return loadPokerSettings(IniFile(settingsPath()));
+}
+
+PokerSettings loadPokerSettings(const IniFile &ini)
+{
     PokerSettings settings;
     const int step = ini.readInteger(Section, MoveStepKey, PokerSettings::DefaultMoveStep);
     settings.MoveStep
@@ -32,7 +36,12 @@ PokerSettings loadPokerSettings()
 void savePokerSettings(const PokerSettings &settings)
 {
     IniFile ini(settingsPath());
+    savePokerSettings(ini, settings);
+    ini.save();
+}
+
+void savePokerSettings(IniFile &ini, const PokerSettings &settings)
+{
     ini.writeInteger(Section, MoveStepKey, settings.MoveStep);
     ini.writeBool(Section, SoundKey, settings.sound);
-    ini.save();
 }

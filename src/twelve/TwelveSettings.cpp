@@ -35,7 +35,11 @@ int readStep(const IniFile &file, const QString &key, SliderRange range, int def
 
 TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
 {
-    const IniFile file(settingsPath());
+    return readTwelveSettings(IniFile(settingsPath()), defaultNames);
+}
+
+TwelveSettings readTwelveSettings(const IniFile &file, const PerSeat<std::string> &defaultNames)
+{
     const TwelveSettings defaults;
     TwelveSettings settings;
     // Designs are 0..8; a stored 9 was let through by older versions and draws the first one.
@@ -85,6 +89,12 @@ TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
 void writeTwelveSettings(const TwelveSettings &settings)
 {
     IniFile file(settingsPath());
+    writeTwelveSettings(file, settings);
+    file.save();
+}
+
+void writeTwelveSettings(IniFile &file, const TwelveSettings &settings)
+{
     file.writeInteger(Section, QStringLiteral("AktHatlapSSz"), settings.BackIndex);
     file.writeBool(Section, QStringLiteral("Stretch"), settings.Stretch);
     file.writeBool(Section, QStringLiteral("Hang"), settings.Sound);
@@ -98,5 +108,4 @@ void writeTwelveSettings(const TwelveSettings &settings)
     for (int seat = 1; seat <= SeatCount; ++seat)
         file.writeString(NamesSection, nameKey(seat),
                          QString::fromStdString(settings.PlayerNames[seat]));
-    file.save();
 }

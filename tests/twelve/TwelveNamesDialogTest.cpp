@@ -1,6 +1,7 @@
 #include "TwelveNamesDialog.h"
 #include "BestScoreNameDialog.h"
 #include "DataDir.h"
+#include "IniFile.h"
 #include "ModalAnswer.h"
 #include "QuestionDialog.h"
 #include "TwelveDialogHelpers.h"
@@ -187,6 +188,31 @@ TEST_F(TwelveNamesDialogTest, ALetterTheSettingsFileCannotHoldIsRefusedByName)
     settings.PlayerNames = seats;
     writeTwelveSettings(settings);
     EXPECT_EQ(readTwelveSettings(dialog.defaultNames()).PlayerNames[3], "S\u00f6ren \u0141uk");
+}
+
+// Names the dialog could not have left, written into the settings file by hand, would give a
+// game that cannot be kept: the table starts from the designed names instead.
+TEST(TwelveNames, ASettingsFileWithNamesNoGameCanKeepGivesTheDesignedOnes)
+{
+    const PerSeat<std::string> designed{"", "Player", "John", "Paul", "Eric"};
+    const struct
+    {
+        const char *what;
+        QByteArray names;
+        PerSeat<std::string> read;
+    } cases[] = {
+        {"names of its own",
+         "Nev1=Ann\r\nNev2=\r\nNev3=  Cid\x01 \r\n",
+         {"", "Ann", "", "Cid", "Eric"}},
+        {"a name twice", "Nev1=Ann\r\nNev4=Ann\r\n", designed},
+        {"two empty names", "Nev2=\r\nNev3=\r\n", designed},
+        {"a name the same as a designed one", "Nev1=John\r\n", designed},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const IniFile file = IniFile::fromText("[Nevek]\r\n" + c.names);
+        EXPECT_EQ(readTwelveSettings(file, designed).PlayerNames, c.read);
+    }
 }
 
 TEST_F(TwelveNamesDialogTest, BoxesStandWhereTheDialogIsLaidOut)

@@ -50,6 +50,15 @@ QByteArray checksumLine(QByteArrayView body)
     return "sum " + QByteArray::number(qChecksum(body)) + '\n';
 }
 
+} // namespace
+
+QByteArray sealed(QByteArrayView body)
+{
+    return body.toByteArray() + checksumLine(body);
+}
+
+namespace {
+
 // Reads the lines of a kept game in their fixed order; any deviation makes it fail for good.
 class LineReader
 {
@@ -199,7 +208,7 @@ QByteArray encode(const TwelveGame &game, int version)
                 body += ' ' + QByteArray::number(game.HumanSince[card]);
         body += '\n';
     }
-    return body + checksumLine(body);
+    return sealed(body);
 }
 
 std::optional<TwelveGame> decode(QByteArrayView bytes)
@@ -275,7 +284,11 @@ void write(const QString &path, const TwelveGame &game)
 
 ReadResult read(const QString &path)
 {
-    const WholeFileRead file = readWholeFile(path, FileLimits::MaxKeptGameSize);
+    return fromRead(readWholeFile(path, FileLimits::MaxKeptGameSize));
+}
+
+ReadResult fromRead(const WholeFileRead &file)
+{
     if (file.outcome == WholeFileRead::Missing
         || (file.outcome == WholeFileRead::Read && file.bytes == FinishedRecord))
         return {};
