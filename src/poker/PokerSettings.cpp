@@ -10,6 +10,7 @@ namespace {
 const QString Section = QStringLiteral("Beallitas");
 const QString MoveStepKey = QStringLiteral("MozgSeb");
 const QString SoundKey = QStringLiteral("Hang");
+const QString CoachKey = QStringLiteral("Coach");
 
 QString settingsPath()
 {
@@ -30,6 +31,7 @@ PokerSettings loadPokerSettings(const IniFile &ini)
     settings.MoveStep
         = step < 1 ? PokerSettings::DefaultMoveStep : std::min(step, PokerSettings::MaxMoveStep);
     settings.sound = ini.readBool(Section, SoundKey, true);
+    settings.coach = ini.readBool(Section, CoachKey, false);
     return settings;
 }
 
@@ -44,4 +46,5 @@ void savePokerSettings(IniFile &ini, const PokerSettings &settings)
 {
     ini.writeInteger(Section, MoveStepKey, settings.MoveStep);
     ini.writeBool(Section, SoundKey, settings.sound);
+    ini.writeBool(Section, CoachKey, settings.coach);
 }

@@ -13,6 +13,8 @@ struct PokerSettings
     // Pixels a sliding card moves per timer tick.
     int MoveStep = DefaultMoveStep;
     bool sound = true;
+    // The coach asks before a draw that gives expected money away.
+    bool coach = false;
 
     friend bool operator==(const PokerSettings &, const PokerSettings &) = default;
 };
