@@ -1,7 +1,8 @@
-// A best-scores list file through a whole ShowBestScores, with the name typed for a new score
-// and the windows answered: names are ones the file can hold, a list in order stays in order, a
-// new score that enters is where the list says, and a saved list reads back sound and the same.
-// A file over the size limit is reported as damaged and never written over.
+// A best-scores list file through a whole ShowBestScores (in memory, but for a file over the
+// size limit), with the name typed for a new score and the windows answered: names are ones the
+// file can hold, a list in order stays in order, a new score that enters is where the list says,
+// and a saved list reads back sound and the same. A file over the size limit is reported as damaged
+// and never written over.
 //
 // Input: a flags byte (whether the file gets the checksum of the list it holds, so that sound
 // lists are explored too; how many places), the score, the typed name up to a line break, then
@@ -48,15 +49,15 @@ BestScoreList listOf(int places)
     return list;
 }
 
-// Gives the file the checksum of the list as it reads.
-void seal(int places)
+// The text with the checksum of the list as it reads, so that sound lists are explored too.
+QByteArray sealedText(const QByteArray &text, int places)
 {
-    IniFile file(UserFile(FileName));
+    IniFile file = IniFile::fromText(text);
     BestScoreList list = listOf(places);
     list.read(file);
     file.writeBytes(QStringLiteral("CS"), QStringLiteral("CS"),
                     list.BestScoreChecksum().toLatin1());
-    file.save();
+    return file.text();
 }
 
 bool holdable(const QByteArray &name)
@@ -75,10 +76,10 @@ bool inOrder(const BestScoreList &list)
 
 // A list whose checksum fails is reset, which is in order; a sound one is taken as it stands,
 // in whatever order whoever gave it its checksum left it.
-bool startsInOrder(int places)
+bool startsInOrder(const IniFile &file, int places)
 {
     BestScoreList list = listOf(places);
-    return !list.read(IniFile(UserFile(FileName))) || inOrder(list);
+    return !list.read(file) || inOrder(list);
 }
 
 bool sameEntries(const BestScoreList &a, const BestScoreList &b)
@@ -91,7 +92,18 @@ bool sameEntries(const BestScoreList &a, const BestScoreList &b)
     return true;
 }
 
+// A file over the size limit, on disk as the game meets it: reported as damaged and kept.
+void expectOverLimitKept(const QByteArray &file, int places, int score, AnsweringView &view)
+{
+    writeDataFile(FileName, file);
+    BestScoreList list = listOf(places);
+    list.ShowBestScores(score, view);
+    // The list that could not be saved is not shown.
+    FUZZ_EXPECT(view.damagedReports == 1 && view.writeErrors == 1 && view.listsShown == 0);
+    FUZZ_EXPECT(readDataFile(FileName) == file);
 }
+
+} // namespace
 
 QByteArray overLimitInput()
 {
@@ -109,23 +121,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int places = 1 + (flags >> 1) % BestScoreList::MaxPlaces;
     const int score = input.takeInt32();
     AnsweringView view(QString::fromUtf8(input.takeLine(2 * BestScoreList::NameLength)));
-    const QByteArray file = input.rest();
-    writeDataFile(FileName, file);
-    const bool overLimit = overIniLimit(file.size());
-    if (sealed && !overLimit)
-        seal(places);
-
-    const bool ordered = startsInOrder(places);
-    BestScoreList list = listOf(places);
-    list.ShowBestScores(score, view);
-    if (overLimit) {
-        // The list that could not be saved is not shown.
-        FUZZ_EXPECT(view.damagedReports == 1 && view.writeErrors == 1 && view.listsShown == 0);
-        FUZZ_EXPECT(readDataFile(FileName) == file);
+    const QByteArray text = input.rest();
+    if (overIniLimit(text.size())) {
+        expectOverLimitKept(text, places, score, view);
         return 0;
     }
-    FUZZ_EXPECT(view.writeErrors == 0);
-    FUZZ_EXPECT(view.namesAsked <= 1 && view.damagedReports <= 1 && view.listsShown <= 1);
+    IniFile file = IniFile::fromText(sealed ? sealedText(text, places) : text);
+
+    BestScoreList list = listOf(places);
+    const bool ordered = startsInOrder(file, places);
+    countCheckPassed(listOf(places).read(file));
+    const bool entered = list.enterScore(file, true, score, view);
+    FUZZ_EXPECT(view.namesAsked <= 1 && view.damagedReports <= 1);
     for (int place = 1; place <= places; ++place)
         FUZZ_EXPECT(holdable(list.entry(place).Name));
     FUZZ_EXPECT(!ordered || inOrder(list));
@@ -134,19 +141,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_EXPECT(list.entry(list.highlightPlace()).Name
                     == BestScoreList::storedName(view.typed));
     }
-    if (view.listsShown == 0) {
-        // Only a score that does not enter a sound list shows nothing, and nothing is saved.
+    if (!entered) {
+        // Only a score that does not enter a sound list leaves the file, and shows nothing.
         FUZZ_EXPECT(score > 0 && view.damagedReports == 0);
         return 0;
     }
 
-    BestScoreList reread = listOf(places);
-    FUZZ_EXPECT(reread.read(IniFile(UserFile(FileName))));
-    FUZZ_EXPECT(sameEntries(reread, list));
-    expectStableRewrite(FileName);
+    const QByteArray saved = file.text();
+    IniFile reread = IniFile::fromText(saved);
+    BestScoreList again = listOf(places);
+    FUZZ_EXPECT(again.read(reread));
+    FUZZ_EXPECT(sameEntries(again, list));
+    expectStableText(saved);
 
-    AnsweringView again(view.typed);
-    reread.ShowBestScores(0, again);
-    FUZZ_EXPECT(again.damagedReports == 0 && again.listsShown == 1);
+    AnsweringView shown(view.typed);
+    FUZZ_EXPECT(again.enterScore(reread, true, 0, shown) && shown.damagedReports == 0);
     return 0;
 }

@@ -52,6 +52,23 @@ QByteArray readDataFile(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void countCheckPassed(bool passed)
+{
+    static const bool counting = !qEnvironmentVariableIsEmpty("KOVRA_FUZZ_COUNT");
+    static std::uint64_t inputs = 0;
+    static std::uint64_t passedCheck = 0;
+    if (!counting)
+        return;
+    if (inputs == 0)
+        std::atexit([] {
+            std::fprintf(stderr, "%llu of %llu inputs (%.1f%%) got past the checksum\n",
+                         static_cast<unsigned long long>(passedCheck),
+                         static_cast<unsigned long long>(inputs), 100.0 * passedCheck / inputs);
+        });
+    ++inputs;
+    passedCheck += passed;
+}
+
 QByteArray overLimitFile(const QByteArray &head, qint64 limit, char filler)
 {
     return head + QByteArray(limit + 1 - head.size(), filler);
@@ -80,6 +97,11 @@ void expectStableRewrite(const QString &fileName)
     const QByteArray written = readDataFile(fileName);
     IniFile(UserFile(fileName)).save();
     FUZZ_EXPECT(readDataFile(fileName) == written);
+}
+
+void expectStableText(const QByteArray &written)
+{
+    FUZZ_EXPECT(IniFile::fromText(written).text() == written);
 }
 
 FuzzInput::FuzzInput(const std::uint8_t *data, std::size_t size)

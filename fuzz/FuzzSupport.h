@@ -25,6 +25,10 @@ void startFuzzApplication(int &argc, char **argv);
 void writeDataFile(const QString &fileName, const QByteArray &bytes);
 QByteArray readDataFile(const QString &fileName);
 
+// Counts the inputs that got past a file's checksum; with KOVRA_FUZZ_COUNT set in the
+// environment, the share is printed when the run ends.
+void countCheckPassed(bool passed);
+
 // An input whose file is one byte over its reader's size limit: each target makes its own, and
 // the replay runs it after the files it was given, so that no fuzz run has to reach that size.
 QByteArray overLimitInput();
@@ -39,6 +43,8 @@ void expectWriteRefused(const QString &fileName, const std::function<void()> &wr
 // Loading an ini file the program has just written and saving it unchanged gives the same
 // bytes: damage is repaired once and never multiplied.
 void expectStableRewrite(const QString &fileName);
+// The same for ini text in memory.
+void expectStableText(const QByteArray &written);
 
 // The fuzzer's bytes, taken field by field from the front; past the end every field is 0.
 class FuzzInput

@@ -1,7 +1,8 @@
-// A "Golf.ere" through RecordResult: the finished game's bucket and the games count move by one
-// (never below zero, never past the largest integer), nothing else in the file changes, and a
-// result counted and taken back leaves the file as it was. A file over the size limit reads as
-// no results and is never written over.
+// A "Golf.ere" through RecordResult, in memory: the finished game's bucket and the games count move
+// by one (never below zero, never past the largest integer), nothing else in the file changes, and
+// a result counted and taken back leaves the file as it was. A file over the size limit reads as no
+// results and is never written over (on disk: the replay gives it, the fuzzer's inputs stay below
+// the limit).
 //
 // Input: columns, rows, cards left, +1 or -1, then the file.
 
@@ -11,7 +12,6 @@
 #include "GolfResults.h"
 #include "IniFile.h"
 
-#include <QList>
 #include <algorithm>
 #include <limits>
 
@@ -21,38 +21,7 @@ constexpr int Largest = std::numeric_limits<int>::max();
 const QString FileName = QStringLiteral("Golf.ere");
 const QString GamesKey = QStringLiteral("JatSz");
 
-struct Entry
-{
-    QString section;
-    QString key;
-};
-
-// Every key of every layout the game can record.
-QList<Entry> allEntries()
-{
-    QList<Entry> entries;
-    for (int columns = 1; columns <= GolfLayout::MaxColumns; ++columns) {
-        for (int rows = 1; rows <= GolfLayout::MaxRows; ++rows) {
-            const QString section = GolfResultsFile::section({columns, rows});
-            entries.append({section, GamesKey});
-            for (int cardsLeft = 0; cardsLeft <= GolfLayout::DeckSize;
-                 cardsLeft += cardsLeft == 0 ? 1 : GolfResultsFile::BucketWidth)
-                entries.append({section, GolfResultsFile::bucketKey(cardsLeft)});
-        }
-    }
-    return entries;
-}
-
-QList<int> valuesOf(const QList<Entry> &entries)
-{
-    const IniFile file(UserFile(FileName));
-    QList<int> values;
-    for (const Entry &entry : entries)
-        values << file.readInteger(entry.section, entry.key, 0);
-    return values;
-}
-
-}
+} // namespace
 
 QByteArray overLimitInput()
 {
@@ -63,7 +32,6 @@ QByteArray overLimitInput()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const QList<Entry> entries = allEntries();
     FuzzInput input(data, size);
     GolfLayout layout;
     layout.columns = input.takeInRange(1, GolfLayout::MaxColumns);
@@ -71,39 +39,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                            GolfLayout::DeckSize / layout.columns);
     const int cardsLeft = input.takeInRange(0, GolfLayout::DeckSize - 1);
     const int delta = input.takeByte() % 2 == 0 ? +1 : -1;
-    const QByteArray file = input.rest();
-    writeDataFile(FileName, file);
+    const QByteArray text = input.rest();
+    IniFile file = IniFile::fromText(text);
 
-    const QList<int> before = valuesOf(entries);
-    GolfResultsFile results;
-    if (overIniLimit(file.size())) {
-        FUZZ_EXPECT(
-            std::all_of(before.begin(), before.end(), [](int value) { return value == 0; }));
+    if (file.tooLarge()) {
+        FUZZ_EXPECT(file.text().isEmpty());
+        writeDataFile(FileName, text);
+        GolfResultsFile results;
         expectWriteRefused(FileName, [&] { results.RecordResult(layout, cardsLeft, delta); });
         return 0;
     }
-    results.RecordResult(layout, cardsLeft, delta);
-    const QList<int> after = valuesOf(entries);
+    // What the file should become: the two counts moved, everything else as it reads.
     const QString section = GolfResultsFile::section(layout);
-    for (qsizetype index = 0; index < entries.size(); ++index) {
-        const Entry &entry = entries[index];
-        const bool counted = entry.section == section
-            && (entry.key == GamesKey || entry.key == GolfResultsFile::bucketKey(cardsLeft));
-        const qint64 expected = counted
-            ? std::clamp<qint64>(qint64(before[index]) + delta, 0, Largest)
-            : before[index];
-        FUZZ_EXPECT(after[index] == expected);
+    const QString counted[] = {GolfResultsFile::bucketKey(cardsLeft), GamesKey};
+    IniFile expected = IniFile::fromText(text);
+    bool roomToCount = true;
+    for (const QString &key : counted) {
+        const qint64 count
+            = std::clamp<qint64>(qint64(file.readInteger(section, key, 0)) + delta, 0, Largest);
+        expected.writeInteger(section, key, count);
+        roomToCount = roomToCount && count < Largest;
     }
-    const auto shown = results.shownResults(layout);
-    FUZZ_EXPECT(shown.back() == IniFile(UserFile(FileName)).readInteger(section, GamesKey, 0));
-    expectStableRewrite(FileName);
+
+    GolfResultsFile::recordResult(file, layout, cardsLeft, delta);
+    const QByteArray recorded = file.text();
+    FUZZ_EXPECT(recorded == expected.text());
+    const IniFile reread = IniFile::fromText(recorded);
+    const auto shown = GolfResultsFile::shownResults(reread, layout);
+    FUZZ_EXPECT(shown.back() == reread.readInteger(section, GamesKey, 0));
+    expectStableText(recorded);
 
     // Counted once more and taken back: the same file, unless a count stood at the largest.
-    const QByteArray recorded = readDataFile(FileName);
-    const bool roomToCount
-        = std::all_of(after.begin(), after.end(), [](int value) { return value < Largest; });
-    results.RecordResult(layout, cardsLeft, +1);
-    results.RecordResult(layout, cardsLeft, -1);
-    FUZZ_EXPECT(!roomToCount || readDataFile(FileName) == recorded);
+    IniFile again = IniFile::fromText(recorded);
+    GolfResultsFile::recordResult(again, layout, cardsLeft, +1);
+    GolfResultsFile::recordResult(again, layout, cardsLeft, -1);
+    FUZZ_EXPECT(!roomToCount || again.text() == recorded);
     return 0;
 }

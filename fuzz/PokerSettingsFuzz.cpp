@@ -4,6 +4,7 @@
 
 #include "FileLimits.h"
 #include "FuzzSupport.h"
+#include "IniFile.h"
 #include "PokerSettings.h"
 
 QByteArray overLimitInput()
@@ -13,17 +14,21 @@ QByteArray overLimitInput()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    writeDataFile("Poker.ini", QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const PokerSettings read = loadPokerSettings();
+    const QByteArrayView text(data, qsizetype(size));
+    const IniFile file = IniFile::fromText(text);
+    const PokerSettings read = loadPokerSettings(file);
     FUZZ_EXPECT(read.MoveStep >= 1 && read.MoveStep <= PokerSettings::MaxMoveStep);
 
-    if (overIniLimit(qsizetype(size))) {
+    if (file.tooLarge()) {
         FUZZ_EXPECT(read == PokerSettings{});
+        writeDataFile("Poker.ini", text.toByteArray());
+        FUZZ_EXPECT(loadPokerSettings() == read);
         expectWriteRefused("Poker.ini", [&] { savePokerSettings(read); });
         return 0;
     }
-    savePokerSettings(read);
-    FUZZ_EXPECT(loadPokerSettings() == read);
-    expectStableRewrite("Poker.ini");
+    IniFile written = IniFile::fromText(text);
+    savePokerSettings(written, read);
+    FUZZ_EXPECT(loadPokerSettings(IniFile::fromText(written.text())) == read);
+    expectStableText(written.text());
     return 0;
 }

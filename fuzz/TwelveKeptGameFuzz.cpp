@@ -1,8 +1,9 @@
-// A kept Twelve game ("Twelve.kept") through the reader and the turn engine. A file either
-// gives nothing or a game that writes back to the very same bytes, and the engine goes on with
-// it and plays its turns by the rules.
+// A kept Twelve game ("Twelve.kept") through the reader and the turn engine, in memory. A file
+// either gives nothing or a game that writes back to the very same bytes, and the engine goes
+// on with it, plays its turns by the rules and keeps games the reader takes again.
 //
-// Input: the file.
+// Input: the file. Built for libFuzzer, the target mends the checksum of most mutations (see
+// LLVMFuzzerCustomMutator), so that they reach the reader's checks and the engine.
 
 #include "DataDir.h"
 #include "FileLimits.h"
@@ -11,6 +12,9 @@
 #include "TwelveKeptGame.h"
 #include "TwelvePlayers.h"
 #include "TwelveTurn.h"
+#include "WholeFile.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +52,24 @@ void playOn(TwelveTurn &turn, TwelveGame &game)
     }
 }
 
+constexpr char SumLine[] = "\nsum ";
+
+// The text before its last sum line, with the checksum that belongs to it; text without a sum
+// line gets one at its end.
+QByteArray withChecksumMadeRight(const QByteArray &text)
+{
+    const qsizetype sumAt = text.lastIndexOf(SumLine);
+    QByteArray body = sumAt < 0 ? text : text.first(sumAt + 1);
+    if (!body.endsWith('\n'))
+        body += '\n';
+    return TwelveKeptGame::sealed(body);
+}
+
+bool checksumRight(const QByteArray &text)
+{
+    return text.endsWith('\n') && withChecksumMadeRight(text) == text;
+}
+
 } // namespace
 
 QByteArray overLimitInput()
@@ -58,10 +80,18 @@ QByteArray overLimitInput()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    writeDataFile(QString::fromLatin1(TwelveKeptGame::FileName), bytes);
-    const TwelveKeptGame::ReadResult kept
-        = TwelveKeptGame::read(UserFile(QString::fromLatin1(TwelveKeptGame::FileName)));
-    FUZZ_EXPECT(kept.found);
+    if (bytes.size() > FileLimits::MaxKeptGameSize) {
+        // On disk, as the window meets it: refused unread.
+        writeDataFile(QString::fromLatin1(TwelveKeptGame::FileName), bytes);
+        const TwelveKeptGame::ReadResult kept
+            = TwelveKeptGame::read(UserFile(QString::fromLatin1(TwelveKeptGame::FileName)));
+        FUZZ_EXPECT(kept.found && !kept.game);
+        return 0;
+    }
+    countCheckPassed(checksumRight(bytes));
+    const TwelveKeptGame::ReadResult kept = TwelveKeptGame::fromRead({WholeFileRead::Read, bytes});
+    // Only the record a finished game leaves reads as no game kept.
+    FUZZ_EXPECT(kept.found || bytes == "Kovra Twelve kept game\nfinished\n");
     if (!kept.game)
         return 0;
     // A game reads only from the bytes its own version writes, and keeps whatever it read.
@@ -75,9 +105,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     TwelveGame game;
     SeededRandom random(1);
     TwelveTurn turn(game, random);
+    // Every game kept on from this one reads back too: the reader takes what play leaves.
+    turn.onTurnStarted = [&turn] {
+        FUZZ_EXPECT(TwelveKeptGame::decode(TwelveKeptGame::encode(turn.TurnStart())));
+    };
     FUZZ_EXPECT(turn.ResumeGame(*kept.game));
     FUZZ_EXPECT(game.RoundNo == kept.game->RoundNo
                 && turn.TurnStart().Holding == kept.game->Holding);
     playOn(turn, game);
     return 0;
 }
+
+#ifdef KOVRA_LIBFUZZER
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t *data, std::size_t size, std::size_t maxSize);
+
+// Seven mutations in eight get their checksum made right again, so that they reach the checks
+// behind it and the engine; the eighth keeps the checksum check itself fuzzed.
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t *data, std::size_t size,
+                                               std::size_t maxSize, unsigned int seed)
+{
+    size = LLVMFuzzerMutate(data, size, maxSize);
+    if (seed % 8 == 0)
+        return size;
+    const QByteArray mutated(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray resealed = withChecksumMadeRight(mutated);
+    if (std::size_t(resealed.size()) > maxSize)
+        return size;
+    std::copy(resealed.begin(), resealed.end(), data);
+    return std::size_t(resealed.size());
+}
+#endif

@@ -34,8 +34,9 @@ QByteArray overLimitInput()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    writeDataFile("Twelve.ini", QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const TwelveSettings read = readTwelveSettings(DefaultNames);
+    const QByteArrayView text(data, qsizetype(size));
+    const IniFile file = IniFile::fromText(text);
+    const TwelveSettings read = readTwelveSettings(file, DefaultNames);
     FUZZ_EXPECT(read.BackIndex >= 0 && read.BackIndex < TwelveSettings::BackDesigns);
     const TwelveSpeeds &speeds = read.Speeds;
     FUZZ_EXPECT(speeds.MoveStep >= 1 && speeds.MoveStep <= stepAtPosition(MoveStepRange.Highest));
@@ -44,15 +45,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 && speeds.BidDelay <= bidDelayAtPosition(BidDelayRange.Lowest));
     FUZZ_EXPECT(read.Difficulty >= EasiestDifficulty && read.Difficulty <= HardestDifficulty);
     FUZZ_EXPECT(read.ScoringMode == SimpleScoring || read.ScoringMode == AverageScoring);
+    // Names a game can be played, and kept, with.
+    PerSeat<QString> names;
     for (int seat = 1; seat <= SeatCount; ++seat)
-        FUZZ_EXPECT(QString::fromStdString(read.PlayerNames[seat]).size() <= PlayerNameLength);
+        names[seat] = QString::fromStdString(read.PlayerNames[seat]);
+    FUZZ_EXPECT(namesPlayable(names));
 
-    if (overIniLimit(qsizetype(size))) {
+    if (file.tooLarge()) {
+        writeDataFile("Twelve.ini", text.toByteArray());
+        FUZZ_EXPECT(sameSettings(readTwelveSettings(DefaultNames), read));
         expectWriteRefused("Twelve.ini", [&] { writeTwelveSettings(read); });
         return 0;
     }
-    writeTwelveSettings(read);
-    FUZZ_EXPECT(sameSettings(readTwelveSettings(DefaultNames), read));
-    expectStableRewrite("Twelve.ini");
+    IniFile written = IniFile::fromText(text);
+    writeTwelveSettings(written, read);
+    FUZZ_EXPECT(
+        sameSettings(readTwelveSettings(IniFile::fromText(written.text()), DefaultNames), read));
+    expectStableText(written.text());
     return 0;
 }

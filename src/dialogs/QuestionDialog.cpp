@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 QuestionDialog *questionDialog = nullptr;
 
@@ -21,7 +22,7 @@ constexpr int ButtonHeight = 24;
 constexpr int LeftSlot = 21;
 constexpr int MiddleSlot = 114;
 constexpr int RightSlot = 208;
-
+constexpr int ButtonGap = 12;
 }
 
 QuestionDialog::QuestionDialog(QWidget *parent)
@@ -140,6 +141,28 @@ char QuestionDialog::askYesNoCancel(const QString &message)
     return result;
 }
 
+char QuestionDialog::askChoice(const QString &message, const QString &first, const QString &second)
+{
+    prepare(message);
+    okButton->setText(first);
+    cancelButton->setText(second);
+    const QRect okPlace = okButton->geometry();
+    const QRect cancelPlace = cancelButton->geometry();
+    // Grown leftwards from the right edge and rightwards from the middle, the two stay apart.
+    okButton->setGeometry(MiddleSlot, ButtonTop,
+                          std::max(okPlace.width(), okButton->sizeHint().width()), ButtonHeight);
+    const int cancelWidth = std::max(cancelPlace.width(), cancelButton->sizeHint().width());
+    cancelButton->setGeometry(std::max(okButton->geometry().right() + 1 + ButtonGap,
+                                       cancelPlace.right() + 1 - cancelWidth),
+                              ButtonTop, cancelWidth, ButtonHeight);
+    if (cancelButton->geometry().right() >= width())
+        resizeTo(outerSize + QSize(cancelButton->geometry().right() + 1 + ButtonGap - width(), 0));
+    const char result = showModal();
+    okButton->setGeometry(okPlace);
+    cancelButton->setGeometry(cancelPlace);
+    return result;
+}
+
 // The Ok button stays where the last question put it.
 void QuestionDialog::showOkMessage(const QString &message)
 {
@@ -163,6 +186,11 @@ char AskYesCancel(const QString &message)
 char AskYesNoCancel(const QString &message)
 {
     return questionDialog->askYesNoCancel(message);
+}
+
+char AskChoice(const QString &message, const QString &first, const QString &second)
+{
+    return questionDialog->askChoice(message, first, second);
 }
 
 void ShowOkMessage(const QString &message)

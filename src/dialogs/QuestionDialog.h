@@ -24,6 +24,9 @@ public:
     char askYesNo(const QString &message);
     char askYesCancel(const QString &message);
     char askYesNoCancel(const QString &message);
+    // Two answers of the caller's own: the first is the default, the second also answers Esc.
+    // The buttons grow to hold their captions.
+    char askChoice(const QString &message, const QString &first, const QString &second);
     void showOkMessage(const QString &message);
 
     char answer() const { return lastAnswer; }
@@ -58,4 +61,5 @@ private:
 char AskYesNo(const QString &message);
 char AskYesCancel(const QString &message);
 char AskYesNoCancel(const QString &message);
+char AskChoice(const QString &message, const QString &first, const QString &second);
 void ShowOkMessage(const QString &message);

@@ -22,7 +22,11 @@ int readInRange(const IniFile &file, const QString &key, int lowest, int highest
 
 GolfSettings readGolfSettings()
 {
-    const IniFile file(settingsPath());
+    return readGolfSettings(IniFile(settingsPath()));
+}
+
+GolfSettings readGolfSettings(const IniFile &file)
+{
     GolfSettings settings;
     const GolfSettings defaults;
     settings.sound = file.readBool(Section, QStringLiteral("Hang"), defaults.sound);
@@ -46,6 +50,12 @@ GolfSettings readGolfSettings()
 void writeGolfSettings(const GolfSettings &settings)
 {
     IniFile file(settingsPath());
+    writeGolfSettings(file, settings);
+    file.save();
+}
+
+void writeGolfSettings(IniFile &file, const GolfSettings &settings)
+{
     file.writeBool(Section, QStringLiteral("Hang"), settings.sound);
     file.writeBool(Section, QStringLiteral("CsakNyerheto"), settings.winnableOnly);
     file.writeBool(Section, QStringLiteral("Tippek"), settings.hints);
@@ -53,5 +63,4 @@ void writeGolfSettings(const GolfSettings &settings)
     file.writeInteger(Section, QStringLiteral("AktOszlSzam"), settings.layout.columns);
     file.writeInteger(Section, QStringLiteral("AktSorSzam"), settings.layout.rows);
     writeWindowGeometry(file, Section, settings.geometry);
-    file.save();
 }

@@ -28,5 +28,8 @@ struct GolfSettings
 // and a layout of more than 52 cards keeps its columns with as many rows as fit. Window sizes
 // are kept within 0..Limit and places within -Limit..Limit.
 GolfSettings readGolfSettings();
+GolfSettings readGolfSettings(const IniFile &file);
 // Throws FileError when the file cannot be written.
 void writeGolfSettings(const GolfSettings &settings);
+// Puts the settings into the file, which is saved by its owner.
+void writeGolfSettings(IniFile &file, const GolfSettings &settings);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <algorithm>
 
 // The formatting state an RTF group carries, in the file's own units, and its translation
 // into document formats.
@@ -36,7 +37,16 @@ struct Paragraph
     int beforeTwips = 0;
     int afterTwips = 0;
     QList<int> tabTwips;
-    bool operator==(const Paragraph &) const = default;
+
+    bool operator==(const Paragraph &other) const
+    {
+        // Qt's own comparison of two empty lists can hand memcmp a null pointer, which is
+        // undefined; the standard one looks at no element of an empty range.
+        return alignment == other.alignment && leftTwips == other.leftTwips
+            && rightTwips == other.rightTwips && firstLineTwips == other.firstLineTwips
+            && beforeTwips == other.beforeTwips && afterTwips == other.afterTwips
+            && std::ranges::equal(tabTwips, other.tabTwips);
+    }
 };
 
 // What the document's header declares: fonts by number and the colour table in order, where

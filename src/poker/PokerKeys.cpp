@@ -22,6 +22,7 @@ QString PokerKeys::summary()
                           "Space: mark or unmark the framed card\n"
                           "Return: Ok (draw, next hand)\n"
                           "I: Invert\n"
+                          "H: hint (the best cards to keep)\n"
                           "F2: new game, F3: open, F4: save\n"
                           "F1: help");
 }

@@ -10,6 +10,7 @@ namespace {
 const QString Section = QStringLiteral("Beallitas");
 const QString MoveStepKey = QStringLiteral("MozgSeb");
 const QString SoundKey = QStringLiteral("Hang");
+const QString CoachKey = QStringLiteral("Coach");
 
 QString settingsPath()
 {
@@ -20,19 +21,30 @@ QString settingsPath()
 
 PokerSettings loadPokerSettings()
 {
-    const IniFile ini(settingsPath());
+    return loadPokerSettings(IniFile(settingsPath()));
+}
+
+PokerSettings loadPokerSettings(const IniFile &ini)
+{
     PokerSettings settings;
     const int step = ini.readInteger(Section, MoveStepKey, PokerSettings::DefaultMoveStep);
     settings.MoveStep
         = step < 1 ? PokerSettings::DefaultMoveStep : std::min(step, PokerSettings::MaxMoveStep);
     settings.sound = ini.readBool(Section, SoundKey, true);
+    settings.coach = ini.readBool(Section, CoachKey, false);
     return settings;
 }
 
 void savePokerSettings(const PokerSettings &settings)
 {
     IniFile ini(settingsPath());
+    savePokerSettings(ini, settings);
+    ini.save();
+}
+
+void savePokerSettings(IniFile &ini, const PokerSettings &settings)
+{
     ini.writeInteger(Section, MoveStepKey, settings.MoveStep);
     ini.writeBool(Section, SoundKey, settings.sound);
-    ini.save();
+    ini.writeBool(Section, CoachKey, settings.coach);
 }

@@ -46,11 +46,17 @@ inline constexpr QSize GameOverButtonSize{75, 25};
 inline constexpr QPoint NewGameButtonPlace{78, 74};
 inline constexpr QPoint ExitButtonPlace{176, 74};
 
+// The coach's line, between the score and the buttons.
+inline constexpr QRect CoachRect{396, 136, 176, 114};
+inline constexpr int CoachFontPixels = 12;
+
 inline constexpr QColor Navy{0, 0, 128};
 inline constexpr QColor Maroon{128, 0, 0};
 inline constexpr QColor Green{0, 128, 0};
 inline constexpr QColor Yellow{255, 255, 0};
 inline constexpr QColor ResultBackground{64, 74, 74};
+// The hint's frames round the cards to keep: apart from the red discard crosses.
+inline constexpr QColor HintColour{255, 215, 0};
 // Shown when the background picture cannot be loaded.
 inline constexpr QColor PlainTable{86, 102, 96};
 // The hold labels lie on the dark foot of the forest picture, where the window's black text

@@ -11,6 +11,7 @@
 #include "HelpViewer.h"
 #include "MousePress.h"
 #include "Picture.h"
+#include "PokerCoach.h"
 #include "PokerKeys.h"
 #include "PokerSpeedDialog.h"
 #include "PokerTableLayout.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -63,6 +65,8 @@ PokerWindow::PokerWindow(QWidget *parent)
     , exitButton(new QPushButton(QStringLiteral("Exit"), gameOverPanel))
     , slideTimer(new QTimer(this))
     , mainMenu(new QMenuBar(this))
+    , coachPanel(new QLabel(table))
+    , coach(new PokerCoach(this))
     , pokerGame(programRandom())
 {
     setWindowTitle(PokerTitle);
@@ -79,6 +83,7 @@ PokerWindow::PokerWindow(QWidget *parent)
     createTable();
     createCards();
     createGameOverPanel();
+    createCoach();
     // The panels lie above the cards, as the result names the hand it covers.
     resultPanel->raise();
     gameOverPanel->raise();
@@ -109,12 +114,21 @@ void PokerWindow::createMenu()
     saveAsAction = gameMenu->addAction(QStringLiteral("Save As"), this, &PokerWindow::SaveAs);
     bestScoresAction
         = gameMenu->addAction(QStringLiteral("Best scores"), this, [] { ShowBestScores(0); });
+    hintAction = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
+                                     &PokerWindow::Hint);
 
     QMenu *optionsMenu = mainMenu->addMenu(QStringLiteral("Options"));
     speedAction = optionsMenu->addAction(QStringLiteral("Speed"), this, &PokerWindow::chooseSpeed);
     soundAction = optionsMenu->addAction(QStringLiteral("Sound"));
     soundAction->setCheckable(true);
     soundAction->setChecked(true);
+    coachAction = optionsMenu->addAction(QStringLiteral("Coach"));
+    coachAction->setCheckable(true);
+    // A player who turns the coach on or off expects to find it so next time.
+    connect(coachAction, &QAction::toggled, this, [this](bool on) {
+        settings.coach = on;
+        saveSettings();
+    });
 
     QMenu *helpMenu = mainMenu->addMenu(QStringLiteral("Help"));
     helpAction = helpMenu->addAction(QStringLiteral("Help"), this,
@@ -150,6 +164,10 @@ void PokerWindow::showEvent(QShowEvent *event)
     prepareSharedWindows();
     settings = loadPokerSettings();
     soundAction->setChecked(settings.sound);
+    {
+        const QSignalBlocker loading(coachAction);
+        coachAction->setChecked(settings.coach);
+    }
     waitingForFirstTick = true;
     slideTimer->start();
     NewGame();
@@ -157,12 +175,14 @@ void PokerWindow::showEvent(QShowEvent *event)
 
 bool PokerWindow::mayClose()
 {
-    return !pokerGame.canSave() || AskSaveGame();
+    if (pokerGame.canSave() && !AskSaveGame())
+        return false;
+    slideTimer->stop();
+    return true;
 }
 
 void PokerWindow::saveSettings()
 {
-    slideTimer->stop();
     settings.sound = soundAction->isChecked();
     try {
         savePokerSettings(settings);
@@ -192,6 +212,7 @@ void PokerWindow::askNewGame()
 void PokerWindow::NewGame()
 {
     pokerGame.newGame();
+    gameTally = {};
     HasFileName = false;
     setWindowTitle(UntitledCaption);
     gameOverPanel->hide();
@@ -211,7 +232,7 @@ void PokerWindow::cardPressed(int card, Qt::MouseButton button)
     if (found == hand.end())
         return;
     pokerGame.setMarked(int(found - hand.begin()), true);
-    showMarks();
+    marksChanged();
 }
 
 void PokerWindow::markPressed(int position, Qt::MouseButton button)
@@ -221,7 +242,7 @@ void PokerWindow::markPressed(int position, Qt::MouseButton button)
         return;
     }
     pokerGame.setMarked(position, false);
-    showMarks();
+    marksChanged();
 }
 
 void PokerWindow::Invert()
@@ -229,15 +250,21 @@ void PokerWindow::Invert()
     if (waitingForFirstTick)
         return;
     pokerGame.invertMarks();
-    showMarks();
+    marksChanged();
 }
 
 void PokerWindow::Proceed()
 {
     if (pokerGame.isOver() || isSliding() || waitingForFirstTick)
         return;
+    const bool drawing = pokerGame.phase() == PokerPhase::WaitingForDraw;
+    if (drawing && !coachLetsDraw())
+        return;
+    const HoldMask held = heldMask();
     if (!pokerGame.proceed())
         return;
+    if (drawing)
+        drawn(held);
     playCardSound();
     if (isSliding())
         startSlide();
@@ -296,6 +323,8 @@ void PokerWindow::showGame()
     showHand();
     showMarks();
     showScore();
+    if (pokerGame.phase() == PokerPhase::WaitingForDraw)
+        handDealt();
     if (pokerGame.phase() == PokerPhase::ResultShown)
         showResult();
     else if (pokerGame.isOver())

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "GameWindow.h"
+#include "PokerCoachTally.h"
 #include "PokerFileDialog.h"
 #include "PokerGame.h"
+#include "PokerOdds.h"
 #include "PokerSettings.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 
+class HintFrame;
 class Picture;
+class PokerCoach;
 class PokerKeys;
 class PressButton;
 class QAction;
@@ -53,8 +58,10 @@ public:
     QAction *saveAction;
     QAction *saveAsAction;
     QAction *bestScoresAction;
+    QAction *hintAction;
     QAction *speedAction;
     QAction *soundAction;
+    QAction *coachAction;
     QAction *helpAction;
     QAction *keysAction;
     QAction *aboutAction;
@@ -63,6 +70,11 @@ public:
     std::array<Picture *, CardsInHand> DiscardMarks{};
     std::array<QLabel *, CardsInHand> HoldLabels{};
     std::unique_ptr<StatsTable> statsTable;
+    // The coach's line: the values of the hint, and how well the player has held.
+    QLabel *coachPanel;
+    // The frames of the hint round the cards the best hold keeps.
+    std::array<HintFrame *, CardsInHand> hintFrames{};
+    PokerCoach *coach;
 
     // Asks for the file of "Open" and "Save As"; tests put their own chooser here.
     PokerFileChooser chooseGameFile;
@@ -73,6 +85,9 @@ public:
     // The player's Ok: draws, or clears the evaluated hand away.
     void Proceed();
     void Invert();
+    // Frames the cards the best hold keeps and gives its value and that of the player's marks;
+    // as soon as the hand is valued, when it is not yet.
+    void Hint();
     // A left press marks a card, one on its discard cross unmarks it; any other button is Ok.
     void cardPressed(int card, Qt::MouseButton button);
     void markPressed(int position, Qt::MouseButton button);
@@ -112,7 +127,18 @@ private:
     void showResult();
     void showGameOver();
     void setPlayable(bool playable);
-    void continueLoadedGame(const QString &path);
+
+    void createCoach();
+    void handDealt();
+    void handValued(const PokerCards &hand, const HoldValues &values);
+    void marksChanged();
+    void showHint();
+    void showCoachPanel();
+    HoldMask heldMask() const;
+    // Before a draw: true to draw, false when the player wants to change his marks.
+    bool coachLetsDraw();
+    // The player drew keeping these cards.
+    void drawn(HoldMask held);
     void SaveGame(const QString &path);
     // Saves to or loads from the file; on success it becomes the current file.
     bool useGameFile(const QString &path, void (*use)(const QString &, PokerGame &));
@@ -125,4 +151,8 @@ private:
     bool waitingForFirstTick = false;
     bool opened = false;
     std::unique_ptr<PokerKeys> keys;
+    // The values of the hand on the table, once the coach has worked them out.
+    std::optional<HoldValues> handValues;
+    bool hintWanted = false;
+    PokerCoachTally gameTally;
 };

@@ -69,6 +69,7 @@ void PokerWindow::LoadGame()
         return;
     if (!useGameFile(path, PokerSave::loadGame))
         return;
+    gameTally = {};
     gameOverPanel->hide();
     resultPanel->hide();
     setPlayable(true);

@@ -56,6 +56,19 @@ void BestScoreList::ShowBestScores(int score, BestScoreView &view)
     const QString path = filePath();
     const bool existed = QFileInfo::exists(path);
     IniFile file(path);
+    if (!enterScore(file, existed, score, view))
+        return;
+    try {
+        file.save();
+    } catch (const FileError &error) {
+        view.reportWriteError(error.message());
+        return;
+    }
+    view.showList();
+}
+
+bool BestScoreList::enterScore(IniFile &file, bool existed, int score, BestScoreView &view)
+{
     bool damaged = false;
     if (!read(file)) {
         ResetBestScores();
@@ -70,16 +83,10 @@ void BestScoreList::ShowBestScores(int score, BestScoreView &view)
         damaged = true;
     }
     if (score > 0 && score <= entry(placeCount).Score && !damaged)
-        return;
+        return false;
     highlighted = score > 0 ? InsertScore(score, view.askName(score)) : -1;
     write(file);
-    try {
-        file.save();
-    } catch (const FileError &error) {
-        view.reportWriteError(error.message());
-        return;
-    }
-    view.showList();
+    return true;
 }
 
 void BestScoreList::ResetBestScores()

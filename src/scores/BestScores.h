@@ -54,6 +54,9 @@ public:
     // it enters), 0 shows the list, a negative score clears it. Saves and shows the list unless
     // a positive score with a sound file does not enter.
     void ShowBestScores(int score, BestScoreView &view);
+    // The same on a file already read (existed: whether there was one), without saving it: true
+    // when the list went into the file and is to be saved and shown.
+    bool enterScore(IniFile &file, bool existed, int score, BestScoreView &view);
 
     void ResetBestScores();
     // Puts a new score in below every equal one and returns its place; the name is cut to

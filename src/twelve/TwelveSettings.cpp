@@ -35,7 +35,11 @@ int readStep(const IniFile &file, const QString &key, SliderRange range, int def
 
 TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
 {
-    const IniFile file(settingsPath());
+    return readTwelveSettings(IniFile(settingsPath()), defaultNames);
+}
+
+TwelveSettings readTwelveSettings(const IniFile &file, const PerSeat<std::string> &defaultNames)
+{
     const TwelveSettings defaults;
     TwelveSettings settings;
     // Designs are 0..8; a stored 9 was let through by older versions and draws the first one.
@@ -68,18 +72,29 @@ TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames)
     settings.Window = readWindowGeometry(file, Section, defaults.Window);
     settings.WindowKept = file.hasKey(Section, QStringLiteral("FormBal"));
 
-    for (int seat = 1; seat <= SeatCount; ++seat) {
-        const QString name = file.readString(NamesSection, nameKey(seat),
-                                             QString::fromStdString(defaultNames[seat]));
-        // Cut, a name may end in a blank that the file would not keep.
-        settings.PlayerNames[seat] = tidiedName(name.left(PlayerNameLength)).toStdString();
-    }
+    PerSeat<QString> names;
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        names[seat] = tidiedName(file.readString(NamesSection, nameKey(seat),
+                                                 QString::fromStdString(defaultNames[seat])));
+    // Names the dialog could not have left (two the same, a letter the file cannot hold) would
+    // give a game that cannot be kept: the table starts again from the designed names.
+    if (namesPlayable(names))
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            settings.PlayerNames[seat] = names[seat].toStdString();
+    else
+        settings.PlayerNames = defaultNames;
     return settings;
 }
 
 void writeTwelveSettings(const TwelveSettings &settings)
 {
     IniFile file(settingsPath());
+    writeTwelveSettings(file, settings);
+    file.save();
+}
+
+void writeTwelveSettings(IniFile &file, const TwelveSettings &settings)
+{
     file.writeInteger(Section, QStringLiteral("AktHatlapSSz"), settings.BackIndex);
     file.writeBool(Section, QStringLiteral("Stretch"), settings.Stretch);
     file.writeBool(Section, QStringLiteral("Hang"), settings.Sound);
@@ -93,5 +108,4 @@ void writeTwelveSettings(const TwelveSettings &settings)
     for (int seat = 1; seat <= SeatCount; ++seat)
         file.writeString(NamesSection, nameKey(seat),
                          QString::fromStdString(settings.PlayerNames[seat]));
-    file.save();
 }

@@ -35,7 +35,11 @@ struct TwelveSettings
 };
 
 // Missing keys give the defaults, names default to defaultNames; values that would stall an
-// animation or name no level, scoring mode or back design give their defaults.
+// animation or name no level, scoring mode or back design give their defaults. Names that the
+// names dialog could not have left give defaultNames, all four.
 TwelveSettings readTwelveSettings(const PerSeat<std::string> &defaultNames);
+TwelveSettings readTwelveSettings(const IniFile &file, const PerSeat<std::string> &defaultNames);
 // Throws FileError when the file cannot be written.
 void writeTwelveSettings(const TwelveSettings &settings);
+// Puts the settings into the file, which is saved by its owner.
+void writeTwelveSettings(IniFile &file, const TwelveSettings &settings);

@@ -97,6 +97,32 @@ TEST_F(QuestionDialogTest, EscAnswersLikeTheRightHandButton)
     EXPECT_EQ(answer, 'C');
 }
 
+// Captions of the caller's own, however long, show whole on buttons that stay apart and inside
+// the dialog; Esc answers the second; the next question has its buttons where they were.
+TEST_F(QuestionDialogTest, AChoiceShowsItsOwnCaptionsWhole)
+{
+    const QString first = QStringLiteral("Draw anyway, whatever it costs");
+    const QString second = QStringLiteral("Change");
+    bool whole = false;
+    onNextModal([&](QWidget *modal) {
+        const QRect left = dialog.okButton->geometry();
+        const QRect right = dialog.cancelButton->geometry();
+        whole = dialog.okButton->text() == first && dialog.cancelButton->text() == second
+            && left.width() >= dialog.okButton->sizeHint().width()
+            && right.width() >= dialog.cancelButton->sizeHint().width()
+            && left.right() < right.left() && right.right() < modal->width();
+        dialog.okButton->click();
+    });
+    EXPECT_EQ(AskChoice("Draw?", first, second), 'D');
+    EXPECT_TRUE(whole);
+
+    char answer = 0;
+    showAndAnswer([&] { answer = AskChoice("Draw?", first, second); }, {}, Qt::Key_Escape);
+    EXPECT_EQ(answer, 'C');
+    const Layout next = showAndAnswer([&] { AskYesNo("Quit?"); }, "No");
+    EXPECT_EQ(next.lefts, (QList<int>{114, 208}));
+}
+
 TEST_F(QuestionDialogTest, SystemCloseAnswersLikeEsc)
 {
     onNextModal([](QWidget *modal) { modal->close(); });

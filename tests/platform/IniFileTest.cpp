@@ -231,6 +231,41 @@ TEST_F(IniFileTest, AFileOverTheSizeLimitIsRefusedUnreadAndNeverWrittenOver)
     }
 }
 
+// Text in memory reads as a file of the same bytes would, limit included, and writes what a save
+// of that file would write; having no path, it is never saved anywhere.
+TEST_F(IniFileTest, TextInMemoryReadsAndWritesAsTheFileWould)
+{
+    const QByteArray text = bytes("[Beallitas]\r\nHang=0\r\n[Beallitas\r\nOkos=2,5\r\n\0tail=1\n");
+    writeDataFile("Golf.ini", text);
+    IniFile onDisk(dataPath("Golf.ini"));
+    IniFile inMemory = IniFile::fromText(text);
+    for (IniFile *ini : {&onDisk, &inMemory}) {
+        EXPECT_EQ(ini->readInteger("Beallitas", "Hang", 1), 0);
+        ini->writeInteger("Added", "Key", 7);
+    }
+    onDisk.save();
+    EXPECT_EQ(inMemory.text(), readDataFile("Golf.ini"));
+    EXPECT_THROW(inMemory.save(), FileError);
+
+    const IniFile overLimit = IniFile::fromText(sizedIniFile(text, FileLimits::MaxIniFileSize + 1));
+    EXPECT_TRUE(overLimit.tooLarge() && overLimit.unreadable());
+    EXPECT_EQ(overLimit.readInteger("Beallitas", "Hang", 1), 1);
+}
+
+// A file is read whole whatever its size under the limit, also past the size of one piece read.
+TEST_F(IniFileTest, AWholeFileReadTakesEveryByteOfALargeFile)
+{
+    QByteArray large(300 * 1024, 'x');
+    for (qsizetype at = 0; at < large.size(); at += 997)
+        large[at] = char('a' + at % 26);
+    writeDataFile("Large.txt", large);
+    const WholeFileRead read = readWholeFile(dataPath("Large.txt"), large.size());
+    EXPECT_EQ(read.outcome, WholeFileRead::Read);
+    EXPECT_TRUE(read.bytes == large);
+    EXPECT_EQ(readWholeFile(dataPath("Large.txt"), large.size() - 1).outcome,
+              WholeFileRead::TooLarge);
+}
+
 // Reading a device or a pipe might never end, so only plain files are read.
 TEST_F(IniFileTest, AWholeFileReadTellsWhyItGaveNothing)
 {

@@ -2,8 +2,10 @@
 #include "BestScoresWindow.h"
 #include "CardLibrary.h"
 #include "FocusFrame.h"
+#include "HintFrame.h"
 #include "Keys.h"
 #include "Picture.h"
+#include "PokerOdds.h"
 #include "PokerSave.h"
 #include "PokerSharedWindows.h"
 #include "PokerSpeedDialog.h"
@@ -179,4 +181,32 @@ TEST_F(PokerKeysTest, ReturnAfterTheLastHandPressesNewGame)
     EXPECT_FALSE(window->game().isOver());
     EXPECT_FALSE(window->gameOverPanel->isVisible());
     EXPECT_EQ(window->scoreLabel->text(), "$495");
+}
+
+// H frames the cards of the best hold once the coach has valued the hand and gives both values
+// on the coach's line; the frames go when the player changes a card, the values follow his marks.
+TEST_F(PokerKeysTest, HFramesTheBestHoldUntilACardChanges)
+{
+    // The Two of clubs, the Two of diamonds and three more clubs: the pair is worth a little
+    // more than the four clubs.
+    const PokerCards dealt{0, 13, 4, 8, 11};
+    open({0, 13, 4, 8, 11});
+    window->MoveTick();
+    press(Qt::Key_H);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->hintFrames[0]->picture(); }, 20000));
+    EXPECT_EQ(window->hintFrames[1]->picture(), window->cardPictures[13]);
+    for (int position = 2; position < CardsInHand; ++position)
+        EXPECT_EQ(window->hintFrames[position]->picture(), nullptr) << position;
+    const QString line = window->coachPanel->text();
+    EXPECT_TRUE(line.contains("Best: keep Two of clubs and Two of diamonds, $8.00"))
+        << line.toStdString();
+    EXPECT_TRUE(line.contains("Your marks: $5.00")) << line.toStdString();
+
+    press(Qt::Key_3);
+    for (const HintFrame *frame : window->hintFrames)
+        EXPECT_EQ(frame->picture(), nullptr);
+    const double withoutTheSix = (*PokerOdds::fullDeck().holdValues(dealt))[0b11011];
+    EXPECT_TRUE(window->coachPanel->text().contains(
+        QStringLiteral("Your marks: $%1").arg(withoutTheSix, 0, 'f', 2)))
+        << window->coachPanel->text().toStdString();
 }

@@ -4,6 +4,7 @@
 #include "CardLibrary.h"
 #include "Click.h"
 #include "FileFaults.h"
+#include "HintFrame.h"
 #include "ModalAnswer.h"
 #include "Picture.h"
 #include "PokerSave.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QtEndian>
 #include <functional>
@@ -472,4 +474,69 @@ TEST_F(PokerWindowTest, YesToTheSaveQuestionSavesBeforeANewGame)
     EXPECT_EQ(window->statsTable->text(10, 3), QStringLiteral("0"));
 }
 
+}
+
+// With the coach on, a draw that gives money away waits for the player's answer: "Change" keeps
+// the hand and the marks, "Draw anyway" draws. A draw with the best hold is not questioned. The
+// coach keeps his tally apart: the saved game is the file it always was.
+TEST_F(PokerWindowTest, TheCoachAsksBeforeACostlyDrawAndBothAnswersDoWhatTheySay)
+{
+    // A pair of Twos and three clubs, then a pair of Jacks and three odd cards.
+    open({0, 13, 4, 8, 11});
+    window->coachAction->trigger();
+    EXPECT_TRUE(readDataFile("Poker.ini").contains("Coach=1"));
+    const auto waitForValues = [this] {
+        window->Hint();
+        return QTest::qWaitFor([this] { return window->hintFrames[0]->picture(); }, 20000);
+    };
+    ASSERT_TRUE(waitForValues());
+
+    QString asked;
+    const auto answer = [&asked](QPushButton *QuestionDialog::*button) {
+        onNextModal([&asked, button](QWidget *) {
+            asked = questionDialog->messageLabel->text();
+            (questionDialog->*button)->click();
+        });
+    };
+    pressCard(0); // the pair broken: about three dollars given away
+    answer(&QuestionDialog::cancelButton);
+    clickWidget(window->okButton);
+    EXPECT_EQ(questionDialog->cancelButton->text(), "Change");
+    EXPECT_TRUE(asked.contains("keep Two of clubs and Two of diamonds")) << asked.toStdString();
+    EXPECT_TRUE(asked.contains("$8.00")) << asked.toStdString();
+    EXPECT_EQ(window->game().phase(), PokerPhase::WaitingForDraw);
+    EXPECT_TRUE(window->game().isMarked(0));
+
+    asked.clear();
+    for (int card : {1, 2, 3}) // the three clubs go, three odd cards come
+        random.push(card);
+    pressCard(0);
+    for (int position : {2, 3, 4})
+        pressCard(position);
+    clickWidget(window->okButton);
+    EXPECT_TRUE(asked.isEmpty()) << "the best hold is not questioned";
+    EXPECT_EQ(window->game().phase(), PokerPhase::Drawing);
+    finishSlide();
+    clickWidget(window->okButton);
+    for (int card : {9, 22, 30, 44, 6})
+        random.push(card);
+    finishSlide();
+    ASSERT_EQ(window->game().hand(), (PokerCards{9, 22, 30, 44, 6}));
+    ASSERT_TRUE(waitForValues());
+
+    for (int position = 0; position < CardsInHand; ++position)
+        pressCard(position); // all five thrown away, the Jacks with them
+    answer(&QuestionDialog::okButton);
+    clickWidget(window->okButton);
+    EXPECT_EQ(questionDialog->okButton->text(), "Draw anyway");
+    EXPECT_FALSE(asked.isEmpty());
+    EXPECT_EQ(window->game().phase(), PokerPhase::Drawing);
+    EXPECT_TRUE(window->coachPanel->text().startsWith("This game: best hold 1 of 2, $"))
+        << window->coachPanel->text().toStdString();
+
+    finishSlide();
+    saveAs(dataPath(QStringLiteral("coached")));
+    const QByteArray saved = readDataFile(QStringLiteral("coached.kp1"));
+    EXPECT_EQ(saved.size(), PokerSave::FileSize);
+    EXPECT_EQ(savedMoney(saved), window->game().score().Money);
 }

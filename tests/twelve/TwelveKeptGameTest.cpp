@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 int firstHeld(const TwelveGame &game)
@@ -27,7 +30,12 @@ TwelveGame keptGame()
     NewGame(game);
     for (int round = 1; round <= 4; ++round)
         NextRound(game, deal);
-    game.Scores[4] = {0, 1210, 0, 955, 1480};
+    // Each finished round paid its prizes, one to a place, less the bids; the fourth has only
+    // taken bids so far.
+    game.Scores[1] = {0, 1070, 1050, 1025, 990};
+    game.Scores[2] = {0, 1095, 1150, 1025, 1040};
+    game.Scores[3] = {0, 1095, 1175, 1035, 1140};
+    game.Scores[4] = {0, 1090, 1175, 0, 1140};
     game.TurnNo = 17;
     game.RankPutCount[Seven] = 3;
     for (int card = 0; card < CardCount; ++card)
@@ -89,11 +97,33 @@ TEST(TwelveKeptGame, RefusesAGameThatCannotBe)
         {"a score in a round not played", [](TwelveGame &g) { g.Scores[9][2] = 5; }},
         {"a round played without scores", [](TwelveGame &g) { g.Scores[2][1] = NotPlayed; }},
         {"negative points", [](TwelveGame &g) { g.Scores[4][3] = -7; }},
+        {"every point a game can reach, in round 1", [](TwelveGame &g) { g.Scores[1][2] = 2100; }},
+        {"more than the first prize in a round", [](TwelveGame &g) { g.Scores[2][1] = 1171; }},
+        {"the first prize twice in a round",
+         [](TwelveGame &g) {
+             g.Scores[3][1] = g.Scores[2][1] + PrizeTable[1];
+             g.Scores[4][1] = g.Scores[3][1];
+         }},
+        {"points gained before the round ended", [](TwelveGame &g) { g.Scores[4][3] = 1036; }},
+        {"bids paid before the first turn",
+         [](TwelveGame &g) {
+             g.TurnNo = 0;
+             g.HumanSince.fill(0);
+             g.RankPutCount.fill(0);
+             g.Scores[4] = {0, 0, 0, 0, 1140};
+         }},
+        {"more cards put than four a turn",
+         [](TwelveGame &g) { g.RankPutCount[Ace] = SeatCount * g.TurnNo - 2; }},
         {"round 12", [](TwelveGame &g) { g.RoundNo = 12; }},
         {"a level beyond the hardest", [](TwelveGame &g) { g.Difficulty = 4.5; }},
         {"a scoring mode unknown", [](TwelveGame &g) { g.ScoringMode = 3; }},
         {"a name too long", [](TwelveGame &g) { g.PlayerNames[2] = "Sixteen letters!"; }},
         {"a name ending in a blank", [](TwelveGame &g) { g.PlayerNames[2] = "John "; }},
+        {"two empty names", [](TwelveGame &g) { g.PlayerNames[2] = ""; }},
+        {"a name twice", [](TwelveGame &g) { g.PlayerNames[4] = "John"; }},
+        {"a control character in a name", [](TwelveGame &g) { g.PlayerNames[2] = "Jo\thn"; }},
+        {"a letter the settings file cannot hold",
+         [](TwelveGame &g) { g.PlayerNames[2] = "\u674e"; }},
         {"a turn past the drawn round", [](TwelveGame &g) { g.TurnNo = DrawnRoundTurns + 1; }},
         {"a card kept since a later turn", [](TwelveGame &g) { g.HumanSince.fill(g.TurnNo + 1); }},
     };
@@ -102,6 +132,136 @@ TEST(TwelveKeptGame, RefusesAGameThatCannotBe)
         TwelveGame game = keptGame();
         c.breakGame(game);
         EXPECT_FALSE(TwelveKeptGame::decode(TwelveKeptGame::encode(game)));
+    }
+}
+
+// What play can leave at the start of a turn: the first turn of a game and of a round, and one
+// empty name among the others.
+TEST(TwelveKeptGame, AcceptsTheEdgesOfPlay)
+{
+    const BrokenCase cases[] = {
+        {"the first turn of a game",
+         [](TwelveGame &g) {
+             SeededRandom deal(3);
+             NewGame(g);
+             NextRound(g, deal);
+         }},
+        {"the first turn of a round",
+         [](TwelveGame &g) {
+             g.Scores[4] = g.Scores[3];
+             g.TurnNo = 0;
+             g.HumanSince.fill(0);
+             g.RankPutCount.fill(0);
+         }},
+        {"a round that drew and one that paid every prize with no bids",
+         [](TwelveGame &g) {
+             g.Scores[2] = g.Scores[1];
+             g.Scores[3] = {0, 1095, 1100, 1025, 1090};
+             g.Scores[4] = g.Scores[3];
+         }},
+        {"every card put that four a turn allow",
+         [](TwelveGame &g) { g.RankPutCount[Ace] = SeatCount * g.TurnNo - 3; }},
+        {"the last turn before the round ends drawn",
+         [](TwelveGame &g) { g.TurnNo = DrawnRoundTurns; }},
+    };
+    for (const BrokenCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        TwelveGame game = keptGame();
+        c.breakGame(game);
+        const std::optional<TwelveGame> read = TwelveKeptGame::decode(TwelveKeptGame::encode(game));
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->Scores, game.Scores);
+        EXPECT_EQ(read->PlayerNames[3], "");
+    }
+}
+
+// Seat 1 played carelessly (at random) or stubbornly (always the same way, never bidding).
+class SeatOnePlay
+{
+public:
+    SeatOnePlay(TwelveTurn &turn, TwelveGame &game, bool careless, unsigned seed)
+        : turn(turn)
+        , game(game)
+        , careless(careless)
+        , random(seed)
+    { }
+
+    void step()
+    {
+        switch (turn.GameState()) {
+        case TurnState::Travelling:
+            if (game.TurnSlot[HumanSeat].MoveState == MoveNotPut)
+                turn.PutCard(
+                    pick([this](int card) { return game.Holding[HumanSeat][card]; }, CardCount));
+            for (int slot = 1; slot <= SlotCount; ++slot)
+                turn.CardArrived(slot);
+            break;
+        case TurnState::Choosing:
+            turn.ChooseCard(
+                pick([this](int slot) { return slot > 0 && turn.mayChoose(slot); }, SlotCount + 1));
+            break;
+        case TurnState::Bidding:
+            if (turn.BidStep() == BidOutcome::WaitingForHuman
+                && !(careless && random.random(2) == 0 && turn.RaiseBid(1 + random.random(5))))
+                turn.NoMore();
+            break;
+        case TurnState::AtAllCostsPause:
+            turn.CloseAuction();
+            break;
+        default:
+            turn.AnimationFinished();
+            break;
+        }
+    }
+
+private:
+    // The first of the allowed choices, or one of them at random.
+    int pick(const std::function<bool(int)> &allowed, int count)
+    {
+        std::vector<int> choices;
+        for (int choice = 0; choice < count; ++choice)
+            if (allowed(choice))
+                choices.push_back(choice);
+        if (choices.empty())
+            return 0;
+        return careless ? choices[random.random(int(choices.size()))] : choices.front();
+    }
+
+    TwelveTurn &turn;
+    TwelveGame &game;
+    bool careless;
+    SeededRandom random;
+};
+
+// The reader takes every game that play keeps, by careless and stubborn players alike, up to
+// rounds that end drawn.
+TEST(TwelveKeptGame, EveryTurnStartOfWholeGamesReadsBack)
+{
+    for (const bool careless : {true, false}) {
+        SCOPED_TRACE(careless ? "careless" : "stubborn");
+        TwelveGame game;
+        game.Difficulty = careless ? 1.0 : 4.0;
+        SeededRandom random(11);
+        TwelveTurn turn(game, random);
+        SeatOnePlay player(turn, game, careless, 5);
+        int kept = 0;
+        turn.onTurnStarted = [&] {
+            ++kept;
+            const QByteArray bytes = TwelveKeptGame::encode(turn.TurnStart());
+            const std::optional<TwelveGame> read = TwelveKeptGame::decode(bytes);
+            ASSERT_TRUE(read) << "round " << game.RoundNo << ", turn " << game.TurnNo << "\n"
+                              << bytes.toStdString();
+            EXPECT_EQ(TwelveKeptGame::encode(*read), bytes);
+        };
+        turn.NewGame();
+        while (!game.GameOver) {
+            if (turn.GameState() == TurnState::RoundOver)
+                turn.EndOfRoundConfirmed({});
+            else
+                player.step();
+            ASSERT_FALSE(HasFatalFailure());
+        }
+        EXPECT_GT(kept, RoundCount);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "TwelveNamesDialog.h"
 #include "BestScoreNameDialog.h"
 #include "DataDir.h"
+#include "IniFile.h"
 #include "ModalAnswer.h"
 #include "QuestionDialog.h"
 #include "TwelveDialogHelpers.h"
@@ -52,16 +53,19 @@ protected:
     PerSeat<std::string> seats = dialog.defaultNames();
 };
 
-TEST(TwelveNames, TidyingTakesBlanksAndControlCharactersOffBothEnds)
+TEST(TwelveNames, TidyingTakesBlanksOffBothEndsAndEveryControlCharacterOut)
 {
     const std::pair<QString, QString> cases[] = {
         {" John ", "John"},
         {"\tJohn\r\n", "John"},
         {QString("\x01\x1f") + "Jo hn" + QChar(0x7f) + QChar(0x85), "Jo hn"},
         {QString(QChar(0xa0)) + "Anna" + QChar(0x3000), "Anna"},
+        {"Jo\thn\nSmith", "JohnSmith"},
         {"   ", ""},
         {"Bartholomew Fitz-Simmons", "Bartholomew Fit"},
         {"  Bartholomew Fitz", "Bartholomew Fit"},
+        // Cut after a blank, the name does not end in one.
+        {"Bartholomew Fi tz", "Bartholomew Fi"},
         // A letter outside the basic plane is not cut in half.
         {QString(14, 'a') + QString::fromUcs4(U"\U0001F600"), QString(14, 'a')},
     };
@@ -184,6 +188,31 @@ TEST_F(TwelveNamesDialogTest, ALetterTheSettingsFileCannotHoldIsRefusedByName)
     settings.PlayerNames = seats;
     writeTwelveSettings(settings);
     EXPECT_EQ(readTwelveSettings(dialog.defaultNames()).PlayerNames[3], "S\u00f6ren \u0141uk");
+}
+
+// Names the dialog could not have left, written into the settings file by hand, would give a
+// game that cannot be kept: the table starts from the designed names instead.
+TEST(TwelveNames, ASettingsFileWithNamesNoGameCanKeepGivesTheDesignedOnes)
+{
+    const PerSeat<std::string> designed{"", "Player", "John", "Paul", "Eric"};
+    const struct
+    {
+        const char *what;
+        QByteArray names;
+        PerSeat<std::string> read;
+    } cases[] = {
+        {"names of its own",
+         "Nev1=Ann\r\nNev2=\r\nNev3=  Cid\x01 \r\n",
+         {"", "Ann", "", "Cid", "Eric"}},
+        {"a name twice", "Nev1=Ann\r\nNev4=Ann\r\n", designed},
+        {"two empty names", "Nev2=\r\nNev3=\r\n", designed},
+        {"a name the same as a designed one", "Nev1=John\r\n", designed},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const IniFile file = IniFile::fromText("[Nevek]\r\n" + c.names);
+        EXPECT_EQ(readTwelveSettings(file, designed).PlayerNames, c.read);
+    }
 }
 
 TEST_F(TwelveNamesDialogTest, BoxesStandWhereTheDialogIsLaidOut)

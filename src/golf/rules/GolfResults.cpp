@@ -43,17 +43,27 @@ std::array<QString, GolfResultsFile::ShownRows> GolfResultsFile::shownKeys()
 void GolfResultsFile::RecordResult(GolfLayout layout, int cardsLeft, int delta)
 {
     IniFile file(resultsPath());
+    recordResult(file, layout, cardsLeft, delta);
+    file.save();
+}
+
+void GolfResultsFile::recordResult(IniFile &file, GolfLayout layout, int cardsLeft, int delta)
+{
     const QString name = section(layout);
     for (const QString &key : {bucketKey(cardsLeft), GamesKey})
         file.writeInteger(name, key,
                           std::clamp<qint64>(qint64(file.readInteger(name, key, 0)) + delta, 0,
                                              std::numeric_limits<int>::max()));
-    file.save();
 }
 
 std::array<int, GolfResultsFile::ShownRows> GolfResultsFile::shownResults(GolfLayout layout) const
 {
-    const IniFile file(resultsPath());
+    return shownResults(IniFile(resultsPath()), layout);
+}
+
+std::array<int, GolfResultsFile::ShownRows> GolfResultsFile::shownResults(const IniFile &file,
+                                                                          GolfLayout layout)
+{
     const QString name = section(layout);
     std::array<int, ShownRows> values;
     const auto keys = shownKeys();

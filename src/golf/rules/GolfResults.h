@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 
+class IniFile;
+
 // The results file "Golf.ere": per layout (section "Palya" + columns + "x" + rows) the games
 // won, the games ended with 1-5, 6-10, ... cards left, and the games finished. It is read and
 // written at each use; nothing of it is kept.
@@ -23,7 +25,9 @@ public:
 
     // A take-back never drives a count below zero (the scores may have been cleared since).
     void RecordResult(GolfLayout layout, int cardsLeft, int delta) override;
+    static void recordResult(IniFile &file, GolfLayout layout, int cardsLeft, int delta);
     std::array<int, ShownRows> shownResults(GolfLayout layout) const;
+    static std::array<int, ShownRows> shownResults(const IniFile &file, GolfLayout layout);
     void clearShownResults(GolfLayout layout);
 
 private:

@@ -6,10 +6,27 @@
 
 namespace AnsiText {
 
+namespace {
+
+// Opened once a thread: opening a converter costs far more than a name's worth of converting.
+// The code page has one byte a letter, so nothing carries over from one call to the next.
+QStringDecoder &decoder()
+{
+    thread_local QStringDecoder converter("windows-1250", QStringConverter::Flag::Stateless);
+    return converter;
+}
+
+QStringEncoder &encoder()
+{
+    thread_local QStringEncoder converter("windows-1250", QStringConverter::Flag::Stateless);
+    return converter;
+}
+
+} // namespace
+
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder("windows-1250");
-    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+    return decoder().isValid() ? decoder().decode(bytes) : QString::fromLatin1(bytes);
 }
 
 namespace {
@@ -27,7 +44,7 @@ bool lacks(const QByteArray &encoded, char32_t letter)
 
 QByteArray encode(const QString &text)
 {
-    QStringEncoder encoder("windows-1250");
+    QStringEncoder &encoder = AnsiText::encoder();
     if (!encoder.isValid())
         return text.toLatin1();
     // Taken letter by letter, so each letter the code page lacks becomes one '?'.
@@ -42,7 +59,7 @@ QByteArray encode(const QString &text)
 
 QString firstUnencodable(const QString &text)
 {
-    QStringEncoder encoder("windows-1250");
+    QStringEncoder &encoder = AnsiText::encoder();
     for (const char32_t letter : text.toUcs4()) {
         const QString single = QString::fromUcs4(&letter, 1);
         if (encoder.isValid() ? lacks(encoder.encode(single), letter) : letter > 0xff)

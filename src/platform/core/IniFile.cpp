@@ -78,12 +78,31 @@ struct IniFile::Data
     CSimpleIniA ini{false, true, false};
 };
 
-IniFile::IniFile(const QString &path)
-    : filePath(path)
-    , data(std::make_unique<Data>())
+IniFile::IniFile()
+    : data(std::make_unique<Data>())
 {
     data->ini.SetSpaces(false);
-    const WholeFileRead file = readWholeFile(path, FileLimits::MaxIniFileSize);
+}
+
+IniFile::IniFile(const QString &path)
+    : IniFile()
+{
+    filePath = path;
+    load(readWholeFile(path, FileLimits::MaxIniFileSize));
+}
+
+IniFile IniFile::fromText(QByteArrayView text)
+{
+    IniFile file;
+    if (text.size() > FileLimits::MaxIniFileSize)
+        file.load({WholeFileRead::TooLarge, {}});
+    else
+        file.load({WholeFileRead::Read, text.toByteArray()});
+    return file;
+}
+
+void IniFile::load(const WholeFileRead &file)
+{
     refusedForSize = file.outcome == WholeFileRead::TooLarge;
     readFailed = refusedForSize || file.outcome == WholeFileRead::Unreadable;
     const QByteArray text = repaired(file.bytes);
@@ -91,6 +110,8 @@ IniFile::IniFile(const QString &path)
 }
 
 IniFile::~IniFile() = default;
+IniFile::IniFile(IniFile &&) noexcept = default;
+IniFile &IniFile::operator=(IniFile &&) noexcept = default;
 
 bool IniFile::hasKey(const QString &section, const QString &key) const
 {
@@ -164,7 +185,7 @@ void IniFile::eraseSection(const QString &section)
 
 // Sections and keys in the order they were read or first written; Windows line ends, so the
 // files stay interchangeable with the Windows version.
-QByteArray IniFile::serialized() const
+QByteArray IniFile::text() const
 {
     QByteArray text;
     CSimpleIniA::TNamesDepend sections;
@@ -188,7 +209,7 @@ QByteArray IniFile::serialized() const
 void IniFile::save() const
 {
     // Written over, a file that could not be read would lose every entry this object never saw.
-    if (readFailed || !QDir().mkpath(QFileInfo(filePath).absolutePath()))
+    if (readFailed || filePath.isEmpty() || !QDir().mkpath(QFileInfo(filePath).absolutePath()))
         throw writeError(filePath);
-    writeWholeFile(filePath, serialized());
+    writeWholeFile(filePath, text());
 }

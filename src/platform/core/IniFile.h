@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
+
+struct WholeFileRead;
 
 // A sectioned settings file (sections in brackets, key=value lines), read and written the way
 // the Windows profile functions do it: names are case-insensitive, the first of two equal keys
@@ -15,9 +18,12 @@ class IniFile
 {
 public:
     explicit IniFile(const QString &path);
+    // The file as one holding these bytes would read, with the same size limit; it has no path,
+    // so save() refuses, and text() gives what a save would write.
+    static IniFile fromText(QByteArrayView text);
     ~IniFile();
-    IniFile(const IniFile &) = delete;
-    IniFile &operator=(const IniFile &) = delete;
+    IniFile(IniFile &&) noexcept;
+    IniFile &operator=(IniFile &&) noexcept;
 
     const QString &path() const { return filePath; }
     // The file exists but could not be read, or was too large to read; save() will not
@@ -52,9 +58,12 @@ public:
     // Writes the whole file or leaves the old one as it was, making its folder first when
     // needed; throws FileError "Unable to write to " + path.
     void save() const;
+    // The whole file as save() writes it.
+    QByteArray text() const;
 
 private:
-    QByteArray serialized() const;
+    IniFile();
+    void load(const WholeFileRead &file);
 
     struct Data;
     QString filePath;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 void writeWholeFile(const QString &path, QByteArrayView bytes)
 {
@@ -39,8 +40,19 @@ WholeFileRead readWholeFile(const QString &path, qint64 sizeLimit)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {WholeFileRead::Unreadable, {}};
-    // One byte more than allowed shows a file that grew after it was measured.
-    QByteArray bytes = file.read(sizeLimit + 1);
+    // One byte more than allowed shows a file that grew after it was measured. The first piece
+    // is as large as the file was, the rest come in pieces: a buffer of the whole limit would
+    // make a small file cost as much as the largest.
+    constexpr qint64 PieceSize = 64 * 1024;
+    QByteArray bytes;
+    qint64 pieceSize = std::min(file.size(), sizeLimit) + 1;
+    while (bytes.size() <= sizeLimit && !file.atEnd()) {
+        const QByteArray piece = file.read(std::min(pieceSize, sizeLimit + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        pieceSize = PieceSize;
+    }
     if (file.error() != QFileDevice::NoError)
         return {WholeFileRead::Unreadable, {}};
     if (bytes.size() > sizeLimit)

@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <numeric>
 
 namespace TwelveKeptGame {
 
@@ -20,10 +23,10 @@ const QByteArray Magic = "Kovra Twelve kept game";
 const QByteArray FinishedRecord = Magic + "\nfinished\n";
 // Points only fall through bids, which never exceed them, and rise by at most a prize a round.
 constexpr int HighestPoints = StartingPoints + RoundCount * PrizeTable[1];
-// The put-rank counts fall by one a turn; four puts a turn bound them far below this.
-constexpr int HighestRankPutCount = 1000000;
 // A round ends drawn at the start of this turn.
 constexpr int HighestTurnNo = DrawnRoundTurns;
+// Every seat puts one card a turn.
+constexpr int HighestRankPutCount = SeatCount * HighestTurnNo;
 
 QByteArray numbers(const auto &values, int from, int to)
 {
@@ -46,6 +49,15 @@ QByteArray checksumLine(QByteArrayView body)
 {
     return "sum " + QByteArray::number(qChecksum(body)) + '\n';
 }
+
+} // namespace
+
+QByteArray sealed(QByteArrayView body)
+{
+    return body.toByteArray() + checksumLine(body);
+}
+
+namespace {
 
 // Reads the lines of a kept game in their fixed order; any deviation makes it fail for good.
 class LineReader
@@ -117,6 +129,61 @@ bool scoresPlayed(const TwelveGame &game)
     return true;
 }
 
+PerSeat<int> pointsBefore(const TwelveGame &game, int round)
+{
+    if (round > 1)
+        return game.Scores[round - 1];
+    PerSeat<int> starting;
+    starting.fill(StartingPoints);
+    return starting;
+}
+
+// In a round played to its end each seat gained at most its prize (bids only take points), and
+// the prizes went one to a place, or to nobody in a drawn round.
+bool gainsWithinPrizes(const TwelveGame &game, int round)
+{
+    const PerSeat<int> before = pointsBefore(game, round);
+    std::array<int, SeatCount> gains{};
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        gains[seat - 1] = game.Scores[round][seat] - before[seat];
+    std::ranges::sort(gains, std::greater());
+    for (int place = 1; place <= SeatCount; ++place)
+        if (gains[place - 1] > PrizeTable[place])
+            return false;
+    return true;
+}
+
+// The points as play leaves them at the start of a turn: the rounds before this one paid their
+// prizes, this one has only taken bids, and before its first turn not even those.
+bool pointsPossible(const TwelveGame &game)
+{
+    for (int round = 1; round < game.RoundNo; ++round)
+        if (!gainsWithinPrizes(game, round))
+            return false;
+    const PerSeat<int> before = pointsBefore(game, game.RoundNo);
+    for (int seat = 1; seat <= SeatCount; ++seat) {
+        const int points = game.Scores[game.RoundNo][seat];
+        if (points > before[seat] || (game.TurnNo == 0 && points != before[seat]))
+            return false;
+    }
+    return true;
+}
+
+// Each card put counts once for its rank, and at most one card a seat is put each turn.
+bool putCountsPossible(const TwelveGame &game)
+{
+    const int puts = std::accumulate(game.RankPutCount.begin(), game.RankPutCount.end(), 0);
+    return puts <= SeatCount * game.TurnNo;
+}
+
+bool seatNamesPlayable(const TwelveGame &game)
+{
+    PerSeat<QString> names;
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        names[seat] = QString::fromStdString(game.PlayerNames[seat]);
+    return ::namesPlayable(names);
+}
+
 } // namespace
 
 QByteArray encode(const TwelveGame &game, int version)
@@ -141,7 +208,7 @@ QByteArray encode(const TwelveGame &game, int version)
                 body += ' ' + QByteArray::number(game.HumanSince[card]);
         body += '\n';
     }
-    return body + checksumLine(body);
+    return sealed(body);
 }
 
 std::optional<TwelveGame> decode(QByteArrayView bytes)
@@ -173,9 +240,8 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
         const QByteArray hex = reader.next("name", 1).value(0);
         const QByteArray utf8 = QByteArray::fromHex(hex);
         const QString name = QString::fromUtf8(utf8);
-        // Only a name as the names dialog would leave it, written back exactly.
-        reader.ok
-            = reader.ok && utf8.toHex() == hex && name.toUtf8() == utf8 && tidiedName(name) == name;
+        // Written back exactly.
+        reader.ok = reader.ok && utf8.toHex() == hex && name.toUtf8() == utf8;
         game.PlayerNames[seat] = utf8.toStdString();
     }
     game.RoundNo = reader.integer(reader.next("round", 1).value(0), 1, RoundCount);
@@ -205,6 +271,7 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
                 : game.TurnNo;
     // Numbers only as they are written ("1", not "01" or "+1"): the file is what encode gives.
     if (!reader.ok || !reader.atEnd() || !handsDealt(game) || !scoresPlayed(game)
+        || !pointsPossible(game) || !putCountsPossible(game) || !seatNamesPlayable(game)
         || encode(game, version) != text)
         return std::nullopt;
     return game;
@@ -217,7 +284,11 @@ void write(const QString &path, const TwelveGame &game)
 
 ReadResult read(const QString &path)
 {
-    const WholeFileRead file = readWholeFile(path, FileLimits::MaxKeptGameSize);
+    return fromRead(readWholeFile(path, FileLimits::MaxKeptGameSize));
+}
+
+ReadResult fromRead(const WholeFileRead &file)
+{
     if (file.outcome == WholeFileRead::Missing
         || (file.outcome == WholeFileRead::Read && file.bytes == FinishedRecord))
         return {};

@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+struct WholeFileRead;
+
 // An unfinished Twelve game kept between launches: the game as it stood at the start of its
 // current turn, with its own level, scoring and names. A text file of keyword lines with a
 // version and a checksum of every line before it, so a damaged, cut or foreign file is told
@@ -22,6 +24,8 @@ inline constexpr int Version = 2;
 QByteArray encode(const TwelveGame &game, int version = Version);
 // The game, or nothing when the bytes are not a whole, consistent kept game of this version.
 std::optional<TwelveGame> decode(QByteArrayView bytes);
+// The body followed by its checksum line, as encode ends a file.
+QByteArray sealed(QByteArrayView body);
 
 // Replaces the file whole; throws FileError and leaves the old file when that fails.
 void write(const QString &path, const TwelveGame &game);
@@ -32,6 +36,8 @@ struct ReadResult
     std::optional<TwelveGame> game; // and it held a game
 };
 ReadResult read(const QString &path);
+// The same for a file already read.
+ReadResult fromRead(const WholeFileRead &file);
 
 // Moves an unreadable file out of the way under a name not taken yet, beside it; the new path,
 // or an empty one when it could not be moved.
