@@ -99,9 +99,12 @@ void expectStableRewrite(const QString &fileName)
     FUZZ_EXPECT(readDataFile(fileName) == written);
 }
 
-void expectStableText(const QByteArray &written)
+IniFile rereadStable(const IniFile &written)
 {
-    FUZZ_EXPECT(IniFile::fromText(written).text() == written);
+    const QByteArray text = written.text();
+    IniFile reread = IniFile::fromText(text);
+    FUZZ_EXPECT(reread.text() == text);
+    return reread;
 }
 
 FuzzInput::FuzzInput(const std::uint8_t *data, std::size_t size)

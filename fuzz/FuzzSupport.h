@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+class IniFile;
+
 // What every fuzz target shares: the program's data folder in a temporary place, files in it,
 // the input split into fields, and checks whose failure libFuzzer reports as a finding.
 
@@ -43,8 +45,9 @@ void expectWriteRefused(const QString &fileName, const std::function<void()> &wr
 // Loading an ini file the program has just written and saving it unchanged gives the same
 // bytes: damage is repaired once and never multiplied.
 void expectStableRewrite(const QString &fileName);
-// The same for ini text in memory.
-void expectStableText(const QByteArray &written);
+// The same for ini text in memory: the text the file writes, read again, which saved unchanged
+// gives the same bytes.
+IniFile rereadStable(const IniFile &written);
 
 // The fuzzer's bytes, taken field by field from the front; past the end every field is 0.
 class FuzzInput
