@@ -92,13 +92,6 @@ void expectWriteRefused(const QString &fileName, const std::function<void()> &wr
     FUZZ_EXPECT(readDataFile(fileName) == before);
 }
 
-void expectStableRewrite(const QString &fileName)
-{
-    const QByteArray written = readDataFile(fileName);
-    IniFile(UserFile(fileName)).save();
-    FUZZ_EXPECT(readDataFile(fileName) == written);
-}
-
 IniFile rereadStable(const IniFile &written)
 {
     const QByteArray text = written.text();

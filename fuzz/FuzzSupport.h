@@ -42,11 +42,8 @@ bool overIniLimit(qsizetype size);
 // A file refused for its size is never written over: the write fails, the file stays the same.
 void expectWriteRefused(const QString &fileName, const std::function<void()> &write);
 
-// Loading an ini file the program has just written and saving it unchanged gives the same
-// bytes: damage is repaired once and never multiplied.
-void expectStableRewrite(const QString &fileName);
-// The same for ini text in memory: the text the file writes, read again, which saved unchanged
-// gives the same bytes.
+// Loading an ini text the program has just written and saving it unchanged gives the same
+// bytes: damage is repaired once and never multiplied. Returns the text read again.
 IniFile rereadStable(const IniFile &written);
 
 // The fuzzer's bytes, taken field by field from the front; past the end every field is 0.

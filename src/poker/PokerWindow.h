@@ -133,6 +133,7 @@ private:
     void handValued(const PokerCards &hand, const HoldValues &values);
     void marksChanged();
     void showHint();
+    void clearHintFrames();
     void showCoachPanel();
     HoldMask heldMask() const;
     // Before a draw: true to draw, false when the player wants to change his marks.

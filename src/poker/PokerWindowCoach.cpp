@@ -80,8 +80,7 @@ void PokerWindow::handDealt()
 {
     handValues.reset();
     hintWanted = false;
-    for (HintFrame *frame : hintFrames)
-        frame->clear();
+    clearHintFrames();
     coach->request(pokerGame.hand());
     showCoachPanel();
 }
@@ -121,8 +120,7 @@ void PokerWindow::showHint()
 void PokerWindow::marksChanged()
 {
     showMarks();
-    for (HintFrame *frame : hintFrames)
-        frame->clear();
+    clearHintFrames();
     showCoachPanel();
 }
 
@@ -177,7 +175,12 @@ void PokerWindow::drawn(HoldMask held)
     }
     handValues.reset();
     hintWanted = false;
+    clearHintFrames();
+    showCoachPanel();
+}
+
+void PokerWindow::clearHintFrames()
+{
     for (HintFrame *frame : hintFrames)
         frame->clear();
-    showCoachPanel();
 }

@@ -35,6 +35,30 @@ int payout(const PokerCards &cards)
     return PayTable[classifyHand(cards)].payout;
 }
 
+// Calls visit(hand, at) for every five of the cards, at their places in rising order.
+template<typename Visit> void forEachHand(const std::vector<int> &cards, Visit visit)
+{
+    const int n = int(cards.size());
+    PokerCards hand{};
+    std::array<int, CardsInHand> at{};
+    for (at[0] = 0; at[0] < n; ++at[0]) {
+        hand[0] = cards[std::size_t(at[0])];
+        for (at[1] = at[0] + 1; at[1] < n; ++at[1]) {
+            hand[1] = cards[std::size_t(at[1])];
+            for (at[2] = at[1] + 1; at[2] < n; ++at[2]) {
+                hand[2] = cards[std::size_t(at[2])];
+                for (at[3] = at[2] + 1; at[3] < n; ++at[3]) {
+                    hand[3] = cards[std::size_t(at[3])];
+                    for (at[4] = at[3] + 1; at[4] < n; ++at[4]) {
+                        hand[4] = cards[std::size_t(at[4])];
+                        visit(hand, at);
+                    }
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 PokerOdds::PokerOdds(Deck deck)
@@ -64,35 +88,20 @@ PokerOdds::PokerOdds(Deck deck)
     std::int64_t *const three = sumHolding3.data();
     const std::int64_t *const p2 = pairTerm.data();
     const std::int64_t *const p3 = tripleTerm.data();
-    PokerCards hand{};
-    for (int a = 0; a < n; ++a) {
-        hand[0] = cards[std::size_t(a)];
-        for (int b = a + 1; b < n; ++b) {
-            hand[1] = cards[std::size_t(b)];
-            for (int c = b + 1; c < n; ++c) {
-                hand[2] = cards[std::size_t(c)];
-                for (int d = c + 1; d < n; ++d) {
-                    hand[3] = cards[std::size_t(d)];
-                    for (int e = d + 1; e < n; ++e) {
-                        hand[4] = cards[std::size_t(e)];
-                        const int pay = payout(hand);
-                        if (pay == 0)
-                            continue;
-                        sumOfAll += pay;
-                        const int at[CardsInHand] = {a, b, c, d, e};
-                        for (int i = 0; i < CardsInHand; ++i) {
-                            one[at[i]] += pay;
-                            for (int j = i + 1; j < CardsInHand; ++j) {
-                                two[p2[at[j]] + at[i]] += pay;
-                                for (int k = j + 1; k < CardsInHand; ++k)
-                                    three[p3[at[k]] + p2[at[j]] + at[i]] += pay;
-                            }
-                        }
-                    }
-                }
+    forEachHand(cards, [&](const PokerCards &hand, const std::array<int, CardsInHand> &at) {
+        const int pay = payout(hand);
+        if (pay == 0)
+            return;
+        sumOfAll += pay;
+        for (int i = 0; i < CardsInHand; ++i) {
+            one[at[i]] += pay;
+            for (int j = i + 1; j < CardsInHand; ++j) {
+                two[p2[at[j]] + at[i]] += pay;
+                for (int k = j + 1; k < CardsInHand; ++k)
+                    three[p3[at[k]] + p2[at[j]] + at[i]] += pay;
             }
         }
-    }
+    });
 }
 
 const PokerOdds &PokerOdds::fullDeck()
@@ -188,25 +197,17 @@ std::optional<HoldValues> PokerOdds::holdValues(const PokerCards &dealt) const
 
 double PokerOdds::perfectPlayReturn() const
 {
-    const int n = deckSize();
     double total = 0;
     std::int64_t deals = 0;
-    PokerCards hand{};
-    std::array<int, CardsInHand> at{};
-    for (at[0] = 0; at[0] < n; ++at[0])
-        for (at[1] = at[0] + 1; at[1] < n; ++at[1])
-            for (at[2] = at[1] + 1; at[2] < n; ++at[2])
-                for (at[3] = at[2] + 1; at[3] < n; ++at[3])
-                    for (at[4] = at[3] + 1; at[4] < n; ++at[4]) {
-                        for (int i = 0; i < CardsInHand; ++i)
-                            hand[i] = cards[std::size_t(at[i])];
-                        const std::optional<HoldValues> values = holdValues(hand);
-                        if (!values)
-                            return 0;
-                        total += *std::max_element(values->begin(), values->end());
-                        ++deals;
-                    }
-    return deals == 0 ? 0 : total / double(deals) / PokerGame::Stake;
+    bool valued = true;
+    forEachHand(cards, [&](const PokerCards &hand, const std::array<int, CardsInHand> &) {
+        const std::optional<HoldValues> values = holdValues(hand);
+        valued = valued && values;
+        if (values)
+            total += *std::max_element(values->begin(), values->end());
+        ++deals;
+    });
+    return !valued || deals == 0 ? 0 : total / double(deals) / PokerGame::Stake;
 }
 
 HoldMask bestHold(const HoldValues &values)
