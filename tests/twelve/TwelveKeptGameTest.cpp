@@ -115,7 +115,7 @@ TEST(TwelveKeptGame, RefusesAGameThatCannotBe)
         {"more cards put than four a turn",
          [](TwelveGame &g) { g.RankPutCount[Ace] = SeatCount * g.TurnNo - 2; }},
         {"round 12", [](TwelveGame &g) { g.RoundNo = 12; }},
-        {"a level beyond the hardest", [](TwelveGame &g) { g.Difficulty = 4.5; }},
+        {"a level beyond the hardest", [](TwelveGame &g) { g.Difficulty = 5.0; }},
         {"a scoring mode unknown", [](TwelveGame &g) { g.ScoringMode = 3; }},
         {"a name too long", [](TwelveGame &g) { g.PlayerNames[2] = "Sixteen letters!"; }},
         {"a name ending in a blank", [](TwelveGame &g) { g.PlayerNames[2] = "John "; }},

@@ -208,6 +208,8 @@ QByteArray encode(const TwelveGame &game, int version)
                 body += ' ' + QByteArray::number(game.HumanSince[card]);
         body += '\n';
     }
+    if (version >= 3)
+        body += "seen" + numbers(game.SeenWith, 0, CardCount - 1) + '\n';
     return sealed(body);
 }
 
@@ -269,6 +271,14 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
             game.HumanSince[card] = version >= 2
                 ? reader.integer(since.value(held++), 0, game.TurnNo)
                 : game.TurnNo;
+    const QList<QByteArray> seen
+        = version >= 3 ? reader.next("seen", CardCount) : QList<QByteArray>();
+    for (int card = 0; card < CardCount && version >= 3; ++card) {
+        const int seat = reader.integer(seen.value(card), 0, SeatCount);
+        // A card seen going to a seat is still there when a turn starts.
+        reader.ok = reader.ok && (seat == 0 || game.Holding[seat][card]);
+        game.SeenWith[card] = seat;
+    }
     // Numbers only as they are written ("1", not "01" or "+1"): the file is what encode gives.
     if (!reader.ok || !reader.atEnd() || !handsDealt(game) || !scoresPlayed(game)
         || !pointsPossible(game) || !putCountsPossible(game) || !seatNamesPlayable(game)
