@@ -232,8 +232,8 @@ Share shareOf(int won, int rounds)
     const double z = 1.96;
     const double p = double(won) / rounds;
     const double centre = (p + z * z / (2 * rounds)) / (1 + z * z / rounds);
-    const double half
-        = z * std::sqrt(p * (1 - p) / rounds + z * z / (4.0 * rounds * rounds)) / (1 + z * z / rounds);
+    const double half = z * std::sqrt(p * (1 - p) / rounds + z * z / (4.0 * rounds * rounds))
+        / (1 + z * z / rounds);
     return {100 * p, 100 * (centre - half), 100 * (centre + half)};
 }
 

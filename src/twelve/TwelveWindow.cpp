@@ -210,9 +210,10 @@ bool TwelveWindow::mayClose()
 void TwelveWindow::hideEvent(QHideEvent *event)
 {
     // Nothing moves once the window has closed, and another may keep its game; a minimised game
-    // goes on.
+    // goes on. A decision the computers make after the close is dropped.
     if (!event->spontaneous()) {
         moveTimer->stop();
+        thinker->forget();
         unlockKeptGame();
     }
     GameWindow::hideEvent(event);

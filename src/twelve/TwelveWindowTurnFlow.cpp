@@ -8,8 +8,8 @@
 #include "DataDir.h"
 #include "GameClock.h"
 #include "Sound.h"
-#include "TwelveScoreSheet.h"
 #include "TwelveHintView.h"
+#include "TwelveScoreSheet.h"
 #include "TwelveTable.h"
 #include "TwelveThinker.h"
 

@@ -89,6 +89,24 @@ PerSlot<int> greedyLimits(const SeatKnowledge &knowledge)
     return limits;
 }
 
+// Computers that play their best can hold each other's missing cards for ever, passing the same
+// spare cards round; late in a long round they put a random card now and then, as the greedy
+// levels do.
+std::optional<int> shuffledPut(const SeatKnowledge &knowledge, unsigned seed)
+{
+    if (knowledge.turnNo <= steadyAfterTurn(ForesightDifficulty))
+        return std::nullopt;
+    SeededRandom random(~seed);
+    if (random.random(PercentDraw) >= steadyShuffleChance(ForesightDifficulty))
+        return std::nullopt;
+    const Hand &hand = knowledge.known[knowledge.seat];
+    int card;
+    do
+        card = random.random(CardCount);
+    while (!hand[card]);
+    return card;
+}
+
 } // namespace
 
 std::optional<int> decidePut(const SeatKnowledge &knowledge, unsigned seed, std::stop_token stop,
@@ -98,15 +116,17 @@ std::optional<int> decidePut(const SeatKnowledge &knowledge, unsigned seed, std:
     // Which card to spare is the matrix's to say; which of its equally spared cards to put,
     // the matrix cannot tell: the cards play that out.
     const std::vector<int> candidates = leastValuedCards(knowledge.known[seat]);
+    if (const std::optional<int> shuffled = shuffledPut(knowledge, seed))
+        return stop.stop_requested() ? std::nullopt : shuffled;
     if (candidates.size() == 1)
         return stop.stop_requested() ? std::nullopt : std::optional<int>(candidates.front());
-    const auto gains = gainsOverDeals(
-        knowledge, seed, effort.putDeals, static_cast<int>(candidates.size()), stop,
-        [&](TwelveGame &table, int move) {
-            putLeastValued(table, seat, candidates[move]);
-            shareMiddle(table, {}, {});
-            playRoundOut(table, table.TurnNo + effort.turnsAhead);
-        });
+    const auto gains
+        = gainsOverDeals(knowledge, seed, effort.putDeals, static_cast<int>(candidates.size()),
+                         stop, [&](TwelveGame &table, int move) {
+                             putLeastValued(table, seat, candidates[move]);
+                             shareMiddle(table, {}, {});
+                             playRoundOut(table, table.TurnNo + effort.turnsAhead);
+                         });
     if (!gains)
         return std::nullopt;
     // The first best, so the greedy choice stands among equals.
@@ -117,17 +137,17 @@ std::optional<PerSlot<int>> decideWorths(const SeatKnowledge &knowledge, unsigne
                                          std::stop_token stop, const Effort &effort)
 {
     const int seat = knowledge.seat;
-    const auto gains = gainsOverDeals(
-        knowledge, seed, effort.worthDeals, SlotCount, stop, [&](TwelveGame &table, int move) {
-            const int slot = move + 1;
-            table.Holding[seat][knowledge.middle[slot]] = true;
-            PerSeat<bool> bought{};
-            PerSlot<bool> sold{};
-            bought[seat] = true;
-            sold[slot] = true;
-            shareMiddle(table, bought, sold);
-            playRoundOut(table, table.TurnNo + effort.turnsAhead);
-        });
+    const auto gains = gainsOverDeals(knowledge, seed, effort.worthDeals, SlotCount, stop,
+                                      [&](TwelveGame &table, int move) {
+                                          const int slot = move + 1;
+                                          table.Holding[seat][knowledge.middle[slot]] = true;
+                                          PerSeat<bool> bought{};
+                                          PerSlot<bool> sold{};
+                                          bought[seat] = true;
+                                          sold[slot] = true;
+                                          shareMiddle(table, bought, sold);
+                                          playRoundOut(table, table.TurnNo + effort.turnsAhead);
+                                      });
     if (!gains)
         return std::nullopt;
     // The seat goes for the card that gains most over the deals. It bids no more for a card
@@ -135,12 +155,13 @@ std::optional<PerSlot<int>> decideWorths(const SeatKnowledge &knowledge, unsigne
     // bidding their whole foreseen gains against each other spent their points by mid-game.
     const long least = *std::min_element(gains->begin(), gains->end());
     const PerSlot<int> limits = greedyLimits(knowledge);
-    const int best = 1 + static_cast<int>(std::max_element(gains->begin(), gains->end()) - gains->begin());
+    const int best
+        = 1 + static_cast<int>(std::max_element(gains->begin(), gains->end()) - gains->begin());
     PerSlot<int> worths{};
     int otherwise = 0;
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        const int gained = static_cast<int>(
-            std::lround(double((*gains)[slot - 1] - least) / effort.worthDeals));
+        const int gained
+            = static_cast<int>(std::lround(double((*gains)[slot - 1] - least) / effort.worthDeals));
         worths[slot] = std::min(gained, limits[slot]);
         if (slot != best)
             otherwise = std::max(otherwise, worths[slot]);

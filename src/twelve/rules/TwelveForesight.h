@@ -41,8 +41,7 @@ bool decide(const ForesightQuestion &question, int seat, ForesightAnswer &answer
             std::stop_token stop = {}, const Effort &effort = DefaultEffort);
 // Every computer seat's decision on the question, each looking through its own eyes. Nothing
 // once stopped.
-std::optional<ForesightAnswer> answer(const ForesightQuestion &question,
-                                      std::stop_token stop = {},
+std::optional<ForesightAnswer> answer(const ForesightQuestion &question, std::stop_token stop = {},
                                       const Effort &effort = DefaultEffort);
 
 } // namespace TwelveForesight

@@ -208,8 +208,10 @@ QByteArray encode(const TwelveGame &game, int version)
                 body += ' ' + QByteArray::number(game.HumanSince[card]);
         body += '\n';
     }
-    if (version >= 3)
+    if (version >= 3) {
         body += "seen" + numbers(game.SeenWith, 0, CardCount - 1) + '\n';
+        body += "putby" + numbers(game.SeenFrom, 0, CardCount - 1) + '\n';
+    }
     return sealed(body);
 }
 
@@ -271,13 +273,18 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
             game.HumanSince[card] = version >= 2
                 ? reader.integer(since.value(held++), 0, game.TurnNo)
                 : game.TurnNo;
-    const QList<QByteArray> seen
-        = version >= 3 ? reader.next("seen", CardCount) : QList<QByteArray>();
-    for (int card = 0; card < CardCount && version >= 3; ++card) {
-        const int seat = reader.integer(seen.value(card), 0, SeatCount);
-        // A card seen going to a seat is still there when a turn starts.
-        reader.ok = reader.ok && (seat == 0 || game.Holding[seat][card]);
-        game.SeenWith[card] = seat;
+    if (version >= 3) {
+        const QList<QByteArray> seen = reader.next("seen", CardCount);
+        const QList<QByteArray> putBy = reader.next("putby", CardCount);
+        for (int card = 0; card < CardCount; ++card) {
+            game.SeenWith[card] = reader.integer(seen.value(card), 0, SeatCount);
+            game.SeenFrom[card] = reader.integer(putBy.value(card), 0, SeatCount);
+            // When a turn starts, a card seen going to a seat is still there, and every card
+            // put has gone to somebody.
+            const int with = game.SeenWith[card];
+            reader.ok = reader.ok && (with == 0 || game.Holding[with][card])
+                && (game.SeenFrom[card] == 0 || with != 0);
+        }
     }
     // Numbers only as they are written ("1", not "01" or "+1"): the file is what encode gives.
     if (!reader.ok || !reader.atEnd() || !handsDealt(game) || !scoresPlayed(game)

@@ -88,6 +88,11 @@ int steadyAfterTurn(double difficulty)
     return steadyRow(difficulty).SteadyAfterTurn;
 }
 
+int steadyShuffleChance(double difficulty)
+{
+    return steadyRow(difficulty).SteadyShuffleChance;
+}
+
 bool playingSteady(const TwelveGame &game)
 {
     return game.TurnNo > steadyAfterTurn(game.Difficulty);
@@ -137,7 +142,7 @@ int choosePutCard(TwelveGame &game, int seat, Random &random)
     int card = leastValuedCard(hand);
     const LevelRow *row = levelRow(game.Difficulty);
     const bool blunders = playingSteady(game)
-        ? percentDraw(random, steadyRow(game.Difficulty).SteadyShuffleChance)
+        ? percentDraw(random, steadyShuffleChance(game.Difficulty))
         : row && percentDraw(random, row->BlunderChance);
     if (blunders) {
         do {

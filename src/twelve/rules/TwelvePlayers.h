@@ -19,6 +19,8 @@ int cardValueTotal(const Hand &hand);
 
 // Past this turn of a round the computers neither help the human nor blunder.
 int steadyAfterTurn(double difficulty);
+// From then on, the percentage chance of a random put.
+int steadyShuffleChance(double difficulty);
 bool playingSteady(const TwelveGame &game);
 
 // Start of a turn: ages the put-rank counts and decides help mode and the human's HelpCard.

@@ -31,8 +31,7 @@ int wantedSlot(const PerSlot<int> &worths, const PerSlot<bool> &sold)
 void putLeastValued(TwelveGame &game, int seat, int card)
 {
     for (int putter = 1; putter <= SeatCount; ++putter)
-        putInSlot(game, putter,
-                  putter == seat ? card : leastValuedCard(game.Holding[putter]));
+        putInSlot(game, putter, putter == seat ? card : leastValuedCard(game.Holding[putter]));
 }
 
 void shareMiddle(TwelveGame &game, PerSeat<bool> bought, PerSlot<bool> sold)

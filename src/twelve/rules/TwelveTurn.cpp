@@ -149,9 +149,8 @@ bool TwelveTurn::Answer(const ForesightAnswer &answer)
     const Step step(stepping);
     if (!step || state != TurnState::Thinking || answer.serial != question.serial)
         return false;
-    const bool taken = question.kind == ForesightQuestion::Kind::Puts
-        ? answerPuts(answer.puts)
-        : answerWorths(answer.worths);
+    const bool taken = question.kind == ForesightQuestion::Kind::Puts ? answerPuts(answer.puts)
+                                                                      : answerWorths(answer.worths);
     if (taken)
         question.kind = ForesightQuestion::Kind::None;
     return taken;
@@ -239,8 +238,10 @@ bool TwelveTurn::AnimationFinished()
         state = TurnState::TurningFaces;
         break;
     case TurnState::TurningFaces:
-        for (int slot = 1; slot <= SlotCount; ++slot)
+        for (int slot = 1; slot <= SlotCount; ++slot) {
             game.TurnSlot[slot].FaceUp = true;
+            game.SeenFrom[game.TurnSlot[slot].Card] = slot;
+        }
         computersChoose();
         break;
     case TurnState::TurningSoldFace:
