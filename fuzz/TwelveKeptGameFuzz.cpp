@@ -9,10 +9,10 @@
 #include "FileLimits.h"
 #include "FuzzSupport.h"
 #include "Random.h"
+#include "TwelveForesight.h"
 #include "TwelveKeptGame.h"
 #include "TwelvePlayers.h"
 #include "TwelveTurn.h"
-#include "TwelveForesight.h"
 #include "WholeFile.h"
 
 #include <algorithm>
@@ -48,8 +48,7 @@ void playOn(TwelveTurn &turn, TwelveGame &game)
             break;
         case TurnState::Thinking:
             // Level 8 thinks for real, but briefly: the fuzzer is after the rules.
-            FUZZ_EXPECT(turn.Answer(
-                *TwelveForesight::answer(turn.Question(), {}, BriefThought)));
+            FUZZ_EXPECT(turn.Answer(*TwelveForesight::answer(turn.Question(), {}, BriefThought)));
             break;
         default:
             turn.AnimationFinished();
