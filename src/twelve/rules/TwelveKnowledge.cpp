@@ -2,6 +2,11 @@
 
 #include "Random.h"
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
 namespace {
 
 // A seat that bought a card likely collects its neighbours: each card it was seen to take
@@ -15,11 +20,6 @@ constexpr double SparedLikelihood = 0.5;
 constexpr int DrawSteps = 1 << 30;
 
 } // namespace
-
-#include <algorithm>
-#include <cmath>
-#include <utility>
-#include <vector>
 
 SeatKnowledge knowledgeOf(const TwelveGame &game, int seat)
 {
