@@ -1,27 +1,35 @@
 // Plays whole Twelve games without a window, seat 1 driven by a player of the chosen kind, at
-// every difficulty level, checking the bookkeeping after every step.
+// the chosen difficulty levels, checking the bookkeeping after every step.
 //
-//   twelve-sim [--player standin|random|hint|mechanical|keeper|leftmost] [seed] [games per level]
+//   twelve-sim [--levels 1,...,8] [--games N]
+//              [--player standin|random|hint|mechanical|keeper|leftmost|level8] [seed]
+//              [games per level]
 //
-// standin plays by the computers' own measure, random makes any legal move, hint follows the
-// window's hint; mechanical does the same thing every turn (his highest card, the lowest
-// face-up slot, "No more"), keeper also takes back his own card whenever he may, and leftmost
-// takes the leftmost face-up card as the table shows them.
+// Without --levels it plays levels 1 to 7; level 8 thinks ahead and is far slower, so it is
+// played only when named. standin plays by the computers' own measure, random makes any legal
+// move, hint follows the window's hint; mechanical does the same thing every turn (his highest
+// card, the lowest face-up slot, "No more"), keeper also takes back his own card whenever he
+// may, and leftmost takes the leftmost face-up card as the table shows them; level8 plays seat
+// 1 as a level 8 computer would. Where computers or seat 1 think ahead, the times of their
+// decisions are printed too.
 //
 // Time it from a Release build; the sanitizer build is some thirty times slower.
 
+#include "ForesightPlayer.h"
 #include "HintPlayer.h"
 #include "InvariantCheck.h"
 #include "MechanicalPlayer.h"
 #include "Random.h"
 #include "RandomPlayer.h"
 #include "StandInPlayer.h"
+#include "TwelveForesight.h"
 #include "TwelveLevels.h"
 #include "TwelvePlayers.h"
 #include "TwelveTurn.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -49,7 +57,7 @@ struct LevelResult
     std::vector<int> turnsPerRound;
 };
 
-enum class PlayerKind { StandIn, Random, Hint, Mechanical, Keeper, Leftmost };
+enum class PlayerKind { StandIn, Random, Hint, Mechanical, Keeper, Leftmost, Level8 };
 
 class Simulator
 {
@@ -63,11 +71,14 @@ public:
 
     LevelResult playLevel(double difficulty, int games);
     const std::vector<int> &turnsPerRound() const { return turns; }
+    // Of every computer decision made by thinking ahead, in milliseconds.
+    const std::vector<double> &decisionTimes() const { return thinkingTimes; }
 
 private:
     std::unique_ptr<SeatOnePlayer> makePlayer(PlayerKind kind, unsigned seed);
     void playRound();
     void step();
+    void think();
 
     TwelveGame game;
     SeededRandom random;
@@ -75,6 +86,7 @@ private:
     std::unique_ptr<SeatOnePlayer> human;
     InvariantCheck check;
     std::vector<int> turns;
+    std::vector<double> thinkingTimes;
 };
 
 std::unique_ptr<SeatOnePlayer> Simulator::makePlayer(PlayerKind kind, unsigned seed)
@@ -90,6 +102,8 @@ std::unique_ptr<SeatOnePlayer> Simulator::makePlayer(PlayerKind kind, unsigned s
         return std::make_unique<KeeperPlayer>(game, turn);
     case PlayerKind::Leftmost:
         return std::make_unique<LeftmostPlayer>(game, turn);
+    case PlayerKind::Level8:
+        return std::make_unique<ForesightPlayer>(game, turn, seed);
     case PlayerKind::StandIn:
         break;
     }
@@ -168,6 +182,9 @@ void Simulator::step()
     case TurnState::AtAllCostsPause:
         turn.CloseAuction();
         return;
+    case TurnState::Thinking:
+        think();
+        return;
     case TurnState::Flying:
         check.delivering(game.Leader);
         turn.AnimationFinished();
@@ -178,11 +195,46 @@ void Simulator::step()
     }
 }
 
-int percentile(std::vector<int> values, double fraction)
+// Each computer seat decides in turn, timed on its own.
+void Simulator::think()
+{
+    ForesightAnswer answer;
+    for (int seat = 2; seat <= SeatCount; ++seat) {
+        const auto started = std::chrono::steady_clock::now();
+        TwelveForesight::decide(turn.Question(), seat, answer);
+        const std::chrono::duration<double, std::milli> took
+            = std::chrono::steady_clock::now() - started;
+        thinkingTimes.push_back(took.count());
+    }
+    if (!turn.Answer(answer)) {
+        std::fprintf(stderr, "The engine refused the computers' decisions\n");
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+template<typename T> T percentile(std::vector<T> values, double fraction)
 {
     const auto at = values.begin() + static_cast<long>(fraction * (values.size() - 1));
     std::nth_element(values.begin(), at, values.end());
     return *at;
+}
+
+// The share of rounds won with its 95% interval (Wilson's), in percent.
+struct Share
+{
+    double percent;
+    double low;
+    double high;
+};
+
+Share shareOf(int won, int rounds)
+{
+    const double z = 1.96;
+    const double p = double(won) / rounds;
+    const double centre = (p + z * z / (2 * rounds)) / (1 + z * z / rounds);
+    const double half = z * std::sqrt(p * (1 - p) / rounds + z * z / (4.0 * rounds * rounds))
+        / (1 + z * z / rounds);
+    return {100 * p, 100 * (centre - half), 100 * (centre + half)};
 }
 
 double meanOf(const std::vector<int> &values)
@@ -196,9 +248,30 @@ double meanOf(const std::vector<int> &values)
 struct Options
 {
     PlayerKind player = PlayerKind::StandIn;
+    std::vector<double> difficulties;
     unsigned seed = DefaultSeed;
     int games = DefaultGamesPerLevel;
 };
+
+// A list of levels such as "7,8"; false on anything else.
+bool parseLevels(const std::string &list, std::vector<double> &difficulties)
+{
+    difficulties.clear();
+    size_t from = 0;
+    for (;;) {
+        const size_t comma = list.find(',', from);
+        const std::string item = list.substr(from, comma - from);
+        if (item.empty() || item.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        const double difficulty = (std::stoi(item) + 1) / 2.0;
+        if (!levelRow(difficulty))
+            return false;
+        difficulties.push_back(difficulty);
+        if (comma == std::string::npos)
+            return true;
+        from = comma + 1;
+    }
+}
 
 bool parsePlayer(const std::string &name, PlayerKind &kind)
 {
@@ -214,6 +287,8 @@ bool parsePlayer(const std::string &name, PlayerKind &kind)
         kind = PlayerKind::Keeper;
     else if (name == "leftmost")
         kind = PlayerKind::Leftmost;
+    else if (name == "level8")
+        kind = PlayerKind::Level8;
     else
         return false;
     return true;
@@ -223,6 +298,7 @@ bool parsePlayer(const std::string &name, PlayerKind &kind)
 bool parseOptions(int argc, char *argv[], Options &options)
 {
     std::vector<std::string> numbers;
+    std::string gamesGiven;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--player") {
@@ -231,9 +307,24 @@ bool parseOptions(int argc, char *argv[], Options &options)
         } else if (arg.rfind("--player=", 0) == 0) {
             if (!parsePlayer(arg.substr(9), options.player))
                 return false;
+        } else if (arg == "--levels") {
+            if (++i == argc || !parseLevels(argv[i], options.difficulties))
+                return false;
+        } else if (arg == "--games") {
+            if (++i == argc)
+                return false;
+            gamesGiven = argv[i];
         } else {
             numbers.push_back(arg);
         }
+    }
+    // --games stands for the second number.
+    if (!gamesGiven.empty()) {
+        if (numbers.size() > 1)
+            return false;
+        if (numbers.empty())
+            numbers.push_back(std::to_string(DefaultSeed));
+        numbers.push_back(gamesGiven);
     }
     if (numbers.size() > 2)
         return false;
@@ -245,6 +336,10 @@ bool parseOptions(int argc, char *argv[], Options &options)
     } catch (const std::exception &) {
         return false;
     }
+    if (options.difficulties.empty())
+        for (const LevelRow &row : LevelTable)
+            if (!thinksAhead(row.Difficulty))
+                options.difficulties.push_back(row.Difficulty);
     return options.games >= 1;
 }
 
@@ -255,7 +350,8 @@ int main(int argc, char *argv[])
     Options options;
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: twelve-sim [--player standin|random|hint|mechanical|keeper|leftmost] [seed] "
+                     "usage: twelve-sim [--levels 1,...,8] [--games N] "
+                     "[--player standin|random|hint|mechanical|keeper|leftmost|level8] [seed] "
                      "[games per level >= 1]\n");
         return EXIT_FAILURE;
     }
@@ -266,8 +362,8 @@ int main(int argc, char *argv[])
     std::vector<LevelResult> results;
     const auto started = std::chrono::steady_clock::now();
     const std::clock_t cpuStarted = std::clock();
-    for (const LevelRow &row : LevelTable)
-        results.push_back(simulator.playLevel(row.Difficulty, games));
+    for (const double difficulty : options.difficulties)
+        results.push_back(simulator.playLevel(difficulty, games));
     const double cpuSeconds = double(std::clock() - cpuStarted) / CLOCKS_PER_SEC;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
 
@@ -281,14 +377,16 @@ int main(int argc, char *argv[])
                 turns.size() / cpuSeconds, turns.size() / elapsed.count());
     std::printf("turns per round: mean %.1f, 99th percentile %d, maximum %d\n\n", meanTurns,
                 percentile(turns, 0.99), *std::max_element(turns.begin(), turns.end()));
-    std::printf(
-        "level  seat 1 Simple  seat 1 Average based  computers' mean  rounds won by seat 1\n");
-    for (const LevelResult &result : results)
-        std::printf("%5d  %13.1f  %20.1f  %15.1f  %19.1f%%\n", difficultyLevel(result.difficulty),
-                    double(result.simpleTotal) / result.games,
+    std::printf("level  seat 1 Simple  seat 1 Average based  computers' mean  rounds won by seat 1"
+                "  (95%% interval)\n");
+    for (const LevelResult &result : results) {
+        const Share won = shareOf(result.roundsWon, result.games * RoundCount);
+        std::printf("%5d  %13.1f  %20.1f  %15.1f  %19.1f%%  (%.1f%% to %.1f%%)\n",
+                    difficultyLevel(result.difficulty), double(result.simpleTotal) / result.games,
                     double(result.averageTotal) / result.games,
-                    double(result.computerTotal) / (3.0 * result.games),
-                    100.0 * result.roundsWon / (result.games * RoundCount));
+                    double(result.computerTotal) / (3.0 * result.games), won.percent, won.low,
+                    won.high);
+    }
     // Rounds longer than the steady turn were ended by the computers' steady play.
     std::printf("\nlevel  turns per round: mean  median  99th percentile  maximum  "
                 "rounds past turn  drawn\n");
@@ -303,5 +401,11 @@ int main(int argc, char *argv[])
             *std::max_element(levelTurns.begin(), levelTurns.end()), long(past), steadyTurn,
             result.roundsDrawn);
     }
+    const std::vector<double> &times = simulator.decisionTimes();
+    if (!times.empty())
+        std::printf("\ndecisions by thinking ahead: %zu, median %.1f ms, 99th percentile %.1f ms, "
+                    "maximum %.1f ms\n",
+                    times.size(), percentile(times, 0.5), percentile(times, 0.99),
+                    *std::max_element(times.begin(), times.end()));
     return EXIT_SUCCESS;
 }

@@ -22,6 +22,7 @@
 #include "TwelveSettings.h"
 #include "TwelveSettingsDialog.h"
 #include "TwelveTable.h"
+#include "TwelveThinker.h"
 #include "WindowPlacement.h"
 
 #include <QCheckBox>
@@ -44,6 +45,7 @@ TwelveWindow::TwelveWindow(QWidget *parent)
     : GameWindow(parent)
     , mainMenu(new QMenuBar(this))
     , moveTimer(new QTimer(this))
+    , thinker(new TwelveThinker(this))
     , turn(twelve, programRandom())
 {
     setWindowTitle(TwelveTitle);
@@ -65,6 +67,7 @@ TwelveWindow::TwelveWindow(QWidget *parent)
     moveTimer->setTimerType(Qt::PreciseTimer);
     moveTimer->setSingleShot(true);
     connect(moveTimer, &QTimer::timeout, this, &TwelveWindow::moveTick);
+    connect(thinker, &TwelveThinker::answered, this, &TwelveWindow::computersDecided);
     connect(table, &TwelveTable::cardPressed, this, &TwelveWindow::cardMouseDown);
     connect(table->bidOneButton, &Picture::pressed, this, &TwelveWindow::bidOnePressed);
     connect(table->bidFiveButton, &Picture::pressed, this, &TwelveWindow::bidFivePressed);
@@ -207,9 +210,10 @@ bool TwelveWindow::mayClose()
 void TwelveWindow::hideEvent(QHideEvent *event)
 {
     // Nothing moves once the window has closed, and another may keep its game; a minimised game
-    // goes on.
+    // goes on. A decision the computers make after the close is dropped.
     if (!event->spontaneous()) {
         moveTimer->stop();
+        thinker->forget();
         unlockKeptGame();
     }
     GameWindow::hideEvent(event);

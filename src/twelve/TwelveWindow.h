@@ -17,6 +17,7 @@ class QTimer;
 class TwelveHintView;
 class TwelveKeys;
 class TwelveTable;
+class TwelveThinker;
 class WindowPlacement;
 
 // The Twelve game window: the table, the menus, and the move timer that drives every turn. The
@@ -52,6 +53,8 @@ public:
     TwelveTable *table;
     TwelveHintView *hint;
     QTimer *moveTimer;
+    // Thinks for the computers of level 8 while the window goes on.
+    TwelveThinker *thinker;
     // Keeps the window's size, place and state for "Twelve.ini".
     WindowPlacement *placement;
 
@@ -113,6 +116,7 @@ private:
     int middleSlotOf(int card) const;
     void roundDealt();
     void followTurn();
+    void computersDecided(const ForesightAnswer &answer);
     void startTravels();
     void showRoundEnd();
     // Why the round that just ended was drawn; empty when a seat collected a twelve.

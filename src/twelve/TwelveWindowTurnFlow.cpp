@@ -8,9 +8,10 @@
 #include "DataDir.h"
 #include "GameClock.h"
 #include "Sound.h"
-#include "TwelveScoreSheet.h"
 #include "TwelveHintView.h"
+#include "TwelveScoreSheet.h"
 #include "TwelveTable.h"
+#include "TwelveThinker.h"
 
 #include <QAction>
 #include <QFrame>
@@ -104,12 +105,24 @@ void TwelveWindow::followTurn()
         table->showAuction();
         runTimer(GameClockTick);
         break;
+    case TurnState::Thinking:
+        thinker->ask(turn.Question());
+        break;
     case TurnState::RoundOver:
         showRoundEnd();
         break;
     default:
         break;
     }
+}
+
+// An answer to an earlier question, from before a new game, is refused by the turn.
+void TwelveWindow::computersDecided(const ForesightAnswer &answer)
+{
+    if (!turn.Answer(answer))
+        return;
+    followTurn();
+    updateControls();
 }
 
 void TwelveWindow::roundDealt()

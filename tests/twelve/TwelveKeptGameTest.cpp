@@ -40,6 +40,12 @@ TwelveGame keptGame()
     game.RankPutCount[Seven] = 3;
     for (int card = 0; card < CardCount; ++card)
         game.HumanSince[card] = card % 17;
+    // Three cards seen going to seat 2, put by seat 3 and by seat 2 itself.
+    for (int card = 0, seen = 0; card < CardCount && seen < 3; ++card)
+        if (game.Holding[2][card]) {
+            game.SeenWith[card] = 2;
+            game.SeenFrom[card] = 2 + seen++ % 2;
+        }
     return game;
 }
 
@@ -60,6 +66,19 @@ TEST(TwelveKeptGame, ReadsBackWhatItWrote)
         if (game.Holding[HumanSeat][card]) {
             EXPECT_EQ(read->HumanSince[card], game.HumanSince[card]) << card;
         }
+    EXPECT_EQ(read->SeenWith, game.SeenWith);
+    EXPECT_EQ(read->SeenFrom, game.SeenFrom);
+}
+
+// A game kept before the computers remembered what they saw reads as if nothing had been seen.
+TEST(TwelveKeptGame, AGameOfTheSecondVersionStillReads)
+{
+    const QByteArray second = TwelveKeptGame::encode(keptGame(), 2);
+    ASSERT_FALSE(second.contains("seen"));
+    const std::optional<TwelveGame> read = TwelveKeptGame::decode(second);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->SeenWith, decltype(read->SeenWith){});
+    EXPECT_EQ(read->SeenFrom, decltype(read->SeenFrom){});
 }
 
 // A game kept by the previous version has no clocks: the human's cards count as just given.
@@ -115,7 +134,7 @@ TEST(TwelveKeptGame, RefusesAGameThatCannotBe)
         {"more cards put than four a turn",
          [](TwelveGame &g) { g.RankPutCount[Ace] = SeatCount * g.TurnNo - 2; }},
         {"round 12", [](TwelveGame &g) { g.RoundNo = 12; }},
-        {"a level beyond the hardest", [](TwelveGame &g) { g.Difficulty = 4.5; }},
+        {"a level beyond the hardest", [](TwelveGame &g) { g.Difficulty = 5.0; }},
         {"a scoring mode unknown", [](TwelveGame &g) { g.ScoringMode = 3; }},
         {"a name too long", [](TwelveGame &g) { g.PlayerNames[2] = "Sixteen letters!"; }},
         {"a name ending in a blank", [](TwelveGame &g) { g.PlayerNames[2] = "John "; }},
@@ -126,6 +145,14 @@ TEST(TwelveKeptGame, RefusesAGameThatCannotBe)
          [](TwelveGame &g) { g.PlayerNames[2] = "\u674e"; }},
         {"a turn past the drawn round", [](TwelveGame &g) { g.TurnNo = DrawnRoundTurns + 1; }},
         {"a card kept since a later turn", [](TwelveGame &g) { g.HumanSince.fill(g.TurnNo + 1); }},
+        {"a card seen going to a seat that does not hold it",
+         [](TwelveGame &g) { g.SeenWith.fill(3); }},
+        {"a card put that went to nobody",
+         [](TwelveGame &g) {
+             g.SeenWith.fill(0);
+             g.SeenFrom[0] = 1;
+         }},
+        {"a card seen going to a seat past the fourth", [](TwelveGame &g) { g.SeenFrom[0] = 5; }},
     };
     for (const BrokenCase &c : cases) {
         SCOPED_TRACE(c.what);

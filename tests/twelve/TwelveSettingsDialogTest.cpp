@@ -230,7 +230,7 @@ TEST_F(TwelveSettingsDialogTest, ValuesNoPositionStandsForShowAtTheNearestEnd)
     };
     const Case cases[] = {
         {{-100, -1, 0}, 0.0, {1, 1, 30, 2, 1}},
-        {{100000, 5000, -7}, 9.5, {12, 9, 30, 8, 7}},
+        {{100000, 5000, -7}, 9.5, {12, 9, 30, 9, 8}},
         {{100, 64, 100000}, 1.0, {10, 8, 1, 2, 1}},
     };
     for (const Case &c : cases) {

@@ -36,7 +36,8 @@ TEST(TwelveSliderScale, StoredValuesShowAtTheirNearestPosition)
         {"default BidDelay", positionOfBidDelay(1), 30},
         {"slowest BidDelay", positionOfBidDelay(842), 1},
         {"default Difficulty", positionOfDifficulty(1.0), 2},
-        {"hardest Difficulty", positionOfDifficulty(4.0), 8},
+        {"hardest greedy Difficulty", positionOfDifficulty(4.0), 8},
+        {"hardest Difficulty", positionOfDifficulty(4.5), 9},
         {"root 5.48 rounds down", positionOfStep(30, MoveStepRange), 5},
         {"root 5.57 rounds up", positionOfStep(31, MoveStepRange), 6},
         {"BidDelay between positions", positionOfBidDelay(50), 23},
@@ -50,7 +51,7 @@ TEST(TwelveSliderScale, StoredValuesShowAtTheirNearestPosition)
         {"lowest int BidDelay", positionOfBidDelay(INT_MIN), 30},
         {"huge BidDelay", positionOfBidDelay(INT_MAX), 1},
         {"Difficulty below the range", positionOfDifficulty(-3.0), 2},
-        {"Difficulty above the range", positionOfDifficulty(1e300), 8},
+        {"Difficulty above the range", positionOfDifficulty(1e300), 9},
         {"Difficulty that is no number", positionOfDifficulty(std::nan("")), 2},
     };
     for (const Case &c : cases)

@@ -352,3 +352,36 @@ TEST_F(TwelveWindowTest, NoTimerRunsWhileThePlayerIsAwaited)
         EXPECT_FALSE(window->moveTimer->isActive());
     }
 }
+
+// At level 8 the computers think on a thread of their own: the window waits for nothing, and
+// their decision, when it comes, sends their cards on their way.
+TEST_F(TwelveWindowTest, Level8ComputersThinkWhileTheWindowGoesOn)
+{
+    writeDataFile("Twelve.ini", "[Beallitas]\r\nOkos=4.5\r\n");
+    open();
+    EXPECT_EQ(window->windowTitle(), "Twelve - Difficulty: 8, Scoring: Simple");
+    ASSERT_EQ(state(), TurnState::Thinking);
+    EXPECT_FALSE(window->moveTimer->isActive());
+    EXPECT_FALSE(window->turnFlow().mayPut(heldCard(HumanSeat)));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state() != TurnState::Thinking; }, 30000));
+    EXPECT_EQ(state(), TurnState::Travelling);
+    EXPECT_TRUE(window->moveTimer->isActive());
+    EXPECT_EQ(table().statusLine->currentMessage(), "Choose a card to put");
+    for (int seat = 2; seat <= SeatCount; ++seat)
+        EXPECT_EQ(heldCount(game().Holding[seat]), HandSize - 1) << seat;
+}
+
+// Closed while its computers think, the window drops their decision: nothing changes after.
+TEST_F(TwelveWindowTest, AWindowClosedWhileItsComputersThinkDropsTheirDecision)
+{
+    writeDataFile("Twelve.ini", "[Beallitas]\r\nOkos=4.5\r\n");
+    open();
+    ASSERT_EQ(state(), TurnState::Thinking);
+    window->state().GameOver = true;
+    window->close();
+    ASSERT_FALSE(window->isVisible());
+    const TwelveGame before = game();
+    QTest::qWait(1500);
+    EXPECT_EQ(state(), TurnState::Thinking);
+    EXPECT_EQ(game().Holding, before.Holding);
+}

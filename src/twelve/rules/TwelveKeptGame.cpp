@@ -208,6 +208,10 @@ QByteArray encode(const TwelveGame &game, int version)
                 body += ' ' + QByteArray::number(game.HumanSince[card]);
         body += '\n';
     }
+    if (version >= 3) {
+        body += "seen" + numbers(game.SeenWith, 0, CardCount - 1) + '\n';
+        body += "putby" + numbers(game.SeenFrom, 0, CardCount - 1) + '\n';
+    }
     return sealed(body);
 }
 
@@ -269,6 +273,19 @@ std::optional<TwelveGame> decode(QByteArrayView bytes)
             game.HumanSince[card] = version >= 2
                 ? reader.integer(since.value(held++), 0, game.TurnNo)
                 : game.TurnNo;
+    if (version >= 3) {
+        const QList<QByteArray> seen = reader.next("seen", CardCount);
+        const QList<QByteArray> putBy = reader.next("putby", CardCount);
+        for (int card = 0; card < CardCount; ++card) {
+            game.SeenWith[card] = reader.integer(seen.value(card), 0, SeatCount);
+            game.SeenFrom[card] = reader.integer(putBy.value(card), 0, SeatCount);
+            // When a turn starts, a card seen going to a seat is still there, and every card
+            // put has gone to somebody.
+            const int with = game.SeenWith[card];
+            reader.ok = reader.ok && (with == 0 || game.Holding[with][card])
+                && (game.SeenFrom[card] == 0 || with != 0);
+        }
+    }
     // Numbers only as they are written ("1", not "01" or "+1"): the file is what encode gives.
     if (!reader.ok || !reader.atEnd() || !handsDealt(game) || !scoresPlayed(game)
         || !pointsPossible(game) || !putCountsPossible(game) || !seatNamesPlayable(game)

@@ -17,8 +17,10 @@ namespace TwelveKeptGame {
 
 inline constexpr char FileName[] = "Twelve.kept";
 // Version 2 adds since when the human holds each of his cards; a version 1 file still reads,
-// as if he had just been given them.
-inline constexpr int Version = 2;
+// as if he had just been given them. Version 3 adds the seat each card was last seen going to
+// and the seat that last put it, which the computers that think ahead know; an older file reads
+// as if nobody had seen a card move.
+inline constexpr int Version = 3;
 
 // The bytes for a game at the start of a turn (its TurnSlot and auction state are not kept).
 QByteArray encode(const TwelveGame &game, int version = Version);

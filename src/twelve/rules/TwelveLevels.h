@@ -23,7 +23,9 @@ struct LevelRow
 // passing the same spare cards round; so a few of their puts stay random: few enough that their
 // hands come together, enough to free a held-up card. The upper levels, whose long rounds are
 // such hold-ups, need more of them to end within a hundred turns or so.
-constexpr std::array<LevelRow, 7> LevelTable{{
+// Level 8 thinks ahead instead (TwelveForesight): it neither blunders nor helps, and its long
+// rounds, held up as the greedy levels' are, end the way the lower levels' do.
+constexpr std::array<LevelRow, 8> LevelTable{{
     {1.0, 100, 50, 45, 12},
     {1.5, 66, 33, 45, 12},
     {2.0, 40, 20, 45, 12},
@@ -31,13 +33,23 @@ constexpr std::array<LevelRow, 7> LevelTable{{
     {3.0, 16, 8, 80, 25},
     {3.5, 8, 4, 110, 25},
     {4.0, 0, 0, 300, 25},
+    {4.5, 0, 0, 45, 12},
 }};
 // A difficulty between the levels neither helps by chance nor blunders: as level 7.
 constexpr LevelRow OffLevelRow{0.0, 0, 0, 300, 25};
 
-// The difficulties the settings may hold: from level 1 to level 7, in halves.
+// The difficulties the settings may hold: from level 1 to level 8, in halves.
 constexpr double EasiestDifficulty = LevelTable.front().Difficulty;
 constexpr double HardestDifficulty = LevelTable.back().Difficulty;
+// Level 8: the computers sample the hands they cannot see and play each sample forward.
+constexpr double ForesightDifficulty = 4.5;
+// The strongest level that plays by the value of each card alone.
+constexpr double GreedyHardestDifficulty = 4.0;
+
+constexpr bool thinksAhead(double difficulty)
+{
+    return difficulty == ForesightDifficulty;
+}
 
 // The row whose difficulty is exactly this one; nullptr for a value between the levels.
 constexpr const LevelRow *levelRow(double difficulty)

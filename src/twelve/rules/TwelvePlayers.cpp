@@ -88,6 +88,11 @@ int steadyAfterTurn(double difficulty)
     return steadyRow(difficulty).SteadyAfterTurn;
 }
 
+int steadyShuffleChance(double difficulty)
+{
+    return steadyRow(difficulty).SteadyShuffleChance;
+}
+
 bool playingSteady(const TwelveGame &game)
 {
     return game.TurnNo > steadyAfterTurn(game.Difficulty);
@@ -101,7 +106,8 @@ void updateHelpMode(TwelveGame &game, Random &random)
             --count;
         game.HelpMode = game.HelpMode || count > CirculatingRankCount;
     }
-    if (playingSteady(game)) {
+    // A computer that thinks ahead hands nobody a card.
+    if (playingSteady(game) || thinksAhead(game.Difficulty)) {
         game.HelpMode = false;
         return;
     }
@@ -136,7 +142,7 @@ int choosePutCard(TwelveGame &game, int seat, Random &random)
     int card = leastValuedCard(hand);
     const LevelRow *row = levelRow(game.Difficulty);
     const bool blunders = playingSteady(game)
-        ? percentDraw(random, steadyRow(game.Difficulty).SteadyShuffleChance)
+        ? percentDraw(random, steadyShuffleChance(game.Difficulty))
         : row && percentDraw(random, row->BlunderChance);
     if (blunders) {
         do {
@@ -146,9 +152,14 @@ int choosePutCard(TwelveGame &game, int seat, Random &random)
     }
     if (game.HelpMode && hand[game.HelpCard])
         card = game.HelpCard;
-    ++game.RankPutCount[rankOf(card)];
-    hand[card] = false;
+    putFromHand(game, seat, card);
     return card;
+}
+
+void putFromHand(TwelveGame &game, int seat, int card)
+{
+    ++game.RankPutCount[rankOf(card)];
+    game.Holding[seat][card] = false;
 }
 
 PerSlot<int> middleCardWorths(const TwelveGame &game, int seat)
@@ -166,16 +177,19 @@ PerSlot<int> middleCardWorths(const TwelveGame &game, int seat)
 
 void valueMiddleCards(TwelveGame &game)
 {
-    for (int seat = 2; seat <= SeatCount; ++seat) {
-        PerSlot<int> &worths = game.CardWorth[seat];
-        worths = middleCardWorths(game, seat);
-        const int least = *std::min_element(worths.begin() + 1, worths.end());
-        int cap = game.Scores[game.RoundNo][seat];
-        if (game.HelpMode)
-            cap = std::min(cap, HelpModeBidCap);
-        for (int slot = 1; slot <= SlotCount; ++slot)
-            game.MaxBid[seat][slot] = std::min(worths[slot] - least, cap);
-    }
+    for (int seat = 2; seat <= SeatCount; ++seat)
+        setMiddleCardWorths(game, seat, middleCardWorths(game, seat));
+}
+
+void setMiddleCardWorths(TwelveGame &game, int seat, const PerSlot<int> &worths)
+{
+    game.CardWorth[seat] = worths;
+    const int least = *std::min_element(worths.begin() + 1, worths.end());
+    int cap = game.Scores[game.RoundNo][seat];
+    if (game.HelpMode)
+        cap = std::min(cap, HelpModeBidCap);
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        game.MaxBid[seat][slot] = std::min(worths[slot] - least, cap);
 }
 
 namespace {

@@ -42,6 +42,8 @@ void Deal(TwelveGame &game, Random &random)
     for (auto &hand : game.Holding)
         hand.fill(false);
     game.HumanSince.fill(0);
+    game.SeenWith.fill(0);
+    game.SeenFrom.fill(0);
     PerSeat<int> dealt{};
     for (int card = 0; card < CardCount; ++card) {
         int seat;

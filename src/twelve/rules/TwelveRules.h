@@ -107,6 +107,12 @@ struct TwelveGame
     // The turn since which the human holds each of his cards; a card he takes back after
     // putting it stays his since before.
     std::array<int, CardCount> HumanSince{};
+    // The seat each card was last seen going to in this round, sold from the middle in view of
+    // the whole table; 0 while only its holder knows where it is.
+    std::array<int, CardCount> SeenWith{};
+    // The seat that last put each card in this round, as the table saw when it turned up; 0
+    // for a card nobody has put yet.
+    std::array<int, CardCount> SeenFrom{};
 
     int AuctionSlot = 0;
     int Bid = 0;

@@ -1,9 +1,11 @@
 #include "TwelveTurn.h"
 
+#include "Random.h"
 #include "TwelveLevels.h"
 #include "TwelvePlayers.h"
 
 #include <algorithm>
+#include <limits>
 
 // Marks a step as running for its lifetime; a step entered meanwhile is refused.
 class TwelveTurn::Step
@@ -121,21 +123,69 @@ void TwelveTurn::StartTurn()
     }
     ++game.TurnNo;
     updateHelpMode(game, random);
-    for (int seat = 2; seat <= SeatCount; ++seat) {
-        const int card = choosePutCard(game, seat, random);
-        TurnSlotRecord &slot = game.TurnSlot[seat];
-        slot.Suit = suitOf(card);
-        slot.Rank = rankOf(card);
-        slot.Card = card;
-        const Hand &hand = game.Holding[seat];
-        slot.BackSlot = (seat - 1) * HandSize
-            + static_cast<int>(std::count(hand.begin(), hand.begin() + card, true));
-        slot.MoveState = MoveTravelling;
+    if (thinksAhead(game.Difficulty)) {
+        ask(ForesightQuestion::Kind::Puts);
+    } else {
+        for (int seat = 2; seat <= SeatCount; ++seat)
+            layComputerCard(seat, choosePutCard(game, seat, random));
+        waitForPuts();
     }
-    status = PutPrompt;
-    state = TurnState::Travelling;
     if (onTurnStarted)
         onTurnStarted();
+}
+
+void TwelveTurn::ask(ForesightQuestion::Kind kind)
+{
+    question.kind = kind;
+    ++question.serial;
+    question.seed = static_cast<unsigned>(random.random(std::numeric_limits<int>::max()));
+    question.game = game;
+    status.clear();
+    state = TurnState::Thinking;
+}
+
+bool TwelveTurn::Answer(const ForesightAnswer &answer)
+{
+    const Step step(stepping);
+    if (!step || state != TurnState::Thinking || answer.serial != question.serial)
+        return false;
+    const bool taken = question.kind == ForesightQuestion::Kind::Puts ? answerPuts(answer.puts)
+                                                                      : answerWorths(answer.worths);
+    if (taken)
+        question.kind = ForesightQuestion::Kind::None;
+    return taken;
+}
+
+bool TwelveTurn::answerPuts(const PerSeat<int> &puts)
+{
+    for (int seat = 2; seat <= SeatCount; ++seat)
+        if (puts[seat] < 0 || puts[seat] >= CardCount || !game.Holding[seat][puts[seat]])
+            return false;
+    for (int seat = 2; seat <= SeatCount; ++seat) {
+        putFromHand(game, seat, puts[seat]);
+        layComputerCard(seat, puts[seat]);
+    }
+    waitForPuts();
+    return true;
+}
+
+// The put card travels from its place among the seat's backs; it has left the hand.
+void TwelveTurn::layComputerCard(int seat, int card)
+{
+    TurnSlotRecord &slot = game.TurnSlot[seat];
+    slot.Suit = suitOf(card);
+    slot.Rank = rankOf(card);
+    slot.Card = card;
+    const Hand &hand = game.Holding[seat];
+    slot.BackSlot = (seat - 1) * HandSize
+        + static_cast<int>(std::count(hand.begin(), hand.begin() + card, true));
+    slot.MoveState = MoveTravelling;
+}
+
+void TwelveTurn::waitForPuts()
+{
+    status = PutPrompt;
+    state = TurnState::Travelling;
 }
 
 bool TwelveTurn::mayPut(int card) const
@@ -188,9 +238,10 @@ bool TwelveTurn::AnimationFinished()
         state = TurnState::TurningFaces;
         break;
     case TurnState::TurningFaces:
-        for (int slot = 1; slot <= SlotCount; ++slot)
+        for (int slot = 1; slot <= SlotCount; ++slot) {
             game.TurnSlot[slot].FaceUp = true;
-        state = TurnState::Choosing;
+            game.SeenFrom[game.TurnSlot[slot].Card] = slot;
+        }
         computersChoose();
         break;
     case TurnState::TurningSoldFace:
@@ -211,7 +262,29 @@ bool TwelveTurn::AnimationFinished()
 // Runs as soon as the cards lie face up, so the human cannot choose before the computers have.
 void TwelveTurn::computersChoose()
 {
+    if (thinksAhead(game.Difficulty)) {
+        ask(ForesightQuestion::Kind::Worths);
+        return;
+    }
     valueMiddleCards(game);
+    chooseFirst();
+}
+
+bool TwelveTurn::answerWorths(const PerSeat<PerSlot<int>> &worths)
+{
+    for (int seat = 2; seat <= SeatCount; ++seat)
+        if (std::any_of(worths[seat].begin() + 1, worths[seat].end(),
+                        [](int worth) { return worth < 0; }))
+            return false;
+    for (int seat = 2; seat <= SeatCount; ++seat)
+        setMiddleCardWorths(game, seat, worths[seat]);
+    chooseFirst();
+    return true;
+}
+
+void TwelveTurn::chooseFirst()
+{
+    state = TurnState::Choosing;
     for (int slot = 1; slot <= SlotCount; ++slot)
         game.TurnSlot[slot].Markers = 0;
     chooseAgain();
@@ -424,6 +497,7 @@ void TwelveTurn::Deliver()
     game.InAuction[buyer] = false;
     game.Wanted[buyer] = 0;
     game.Holding[buyer][game.TurnSlot[sold].Card] = true;
+    game.SeenWith[game.TurnSlot[sold].Card] = buyer;
     if (buyer == HumanSeat && sold != HumanSeat)
         game.HumanSince[game.TurnSlot[sold].Card] = game.TurnNo;
     game.HumanNoMore = false;

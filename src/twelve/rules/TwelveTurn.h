@@ -21,6 +21,7 @@ enum class TurnState {
     TurningSoldFace = 13,
     TurningSoldBack = 14,
     Flying = 20, // the sold card flies to its buyer
+    Thinking = 24, // computers that think ahead decide, off the engine: see Question()
     RoundOver = 30,
 };
 
@@ -46,6 +47,25 @@ struct Sale
     int Buyer = 0;
     int Card = 0;
     int Price = 0;
+};
+
+// What the computers that think ahead (level 8) have to decide before the turn goes on: at the
+// start of a turn the cards they put, once the middle cards lie face up what each card is worth
+// to them. They take their time elsewhere and give their decisions to TwelveTurn::Answer.
+struct ForesightQuestion
+{
+    enum class Kind { None, Puts, Worths };
+    Kind kind = Kind::None;
+    int serial = 0; // an answer to an earlier question is refused
+    unsigned seed = 0; // of the thinkers' own draws, so a question has one answer
+    TwelveGame game; // as it stands; a thinker looks at it only through its seat's eyes
+};
+
+struct ForesightAnswer
+{
+    int serial = 0;
+    PerSeat<int> puts{}; // Puts: the card each computer seat puts
+    PerSeat<PerSlot<int>> worths{}; // Worths: each computer seat's worth of each slot, >= 0
 };
 
 // One Twelve turn as steps the window drives one at a time: it animates between the steps and
@@ -90,6 +110,13 @@ public:
     enum class RoundConfirmed { Refused, NextRoundDealt, GameOver };
     RoundConfirmed EndOfRoundConfirmed(const std::function<void()> &showScoreSheet);
 
+    // While GameState() is Thinking, what the computers have to decide.
+    const ForesightQuestion &Question() const { return question; }
+    // The computers' decisions on the current question; refused, and nothing changes, when
+    // they answer another question or do not fit it (a card the seat does not hold, a
+    // negative worth).
+    bool Answer(const ForesightAnswer &answer);
+
     // The human puts a card; false when it is not his time to put or he does not hold it.
     bool PutCard(int card);
     // A travelling put card reached its place in the middle.
@@ -122,7 +149,13 @@ private:
 
     void startRound();
     void StartTurn();
+    void ask(ForesightQuestion::Kind kind);
+    void layComputerCard(int seat, int card);
+    void waitForPuts();
+    bool answerPuts(const PerSeat<int> &puts);
+    bool answerWorths(const PerSeat<PerSlot<int>> &worths);
     void computersChoose();
+    void chooseFirst();
     void chooseAgain();
     bool choosable(int slot) const;
     bool humanChoose(int slot);
@@ -140,5 +173,6 @@ private:
     TurnState state = TurnState::Idle;
     std::string status;
     Sale sale;
+    ForesightQuestion question;
     bool stepping = false;
 };
