@@ -2,8 +2,6 @@
 
 #include "TwelvePlayers.h"
 
-#include <algorithm>
-
 void StandInPlayer::put()
 {
     turn.PutCard(leastValuedCard(game.Holding[HumanSeat]));
@@ -21,9 +19,7 @@ void StandInPlayer::choose()
 
 void StandInPlayer::bid()
 {
-    const PerSlot<int> worths = middleCardWorths(game, HumanSeat);
-    const int least = *std::min_element(worths.begin() + 1, worths.end());
-    const int limit = worths[game.AuctionSlot] - least;
+    const int limit = worthsAboveLeast(middleCardWorths(game, HumanSeat))[game.AuctionSlot];
     if (game.Bid + 1 > limit || !turn.RaiseBid(1))
         turn.NoMore();
 }

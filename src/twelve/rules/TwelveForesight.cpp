@@ -82,11 +82,7 @@ std::vector<int> leastValuedCards(const Hand &hand)
 // The worth of each slot by the matrix, above the least: what the greedy levels bid up to.
 PerSlot<int> greedyLimits(const SeatKnowledge &knowledge)
 {
-    PerSlot<int> limits = middleCardWorths(tableOf(knowledge, knowledge.known), knowledge.seat);
-    const int least = *std::min_element(limits.begin() + 1, limits.end());
-    for (int slot = 1; slot <= SlotCount; ++slot)
-        limits[slot] -= least;
-    return limits;
+    return worthsAboveLeast(middleCardWorths(tableOf(knowledge, knowledge.known), knowledge.seat));
 }
 
 // Computers that play their best can hold each other's missing cards for ever, passing the same

@@ -21,6 +21,12 @@ constexpr int DrawSteps = 1 << 30;
 
 } // namespace
 
+namespace {
+
+PerSeat<std::array<double, RankCount>> rankLikelihoods(const SeatKnowledge &knowledge);
+
+} // namespace
+
 SeatKnowledge knowledgeOf(const TwelveGame &game, int seat)
 {
     SeatKnowledge knowledge;
@@ -53,6 +59,7 @@ SeatKnowledge knowledgeOf(const TwelveGame &game, int seat)
         else
             knowledge.unplaced[card] = true;
     }
+    knowledge.rankLikelihoods = rankLikelihoods(knowledge);
     return knowledge;
 }
 
@@ -65,7 +72,6 @@ int rankDistance(int a, int b)
     return std::min(apart, RankCount - apart);
 }
 
-// How likely each seat is to hold a card of each rank, against a seat that showed nothing.
 PerSeat<std::array<double, RankCount>> rankLikelihoods(const SeatKnowledge &knowledge)
 {
     PerSeat<std::array<double, RankCount>> likelihoods{};
@@ -89,7 +95,7 @@ PerSeat<std::array<double, RankCount>> rankLikelihoods(const SeatKnowledge &know
 
 PerSeat<Hand> sampleHands(const SeatKnowledge &knowledge, Random &random)
 {
-    const PerSeat<std::array<double, RankCount>> likelihoods = rankLikelihoods(knowledge);
+    const PerSeat<std::array<double, RankCount>> &likelihoods = knowledge.rankLikelihoods;
     PerSeat<Hand> hands = knowledge.known;
     PerSeat<int> room{};
     for (int seat = 1; seat <= SeatCount; ++seat)

@@ -16,6 +16,9 @@ struct SeatKnowledge
     PerSeat<int> handSizes{};
     // The cards each seat was seen to put this round and has not been seen to take back.
     PerSeat<Hand> spared{};
+    // How likely each seat is to hold a card of each rank, by what it took and spared,
+    // against a seat that showed nothing.
+    PerSeat<std::array<double, RankCount>> rankLikelihoods{};
     // In some hand other than this seat's, nobody knows whose.
     Hand unplaced{};
     // The face-up cards in the middle by slot; NoCard where none lies.

@@ -181,15 +181,24 @@ void valueMiddleCards(TwelveGame &game)
         setMiddleCardWorths(game, seat, middleCardWorths(game, seat));
 }
 
+PerSlot<int> worthsAboveLeast(const PerSlot<int> &worths)
+{
+    const int least = *std::min_element(worths.begin() + 1, worths.end());
+    PerSlot<int> above{};
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        above[slot] = worths[slot] - least;
+    return above;
+}
+
 void setMiddleCardWorths(TwelveGame &game, int seat, const PerSlot<int> &worths)
 {
     game.CardWorth[seat] = worths;
-    const int least = *std::min_element(worths.begin() + 1, worths.end());
     int cap = game.Scores[game.RoundNo][seat];
     if (game.HelpMode)
         cap = std::min(cap, HelpModeBidCap);
+    const PerSlot<int> limits = worthsAboveLeast(worths);
     for (int slot = 1; slot <= SlotCount; ++slot)
-        game.MaxBid[seat][slot] = std::min(worths[slot] - least, cap);
+        game.MaxBid[seat][slot] = std::min(limits[slot], cap);
 }
 
 namespace {

@@ -31,6 +31,8 @@ int choosePutCard(TwelveGame &game, int seat, Random &random);
 void putFromHand(TwelveGame &game, int seat, int card);
 // CardWorth and MaxBid of every computer seat for the four face-up cards.
 void valueMiddleCards(TwelveGame &game);
+// Each slot's worth above the least of them: what a seat bids up to, before any cap.
+PerSlot<int> worthsAboveLeast(const PerSlot<int> &worths);
 // CardWorth of one seat as given, and MaxBid from it: the worth above its least, within the
 // seat's points (and the help-mode cap).
 void setMiddleCardWorths(TwelveGame &game, int seat, const PerSlot<int> &worths);

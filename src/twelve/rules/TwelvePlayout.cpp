@@ -43,9 +43,9 @@ void shareMiddle(TwelveGame &game, PerSeat<bool> bought, PerSlot<bool> sold)
         if (bought[seat])
             continue;
         worths[seat] = middleCardWorths(game, seat);
-        const int least = *std::min_element(worths[seat].begin() + 1, worths[seat].end());
+        limits[seat] = worthsAboveLeast(worths[seat]);
         for (int slot = 1; slot <= SlotCount; ++slot)
-            limits[seat][slot] = std::min(worths[seat][slot] - least, points[seat]);
+            limits[seat][slot] = std::min(limits[seat][slot], points[seat]);
     }
     for (;;) {
         PerSeat<int> wanted{};
@@ -64,20 +64,15 @@ void shareMiddle(TwelveGame &game, PerSeat<bool> bought, PerSlot<bool> sold)
                     game.Holding[seat][game.TurnSlot[wanted[seat]].Card] = true;
             return;
         }
+        auto bidsFor = [&](int seat) { return !bought[seat] && wanted[seat] == slot; };
         int winner = 0;
-        int runnerUpLimit = 0;
-        for (int seat = 1; seat <= SeatCount; ++seat) {
-            if (bought[seat] || wanted[seat] != slot)
-                continue;
-            const int limit = limits[seat][slot];
-            if (winner == 0 || limit > limits[winner][slot]) {
-                if (winner != 0)
-                    runnerUpLimit = std::max(runnerUpLimit, limits[winner][slot]);
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            if (bidsFor(seat) && (winner == 0 || limits[seat][slot] > limits[winner][slot]))
                 winner = seat;
-            } else {
-                runnerUpLimit = std::max(runnerUpLimit, limit);
-            }
-        }
+        int runnerUpLimit = 0;
+        for (int seat = 1; seat <= SeatCount; ++seat)
+            if (bidsFor(seat) && seat != winner)
+                runnerUpLimit = std::max(runnerUpLimit, limits[seat][slot]);
         const int limit = limits[winner][slot];
         const int price = limit > 0 ? std::min(limit, runnerUpLimit + 1) : 0;
         game.Scores[game.RoundNo][winner] -= price;
