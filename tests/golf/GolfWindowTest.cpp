@@ -157,10 +157,12 @@ TEST_F(GolfWindowTest, EndOfGameShowsTheResultLineAndCountsItOnce)
 
     clickWidget(window->stockPicture);
     EXPECT_EQ(stored("JatSz", layout), 1);
-    // A resize re-centres the line without counting the game again.
+    // A resize re-centres the line, near the bottom, without counting the game again.
     window->resize(window->size() + QSize(100, 60));
-    EXPECT_EQ(window->resultLabel->pos(),
-              GolfTable::resultLine(window->table->size(), window->resultLabel->width()));
+    const QRect line = window->resultLabel->geometry();
+    EXPECT_NEAR(line.center().x(), window->table->width() / 2, 1);
+    EXPECT_LE(line.bottom(), window->table->height());
+    EXPECT_GT(line.bottom(), window->table->height() - 10);
     EXPECT_EQ(stored("JatSz", layout), 1);
 
     EXPECT_EQ(closeAnswering("Yes"), QStringList()) << "an ended game closes without asking";
@@ -312,12 +314,12 @@ TEST_F(GolfWindowTest, SettingsAndGeometryRoundTripThroughTheIniFile)
 {
     writeDataFile("Golf.ini",
                   "[Beallitas]\r\nHang=0\r\nAktHatlapSSz=3\r\nAktOszlSzam=8\r\nAktSorSzam=6\r\n"
-                  "FormSzel=700\r\nFormMag=500\r\nFormBal=30\r\nFormTeto=40\r\nFormStatusz=1\r\n");
+                  "FormSzel=642\r\nFormMag=459\r\nFormBal=30\r\nFormTeto=40\r\nFormStatusz=1\r\n");
     open();
     EXPECT_FALSE(window->soundAction->isChecked());
     EXPECT_EQ(window->stockPicture->pixmap().cacheKey(), library->backsUpright[3].cacheKey());
     EXPECT_EQ(window->game().layout(), (GolfLayout{8, 6}));
-    EXPECT_EQ(window->outerSize(), QSize(700, 500));
+    EXPECT_EQ(window->outerSize(), QSize(642, 459));
     EXPECT_EQ(window->pos(), QPoint(30, 40));
     EXPECT_TRUE(sounds.played.isEmpty());
 
@@ -343,7 +345,7 @@ TEST_F(GolfWindowTest, SettingsAndGeometryRoundTripThroughTheIniFile)
         const char *key;
         int value;
     } expected[] = {{"Hang", 1},       {"AktHatlapSSz", 5}, {"AktOszlSzam", 8},
-                    {"AktSorSzam", 6}, {"FormSzel", 710},   {"FormMag", 520},
+                    {"AktSorSzam", 6}, {"FormSzel", 652},   {"FormMag", 479},
                     {"FormBal", 50},   {"FormTeto", 60},    {"FormStatusz", 2}};
     for (const auto &key : expected)
         EXPECT_EQ(written.readInteger("Beallitas", key.key, -1), key.value) << key.key;
