@@ -2,11 +2,11 @@
 
 #include "AboutBox.h"
 #include "Application.h"
-#include "CardLibrary.h"
 #include "CardName.h"
 #include "DataDir.h"
 #include "DeckChooser.h"
 #include "FileError.h"
+#include "FocusFrame.h"
 #include "GameClock.h"
 #include "GolfKeys.h"
 #include "GolfLayoutDialog.h"
@@ -40,6 +40,8 @@ constexpr QColor TableGreen{0, 128, 0};
 // The colour of the hint's frame on the green table.
 constexpr QColor HintColour{255, 64, 255};
 constexpr int LabelPixelHeight = 20;
+// The stock counter's designed left; its text is right-aligned at GolfTable::CounterRight.
+constexpr int CounterLeft = 16;
 // A 629 x 459 window had a 621 x 403 client area.
 constexpr QSize WindowChrome = GameWindowChrome;
 // Solve plays one move every this many ticks, slowly enough to follow.
@@ -70,6 +72,9 @@ GolfWindow::GolfWindow(QWidget *parent)
     , solverLabel(new QLabel(statusLine))
     , hintFrame(new HintFrame(table, HintColour, HintFrame::WhenMoved::Follows))
     , solveTimer(new QTimer(this))
+    , parts(table)
+    , room(table->size())
+    , labelHeight(QFontMetrics(stockCountLabel->font()).height())
     , dealRandom(programRandom())
     , golf(dealRandom, *this, resultsGate)
 {
@@ -94,11 +99,15 @@ GolfWindow::GolfWindow(QWidget *parent)
     table->installEventFilter(this);
 
     createCards();
-    stockPicture->resize(GolfTable::CardSize);
+    parts.placeWhole(stockPicture, QRect(QPoint(), GolfTable::CardSize));
     connect(stockPicture, &Picture::pressed, this, &GolfWindow::turnStock);
-    resultLabel->setFixedWidth(GolfTable::ResultWidth);
+    parts.place(stockCountLabel,
+                QRect(CounterLeft, 0, GolfTable::CounterRight - CounterLeft, labelHeight));
+    stockCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     resultLabel->setAlignment(Qt::AlignCenter);
     resultLabel->hide();
+    for (QLabel *label : {stockCountLabel, resultLabel})
+        parts.keepFont(label);
 
     keys = std::make_unique<GolfKeys>(*this);
 
@@ -163,9 +172,9 @@ void GolfWindow::createCards()
     for (int id = 0; id < GolfLayout::DeckSize; ++id) {
         auto *card = new Picture(table);
         card->hide();
-        card->resize(GolfTable::CardSize);
+        parts.placeWhole(card, QRect(QPoint(), GolfTable::CardSize));
         card->setTag(id);
-        card->setPixmapSource(cardLibrary->faces.source(id));
+        card->setPixmapSource(cardArt.faces().source(id));
         card->setAccessibleName(cardName(id));
         connect(card, &Picture::pressed, this,
                 [this, card](Qt::MouseButton button) { cardPressed(card, button); });
@@ -206,7 +215,7 @@ void GolfWindow::readSettings()
     golf.setLayout(settings.layout);
     updateMinimumSize();
     placement->place({GolfReturnOffset});
-    stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
+    stockPicture->setPixmap(cardArt.backs()[settings.backIndex]);
 }
 
 // A window smaller than its layout needs grows back to it, but never past its monitor.
@@ -231,7 +240,8 @@ bool GolfWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     if (watched == table) {
-        if (event->type() == QEvent::Resize) {
+        // A window moved to a screen of another pixel ratio draws its pictures anew for it.
+        if (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal) {
             tableResized();
         } else if (isPress(event)) {
             const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
@@ -244,13 +254,33 @@ bool GolfWindow::eventFilter(QObject *watched, QEvent *event)
 
 void GolfWindow::tableResized()
 {
-    const QPoint stock = GolfTable::stock(table->height());
-    stockPicture->move(stock);
-    stockCountLabel->move(stockCountLabel->x(), GolfTable::counterTop(stock));
+    const TableScale scale = golfTableScale(table->size(), golf.layout());
+    parts.rescale(scale);
+    room = scale.designedSize(table->size());
+    const QPoint stock = GolfTable::stock(room.height());
+    parts.moveTo(stockPicture, stock);
+    parts.moveTo(stockCountLabel, {CounterLeft, GolfTable::counterTop(stock)});
     for (int position = 1; position <= golf.FoundationCount(); ++position)
-        cardPictures[golf.Foundation(position)]->move(GolfTable::foundationCard(position, stock));
+        parts.moveTo(cardPictures[golf.Foundation(position)],
+                     GolfTable::foundationCard(position, stock));
     if (resultLabel->isVisible())
-        resultLabel->move(GolfTable::resultLine(table->size(), resultLabel->width()));
+        placeResult();
+    drawPictures();
+}
+
+// Faces and backs are drawn for the size and pixel ratio they are shown at, when first shown.
+void GolfWindow::drawPictures()
+{
+    const qreal scale = parts.scale().factor();
+    const qreal ratio = scale * devicePixelRatioF();
+    if (qFuzzyCompare(ratio, cardArt.ratio()))
+        return;
+    cardArt.setRatio(ratio);
+    for (int id = 0; id < GolfLayout::DeckSize; ++id)
+        cardPictures[id]->setPixmapSource(cardArt.faces().source(id));
+    stockPicture->setPixmap(cardArt.backs()[settings.backIndex]);
+    hintFrame->setScale(scale);
+    keys->frame()->setScale(scale);
 }
 
 bool GolfWindow::mayClose()
@@ -318,7 +348,7 @@ void GolfWindow::onDeck()
     if (deckChooser->exec() != QDialog::Accepted)
         return;
     settings.backIndex = deckChooser->ChosenBack;
-    stockPicture->setPixmap(cardLibrary->backsUpright[settings.backIndex]);
+    stockPicture->setPixmap(cardArt.backs()[settings.backIndex]);
 }
 
 void GolfWindow::onSettings()
@@ -328,6 +358,7 @@ void GolfWindow::onSettings()
         return;
     golf.setLayout(layout);
     updateMinimumSize();
+    tableResized();
     dealNewGame();
 }
 
@@ -355,7 +386,7 @@ void GolfWindow::hideCard(int id)
 void GolfWindow::PlaceInColumn(int column, int row, int id)
 {
     Picture *card = cardPictures[id];
-    card->move(GolfTable::columnCard(column, row));
+    parts.moveTo(card, GolfTable::columnCard(column, row));
     card->setAccessibleDescription(QStringLiteral("in column %1").arg(column + 1));
     card->raise();
     card->show();
@@ -364,7 +395,8 @@ void GolfWindow::PlaceInColumn(int column, int row, int id)
 void GolfWindow::PlaceOnFoundation(int id, int foundationCount)
 {
     Picture *card = cardPictures[id];
-    card->move(GolfTable::foundationCard(foundationCount, stockPicture->pos()));
+    parts.moveTo(
+        card, GolfTable::foundationCard(foundationCount, parts.designed(stockPicture).topLeft()));
     card->setAccessibleDescription(QStringLiteral("on the foundation"));
     card->raise();
     card->show();
@@ -381,17 +413,20 @@ void GolfWindow::setStockCount(int count)
     stockCountLabel->setText(QString::number(count));
     stockPicture->setAccessibleName(count == 1 ? QStringLiteral("Stock: 1 card")
                                                : QStringLiteral("Stock: %1 cards").arg(count));
-    stockCountLabel->adjustSize();
-    stockCountLabel->move(GolfTable::CounterRight - stockCountLabel->width(),
-                          GolfTable::counterTop(stockPicture->pos()));
 }
 
 void GolfWindow::ShowResult(int cardsLeft)
 {
     resultLabel->setText(QStringLiteral("Game Over - %1 cards left").arg(cardsLeft));
-    resultLabel->adjustSize();
-    resultLabel->move(GolfTable::resultLine(table->size(), resultLabel->width()));
+    placeResult();
     resultLabel->show();
+}
+
+void GolfWindow::placeResult()
+{
+    parts.place(resultLabel,
+                QRect(GolfTable::resultLine(room, GolfTable::ResultWidth),
+                      QSize(GolfTable::ResultWidth, labelHeight)));
 }
 
 void GolfWindow::hideResult()

@@ -7,6 +7,8 @@
 #include "GolfResults.h"
 #include "GolfResultsGate.h"
 #include "GolfSettings.h"
+#include "ScaledCardArt.h"
+#include "ScaledParts.h"
 
 #include <array>
 #include <functional>
@@ -99,7 +101,11 @@ private:
     void createCards();
     void readSettings();
     void updateMinimumSize();
+    // The table follows its widget: the layout fills what the widget holds at the largest
+    // card size that fits, and the pictures are drawn for that size.
     void tableResized();
+    void drawPictures();
+    void placeResult();
     // Runs a move of the game; a results file that cannot be written is reported and the
     // game goes on.
     void reportFileErrors(const std::function<void()> &move);
@@ -125,6 +131,12 @@ private:
     void hideResult() override;
     void playSound(Sound sound) override;
 
+    ScaledParts parts;
+    ScaledCardArt cardArt;
+    // What the table holds at its scale, in designed pixels.
+    QSize room;
+    // The designed height of the yellow labels, a line of their text.
+    int labelHeight;
     GolfSettings settings;
     GolfResultsFile results;
     GolfResultsGate resultsGate{results};

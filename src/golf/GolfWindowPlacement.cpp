@@ -9,6 +9,9 @@ namespace {
 constexpr int SideMargins = 10;
 constexpr int TableBelowColumns = 298;
 constexpr int TaskBarAllowance = 20;
+// The table of the window as designed, for the default layout.
+constexpr QSize DesignedTable
+    = QSize(GolfDefaultGeometry.width, GolfDefaultGeometry.height) - GameWindowChrome;
 
 // Grows one side to its minimum unless the side is already as long as the limit.
 int grow(int length, int minimum, int limit)
@@ -29,4 +32,10 @@ QSize snapToLayout(QSize size, GolfLayout layout, QSize monitor)
     const QSize minimum = minimumWindowSize(layout);
     return {grow(size.width(), minimum.width(), monitor.width()),
             grow(size.height(), minimum.height(), monitor.height() - TaskBarAllowance)};
+}
+
+TableScale golfTableScale(QSize table, GolfLayout layout)
+{
+    const QSize least = minimumWindowSize(layout) - GameWindowChrome;
+    return TableScale::filling(table, least.expandedTo(DesignedTable));
 }

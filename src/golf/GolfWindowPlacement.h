@@ -2,6 +2,7 @@
 
 #include "GolfLayout.h"
 #include "GolfSettings.h"
+#include "TableScale.h"
 #include "WindowGeometry.h"
 
 #include <QList>
@@ -17,6 +18,11 @@ QSize minimumWindowSize(GolfLayout layout);
 // A window resized below the minimum for its layout grows back to it, but never past the
 // monitor (whose height keeps 20 pixels free for the task bar).
 QSize snapToLayout(QSize size, GolfLayout layout, QSize monitor);
+
+// The scale the table is shown at: the largest at which the designed table (621 x 403), or the
+// table of the smallest window where the layout needs more, fits; never below 1. The columns
+// keep to the top left and the stock to the bottom left of what the table holds at that scale.
+TableScale golfTableScale(QSize table, GolfLayout layout);
 
 // Where a stored window that lies wholly off every screen (a monitor since unplugged, say)
 // comes back, from the primary screen's corner: where a new window goes.

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int Band = 3;
-constexpr int Line = 1;
-constexpr int Reach = Band + 2 * Line;
+// As designed; both grow with the table.
+constexpr int DesignedBand = 3;
+constexpr int DesignedLine = 1;
 constexpr QColor BandColour{255, 214, 0};
 constexpr QColor LineColour{0, 0, 0};
 
@@ -24,10 +24,19 @@ void fillRing(QPainter &painter, const QRect &outer, int width, const QColor &co
 
 FocusFrame::FocusFrame(QWidget *table)
     : QWidget(table)
+    , band(DesignedBand)
+    , line(DesignedLine)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();
+}
+
+void FocusFrame::setScale(qreal scale)
+{
+    band = std::max(1, qRound(DesignedBand * scale));
+    line = std::max(1, qRound(DesignedLine * scale));
+    follow();
 }
 
 void FocusFrame::showOn(QWidget *picture)
@@ -105,7 +114,8 @@ void FocusFrame::follow()
         return;
     }
     const QRect place(target->mapTo(parentWidget(), QPoint(0, 0)), target->size());
-    setGeometry(place.adjusted(-Reach, -Reach, Reach, Reach));
+    const int reach = band + 2 * line;
+    setGeometry(place.adjusted(-reach, -reach, reach, reach));
     raise();
     show();
 }
@@ -133,8 +143,8 @@ void FocusFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect outer = rect();
-    fillRing(painter, outer, Line, LineColour);
-    fillRing(painter, outer.adjusted(Line, Line, -Line, -Line), Band, BandColour);
-    fillRing(painter, outer.adjusted(Line + Band, Line + Band, -Line - Band, -Line - Band), Line,
+    fillRing(painter, outer, line, LineColour);
+    fillRing(painter, outer.adjusted(line, line, -line, -line), band, BandColour);
+    fillRing(painter, outer.adjusted(line + band, line + band, -line - band, -line - band), line,
              LineColour);
 }

@@ -13,6 +13,9 @@ class FocusFrame : public QWidget
 public:
     explicit FocusFrame(QWidget *table);
 
+    // The rings grow with a table shown larger than designed.
+    void setScale(qreal scale);
+
     // The picture must lie on the table (a child or a deeper descendant).
     void showOn(QWidget *picture);
 
@@ -42,6 +45,8 @@ private:
     void follow();
 
     QPointer<QWidget> target;
+    int band;
+    int line;
     int index = 0;
     bool shown = false;
 };

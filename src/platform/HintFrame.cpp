@@ -2,21 +2,31 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
-constexpr int FrameWidth = 3;
-
+// As designed; it grows with the table.
+constexpr int DesignedWidth = 3;
 }
 
 HintFrame::HintFrame(QWidget *table, QColor colour, WhenMoved whenMoved)
     : QWidget(table)
     , colour(colour)
     , whenMoved(whenMoved)
+    , width(DesignedWidth)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     hide();
+}
+
+void HintFrame::setScale(qreal scale)
+{
+    width = std::max(1, qRound(DesignedWidth * scale));
+    if (target)
+        frame(*target);
+    update();
 }
 
 void HintFrame::mark(QWidget *picture)
@@ -31,7 +41,7 @@ void HintFrame::mark(QWidget *picture)
 
 void HintFrame::frame(const QWidget &picture)
 {
-    setGeometry(picture.geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
+    setGeometry(picture.geometry().adjusted(-width, -width, width, width));
 }
 
 void HintFrame::clear()
@@ -58,9 +68,9 @@ bool HintFrame::eventFilter(QObject *watched, QEvent *event)
 void HintFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QPen pen(colour, FrameWidth);
+    QPen pen(colour, width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
-    painter.drawRect(QRectF(rect()).adjusted(FrameWidth / 2.0, FrameWidth / 2.0,
-                                             -FrameWidth / 2.0, -FrameWidth / 2.0));
+    const qreal half = width / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 }

@@ -16,6 +16,9 @@ public:
 
     HintFrame(QWidget *table, QColor colour, WhenMoved whenMoved);
 
+    // The frame grows with a table shown larger than designed.
+    void setScale(qreal scale);
+
     // Frames the picture, which lies on the same table, and shows above it.
     void mark(QWidget *picture);
     void clear();
@@ -31,5 +34,6 @@ private:
 
     const QColor colour;
     const WhenMoved whenMoved;
+    int width;
     QPointer<QWidget> target;
 };

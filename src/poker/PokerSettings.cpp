@@ -32,6 +32,8 @@ PokerSettings loadPokerSettings(const IniFile &ini)
         = step < 1 ? PokerSettings::DefaultMoveStep : std::min(step, PokerSettings::MaxMoveStep);
     settings.sound = ini.readBool(Section, SoundKey, true);
     settings.coach = ini.readBool(Section, CoachKey, false);
+    settings.window = readWindowGeometry(ini, Section, PokerDefaultGeometry);
+    settings.windowKept = ini.hasKey(Section, QStringLiteral("FormSzel"));
     return settings;
 }
 
@@ -47,4 +49,6 @@ void savePokerSettings(IniFile &ini, const PokerSettings &settings)
     ini.writeInteger(Section, MoveStepKey, settings.MoveStep);
     ini.writeBool(Section, SoundKey, settings.sound);
     ini.writeBool(Section, CoachKey, settings.coach);
+    if (settings.windowKept)
+        writeWindowGeometry(ini, Section, settings.window);
 }

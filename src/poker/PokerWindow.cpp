@@ -21,6 +21,7 @@
 #include "Sound.h"
 #include "StatsTable.h"
 #include "WindowCentre.h"
+#include "WindowPlacement.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -67,17 +68,20 @@ PokerWindow::PokerWindow(QWidget *parent)
     , mainMenu(new QMenuBar(this))
     , coachPanel(new QLabel(table))
     , coach(new PokerCoach(this))
+    , placement(new WindowPlacement(*this, *table, settings.window))
+    , parts(table)
     , pokerGame(programRandom())
 {
     setWindowTitle(PokerTitle);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     loadWindowIcon(this, DataFile(QStringLiteral("Poker.ico")));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(mainMenu);
-    layout->addWidget(table);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(table, 1);
+    resize(layout->totalSizeHint().expandedTo(minimumSizeHint()));
 
     createMenu();
     createTable();
@@ -87,6 +91,7 @@ PokerWindow::PokerWindow(QWidget *parent)
     // The panels lie above the cards, as the result names the hand it covers.
     resultPanel->raise();
     gameOverPanel->raise();
+    keepFonts();
 
     keys = std::make_unique<PokerKeys>(*this);
 
@@ -160,9 +165,12 @@ void PokerWindow::showEvent(QShowEvent *event)
     if (opened)
         return;
     opened = true;
-    centreOnMainWindow(this);
     prepareSharedWindows();
     settings = loadPokerSettings();
+    if (settings.windowKept)
+        placement->place({PokerReturnOffset, true});
+    else
+        centreOnMainWindow(this);
     soundAction->setChecked(settings.sound);
     {
         const QSignalBlocker loading(coachAction);
@@ -183,6 +191,10 @@ bool PokerWindow::mayClose()
 
 void PokerWindow::saveSettings()
 {
+    if (isVisible()) {
+        placement->note();
+        settings.windowKept = true;
+    }
     settings.sound = soundAction->isChecked();
     try {
         savePokerSettings(settings);
@@ -191,9 +203,13 @@ void PokerWindow::saveSettings()
     }
 }
 
-// A press with any button but the left one, anywhere on the table, is the player's Ok.
+// A press with any button but the left one, anywhere on the table, is the player's Ok. A window
+// moved to a screen of another pixel ratio draws its pictures anew for it.
 bool PokerWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == table
+        && (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
+        rescale();
     if (watched == table && isPress(event)) {
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             Proceed();
@@ -297,7 +313,7 @@ void PokerWindow::MoveTick()
         if (!pokerGame.isSliding(position))
             continue;
         Picture *card = cardPictures[pokerGame.hand()[position]];
-        card->move(card->x(), card->y() + settings.MoveStep);
+        parts.moveTo(card, parts.designed(card).topLeft() + QPoint(0, settings.MoveStep));
         leftTable = leftTable || card->y() > table->height();
     }
     if (!leftTable)
@@ -339,7 +355,7 @@ void PokerWindow::showHand()
         return;
     for (int position = 0; position < CardsInHand; ++position) {
         Picture *card = cardPictures[pokerGame.hand()[position]];
-        card->move(Layout::CardPlace(position));
+        parts.moveTo(card, Layout::CardPlace(position));
         card->show();
     }
 }
@@ -349,7 +365,7 @@ void PokerWindow::showMarks()
     const bool deciding = pokerGame.phase() == PokerPhase::WaitingForDraw;
     for (int position = 0; position < CardsInHand; ++position) {
         const bool marked = pokerGame.isMarked(position);
-        DiscardMarks[position]->move(Layout::CardPlace(position));
+        parts.moveTo(DiscardMarks[position], Layout::CardPlace(position));
         DiscardMarks[position]->setVisible(marked);
         HoldLabels[position]->setText(marked ? QStringLiteral("Discard") : QStringLiteral("Hold"));
         cardPictures[pokerGame.hand()[position]]->setAccessibleDescription(
@@ -378,7 +394,7 @@ void PokerWindow::showGameOver()
     setPlayable(false);
     if (pokerGame.offersBestScore())
         ShowBestScores(scoreForList(pokerGame.score().Money));
-    gameOverPanel->move(Layout::GameOverRect.topLeft());
+    parts.moveTo(gameOverPanel, Layout::GameOverRect.topLeft());
     gameOverPanel->show();
     newGameButton->setFocus();
 }

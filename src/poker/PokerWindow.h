@@ -6,6 +6,8 @@
 #include "PokerGame.h"
 #include "PokerOdds.h"
 #include "PokerSettings.h"
+#include "ScaledCardArt.h"
+#include "ScaledParts.h"
 
 #include <array>
 #include <memory>
@@ -23,6 +25,7 @@ class QMenuBar;
 class QPushButton;
 class QTimer;
 class StatsTable;
+class WindowPlacement;
 
 // The Poker window: five cards on a table, discard marks, the pay table with the game's
 // statistics, the money, and the saved-game commands. The game itself is a PokerGame; the
@@ -75,6 +78,8 @@ public:
     // The frames of the hint round the cards the best hold keeps.
     std::array<HintFrame *, CardsInHand> hintFrames{};
     PokerCoach *coach;
+    // Keeps the window's size, place and state for "Poker.ini".
+    WindowPlacement *placement;
 
     // Asks for the file of "Open" and "Save As"; tests put their own chooser here.
     PokerFileChooser chooseGameFile;
@@ -108,6 +113,10 @@ protected:
 
 private:
     void createTable();
+    // The whole table follows its widget, scaled as a whole and centred, the background
+    // picture filling it; the pictures are drawn for the new scale.
+    void rescale();
+    void keepFonts();
     void createGameOverPanel();
     void createCards();
     void createMenu();
@@ -144,6 +153,10 @@ private:
     // Saves to or loads from the file; on success it becomes the current file.
     bool useGameFile(const QString &path, void (*use)(const QString &, PokerGame &));
 
+    ScaledParts parts;
+    ScaledCardArt cardArt;
+    // The background picture as drawn, before it is cut to the table's shape.
+    QPixmap backgroundSource;
     PokerGame pokerGame;
     PokerSettings settings;
     QString GameFileName;

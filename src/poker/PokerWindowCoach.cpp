@@ -63,7 +63,7 @@ void PokerWindow::createCoach()
     QFont small = font();
     small.setPixelSize(Layout::CoachFontPixels);
     coachPanel->setFont(small);
-    coachPanel->setGeometry(Layout::CoachRect);
+    parts.place(coachPanel, Layout::CoachRect);
     coachPanel->setWordWrap(true);
     coachPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = coachPanel->palette();

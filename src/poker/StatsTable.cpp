@@ -2,6 +2,7 @@
 
 #include "FormatGrouped.h"
 #include "PokerTableLayout.h"
+#include "ScaledParts.h"
 
 #include <QLabel>
 
@@ -34,7 +35,7 @@ int rowIndex(int row)
 
 }
 
-StatsTable::StatsTable(QWidget *table)
+StatsTable::StatsTable(QWidget *table, ScaledParts &parts)
 {
     for (int row = HeaderRow; row <= TotalsRow; ++row) {
         for (int column = 1; column <= Columns; ++column) {
@@ -43,8 +44,9 @@ StatsTable::StatsTable(QWidget *table)
             QFont font = cell->font();
             font.setPointSize(PokerTableLayout::SmallFontPoints);
             cell->setFont(font);
-            cell->setGeometry(layout.left, RowStep * row + FirstRowTop, layout.width,
-                              PokerTableLayout::SmallLabelHeight);
+            parts.place(cell,
+                        QRect(layout.left, RowStep * row + FirstRowTop, layout.width,
+                              PokerTableLayout::SmallLabelHeight));
             cell->setAlignment(layout.alignment | Qt::AlignVCenter);
             if (row == HeaderRow)
                 cell->setText(QString::fromLatin1(layout.header));

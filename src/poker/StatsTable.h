@@ -7,6 +7,7 @@
 
 class QLabel;
 class QWidget;
+class ScaledParts;
 
 // The pay table with the game's counts and amounts per hand rank and their totals, as a grid of
 // transparent labels laid on the Poker table.
@@ -17,7 +18,8 @@ public:
     static constexpr int Rows = HandRankCount + 2;
     static constexpr int Columns = 4;
 
-    explicit StatsTable(QWidget *table);
+    // The labels are placed on the table through its scaled parts.
+    StatsTable(QWidget *table, ScaledParts &parts);
 
     void show(const PokerScore &score);
 

@@ -3,8 +3,8 @@
 #include "CardLibrary.h"
 #include "CardName.h"
 #include "Picture.h"
+#include "TableScale.h"
 #include "TwelveRoom.h"
-#include "TwelveTableScale.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -25,6 +25,15 @@ QFont arialBold(int points)
     font.setPointSize(points);
     font.setBold(true);
     return font;
+}
+
+// Seats round the table from the player hold their cards upright, turned counter-clockwise,
+// upside down and turned clockwise.
+CardBacks::Turn backTurn(int seat)
+{
+    using enum CardBacks::Turn;
+    constexpr CardBacks::Turn turns[]{Upright, CounterClockwise, UpsideDown, Clockwise};
+    return turns[seat - 1];
 }
 
 QString seatPanelPicture(int seat)
@@ -284,7 +293,7 @@ void TwelveTable::DrawCardPictures(int back)
         faces[card]->setAccessibleName(cardName(card));
     }
     for (int index = 0; index < CardCount; ++index)
-        backs[index]->setPixmap(cardArt.backs(index / HandSize + 1)[backIndex]);
+        backs[index]->setPixmap(cardArt.backs(backTurn(index / HandSize + 1))[backIndex]);
 }
 
 void TwelveTable::LayoutHands(int which, bool stretch)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ElidedLabel.h"
-#include "TwelveCardArt.h"
+#include "ScaledCardArt.h"
+#include "ScaledParts.h"
 #include "TwelveMotion.h"
 #include "TwelveRules.h"
-#include "TwelveScaledParts.h"
 #include "TwelveTableLayout.h"
 #include "TwelveTablePictures.h"
 
@@ -33,7 +33,7 @@ public:
 
     QSize sizeHint() const override;
     // The designed geometry of every part and how it maps onto the widget.
-    const TwelveScaledParts &layout() const { return parts; }
+    const ScaledParts &layout() const { return parts; }
 
     // Parts laid out at fixed places.
     std::array<ElidedLabel *, SeatCount + 1> nameLabels{};
@@ -134,10 +134,10 @@ private:
 
     void lightCard(int card, bool lit);
 
-    TwelveScaledParts parts;
+    ScaledParts parts;
     TwelveTablePictures tableArt;
     std::vector<std::pair<Picture *, QString>> artPictures;
-    TwelveCardArt cardArt;
+    ScaledCardArt cardArt;
     int backIndex = 0;
     const TwelveGame &game;
     std::function<bool(int)> cardActs;

@@ -32,126 +32,9 @@
 #include <QTimer>
 #include <optional>
 
+#include "GolfWindowFixture.h"
+
 namespace {
-
-const QString QuitQuestion = "Are you sure to quit?";
-const QString NewGameQuestion = "Are you sure to quit this game and start a new one?";
-
-class SoundRecorder : public Sound::Backend
-{
-public:
-    void play(const QString &path, Sound::Mode mode) override
-    {
-        played << QFileInfo(path).fileName();
-        EXPECT_EQ(mode, Sound::Wait) << "the game goes on when the sound has ended";
-    }
-    QStringList played;
-};
-
-class GolfWindowTest : public TempDataDir
-{
-protected:
-    // The card library draws every card; made once, as the program does.
-    static void SetUpTestSuite()
-    {
-        library = new CardLibrary;
-        cards = new DeckChooser;
-    }
-    static void TearDownTestSuite()
-    {
-        delete cards;
-        delete library;
-    }
-
-    GolfWindowTest() { Sound::setBackend(&sounds); }
-    ~GolfWindowTest() override { Sound::setBackend(nullptr); }
-
-    // Opens the window, which reads "Golf.ini" and deals with these draws.
-    void open(ScriptedRandom draws = ScriptedRandom())
-    {
-        random = std::move(draws);
-        window = std::make_unique<GolfWindow>();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    Picture *picture(int id) const { return window->cardPictures[id]; }
-    QPoint stock() const { return GolfTable::stock(window->table->height()); }
-    QPoint foundationPlace(int position) const
-    {
-        return GolfTable::foundationCard(position, stock());
-    }
-    int topCard() const { return window->game().Foundation(window->game().FoundationCount()); }
-
-    // Waits, without blocking the window, for the solver's answer on the position shown.
-    bool adviceArrives() const
-    {
-        return QTest::qWaitFor([this] { return window->advice().has_value(); }, 30000);
-    }
-    // Waits, without blocking the window, for "Winnable deals only" to have dealt.
-    bool dealSettles() const
-    {
-        return QTest::qWaitFor([this] { return !window->lookingForWinnableDeal(); }, 60000);
-    }
-    QString status() const { return window->solverLabel->text(); }
-    // What a solver of our own says about the position on the table.
-    static GolfSolution solved(const GolfGame &game) { return GolfSolver().solve(game.position()); }
-    void playMove(GolfMove move)
-    {
-        if (move.kind == GolfMove::Turn)
-            clickWidget(window->stockPicture);
-        else
-            clickWidget(picture(window->game().Tableau(
-                move.column, window->game().ColumnLen(move.column) - 1)));
-    }
-    // A small layout keeps the solver quick under the sanitizers.
-    void writeLayout(GolfLayout layout, bool winnableOnly = false)
-    {
-        IniFile file(dataPath("Golf.ini"));
-        file.writeInteger("Beallitas", "AktOszlSzam", layout.columns);
-        file.writeInteger("Beallitas", "AktSorSzam", layout.rows);
-        file.writeBool("Beallitas", "CsakNyerheto", winnableOnly);
-        file.save();
-    }
-
-    void pressQuestionButton(const QString &caption)
-    {
-        for (QPushButton *shown : question.findChildren<QPushButton *>())
-            if (shown->isVisible() && shown->text() == caption)
-                shown->click();
-    }
-
-    // Closes the window, answering the quit question if it asks one; gives what it asked.
-    QStringList closeAnswering(const QString &button)
-    {
-        QStringList asked;
-        QTimer::singleShot(0, &question, [&] {
-            if (!question.isVisible())
-                return;
-            asked << question.messageLabel->text();
-            pressQuestionButton(button);
-        });
-        window->close();
-        QCoreApplication::processEvents();
-        return asked;
-    }
-
-    int stored(const QString &key, GolfLayout layout) const
-    {
-        return IniFile(dataPath("Golf.ere")).readInteger(GolfResultsFile::section(layout), key, 0);
-    }
-
-    static inline CardLibrary *library = nullptr;
-    static inline DeckChooser *cards = nullptr;
-    QuestionDialog question;
-    GolfLayoutDialog layoutDialog;
-    GolfResultsDialog resultsDialog;
-    SoundRecorder sounds;
-    ScriptedRandom random;
-    ProgramRandomScope randomScope{random};
-    std::unique_ptr<GolfWindow> window;
-};
 
 // Ten columns of five leave two stock cards, both Kings: the game ends on the second turn.
 ScriptedRandom stockOfTwoKings()
@@ -274,10 +157,12 @@ TEST_F(GolfWindowTest, EndOfGameShowsTheResultLineAndCountsItOnce)
 
     clickWidget(window->stockPicture);
     EXPECT_EQ(stored("JatSz", layout), 1);
-    // A resize re-centres the line without counting the game again.
+    // A resize re-centres the line, near the bottom, without counting the game again.
     window->resize(window->size() + QSize(100, 60));
-    EXPECT_EQ(window->resultLabel->pos(),
-              GolfTable::resultLine(window->table->size(), window->resultLabel->width()));
+    const QRect line = window->resultLabel->geometry();
+    EXPECT_NEAR(line.center().x(), window->table->width() / 2, 1);
+    EXPECT_LE(line.bottom(), window->table->height());
+    EXPECT_GT(line.bottom(), window->table->height() - 10);
     EXPECT_EQ(stored("JatSz", layout), 1);
 
     EXPECT_EQ(closeAnswering("Yes"), QStringList()) << "an ended game closes without asking";
@@ -429,12 +314,12 @@ TEST_F(GolfWindowTest, SettingsAndGeometryRoundTripThroughTheIniFile)
 {
     writeDataFile("Golf.ini",
                   "[Beallitas]\r\nHang=0\r\nAktHatlapSSz=3\r\nAktOszlSzam=8\r\nAktSorSzam=6\r\n"
-                  "FormSzel=700\r\nFormMag=500\r\nFormBal=30\r\nFormTeto=40\r\nFormStatusz=1\r\n");
+                  "FormSzel=642\r\nFormMag=459\r\nFormBal=30\r\nFormTeto=40\r\nFormStatusz=1\r\n");
     open();
     EXPECT_FALSE(window->soundAction->isChecked());
     EXPECT_EQ(window->stockPicture->pixmap().cacheKey(), library->backsUpright[3].cacheKey());
     EXPECT_EQ(window->game().layout(), (GolfLayout{8, 6}));
-    EXPECT_EQ(window->outerSize(), QSize(700, 500));
+    EXPECT_EQ(window->outerSize(), QSize(642, 459));
     EXPECT_EQ(window->pos(), QPoint(30, 40));
     EXPECT_TRUE(sounds.played.isEmpty());
 
@@ -460,7 +345,7 @@ TEST_F(GolfWindowTest, SettingsAndGeometryRoundTripThroughTheIniFile)
         const char *key;
         int value;
     } expected[] = {{"Hang", 1},       {"AktHatlapSSz", 5}, {"AktOszlSzam", 8},
-                    {"AktSorSzam", 6}, {"FormSzel", 710},   {"FormMag", 520},
+                    {"AktSorSzam", 6}, {"FormSzel", 652},   {"FormMag", 479},
                     {"FormBal", 50},   {"FormTeto", 60},    {"FormStatusz", 2}};
     for (const auto &key : expected)
         EXPECT_EQ(written.readInteger("Beallitas", key.key, -1), key.value) << key.key;

@@ -4,9 +4,9 @@
 #include "WindowPlacement.h"
 
 #include "Picture.h"
+#include "TableScale.h"
 #include "TwelveRoom.h"
 #include "TwelveTableLayout.h"
-#include "TwelveTableScale.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,13 +1,14 @@
-#include "TwelveCardArt.h"
+#include "ScaledCardArt.h"
 
 #include "CardBacks.h"
 #include "CardFaces.h"
+#include "CardId.h"
 #include "CardLibrary.h"
 
-struct TwelveCardArt::Lists
+struct ScaledCardArt::Lists
 {
     explicit Lists(qreal ratio)
-        : faces(CardCount, [ratio](int id) { return CardFaces::paint(id, ratio); })
+        : faces(CardId::CardCount, [ratio](int id) { return CardFaces::paint(id, ratio); })
         , upright(CardBacks::BackCount, [ratio](int back) { return CardBacks::paint(back, ratio); })
         , counterClockwise(CardBacks::BackCount, turnedFrom(CardBacks::Turn::CounterClockwise))
         , upsideDown(CardBacks::BackCount, turnedFrom(CardBacks::Turn::UpsideDown))
@@ -26,13 +27,13 @@ struct TwelveCardArt::Lists
     CardPictureList clockwise;
 };
 
-TwelveCardArt::TwelveCardArt()
+ScaledCardArt::ScaledCardArt()
     : pixelRatio(cardLibrary->pictureRatio())
 { }
 
-TwelveCardArt::~TwelveCardArt() = default;
+ScaledCardArt::~ScaledCardArt() = default;
 
-void TwelveCardArt::setRatio(qreal ratio)
+void ScaledCardArt::setRatio(qreal ratio)
 {
     if (qFuzzyCompare(ratio, pixelRatio))
         return;
@@ -42,23 +43,23 @@ void TwelveCardArt::setRatio(qreal ratio)
         own = std::make_unique<Lists>(ratio);
 }
 
-const CardPictureList &TwelveCardArt::faces() const
+const CardPictureList &ScaledCardArt::faces() const
 {
     return own ? own->faces : cardLibrary->faces;
 }
 
-const CardPictureList &TwelveCardArt::backs(int seat) const
+const CardPictureList &ScaledCardArt::backs(CardBacks::Turn turn) const
 {
-    // Seats round the table from the player: upright, turned counter-clockwise, upside down,
-    // turned clockwise.
-    switch (seat) {
-    case 1:
+    using enum CardBacks::Turn;
+    switch (turn) {
+    case Upright:
         return own ? own->upright : cardLibrary->backsUpright;
-    case 2:
+    case CounterClockwise:
         return own ? own->counterClockwise : cardLibrary->backsCounterClockwise;
-    case 3:
+    case UpsideDown:
         return own ? own->upsideDown : cardLibrary->backsUpsideDown;
-    default:
-        return own ? own->clockwise : cardLibrary->backsClockwise;
+    case Clockwise:
+        break;
     }
+    return own ? own->clockwise : cardLibrary->backsClockwise;
 }

@@ -1,12 +1,12 @@
-#include "TwelveScaledParts.h"
+#include "ScaledParts.h"
 
 #include <QWidget>
 
-TwelveScaledParts::TwelveScaledParts(QWidget *table)
+ScaledParts::ScaledParts(QWidget *table)
     : table(table)
 { }
 
-bool TwelveScaledParts::rescale(const TableScale &scale)
+bool ScaledParts::rescale(const TableScale &scale)
 {
     if (scale == current)
         return false;
@@ -24,34 +24,42 @@ bool TwelveScaledParts::rescale(const TableScale &scale)
     return true;
 }
 
-QRect TwelveScaledParts::toWidget(QWidget *part, const QRect &designed) const
+QRect ScaledParts::toWidget(QWidget *part, const QRect &designed) const
 {
+    if (wholes.contains(part))
+        return current.toWidgetWhole(designed);
     return part->parentWidget() == table ? current.toWidget(designed)
                                          : current.toWidgetWithin(designed);
 }
 
-void TwelveScaledParts::place(QWidget *part, const QRect &designed)
+void ScaledParts::place(QWidget *part, const QRect &designed)
 {
     geometries.insert(part, designed);
     part->setGeometry(toWidget(part, designed));
 }
 
-void TwelveScaledParts::moveTo(QWidget *part, QPoint designed)
+void ScaledParts::placeWhole(QWidget *part, const QRect &designed)
+{
+    wholes.insert(part);
+    place(part, designed);
+}
+
+void ScaledParts::moveTo(QWidget *part, QPoint designed)
 {
     place(part, QRect(designed, geometries.value(part).size()));
 }
 
-void TwelveScaledParts::resizeTo(QWidget *part, QSize designed)
+void ScaledParts::resizeTo(QWidget *part, QSize designed)
 {
     place(part, QRect(geometries.value(part).topLeft(), designed));
 }
 
-QRect TwelveScaledParts::designed(QWidget *part) const
+QRect ScaledParts::designed(QWidget *part) const
 {
     return geometries.value(part);
 }
 
-void TwelveScaledParts::keepFont(QWidget *part)
+void ScaledParts::keepFont(QWidget *part)
 {
     fonts.emplace_back(part, part->font());
 }

@@ -1,4 +1,4 @@
-#include "TwelveTableScale.h"
+#include "TableScale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +17,19 @@ TableScale TableScale::fitting(QSize widget, QSize designed)
     return {scale,
             QPoint(std::max(0, (widget.width() - shown.width()) / 2),
                    std::max(0, (widget.height() - shown.height()) / 2))};
+}
+
+TableScale TableScale::filling(QSize widget, QSize least)
+{
+    const qreal across = qreal(widget.width()) / least.width();
+    const qreal down = qreal(widget.height()) / least.height();
+    return {std::max<qreal>(1, std::min(across, down)), QPoint()};
+}
+
+QSize TableScale::designedSize(QSize widget) const
+{
+    const QSize inTable = widget - QSize(corner.x(), corner.y());
+    return {int(std::floor(inTable.width() / scale)), int(std::floor(inTable.height() / scale))};
 }
 
 // Halves round up everywhere, also left of the table, as toDesigned expects.
@@ -41,6 +54,12 @@ QRect TableScale::toWidgetWithin(const QRect &designed) const
     const int top = scaled(designed.top());
     return {left, top, scaled(designed.left() + designed.width()) - left,
             scaled(designed.top() + designed.height()) - top};
+}
+
+QRect TableScale::toWidgetWhole(const QRect &designed) const
+{
+    return {toWidget(designed.topLeft()),
+            QSize(scaled(designed.width()), scaled(designed.height()))};
 }
 
 // Widget pixel x lies on designed pixel d when round(d * scale) <= x < round((d + 1) * scale),

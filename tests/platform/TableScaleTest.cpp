@@ -1,5 +1,6 @@
-#include "TwelveTableScale.h"
+#include "TableScale.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -8,7 +9,7 @@ constexpr QSize Designed{784, 526};
 
 }
 
-TEST(TwelveTableScale, FitsCentredKeepingProportionsNeverBelowDesigned)
+TEST(TableScale, FitsCentredKeepingProportionsNeverBelowDesigned)
 {
     const struct
     {
@@ -31,7 +32,7 @@ TEST(TwelveTableScale, FitsCentredKeepingProportionsNeverBelowDesigned)
 
 // Cards that overlap by 15 designed pixels still meet without a gap or a double pixel when
 // scaled by 1.5, and every widget pixel maps back to the designed pixel it shows.
-TEST(TwelveTableScale, NeighboursShareEdgesAndPixelsMapBack)
+TEST(TableScale, NeighboursShareEdgesAndPixelsMapBack)
 {
     const TableScale scale = TableScale::fitting({1176 + 40, 789}, Designed);
     ASSERT_DOUBLE_EQ(scale.factor(), 1.5);
@@ -50,4 +51,30 @@ TEST(TwelveTableScale, NeighboursShareEdgesAndPixelsMapBack)
         EXPECT_TRUE(x >= pixel.left() && x <= pixel.right()) << x;
     }
     EXPECT_EQ(scale.toWidgetWithin(QRect(128, 72, 75, 25)), QRect(192, 108, 113, 38));
+}
+
+// A layout that grows with its widget keeps its corner, takes the whole widget and holds the
+// least size it needs at the scale; a picture placed whole has one size wherever it lies.
+TEST(TableScale, FillingAnchorsAtTheCornerAndGivesTheDesignedRoom)
+{
+    const struct
+    {
+        QSize widget;
+        QSize designed;
+    } cases[] = {
+        {{621, 403}, {621, 403}},   {{800, 500}, {644, 403}}, {{1242, 806}, {621, 403}},
+        {{1920, 1000}, {773, 403}}, {{400, 300}, {400, 300}}, // smaller: shown as designed
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.widget.width() << "x" << c.widget.height());
+        const TableScale scale = TableScale::filling(c.widget, {621, 403});
+        EXPECT_NEAR(scale.factor(),
+                    std::max(1.0, std::min(c.widget.width() / 621.0, c.widget.height() / 403.0)),
+                    1e-9);
+        EXPECT_EQ(scale.origin(), QPoint());
+        EXPECT_EQ(scale.designedSize(c.widget), c.designed);
+    }
+    const TableScale half = TableScale::filling({932, 605}, {621, 403});
+    for (int left = 5; left < 600; left += 79)
+        EXPECT_EQ(half.toWidgetWhole(QRect(left, 23, 71, 96)).size(), QSize(107, 144)) << left;
 }
