@@ -80,7 +80,7 @@ GolfWindow::GolfWindow(QWidget *parent)
     , dealRandom(programRandom())
     , golf(dealRandom, *this, statistics)
 {
-    statistics.tell = [](const QString &problem) { ShowOkMessage(problem); };
+    statistics.file.tell = [](const QString &problem) { ShowOkMessage(problem); };
     setWindowTitle(GolfTitle);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     loadWindowIcon(this, DataFile(QStringLiteral("Golf.ico")));
@@ -369,13 +369,13 @@ void GolfWindow::onStatistics()
 {
     StatisticsWindow window(
         GolfTitle + QStringLiteral(" - Statistics"),
-        [this] { return golfStatisticsPages(statistics.open()); },
+        [this] { return golfStatisticsPages(statistics.file.open()); },
         [this] {
             if (AskYesNo(QStringLiteral("Are you sure you want to reset the Golf statistics?"))
                 != 'Y')
                 return false;
             tellFileErrors([this] {
-                StatisticsFile file = statistics.open();
+                StatisticsFile file = statistics.file.open();
                 GolfStatistics::reset(file);
             });
             return true;

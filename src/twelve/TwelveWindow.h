@@ -1,14 +1,16 @@
 #pragma once
 
 #include "GameWindow.h"
+#include "StatisticsFile.h"
 #include "TwelveRules.h"
 #include "TwelveSettingsHost.h"
 #include "TwelveTurn.h"
 #include "WindowGeometry.h"
 
 #include <chrono>
-#include <optional>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLockFile;
@@ -40,6 +42,7 @@ public:
     QMenuBar *mainMenu;
     QAction *newGameAction;
     QAction *pointsAction;
+    QAction *statisticsAction;
     QAction *bestScoresAction;
     QAction *hintAction;
     QAction *deckAction;
@@ -70,6 +73,7 @@ public:
 
     void onNewGame();
     void onPoints();
+    void onStatistics();
     void onBestScores();
     void onHint();
     void onDeck();
@@ -94,6 +98,8 @@ protected:
 
 private:
     void createMenu();
+    // Opens the statistics file for one step; a failed write is reported and play goes on.
+    void countInStatistics(const std::function<void(StatisticsFile &)> &step);
     void LoadSettings();
 
     // An unfinished game kept between launches, by one window at a time.
@@ -138,6 +144,7 @@ private:
 
     TwelveGame twelve;
     TwelveTurn turn;
+    StatisticsOpener statistics;
     TwelveSpeeds steps;
     int BackIndex = 0;
 

@@ -7,37 +7,27 @@
 #include <exception>
 
 GolfStatisticsRecorder::GolfStatisticsRecorder(GolfResultsGate &gate, QString path)
-    : gate(gate)
-    , path(std::move(path))
+    : file(std::move(path))
+    , gate(gate)
 { }
-
-StatisticsFile GolfStatisticsRecorder::open()
-{
-    StatisticsFile file(path);
-    if (!file.problem().isEmpty() && !told && tell) {
-        told = true;
-        tell(file.problem());
-    }
-    return file;
-}
 
 void GolfStatisticsRecorder::moveMade(GolfLayout layout)
 {
-    StatisticsFile file = open();
-    GolfStatistics::moveMade(file, layout);
+    StatisticsFile statistics = file.open();
+    GolfStatistics::moveMade(statistics, layout);
 }
 
 void GolfStatisticsRecorder::hintTaken(GolfLayout layout)
 {
-    StatisticsFile file = open();
-    GolfStatistics::hintTaken(file, layout);
+    StatisticsFile statistics = file.open();
+    GolfStatistics::hintTaken(statistics, layout);
 }
 
 void GolfStatisticsRecorder::dealt()
 {
     beforeEnd.reset();
-    StatisticsFile file = open();
-    GolfStatistics::dealt(file);
+    StatisticsFile statistics = file.open();
+    GolfStatistics::dealt(statistics);
 }
 
 void GolfStatisticsRecorder::setSolverMoving(bool moving)
@@ -52,15 +42,15 @@ void GolfStatisticsRecorder::RecordResult(GolfLayout layout, int cardsLeft, int 
 {
     std::exception_ptr statisticsError;
     try {
-        StatisticsFile file = open();
+        StatisticsFile statistics = file.open();
         if (delta > 0) {
-            beforeEnd = BeforeEnd{GolfStatistics::read(file, GolfStatistics::section(layout)),
-                                  GolfStatistics::read(file, GolfStatistics::AllLayouts),
-                                  GolfStatistics::unfinished(file).value_or(
-                                      GolfStatistics::Unfinished{layout, false})};
-            GolfStatistics::ended(file, layout, cardsLeft, solverMoving);
+            beforeEnd = BeforeEnd{GolfStatistics::read(statistics, GolfStatistics::section(layout)),
+                                  GolfStatistics::read(statistics, GolfStatistics::AllLayouts),
+                                  GolfStatistics::unfinished(statistics)
+                                      .value_or(GolfStatistics::Unfinished{layout, false})};
+            GolfStatistics::ended(statistics, layout, cardsLeft, solverMoving);
         } else if (beforeEnd) {
-            GolfStatistics::endTakenBack(file, layout, beforeEnd->layout, beforeEnd->all,
+            GolfStatistics::endTakenBack(statistics, layout, beforeEnd->layout, beforeEnd->all,
                                          beforeEnd->game);
             beforeEnd.reset();
         }

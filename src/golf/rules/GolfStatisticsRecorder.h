@@ -6,7 +6,6 @@
 #include "StatisticsFile.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 class GolfResultsGate;
@@ -20,8 +19,7 @@ class GolfStatisticsRecorder : public GolfResultRecorder
 public:
     GolfStatisticsRecorder(GolfResultsGate &gate, QString path);
 
-    // Told the one sentence about a statistics file that could not be read.
-    std::function<void(const QString &)> tell;
+    StatisticsOpener file;
 
     void moveMade(GolfLayout layout);
     void hintTaken(GolfLayout layout);
@@ -29,14 +27,10 @@ public:
     // Set around each move Solve plays.
     void setSolverMoving(bool moving);
     void RecordResult(GolfLayout layout, int cardsLeft, int delta) override;
-    // The statistics file as it is now, for reading or a reset.
-    StatisticsFile open();
 
 private:
     GolfResultsGate &gate;
-    QString path;
     bool solverMoving = false;
-    bool told = false;
     // What the counts were before the end just counted, for a Backup that takes it back.
     struct BeforeEnd
     {

@@ -74,3 +74,17 @@ void StatisticsFile::save() const
     if (!cannotWrite)
         file.save();
 }
+
+StatisticsOpener::StatisticsOpener(QString path)
+    : path(std::move(path))
+{ }
+
+StatisticsFile StatisticsOpener::open()
+{
+    StatisticsFile file(path);
+    if (!told && tell && !file.problem().isEmpty()) {
+        told = true;
+        tell(file.problem());
+    }
+    return file;
+}

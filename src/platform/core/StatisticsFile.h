@@ -3,6 +3,7 @@
 #include "IniFile.h"
 
 #include <QString>
+#include <functional>
 
 // The player's record of every game, "Statistics.ini" among his own files: counts in sections
 // and keys of stable English names that no translation touches. Each change opens the file,
@@ -36,4 +37,21 @@ private:
     IniFile file;
     QString aside;
     bool cannotWrite = false;
+};
+
+// Opens the statistics file for a window, each time anew, and tells the player once about a
+// file that could not be read.
+class StatisticsOpener
+{
+public:
+    explicit StatisticsOpener(QString path = StatisticsFile::defaultPath());
+
+    // Told the one sentence about a statistics file that could not be read.
+    std::function<void(const QString &)> tell;
+
+    StatisticsFile open();
+
+private:
+    QString path;
+    bool told = false;
 };
