@@ -40,6 +40,11 @@ public:
         chart->legend()->hide();
         auto *across = new QBarCategoryAxis;
         across->append(labels);
+        // Names rather than numbers lie slanted, so each can be read whole.
+        constexpr int LongestUpright = 3;
+        if (std::any_of(labels.begin(), labels.end(),
+                        [](const QString &label) { return label.size() > LongestUpright; }))
+            across->setLabelsAngle(-60);
         chart->addAxis(across, Qt::AlignBottom);
         series->attachAxis(across);
         auto *up = new QValueAxis;

@@ -15,7 +15,11 @@ QString percent(qint64 part, qint64 whole)
 {
     if (whole <= 0)
         return QStringLiteral("-");
-    return QString::number(100.0 * double(part) / double(whole), 'f', 1) + QLatin1Char('%');
+    const double share = 100.0 * double(part) / double(whole);
+    // A rare hand keeps two digits that say how rare.
+    if (share > 0 && share < 0.1)
+        return QString::number(share, 'g', 2) + QLatin1Char('%');
+    return QString::number(share, 'f', 1) + QLatin1Char('%');
 }
 
 }

@@ -9,7 +9,7 @@ namespace StatisticsText {
 
 using Row = QPair<QString, QString>;
 QString table(const QList<Row> &rows);
-// "42.5%" of the whole; a dash when there is no whole.
+// "42.5%" of the whole, "0.0015%" for a tiny share; a dash when there is no whole.
 QString percent(qint64 part, qint64 whole);
 
 }

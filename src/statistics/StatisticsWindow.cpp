@@ -6,27 +6,24 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr QSize DefaultSize{760, 460};
+constexpr QSize DefaultSize{900, 520};
 
-QWidget *pageWidget(const StatisticsPage &page, ChartMaker *maker)
+// The numbers of a page, which a screen reader reads.
+QLabel *numbersLabel(const StatisticsPage &page, QWidget *parent)
 {
-    auto *widget = new QWidget;
-    auto *layout = new QHBoxLayout(widget);
-    auto *numbers = new QLabel(page.text, widget);
+    auto *numbers = new QLabel(page.text, parent);
     numbers->setTextFormat(Qt::RichText);
     numbers->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     numbers->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     numbers->setAccessibleName(page.title);
     numbers->setWordWrap(true);
-    layout->addWidget(numbers, 2);
-    if (page.chart && maker)
-        layout->addWidget(page.chart(*maker, widget), 3);
-    return widget;
+    return numbers;
 }
 
 }
@@ -56,7 +53,23 @@ StatisticsWindow::StatisticsWindow(const QString &caption,
             refresh();
     });
     resize(DefaultSize);
+    connect(tabs, &QTabWidget::currentChanged, this, &StatisticsWindow::fillPage);
     refresh();
+}
+
+// A page is laid out when it is first shown: a record of many layouts or levels opens as fast
+// as one.
+void StatisticsWindow::fillPage(int index)
+{
+    if (index < 0 || index >= shown.size() || filled.contains(index))
+        return;
+    filled.insert(index);
+    QWidget *page = tabs->widget(index);
+    auto *layout = new QHBoxLayout(page);
+    layout->addWidget(numbersLabel(shown[index], page), 1);
+    ChartMaker *maker = ChartMaker::loaded();
+    if (shown[index].chart && maker)
+        layout->addWidget(shown[index].chart(*maker, page), 1);
 }
 
 void StatisticsWindow::refresh()
@@ -67,10 +80,15 @@ void StatisticsWindow::refresh()
         tabs->removeTab(0);
         delete page;
     }
-    ChartMaker *maker = ChartMaker::loaded();
-    for (const StatisticsPage &page : pages()) {
-        const int index = tabs->addTab(pageWidget(page, maker), page.title);
+    shown = pages();
+    filled.clear();
+    const QSignalBlocker filling(tabs);
+    int current = 0;
+    for (const StatisticsPage &page : shown) {
+        const int index = tabs->addTab(new QWidget, page.title);
         if (page.title == open)
-            tabs->setCurrentIndex(index);
+            current = index;
     }
+    tabs->setCurrentIndex(current);
+    fillPage(current);
 }

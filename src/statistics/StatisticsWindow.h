@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QSet>
 #include <functional>
 
 class ChartMaker;
@@ -36,6 +37,10 @@ public:
     void refresh();
 
 private:
+    void fillPage(int index);
+
     std::function<QList<StatisticsPage>()> pages;
+    QList<StatisticsPage> shown;
+    QSet<int> filled;
     std::function<bool()> reset;
 };

@@ -254,7 +254,7 @@ void TwelveWindow::NewGame()
         return;
     }
     settingsRules.reset();
-    countInStatistics([](StatisticsFile &file) { TwelveStatistics::started(file, false); });
+    statistics.count([](StatisticsFile &file) { TwelveStatistics::started(file, false); });
     UpdateTitles();
     followTurn();
     updateControls();

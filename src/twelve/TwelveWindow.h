@@ -8,7 +8,6 @@
 #include "WindowGeometry.h"
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -98,8 +97,6 @@ protected:
 
 private:
     void createMenu();
-    // Opens the statistics file for one step; a failed write is reported and play goes on.
-    void countInStatistics(const std::function<void(StatisticsFile &)> &step);
     void LoadSettings();
 
     // An unfinished game kept between launches, by one window at a time.

@@ -110,7 +110,7 @@ void TwelveWindow::followTurn()
         thinker->ask(turn.Question());
         break;
     case TurnState::RoundOver:
-        countInStatistics(
+        statistics.count(
             [this](StatisticsFile &file) { TwelveStatistics::roundEnded(file, twelve); });
         showRoundEnd();
         break;
@@ -179,7 +179,7 @@ void TwelveWindow::roundEndOkClicked()
         updateControls();
         return;
     }
-    countInStatistics([this](StatisticsFile &file) { TwelveStatistics::ended(file, twelve); });
+    statistics.count([this](StatisticsFile &file) { TwelveStatistics::ended(file, twelve); });
     forgetKeptGame();
     table->hideAuction();
     table->roundEndPanel->hide();
@@ -199,7 +199,7 @@ void TwelveWindow::cardMouseDown(int card)
     if (state == TurnState::Travelling || state == TurnState::WaitingForPut) {
         if (!turn.PutCard(card))
             return;
-        countInStatistics([this](StatisticsFile &file) {
+        statistics.count([this](StatisticsFile &file) {
             TwelveStatistics::moveMade(file, TwelveStatistics::rulesOf(twelve));
         });
         hint->clear();

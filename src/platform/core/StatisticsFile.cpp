@@ -1,6 +1,7 @@
 #include "StatisticsFile.h"
 
 #include "DataDir.h"
+#include "FileError.h"
 #include "WholeFile.h"
 
 #include <QFileInfo>
@@ -87,4 +88,15 @@ StatisticsFile StatisticsOpener::open()
         tell(file.problem());
     }
     return file;
+}
+
+void StatisticsOpener::count(const std::function<void(StatisticsFile &)> &step)
+{
+    try {
+        StatisticsFile file = open();
+        step(file);
+    } catch (const FileError &error) {
+        if (tell)
+            tell(error.message());
+    }
 }

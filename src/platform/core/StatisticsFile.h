@@ -46,10 +46,13 @@ class StatisticsOpener
 public:
     explicit StatisticsOpener(QString path = StatisticsFile::defaultPath());
 
-    // Told the one sentence about a statistics file that could not be read.
+    // Told the one sentence about a statistics file that could not be read, and what went
+    // wrong with a write.
     std::function<void(const QString &)> tell;
 
     StatisticsFile open();
+    // Runs one step on the file; a write that fails is told and the game goes on.
+    void count(const std::function<void(StatisticsFile &)> &step);
 
 private:
     QString path;
