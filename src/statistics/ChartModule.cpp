@@ -67,6 +67,19 @@ public:
         up->setLabelFormat(QStringLiteral("%.0f"));
         chart->addAxis(across, Qt::AlignBottom);
         chart->addAxis(up, Qt::AlignLeft);
+        // Every point inside the axes, which then round to numbers that read well.
+        qreal left = 0, right = 1, low = 0, high = 1;
+        bool first = true;
+        for (const Line &line : lines)
+            for (const QPointF &point : line.points) {
+                left = first ? point.x() : std::min(left, point.x());
+                right = first ? point.x() : std::max(right, point.x());
+                low = first ? point.y() : std::min(low, point.y());
+                high = first ? point.y() : std::max(high, point.y());
+                first = false;
+            }
+        across->setRange(left, std::max(right, left + 1));
+        up->setRange(low, std::max(high, low + 1));
         for (const Line &line : lines) {
             auto *series = new QLineSeries;
             series->setName(line.name);

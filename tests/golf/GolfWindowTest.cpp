@@ -478,9 +478,16 @@ TEST_F(GolfWindowTest, SolvePlaysToTheEndUnrecordedAndCanBeTakenBack)
     EXPECT_TRUE(window->game().GameOver());
     EXPECT_EQ(window->game().cardsLeft(), promised);
     EXPECT_EQ(stored("JatSz", {4, 3}), 0) << "a solved game is not counted";
+    const auto statistics = [&] {
+        return GolfStatistics::read(StatisticsFile(dataPath("Statistics.ini")),
+                                    GolfStatistics::AllLayouts);
+    };
+    EXPECT_EQ(statistics().solved, 1) << "the statistics count it as solved";
+    EXPECT_EQ(statistics().won, 0);
     QTest::keyClick(window.get(), Qt::Key_Backspace);
     EXPECT_FALSE(window->game().GameOver());
     EXPECT_EQ(stored("JatSz", {4, 3}), 0);
+    EXPECT_EQ(statistics().played, 0) << "taken back with the game";
     EXPECT_GT(moves, 1);
 }
 
