@@ -22,6 +22,7 @@ QString GolfKeys::summary()
                           "S: turn the stock\n"
                           "Backspace: back up\n"
                           "F2: new game\n"
+                          "Ctrl+T: statistics\n"
                           "F1: help");
 }
 

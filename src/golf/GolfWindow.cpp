@@ -12,6 +12,7 @@
 #include "GolfLayoutDialog.h"
 #include "GolfResultsDialog.h"
 #include "GolfSolver.h"
+#include "GolfStatisticsPages.h"
 #include "GolfTable.h"
 #include "GolfWindowPlacement.h"
 #include "HelpViewer.h"
@@ -21,6 +22,7 @@
 #include "QuestionDialog.h"
 #include "Random.h"
 #include "Sound.h"
+#include "StatisticsWindow.h"
 #include "WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -76,8 +78,9 @@ GolfWindow::GolfWindow(QWidget *parent)
     , room(table->size())
     , labelHeight(QFontMetrics(stockCountLabel->font()).height())
     , dealRandom(programRandom())
-    , golf(dealRandom, *this, resultsGate)
+    , golf(dealRandom, *this, statistics)
 {
+    statistics.file.tell = [](const QString &problem) { ShowOkMessage(problem); };
     setWindowTitle(GolfTitle);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     loadWindowIcon(this, DataFile(QStringLiteral("Golf.ico")));
@@ -140,6 +143,9 @@ void GolfWindow::createMenu()
     backupAction = gameMenu->addAction(QStringLiteral("Backup"), QKeySequence(Qt::Key_Backspace),
                                        this, &GolfWindow::onBackup);
     resultsAction = gameMenu->addAction(QStringLiteral("Results"), this, &GolfWindow::onResults);
+    statisticsAction
+        = gameMenu->addAction(QStringLiteral("Statistics"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                              this, &GolfWindow::onStatistics);
     gameMenu->addSeparator();
     hintAction = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
                                      &GolfWindow::onHint);
@@ -304,25 +310,42 @@ void GolfWindow::saveSettings()
 
 void GolfWindow::reportFileErrors(const std::function<void()> &move)
 {
+    tellFileErrors(move);
+    positionChanged();
+}
+
+void GolfWindow::tellFileErrors(const std::function<void()> &step)
+{
     try {
-        move();
+        step();
     } catch (const FileError &error) {
         ShowOkMessage(error.message());
     }
-    positionChanged();
 }
 
 void GolfWindow::cardPressed(const Picture *card, Qt::MouseButton button)
 {
     if (button == Qt::LeftButton)
-        reportFileErrors([&] { golf.PlayCard(card->tag()); });
+        playerMove([&] { golf.PlayCard(card->tag()); });
     else if (button == Qt::RightButton || button == Qt::MiddleButton)
         turnStock();
 }
 
 void GolfWindow::turnStock()
 {
-    reportFileErrors([this] { golf.TurnStock(); });
+    playerMove([this] { golf.TurnStock(); });
+}
+
+// A move that put a card on the foundation makes the game a played one; one that ended it has
+// been counted as it ended.
+void GolfWindow::playerMove(const std::function<void()> &move)
+{
+    reportFileErrors([&] {
+        const int before = golf.FoundationCount();
+        move();
+        if (golf.FoundationCount() > before && !golf.GameOver())
+            statistics.moveMade(golf.layout());
+    });
 }
 
 void GolfWindow::onNewGame()
@@ -340,6 +363,25 @@ void GolfWindow::onBackup()
 void GolfWindow::onResults()
 {
     golfResultsDialog->showResults(golf.layout());
+}
+
+void GolfWindow::onStatistics()
+{
+    StatisticsWindow window(
+        GolfTitle + QStringLiteral(" - Statistics"),
+        [this] { return golfStatisticsPages(statistics.file.open()); },
+        [this] {
+            if (AskYesNo(QStringLiteral("Are you sure you want to reset the Golf statistics?"))
+                != 'Y')
+                return false;
+            tellFileErrors([this] {
+                StatisticsFile file = statistics.file.open();
+                GolfStatistics::reset(file);
+            });
+            return true;
+        },
+        this);
+    window.exec();
 }
 
 void GolfWindow::onDeck()

@@ -7,6 +7,7 @@
 #include "GolfResults.h"
 #include "GolfResultsGate.h"
 #include "GolfSettings.h"
+#include "GolfStatisticsRecorder.h"
 #include "ScaledCardArt.h"
 #include "ScaledParts.h"
 
@@ -44,6 +45,7 @@ public:
     QAction *newGameAction;
     QAction *backupAction;
     QAction *resultsAction;
+    QAction *statisticsAction;
     QAction *hintAction;
     QAction *solveAction;
     QAction *deckAction;
@@ -73,6 +75,7 @@ public:
     void onNewGame();
     void onBackup();
     void onResults();
+    void onStatistics();
     void onDeck();
     void onSettings();
     void onHelp();
@@ -106,6 +109,9 @@ private:
     void tableResized();
     void drawPictures();
     void placeResult();
+    void playerMove(const std::function<void()> &move);
+    // Runs a step that writes a file; a failure is reported and the game goes on.
+    void tellFileErrors(const std::function<void()> &step);
     // Runs a move of the game; a results file that cannot be written is reported and the
     // game goes on.
     void reportFileErrors(const std::function<void()> &move);
@@ -140,6 +146,7 @@ private:
     GolfSettings settings;
     GolfResultsFile results;
     GolfResultsGate resultsGate{results};
+    GolfStatisticsRecorder statistics{resultsGate, StatisticsFile::defaultPath()};
     GolfDealRandom dealRandom;
     GolfGame golf;
 

@@ -25,6 +25,7 @@ const QString LookingForDeal = QStringLiteral("Looking for a winnable deal...");
 void GolfWindow::dealNewGame()
 {
     stopSolving();
+    tellFileErrors([this] { statistics.dealt(); });
     resultsGate.newGame();
     golf.NewGame();
     askedAbout.reset();
@@ -111,6 +112,8 @@ void GolfWindow::onHint()
 {
     if (!showHintsAction->isChecked())
         return;
+    if (!golf.GameOver())
+        tellFileErrors([this] { statistics.hintTaken(golf.layout()); });
     hintWanted = true;
     if (currentAdvice)
         showHint();
@@ -177,14 +180,14 @@ void GolfWindow::playNextSolveMove()
         return;
     }
     const GolfMove move = solveLine[solveNext++];
-    resultsGate.setSolverMoving(true);
+    statistics.setSolverMoving(true);
     reportFileErrors([&] {
         if (move.kind == GolfMove::Turn)
             golf.TurnStock();
         else
             golf.PlayCard(golf.Tableau(move.column, golf.ColumnLen(move.column) - 1));
     });
-    resultsGate.setSolverMoving(false);
+    statistics.setSolverMoving(false);
     if (golf.GameOver())
         stopSolving();
 }

@@ -2,36 +2,24 @@
 
 #include "AudioPlayer.h"
 #include "FileLimits.h"
+#include "ModuleEntry.h"
 #include "WholeFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QLibrary>
 #include <QtEndian>
 
 namespace Sound {
 
 namespace {
 
-// Set by the build: where the installed module lies, relative to the installed program.
-const QString InstalledModuleFromProgram = QStringLiteral(KOVRA_INSTALLED_MODULE_DIR);
-
-// The multimedia libraries come with the first sound, not at start. The module lies beside the
-// program (a build, a portable copy) or in the installed lib/kovra. Without it no sound plays,
-// as on a machine without audio output.
+// The multimedia libraries come with the first sound, not at start. Without the module no
+// sound plays, as on a machine without audio output.
 AudioPlayer *audioPlayer()
 {
     static AudioPlayer *const player = []() -> AudioPlayer * {
-        const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-        for (const QString &folder :
-             {programFolder, programFolder + InstalledModuleFromProgram + QLatin1Char('/')}) {
-            // The module stays loaded when the QLibrary goes: the player lives on.
-            QLibrary module(folder + QLatin1String(AudioModuleName));
-            if (const auto entry
-                = reinterpret_cast<AudioPlayerEntry>(module.resolve(AudioPlayerEntryName)))
-                return entry();
-        }
-        return nullptr;
+        const auto entry = reinterpret_cast<AudioPlayerEntry>(
+            moduleEntry(AudioModuleName, AudioPlayerEntryName));
+        return entry ? entry() : nullptr;
     }();
     return player;
 }

@@ -24,6 +24,7 @@ QString PokerKeys::summary()
                           "I: Invert\n"
                           "H: hint (the best cards to keep)\n"
                           "F2: new game, F3: open, F4: save\n"
+                          "Ctrl+T: statistics\n"
                           "F1: help");
 }
 

@@ -73,6 +73,7 @@ PokerWindow::PokerWindow(QWidget *parent)
     , pokerGame(programRandom())
 {
     setWindowTitle(PokerTitle);
+    statistics.tell = [](const QString &problem) { ShowOkMessage(problem); };
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     loadWindowIcon(this, DataFile(QStringLiteral("Poker.ico")));
 
@@ -119,6 +120,9 @@ void PokerWindow::createMenu()
     saveAsAction = gameMenu->addAction(QStringLiteral("Save As"), this, &PokerWindow::SaveAs);
     bestScoresAction
         = gameMenu->addAction(QStringLiteral("Best scores"), this, [] { ShowBestScores(0); });
+    statisticsAction
+        = gameMenu->addAction(QStringLiteral("Statistics"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                              this, &PokerWindow::showStatistics);
     hintAction = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
                                      &PokerWindow::Hint);
 
@@ -229,6 +233,7 @@ void PokerWindow::NewGame()
 {
     pokerGame.newGame();
     gameTally = {};
+    startBankLine();
     HasFileName = false;
     setWindowTitle(UntitledCaption);
     gameOverPanel->hide();
@@ -384,6 +389,7 @@ void PokerWindow::showScore()
 
 void PokerWindow::showResult()
 {
+    countHand();
     resultPanel->setText(QString::fromLatin1(PayTable[pokerGame.lastRank()].name));
     resultPanel->show();
     setPlayable(true);
@@ -392,6 +398,7 @@ void PokerWindow::showResult()
 void PokerWindow::showGameOver()
 {
     setPlayable(false);
+    countGame();
     if (pokerGame.offersBestScore())
         ShowBestScores(scoreForList(pokerGame.score().Money));
     parts.moveTo(gameOverPanel, Layout::GameOverRect.topLeft());

@@ -6,8 +6,10 @@
 #include "PokerGame.h"
 #include "PokerOdds.h"
 #include "PokerSettings.h"
+#include "PokerStatisticsPages.h"
 #include "ScaledCardArt.h"
 #include "ScaledParts.h"
+#include "StatisticsFile.h"
 
 #include <array>
 #include <memory>
@@ -61,6 +63,7 @@ public:
     QAction *saveAction;
     QAction *saveAsAction;
     QAction *bestScoresAction;
+    QAction *statisticsAction;
     QAction *hintAction;
     QAction *speedAction;
     QAction *soundAction;
@@ -104,6 +107,7 @@ public:
     void Save();
     void SaveAs();
     void LoadGame();
+    void showStatistics();
 
 protected:
     bool mayClose() override;
@@ -137,6 +141,12 @@ private:
     void showGameOver();
     void setPlayable(bool playable);
 
+    // What the statistics count: each hand once it is paid, each game once it is over.
+    void startBankLine();
+    void handDealtForStatistics();
+    void countHand();
+    void countGame();
+
     void createCoach();
     void handDealt();
     void handValued(const PokerCards &hand, const HoldValues &values);
@@ -169,4 +179,11 @@ private:
     std::optional<HoldValues> handValues;
     bool hintWanted = false;
     PokerCoachTally gameTally;
+    StatisticsOpener statistics;
+    PokerBankLine bankLine;
+    HandRank dealtRank = Runt;
+    // What the best hold of the hand on the table could expect, once the coach has valued it.
+    std::optional<double> bestPlayGain;
+    bool handCounted = true;
+    bool gameCounted = false;
 };

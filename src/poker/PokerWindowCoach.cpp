@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <algorithm>
 
 namespace Layout = PokerTableLayout;
 
@@ -78,6 +79,7 @@ void PokerWindow::createCoach()
 
 void PokerWindow::handDealt()
 {
+    handDealtForStatistics();
     handValues.reset();
     hintWanted = false;
     clearHintFrames();
@@ -172,6 +174,7 @@ void PokerWindow::drawn(HoldMask held)
     if (handValues) {
         gameTally.record(*handValues, held);
         sessionTally().record(*handValues, held);
+        bestPlayGain = *std::max_element(handValues->begin(), handValues->end());
     }
     handValues.reset();
     hintWanted = false;

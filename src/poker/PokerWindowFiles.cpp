@@ -70,6 +70,7 @@ void PokerWindow::LoadGame()
     if (!useGameFile(path, PokerSave::loadGame))
         return;
     gameTally = {};
+    startBankLine();
     gameOverPanel->hide();
     resultPanel->hide();
     setPlayable(true);

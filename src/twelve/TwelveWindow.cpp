@@ -21,6 +21,7 @@
 #include "TwelveSeatOrder.h"
 #include "TwelveSettings.h"
 #include "TwelveSettingsDialog.h"
+#include "TwelveStatistics.h"
 #include "TwelveTable.h"
 #include "TwelveThinker.h"
 #include "WindowPlacement.h"
@@ -49,6 +50,7 @@ TwelveWindow::TwelveWindow(QWidget *parent)
     , turn(twelve, programRandom())
 {
     setWindowTitle(TwelveTitle);
+    statistics.tell = [](const QString &problem) { ShowOkMessage(problem); };
     // The table grows with the window.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     loadWindowIcon(this, DataFile(QStringLiteral("Twelve.ico")));
@@ -95,6 +97,9 @@ void TwelveWindow::createMenu()
     newGameAction = gameMenu->addAction(QStringLiteral("New game"), QKeySequence(Qt::Key_F2), this,
                                         &TwelveWindow::onNewGame);
     pointsAction = gameMenu->addAction(QStringLiteral("Points"), this, &TwelveWindow::onPoints);
+    statisticsAction
+        = gameMenu->addAction(QStringLiteral("Statistics"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                              this, &TwelveWindow::onStatistics);
     bestScoresAction
         = gameMenu->addAction(QStringLiteral("Best Scores"), this, &TwelveWindow::onBestScores);
     hintAction = gameMenu->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this,
@@ -249,6 +254,7 @@ void TwelveWindow::NewGame()
         return;
     }
     settingsRules.reset();
+    statistics.count([](StatisticsFile &file) { TwelveStatistics::started(file, false); });
     UpdateTitles();
     followTurn();
     updateControls();

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "GameWindow.h"
+#include "StatisticsFile.h"
 #include "TwelveRules.h"
 #include "TwelveSettingsHost.h"
 #include "TwelveTurn.h"
 #include "WindowGeometry.h"
 
 #include <chrono>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLockFile;
@@ -40,6 +41,7 @@ public:
     QMenuBar *mainMenu;
     QAction *newGameAction;
     QAction *pointsAction;
+    QAction *statisticsAction;
     QAction *bestScoresAction;
     QAction *hintAction;
     QAction *deckAction;
@@ -70,6 +72,7 @@ public:
 
     void onNewGame();
     void onPoints();
+    void onStatistics();
     void onBestScores();
     void onHint();
     void onDeck();
@@ -138,6 +141,7 @@ private:
 
     TwelveGame twelve;
     TwelveTurn turn;
+    StatisticsOpener statistics;
     TwelveSpeeds steps;
     int BackIndex = 0;
 

@@ -7,6 +7,7 @@
 #include "QuestionDialog.h"
 #include "TwelveKeptGame.h"
 #include "TwelveTable.h"
+#include "WholeFile.h"
 
 #include <QFileInfo>
 #include <QLockFile>
@@ -75,7 +76,7 @@ bool TwelveWindow::continueKeptGame()
 void TwelveWindow::keptGameUnreadable()
 {
     const QString path = keptGamePath();
-    const QString aside = TwelveKeptGame::setAside(path);
+    const QString aside = setAside(path);
     keptFileStuck = aside.isEmpty();
     ShowOkMessage(keptFileStuck
                       ? QStringLiteral("The kept game %1 cannot be read, so a new game starts "

@@ -10,6 +10,7 @@
 #include "Sound.h"
 #include "TwelveHintView.h"
 #include "TwelveScoreSheet.h"
+#include "TwelveStatistics.h"
 #include "TwelveTable.h"
 #include "TwelveThinker.h"
 
@@ -109,6 +110,8 @@ void TwelveWindow::followTurn()
         thinker->ask(turn.Question());
         break;
     case TurnState::RoundOver:
+        statistics.count(
+            [this](StatisticsFile &file) { TwelveStatistics::roundEnded(file, twelve); });
         showRoundEnd();
         break;
     default:
@@ -176,6 +179,7 @@ void TwelveWindow::roundEndOkClicked()
         updateControls();
         return;
     }
+    statistics.count([this](StatisticsFile &file) { TwelveStatistics::ended(file, twelve); });
     forgetKeptGame();
     table->hideAuction();
     table->roundEndPanel->hide();
@@ -195,6 +199,9 @@ void TwelveWindow::cardMouseDown(int card)
     if (state == TurnState::Travelling || state == TurnState::WaitingForPut) {
         if (!turn.PutCard(card))
             return;
+        statistics.count([this](StatisticsFile &file) {
+            TwelveStatistics::moveMade(file, TwelveStatistics::rulesOf(twelve));
+        });
         hint->clear();
         table->SetStatus({});
         table->startTravel(HumanSeat);

@@ -32,7 +32,11 @@
 #include <QTimer>
 #include <optional>
 
+#include "GolfStatistics.h"
 #include "GolfWindowFixture.h"
+#include "StatisticsFile.h"
+#include "StatisticsWindow.h"
+#include <QTabWidget>
 
 namespace {
 
@@ -474,9 +478,16 @@ TEST_F(GolfWindowTest, SolvePlaysToTheEndUnrecordedAndCanBeTakenBack)
     EXPECT_TRUE(window->game().GameOver());
     EXPECT_EQ(window->game().cardsLeft(), promised);
     EXPECT_EQ(stored("JatSz", {4, 3}), 0) << "a solved game is not counted";
+    const auto statistics = [&] {
+        return GolfStatistics::read(StatisticsFile(dataPath("Statistics.ini")),
+                                    GolfStatistics::AllLayouts);
+    };
+    EXPECT_EQ(statistics().solved, 1) << "the statistics count it as solved";
+    EXPECT_EQ(statistics().won, 0);
     QTest::keyClick(window.get(), Qt::Key_Backspace);
     EXPECT_FALSE(window->game().GameOver());
     EXPECT_EQ(stored("JatSz", {4, 3}), 0);
+    EXPECT_EQ(statistics().played, 0) << "taken back with the game";
     EXPECT_GT(moves, 1);
 }
 
@@ -554,4 +565,41 @@ TEST_F(GolfWindowTest, LookingForAWinnableDealNeverHoldsTheWindow)
     window->winnableOnlyAction->trigger();
     EXPECT_FALSE(window->lookingForWinnableDeal()) << "switched off, the search ends";
     EXPECT_NE(status(), "Looking for a winnable deal...");
+}
+
+// The window counts what the player does: the game he finished, and the one he left when he
+// dealt again. Ctrl+T shows the numbers, and Reset forgets them after its question.
+TEST_F(GolfWindowTest, StatisticsCountTheGamesOfTheWindowAndResetAfterAQuestion)
+{
+    writeDataFile("Golf.ini", "[Beallitas]\r\nAktOszlSzam=10\r\nAktSorSzam=5\r\n");
+    open(stockOfTwoKings());
+    clickWidget(window->stockPicture);
+    ASSERT_TRUE(window->game().GameOver());
+    const StatisticsFile file(dataPath("Statistics.ini"));
+    const GolfTally all = GolfStatistics::read(file, GolfStatistics::AllLayouts);
+    EXPECT_EQ(all.played, 1);
+    EXPECT_EQ(all.left[50], 1);
+    EXPECT_EQ(GolfStatistics::read(file, GolfStatistics::section({10, 5})).played, 1);
+
+    QStringList shown;
+    onNextModal([&](QWidget *modal) {
+        auto *statistics = qobject_cast<StatisticsWindow *>(modal);
+        ASSERT_NE(statistics, nullptr);
+        EXPECT_EQ(statistics->windowTitle(), "Kovra - Golf - Statistics");
+        for (int tab = 0; tab < statistics->tabs->count(); ++tab)
+            shown << statistics->tabs->tabText(tab);
+        const QString text = statistics->tabs->widget(0)->findChild<QLabel *>()->text();
+        EXPECT_TRUE(text.contains("Games played</td><td align=\"right\"><b>1<"))
+            << text.toStdString();
+        answerNextModal("Yes");
+        statistics->resetButton->click();
+        EXPECT_EQ(statistics->tabs->count(), 1) << "only all layouts, with nothing played";
+        statistics->closeButton->click();
+    });
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(shown, (QStringList{"All layouts", "10 x 5"}));
+    EXPECT_EQ(
+        GolfStatistics::read(StatisticsFile(dataPath("Statistics.ini")), GolfStatistics::AllLayouts)
+            .played,
+        0);
 }

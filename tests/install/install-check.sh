@@ -73,7 +73,8 @@ expect_no_files() {
 portable_copy() {
   local folder=$1 root=$work/root
   cp "$root/usr/bin/"* "$root/usr/share/kovra/"* "$folder/"
-  find "$root/usr/lib" -name 'libkovra_audio.so' -exec cp {} "$folder/" \;
+  find "$root/usr/lib" \( -name 'libkovra_audio.so' -o -name 'libkovra_charts.so' \) \
+    -exec cp {} "$folder/" \;
 }
 
 case $step in
@@ -111,6 +112,8 @@ desktop-files)
   [ -x "$root/usr/bin/$program" ] || fail "the entry starts $program, which is not installed"
   [ -n "$(find "$root/usr/lib" -path '*/kovra/libkovra_audio.so')" ] ||
     fail "the sound module is not installed"
+  [ -n "$(find "$root/usr/lib" -path '*/kovra/libkovra_charts.so')" ] ||
+    fail "the charts module is not installed"
   for size in 16 22 24 32 48 64 128 256; do
     icon=$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
     file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is no $size px PNG"

@@ -10,10 +10,12 @@
 #include "PokerSave.h"
 #include "PokerSharedWindows.h"
 #include "PokerSpeedDialog.h"
+#include "PokerStatistics.h"
 #include "PressButton.h"
 #include "QuestionDialog.h"
 #include "ScriptedRandom.h"
 #include "Sound.h"
+#include "StatisticsFile.h"
 #include "StatsTable.h"
 #include "TempDataDir.h"
 
@@ -255,6 +257,16 @@ TEST_F(PokerWindowTest, TheThousandthHandIsPaidAndTheNextOkEndsTheGameWithoutASt
     EXPECT_FALSE(window->okButton->isEnabled());
     EXPECT_FALSE(window->invertButton->isEnabled());
     EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("Poker.ere"))));
+
+    // The statistics count the hand played here and the game it finished, once.
+    const PokerTally counted = PokerStatistics::read(StatisticsFile(dataPath("Statistics.ini")));
+    EXPECT_EQ(counted.hands, 1);
+    EXPECT_EQ(counted.staked, 5);
+    EXPECT_EQ(counted.paidBack, 0);
+    EXPECT_EQ(counted.dealt[Runt], 1);
+    EXPECT_EQ(counted.made[Runt], 1);
+    EXPECT_EQ(counted.games, 1);
+    EXPECT_EQ(counted.bestBank, 0);
 
     window->close(); // a finished game closes without the save question
     EXPECT_FALSE(window->isVisible());

@@ -1,3 +1,5 @@
+#include "StatisticsFile.h"
+#include "TwelveStatistics.h"
 #include "TwelveWindowFixture.h"
 
 #include "BestScores.h"
@@ -274,9 +276,24 @@ TEST_F(TwelveWindowTest, TheEleventhRoundEndsOnTheGameOverPanelAndTheBestScores)
     window->stretchAction->trigger();
     EXPECT_EQ(visibleCount(table().faces), CardCount) << "the last hands stay shown";
 
+    // The statistics hold the game and each of its rounds.
+    const TwelveStatistics::Rules levelOne{1, SimpleScoring};
+    const TwelveTally counted
+        = TwelveStatistics::read(StatisticsFile(dataPath("Statistics.ini")), levelOne);
+    EXPECT_EQ(counted.played, 1);
+    EXPECT_EQ(counted.finished, 1);
+    EXPECT_EQ(counted.scoreTotal, game().FinalScore);
+    EXPECT_EQ(counted.places[TwelveStatistics::placeOf(game().Scores[RoundCount]) - 1], 1);
+    EXPECT_LE(counted.roundsWon, RoundCount);
+    EXPECT_EQ(TwelveStatistics::lastGame(StatisticsFile(dataPath("Statistics.ini"))).points.size(),
+              std::size_t(RoundCount + 1));
+
     window->newGameAction->trigger();
     EXPECT_FALSE(game().GameOver) << "a new game starts without a question";
     EXPECT_EQ(game().RoundNo, 1);
+    EXPECT_EQ(TwelveStatistics::read(StatisticsFile(dataPath("Statistics.ini")), levelOne).played,
+              1)
+        << "a finished game is not counted again as left";
     window->state().GameOver = true;
     window->close();
     EXPECT_FALSE(window->isVisible());

@@ -2,6 +2,7 @@
 
 #include "FileError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -58,4 +59,19 @@ WholeFileRead readWholeFile(const QString &path, qint64 sizeLimit)
     if (bytes.size() > sizeLimit)
         return {WholeFileRead::TooLarge, {}};
     return {WholeFileRead::Read, std::move(bytes)};
+}
+
+QString setAside(const QString &path)
+{
+    const QFileInfo info(path);
+    for (int number = 1; number < 1000; ++number) {
+        const QString aside = info.dir().filePath(QStringLiteral("%1.unreadable-%2.%3")
+                                                      .arg(info.completeBaseName())
+                                                      .arg(number)
+                                                      .arg(info.suffix()));
+        if (QFileInfo::exists(aside))
+            continue;
+        return QFile::rename(path, aside) ? aside : QString();
+    }
+    return {};
 }

@@ -25,3 +25,7 @@ WholeFileRead::Outcome wholeFileCheck(const QString &path, qint64 sizeLimit);
 // Reads a file whole unless it is missing, cannot be read, or holds more than sizeLimit bytes,
 // as wholeFileCheck finds.
 WholeFileRead readWholeFile(const QString &path, qint64 sizeLimit);
+
+// Moves an unreadable file out of the way under a name not taken yet, beside it
+// ("Name.unreadable-1.ext"); the new path, or an empty one when it could not be moved.
+QString setAside(const QString &path);

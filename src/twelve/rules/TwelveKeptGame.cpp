@@ -314,21 +314,6 @@ ReadResult fromRead(const WholeFileRead &file)
     return {true, decode(file.bytes)};
 }
 
-QString setAside(const QString &path)
-{
-    const QFileInfo info(path);
-    for (int number = 1; number < 1000; ++number) {
-        const QString aside = info.dir().filePath(QStringLiteral("%1.unreadable-%2.%3")
-                                                      .arg(info.completeBaseName())
-                                                      .arg(number)
-                                                      .arg(info.suffix()));
-        if (QFileInfo::exists(aside))
-            continue;
-        return QFile::rename(path, aside) ? aside : QString();
-    }
-    return {};
-}
-
 bool forget(const QString &path)
 {
     if (!QFileInfo::exists(path) || QFile::remove(path))

@@ -41,9 +41,6 @@ ReadResult read(const QString &path);
 // The same for a file already read.
 ReadResult fromRead(const WholeFileRead &file);
 
-// Moves an unreadable file out of the way under a name not taken yet, beside it; the new path,
-// or an empty one when it could not be moved.
-QString setAside(const QString &path);
 // Forgets the kept game at path: removes the file or, where it cannot be removed, writes over it
 // the record of a finished game, which reads as no file. False when a game is still there.
 bool forget(const QString &path);
