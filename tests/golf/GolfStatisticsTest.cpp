@@ -2,6 +2,9 @@
 #include "FileError.h"
 #include "FileFaults.h"
 #include "FileLimits.h"
+#include "GolfResults.h"
+#include "GolfResultsGate.h"
+#include "GolfStatisticsRecorder.h"
 #include "SizedFile.h"
 #include "StatisticsFile.h"
 #include "TempDataDir.h"
@@ -29,8 +32,9 @@ protected:
         StatisticsFile statistics = file();
         GolfStatistics::dealt(statistics);
         GolfStatistics::moveMade(statistics, layout);
-        if (hints)
-            GolfStatistics::hintTaken(statistics, layout);
+        if (hints) {
+            EXPECT_TRUE(GolfStatistics::hintTaken(statistics, layout));
+        }
         GolfStatistics::ended(statistics, layout, cardsLeft, bySolve);
     }
     void abandon(GolfLayout layout)
@@ -49,6 +53,7 @@ TEST_F(GolfStatisticsTest, CountsGamesFromTheFirstMoveAndAbandonedOnesOnceAsLost
 {
     StatisticsFile statistics = file();
     GolfStatistics::dealt(statistics);
+    EXPECT_FALSE(GolfStatistics::hintTaken(statistics, Default)) << "a hint is no move";
     GolfStatistics::dealt(statistics);
     EXPECT_EQ(tally().played, 0) << "deals without a move";
 
@@ -113,6 +118,26 @@ TEST_F(GolfStatisticsTest, AnEndTakenBackIsUncountedAndTheGameGoesOn)
     GolfStatistics::dealt(later);
     EXPECT_EQ(tally().played, 2);
     EXPECT_EQ(tally().streak, -1);
+}
+
+// The window's recorder: a hint asked before the first move counts once the player moves; an
+// end taken back by Backup is uncounted, and the game left after it counts as lost.
+TEST_F(GolfStatisticsTest, TheRecorderCountsHintsBeforeTheFirstMoveAndTakesEndsBack)
+{
+    GolfResultsFile results;
+    GolfResultsGate gate(results);
+    GolfStatisticsRecorder recorder(gate, dataPath("Statistics.ini"));
+    recorder.dealt();
+    recorder.hintTaken(Default);
+    EXPECT_EQ(GolfStatistics::unfinished(file()), std::nullopt) << "a hint alone is no move";
+    recorder.moveMade(Default);
+    recorder.RecordResult(Default, 0, +1);
+    EXPECT_EQ(tally().wonWithHints, 1);
+    recorder.RecordResult(Default, 0, -1);
+    EXPECT_EQ(tally(), GolfTally{});
+    recorder.dealt();
+    EXPECT_EQ(tally().played, 1);
+    EXPECT_EQ(tally().won, 0);
 }
 
 TEST_F(GolfStatisticsTest, ResetForgetsEveryLayoutAndTheGameUnderWay)

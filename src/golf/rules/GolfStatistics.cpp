@@ -115,17 +115,18 @@ std::optional<Unfinished> unfinished(const StatisticsFile &file)
     return Unfinished{layout, file.count(UnderWay, HintsKey) != 0};
 }
 
-void moveMade(StatisticsFile &file, GolfLayout layout)
+void moveMade(StatisticsFile &file, GolfLayout layout, bool hints)
 {
     if (!unfinished(file))
-        markUnderWay(file, layout, false);
+        markUnderWay(file, layout, hints);
 }
 
-void hintTaken(StatisticsFile &file, GolfLayout layout)
+bool hintTaken(StatisticsFile &file, GolfLayout layout)
 {
     const std::optional<Unfinished> game = unfinished(file);
-    if (!game || !game->hints)
+    if (game && !game->hints)
         markUnderWay(file, layout, true);
+    return game.has_value();
 }
 
 void dealt(StatisticsFile &file)

@@ -54,10 +54,11 @@ struct Unfinished
 };
 std::optional<Unfinished> unfinished(const StatisticsFile &file);
 
-// The player made a move: the game under way is played from now on.
-void moveMade(StatisticsFile &file, GolfLayout layout);
-// The player asked for a hint in the game under way.
-void hintTaken(StatisticsFile &file, GolfLayout layout);
+// The player made a move: the game under way is played from now on, with the hints he asked
+// for before it.
+void moveMade(StatisticsFile &file, GolfLayout layout, bool hints = false);
+// The player asked for a hint in the game under way; false when no game is under way yet.
+bool hintTaken(StatisticsFile &file, GolfLayout layout);
 // A new deal: a game left unfinished counts as lost.
 void dealt(StatisticsFile &file);
 // The game under way ended.

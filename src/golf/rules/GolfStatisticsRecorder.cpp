@@ -14,18 +14,20 @@ GolfStatisticsRecorder::GolfStatisticsRecorder(GolfResultsGate &gate, QString pa
 void GolfStatisticsRecorder::moveMade(GolfLayout layout)
 {
     StatisticsFile statistics = file.open();
-    GolfStatistics::moveMade(statistics, layout);
+    GolfStatistics::moveMade(statistics, layout, hintBeforeMove);
+    hintBeforeMove = false;
 }
 
 void GolfStatisticsRecorder::hintTaken(GolfLayout layout)
 {
     StatisticsFile statistics = file.open();
-    GolfStatistics::hintTaken(statistics, layout);
+    hintBeforeMove = !GolfStatistics::hintTaken(statistics, layout);
 }
 
 void GolfStatisticsRecorder::dealt()
 {
     beforeEnd.reset();
+    hintBeforeMove = false;
     StatisticsFile statistics = file.open();
     GolfStatistics::dealt(statistics);
 }

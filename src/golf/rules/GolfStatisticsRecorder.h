@@ -31,6 +31,8 @@ public:
 private:
     GolfResultsGate &gate;
     bool solverMoving = false;
+    // A hint asked for before the first move: a hint alone does not make a game played.
+    bool hintBeforeMove = false;
     // What the counts were before the end just counted, for a Backup that takes it back.
     struct BeforeEnd
     {
