@@ -255,6 +255,7 @@ void TwelveWindow::NewGame()
     }
     settingsRules.reset();
     statistics.count([](StatisticsFile &file) { TwelveStatistics::started(file, false); });
+    statisticsUnderWay = false;
     UpdateTitles();
     followTurn();
     updateControls();

@@ -142,6 +142,8 @@ private:
     TwelveGame twelve;
     TwelveTurn turn;
     StatisticsOpener statistics;
+    // The statistics file already holds the game under way.
+    bool statisticsUnderWay = false;
     TwelveSpeeds steps;
     int BackIndex = 0;
 

@@ -180,6 +180,7 @@ void TwelveWindow::roundEndOkClicked()
         return;
     }
     statistics.count([this](StatisticsFile &file) { TwelveStatistics::ended(file, twelve); });
+    statisticsUnderWay = false;
     forgetKeptGame();
     table->hideAuction();
     table->roundEndPanel->hide();
@@ -199,9 +200,13 @@ void TwelveWindow::cardMouseDown(int card)
     if (state == TurnState::Travelling || state == TurnState::WaitingForPut) {
         if (!turn.PutCard(card))
             return;
-        statistics.count([this](StatisticsFile &file) {
-            TwelveStatistics::moveMade(file, TwelveStatistics::rulesOf(twelve));
-        });
+        // Only the first put of a game opens the statistics file.
+        if (!statisticsUnderWay) {
+            statisticsUnderWay = true;
+            statistics.count([this](StatisticsFile &file) {
+                TwelveStatistics::moveMade(file, TwelveStatistics::rulesOf(twelve));
+            });
+        }
         hint->clear();
         table->SetStatus({});
         table->startTravel(HumanSeat);

@@ -11,11 +11,15 @@ GolfStatisticsRecorder::GolfStatisticsRecorder(GolfResultsGate &gate, QString pa
     , gate(gate)
 { }
 
+// Only the first move of a game opens the file.
 void GolfStatisticsRecorder::moveMade(GolfLayout layout)
 {
+    if (underWay)
+        return;
     StatisticsFile statistics = file.open();
     GolfStatistics::moveMade(statistics, layout, hintBeforeMove);
     hintBeforeMove = false;
+    underWay = true;
 }
 
 void GolfStatisticsRecorder::hintTaken(GolfLayout layout)
@@ -28,6 +32,7 @@ void GolfStatisticsRecorder::dealt()
 {
     beforeEnd.reset();
     hintBeforeMove = false;
+    underWay = false;
     StatisticsFile statistics = file.open();
     GolfStatistics::dealt(statistics);
 }
@@ -50,11 +55,13 @@ void GolfStatisticsRecorder::RecordResult(GolfLayout layout, int cardsLeft, int 
                                   GolfStatistics::read(statistics, GolfStatistics::AllLayouts),
                                   GolfStatistics::unfinished(statistics)
                                       .value_or(GolfStatistics::Unfinished{layout, false})};
+            underWay = false;
             GolfStatistics::ended(statistics, layout, cardsLeft, solverMoving);
         } else if (beforeEnd) {
             GolfStatistics::endTakenBack(statistics, layout, beforeEnd->layout, beforeEnd->all,
                                          beforeEnd->game);
             beforeEnd.reset();
+            underWay = true;
         }
     } catch (const FileError &) {
         statisticsError = std::current_exception();

@@ -33,6 +33,8 @@ private:
     bool solverMoving = false;
     // A hint asked for before the first move: a hint alone does not make a game played.
     bool hintBeforeMove = false;
+    // The file already holds the game under way.
+    bool underWay = false;
     // What the counts were before the end just counted, for a Backup that takes it back.
     struct BeforeEnd
     {
