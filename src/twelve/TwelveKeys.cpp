@@ -42,7 +42,8 @@ QString TwelveKeys::summary()
                           "+ or =: +1    5: +5\n"
                           "A: At all costs    N: No more\n"
                           "Return: confirm the end of a round\n"
-                          "F2: new game    Ctrl+T: statistics    F1: help");
+                          "F2: new game    F1: help\n"
+                          "Ctrl+T: statistics");
 }
 
 int TwelveKeys::cardOf(QWidget *face) const
